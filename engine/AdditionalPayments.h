@@ -1,0 +1,42 @@
+// What paying more than the required repayment achieves.
+#pragma once
+
+#include "MortgageFunctions.h"
+
+#include <vector>
+
+struct AdditionalPaymentRow {
+    int years = 0;          // term of the row, a started year counting as a whole one
+    double additional = 0;  // extra per payment over the loan's own repayment
+    double payment = 0;     // repayment that clears the loan in that term
+    double totalInterest = 0;
+    double interestSaved = 0; // against the first (longest) row
+};
+
+struct AdditionalPaymentGrid {
+    QString label;          // frequency word ("Monthly", "Annual", "Half Monthly", ...)
+    double repayment = 0;   // the loan's own rounded repayment
+    std::vector<AdditionalPaymentRow> rows; // longest term first
+};
+
+// One row for every whole number of years from the loan's real term down to 1.
+AdditionalPaymentGrid BuildAdditionalPaymentGrid(const Loan &loan);
+
+// When the extra payment starts.
+struct AdditionalPaymentStart {
+    bool fromStart = true;
+    int year = 1;   // 1 = the first year of the loan
+    int period = 1; // payment period within that year, 1 to P
+};
+
+struct SpecificAdditionalPayment {
+    double without = 0; // total interest without the extra payment
+    double with = 0;    // total interest with it
+    double saved = 0;
+    int paymentsMade = 0;
+    QString sentence;   // "You have paid off your 25 Year Mortgage in 18 Years and 8 Months"
+    bool paidOff = false; // false: the walk never cleared the loan; show nothing new
+};
+
+SpecificAdditionalPayment CalculateSpecificAdditionalPayment(const Loan &loan, double extra,
+                                                             const AdditionalPaymentStart &start);

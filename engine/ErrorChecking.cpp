@@ -1,0 +1,140 @@
+#include "ErrorChecking.h"
+
+#include <cmath>
+
+QLocale ParsingLocale(const QLocale &locale)
+{
+    QLocale result = locale;
+    result.setNumberOptions(result.numberOptions() | QLocale::RejectGroupSeparator);
+    return result;
+}
+
+std::optional<double> ParseNumber(const QString &text, const QLocale &locale)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const double value = ParsingLocale(locale).toDouble(trimmed, &ok);
+    // The locale reader accepts "inf" and "nan"; no field may ever hold those.
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value + 0.0; // -0 reads as 0
+}
+
+std::optional<int> ParseWholeNumber(const QString &text, const QLocale &)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    for (int k = 0; k < trimmed.size(); ++k) {
+        const QChar c = trimmed.at(k);
+        const bool sign = k == 0 && (c == u'+' || c == u'-');
+        if (!sign && (c < u'0' || c > u'9'))
+            return std::nullopt;
+    }
+    bool ok = false;
+    const int value = QLocale::c().toInt(trimmed, &ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+bool IsNumberInRange(const QString &text, double low, double high, const QLocale &locale)
+{
+    const auto value = ParseNumber(text, locale);
+    return value && *value >= low && *value <= high;
+}
+
+bool IsNumber(const QString &text, const QLocale &locale)
+{
+    return ParseNumber(text, locale).has_value();
+}
+
+bool IsWholeNumber(const QString &text, const QLocale &locale)
+{
+    return ParseWholeNumber(text, locale).has_value();
+}
+
+QString PeriodUnitName(double paymentsPerYear)
+{
+    const int p = static_cast<int>(paymentsPerYear);
+    switch (p) {
+    case 2: return QStringLiteral("Half-Year");
+    case 4: return QStringLiteral("Quarter");
+    case 12: return QStringLiteral("Month");
+    case 24: return QStringLiteral("Half-Month");
+    case 26: return QStringLiteral("Fortnight");
+    case 52: return QStringLiteral("Week");
+    case 365: return QStringLiteral("Day");
+    default: return QString();
+    }
+}
+
+std::optional<QString> ValidateTerm(const QString &yearsText, const QString &phrase,
+                                    const QString &partYearText, int maximumYears,
+                                    double paymentsPerYear, const QLocale &locale)
+{
+    const QString years = yearsText.trimmed();
+    const QString partText = partYearText.trimmed();
+    int y = 0;
+    int part = 0;
+    if (!years.isEmpty()) {
+        const auto value = ParseWholeNumber(years, locale);
+        if (!value)
+            return QStringLiteral("You must enter a valid Year");
+        y = *value;
+        if (y < 0 || y > maximumYears)
+            return QStringLiteral("You must enter") + phrase + QStringLiteral(" between 0 and ")
+                + QString::number(maximumYears);
+    }
+    const QString unit = PeriodUnitName(paymentsPerYear);
+    if (!partText.isEmpty()) {
+        const auto value = ParseWholeNumber(partText, locale);
+        if (!value)
+            return QStringLiteral("You must enter a valid ") + unit;
+        part = *value;
+    }
+    if (part < 0 || part > paymentsPerYear)
+        return QStringLiteral("You must enter a ") + unit + QStringLiteral(" between 0 and ")
+            + QString::number(paymentsPerYear, 'g', 15);
+    if (y + part > 0)
+        return std::nullopt;
+    return QStringLiteral("You must enter") + phrase;
+}
+
+Term TermOfTexts(const QString &yearsText, const QString &partYearText, const QLocale &locale)
+{
+    return Term{ParseWholeNumber(yearsText, locale).value_or(0),
+                ParseWholeNumber(partYearText, locale).value_or(0)};
+}
+
+double RoundToPlaces(double x, double places)
+{
+    const double y = x - 1;
+    if ((y != 0 && std::fabs(y) < 0.0001) || std::fabs(y) >= 1e15 || !std::isfinite(x))
+        return x;
+    const double k = std::trunc(y);
+    const double s = std::nearbyint(std::pow(10.0, places));
+    const double m = std::nearbyint((x - k) * s);
+    return k + m / s;
+}
+
+QString MoneyText(double x, MoneyFormat format, const QLocale &locale)
+{
+    const int precision = format == MoneyFormat::Currency ? -1
+        : format == MoneyFormat::TwoDecimals              ? 2
+                                                          : 0;
+    // A value that rounds to zero must not show as a negative zero.
+    const int shownDecimals = precision < 0 ? 2 : precision;
+    if (std::fabs(x) < 0.5 * std::pow(10.0, -shownDecimals))
+        x = 0.0;
+    return locale.toCurrencyString(x + 0.0, QString(), precision);
+}
+
+QString GeneralNumberText(double x, const QLocale &locale)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    return plain.toString(x + 0.0, 'g', 15);
+}

@@ -1,0 +1,59 @@
+// Input checks, rounding and money text shared by every window and report.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+// How a message box looks: the information icon, or the question-mark icon the
+// term check and a few result messages use.
+enum class MessageKind { Information, Confirmation };
+
+struct Message {
+    QString text;
+    MessageKind kind = MessageKind::Information;
+    bool operator==(const Message &) const = default;
+};
+
+// The locale used to read numbers: the given one, but refusing thousands separators.
+QLocale ParsingLocale(const QLocale &locale = QLocale());
+
+// A number in the locale's notation (sign, digits, decimal separator, exponent),
+// blanks around it ignored. Not a number, or not finite: nothing.
+std::optional<double> ParseNumber(const QString &text, const QLocale &locale = QLocale());
+// An optional sign and decimal digits, blanks around them ignored.
+std::optional<int> ParseWholeNumber(const QString &text, const QLocale &locale = QLocale());
+
+bool IsNumberInRange(const QString &text, double low, double high,
+                     const QLocale &locale = QLocale());
+bool IsNumber(const QString &text, const QLocale &locale = QLocale());
+bool IsWholeNumber(const QString &text, const QLocale &locale = QLocale());
+
+// Name of one payment period in the term messages; empty for yearly payments.
+QString PeriodUnitName(double paymentsPerYear);
+
+// The term check. Returns the message to show (always of the confirmation kind),
+// or nothing when the term is acceptable.
+std::optional<QString> ValidateTerm(const QString &yearsText, const QString &phrase,
+                                    const QString &partYearText, int maximumYears,
+                                    double paymentsPerYear, const QLocale &locale = QLocale());
+
+// Years and part-year of a term that passed ValidateTerm; empty texts count as 0.
+struct Term {
+    int years = 0;
+    int part = 0;
+};
+Term TermOfTexts(const QString &yearsText, const QString &partYearText,
+                 const QLocale &locale = QLocale());
+
+double RoundToPlaces(double x, double places);
+
+// The three money formats: "%m" (the locale's currency decimals), "%.2m", "%.0m".
+enum class MoneyFormat { Currency, TwoDecimals, NoDecimals };
+QString MoneyText(double x, MoneyFormat format = MoneyFormat::Currency,
+                  const QLocale &locale = QLocale());
+
+// A number written in the general format: up to 15 significant digits, trailing
+// zeros dropped, the locale's decimal separator, no thousands separators.
+QString GeneralNumberText(double x, const QLocale &locale = QLocale());

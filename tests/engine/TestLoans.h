@@ -1,0 +1,18 @@
+// Loans the engine tests share.
+#pragma once
+
+#include "MortgageFunctions.h"
+
+inline Loan TestLoan(double amount, double rate, int years, int part = 0,
+                     double periodsPerYear = 12, Timing timing = Timing::InArrears)
+{
+    Loan loan;
+    loan.amount = amount;
+    loan.rate = rate;
+    loan.paymentsPerYear = periodsPerYear;
+    loan.compoundingsPerYear = periodsPerYear;
+    loan.timing = timing;
+    loan.years = years;
+    loan.part = part;
+    return loan;
+}
