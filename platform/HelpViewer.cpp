@@ -1,0 +1,61 @@
+#include "HelpViewer.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+QString HelpPageOfTopic(int topic)
+{
+    switch (topic) {
+    case 2: return QStringLiteral("mortgage.html");
+    case 3: return QStringLiteral("grid.html");
+    case 4: return QStringLiteral("schedule.html");
+    case 5: return QStringLiteral("additional-grid.html");
+    case 6: return QStringLiteral("additional-specific.html");
+    case 8: return QStringLiteral("whatif.html");
+    default: return QStringLiteral("index.html");
+    }
+}
+
+HelpViewer::HelpViewer(QWidget *parent)
+    : QDialog(parent), browser_(new QTextBrowser(this))
+{
+    setObjectName(QStringLiteral("HelpViewer"));
+    setWindowTitle(QStringLiteral("Quovella Help"));
+    browser_->setObjectName(QStringLiteral("HelpBrowser"));
+    browser_->setSearchPaths({QStringLiteral(":/help")});
+    browser_->setOpenExternalLinks(false);
+
+    auto *back = new QPushButton(QStringLiteral("&Back"), this);
+    auto *contents = new QPushButton(QStringLiteral("&Contents"), this);
+    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    back->setEnabled(false);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(contents, &QPushButton::clicked, this, [this] { ShowTopic(0); });
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(back);
+    buttons->addWidget(contents);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(browser_);
+    layout->addLayout(buttons);
+    resize(620, 520);
+}
+
+void HelpViewer::ShowTopic(int topic)
+{
+    browser_->setSource(QUrl(QStringLiteral("qrc:/help/") + HelpPageOfTopic(topic)));
+    show();
+    raise();
+    activateWindow();
+}
+
+QString HelpViewer::CurrentPage() const
+{
+    return browser_->source().fileName();
+}

@@ -1,0 +1,20 @@
+// The program's own help pages in a window of their own.
+#pragma once
+
+#include <QDialog>
+
+class QTextBrowser;
+
+// Context numbers of the help topics and the page each one opens.
+QString HelpPageOfTopic(int topic);
+
+class HelpViewer : public QDialog {
+    Q_OBJECT
+public:
+    explicit HelpViewer(QWidget *parent = nullptr);
+    void ShowTopic(int topic);
+    QString CurrentPage() const;
+
+private:
+    QTextBrowser *browser_;
+};

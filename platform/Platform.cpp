@@ -1,0 +1,37 @@
+#include "Platform.h"
+
+#include <QWidget>
+
+namespace {
+Platform *current = nullptr;
+}
+
+QuovellaError::QuovellaError(const QString &message)
+    : std::runtime_error(message.toStdString()), message_(message)
+{
+}
+
+Platform &ThePlatform()
+{
+    Q_ASSERT(current);
+    return *current;
+}
+
+void SetPlatform(Platform *platform)
+{
+    current = platform;
+}
+
+void RunGuarded(QWidget *parent, const std::function<void()> &handler)
+{
+    QString text;
+    try {
+        handler();
+        return;
+    } catch (const QuovellaError &error) {
+        text = error.Message();
+    } catch (const std::exception &error) {
+        text = QString::fromLocal8Bit(error.what());
+    }
+    ThePlatform().ShowMessage(parent, text, MessageKind::Information, MessageButtons::Ok);
+}

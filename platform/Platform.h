@@ -1,0 +1,78 @@
+// The one seam between Quovella and the desktop: message boxes, file dialogs,
+// the print dialog, modal windows, help and per-user settings. Handlers never
+// call QMessageBox or QFileDialog themselves, so tests can answer for the user.
+#pragma once
+
+#include "ErrorChecking.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+
+class QDialog;
+class QWidget;
+class PrinterChannel;
+
+enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageResult { Ok, Yes, No, Cancel };
+
+// An open or save dialog as the program keeps it between uses.
+struct FileDialogState {
+    QString filter;    // "Quovella Saved Files |*.QVL": description, bar, pattern
+    QString fileName;  // preset name
+    QString directory; // starting folder
+};
+
+// Per-user values kept from one run to the next.
+class Settings {
+public:
+    virtual ~Settings() = default;
+    virtual QString Value(const QString &key, const QString &fallback) const = 0;
+    virtual void SetValue(const QString &key, const QString &value) = 0;
+};
+
+// A failure the handler does not deal with itself (file and printer errors): it
+// stops the operation and is shown once, centrally, in a message box with OK.
+class QuovellaError : public std::runtime_error {
+public:
+    explicit QuovellaError(const QString &message);
+    QString Message() const { return message_; }
+
+private:
+    QString message_;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual MessageResult ShowMessage(QWidget *parent, const QString &text, MessageKind kind,
+                                      MessageButtons buttons = MessageButtons::Ok) = 0;
+    // The chosen path, or nothing when the user cancels. The state keeps the
+    // chosen name and folder for next time.
+    virtual std::optional<QString> GetOpenFileName(QWidget *parent, FileDialogState &state) = 0;
+    virtual std::optional<QString> GetSaveFileName(QWidget *parent, FileDialogState &state) = 0;
+    // The printer selection dialog; true when the user confirms a printer.
+    virtual bool SelectPrinter(QWidget *parent) = 0;
+    // A text channel on the printer chosen last (or the default one).
+    virtual std::unique_ptr<PrinterChannel> OpenPrinterChannel() = 0;
+    // Paints one landscape page on the chosen printer, without asking; the
+    // printer's orientation is put back afterwards.
+    virtual void PrintLandscapePage(const std::function<void(class QPainter &, const class QRectF &)> &paint) = 0;
+    // Shows the window modally and returns when it has closed.
+    virtual int ShowModal(QDialog *window) = 0;
+    // Help: the contents (topic 0) or a topic by its context number.
+    virtual void ShowHelp(QWidget *parent, int topic) = 0;
+    virtual Settings &UserSettings() = 0;
+};
+
+Platform &ThePlatform();
+// Installs the platform the program uses; the caller keeps ownership.
+void SetPlatform(Platform *platform);
+
+// Runs a handler; a QuovellaError (or any other exception) it throws is shown in
+// a message box with OK and the program goes on.
+void RunGuarded(QWidget *parent, const std::function<void()> &handler);

@@ -1,0 +1,159 @@
+#include "QtPlatform.h"
+
+#include "HelpViewer.h"
+#include "PrinterChannel.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+
+QtSettings::QtSettings()
+    : settings_(QStringLiteral("Ternvik"), QStringLiteral("QVIni"))
+{
+}
+
+QString QtSettings::Value(const QString &key, const QString &fallback) const
+{
+    settings_.sync();
+    return settings_.value(key, fallback).toString();
+}
+
+void QtSettings::SetValue(const QString &key, const QString &value)
+{
+    settings_.setValue(key, value);
+    settings_.sync();
+}
+
+QString DialogFilter(const QString &filter)
+{
+    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
+    if (bar < 0)
+        return filter;
+    const QString description = filter.left(bar).trimmed();
+    QStringList patterns;
+    for (const QString &pattern : filter.mid(bar + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        patterns << pattern.trimmed();
+        // Linux file names are case-sensitive; saved files may end in either case.
+        if (pattern.trimmed().toLower() != pattern.trimmed())
+            patterns << pattern.trimmed().toLower();
+    }
+    return description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+QtPlatform::QtPlatform()
+    : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+}
+
+QtPlatform::~QtPlatform() = default;
+
+MessageResult QtPlatform::ShowMessage(QWidget *parent, const QString &text, MessageKind kind,
+                                      MessageButtons buttons)
+{
+    QMessageBox box(kind == MessageKind::Information ? QMessageBox::Information : QMessageBox::Question,
+                    QStringLiteral("Quovella"), text,
+                    buttons == MessageButtons::Ok
+                        ? QMessageBox::StandardButtons(QMessageBox::Ok)
+                        : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    parent);
+    box.setDefaultButton(buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes);
+    if (buttons == MessageButtons::YesNoCancel)
+        box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return MessageResult::Yes;
+    case QMessageBox::No: return MessageResult::No;
+    case QMessageBox::Ok: return MessageResult::Ok;
+    default: return buttons == MessageButtons::Ok ? MessageResult::Ok : MessageResult::Cancel;
+    }
+}
+
+namespace {
+
+std::optional<QString> RunFileDialog(QWidget *parent, FileDialogState &state, bool save)
+{
+    QFileDialog dialog(parent, save ? QStringLiteral("Save File") : QStringLiteral("Open File"),
+                       state.directory, DialogFilter(state.filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The save dialog asks nothing when the file exists, and the open dialog
+    // takes a name that does not exist; the program deals with both itself.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (save)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!state.fileName.isEmpty())
+        dialog.selectFile(state.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    state.fileName = chosen;
+    state.directory = dialog.directory().absolutePath();
+    return chosen;
+}
+
+} // namespace
+
+std::optional<QString> QtPlatform::GetOpenFileName(QWidget *parent, FileDialogState &state)
+{
+    return RunFileDialog(parent, state, false);
+}
+
+std::optional<QString> QtPlatform::GetSaveFileName(QWidget *parent, FileDialogState &state)
+{
+    return RunFileDialog(parent, state, true);
+}
+
+bool QtPlatform::SelectPrinter(QWidget *parent)
+{
+    QPrintDialog dialog(printer_.get(), parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::unique_ptr<PrinterChannel> QtPlatform::OpenPrinterChannel()
+{
+    throw QuovellaError(QStringLiteral("Printer selected is not valid"));
+}
+
+void QtPlatform::PrintLandscapePage(const std::function<void(QPainter &, const QRectF &)> &paint)
+{
+    const QPageLayout::Orientation before = printer_->pageLayout().orientation();
+    struct Restore {
+        QPrinter &printer;
+        QPageLayout::Orientation orientation;
+        ~Restore() { printer.setPageOrientation(orientation); }
+    } restore{*printer_, before};
+    printer_->setPageOrientation(QPageLayout::Landscape);
+    QPainter painter;
+    if (!painter.begin(printer_.get()))
+        throw QuovellaError(QStringLiteral("There is no default printer currently selected"));
+    paint(painter, QRectF(printer_->pageLayout().paintRectPixels(printer_->resolution())).translated(
+                       -printer_->pageLayout().paintRectPixels(printer_->resolution()).topLeft()));
+    if (!painter.end())
+        throw QuovellaError(QStringLiteral("Printer selected is not valid"));
+}
+
+int QtPlatform::ShowModal(QDialog *window)
+{
+    return window->exec();
+}
+
+void QtPlatform::ShowHelp(QWidget *parent, int topic)
+{
+    if (!help_)
+        help_ = std::make_unique<HelpViewer>(); // a window of its own, kept for the run
+    Q_UNUSED(parent);
+    help_->ShowTopic(topic);
+}
+
+Settings &QtPlatform::UserSettings()
+{
+    return settings_;
+}
+
+QPrinter &QtPlatform::Printer()
+{
+    return *printer_;
+}

@@ -1,0 +1,125 @@
+#include "ScriptedPlatform.h"
+
+#include "PrinterChannel.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QPainter>
+
+QString MemorySettings::Value(const QString &key, const QString &fallback) const
+{
+    return values.value(key, fallback);
+}
+
+void MemorySettings::SetValue(const QString &key, const QString &value)
+{
+    values.insert(key, value);
+}
+
+MessageResult ScriptedPlatform::ShowMessage(QWidget *, const QString &text, MessageKind kind,
+                                            MessageButtons buttons)
+{
+    messages.push_back({text, kind, buttons});
+    if (!messageAnswers.empty()) {
+        const MessageResult answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    }
+    return buttons == MessageButtons::Ok ? MessageResult::Ok : MessageResult::Cancel;
+}
+
+std::optional<QString> ScriptedPlatform::GetOpenFileName(QWidget *, FileDialogState &state)
+{
+    openDialogs.push_back(state);
+    if (openAnswers.empty())
+        return std::nullopt;
+    const std::optional<QString> answer = openAnswers.front();
+    openAnswers.pop_front();
+    if (answer)
+        state.fileName = *answer;
+    return answer;
+}
+
+std::optional<QString> ScriptedPlatform::GetSaveFileName(QWidget *, FileDialogState &state)
+{
+    saveDialogs.push_back(state);
+    if (saveAnswers.empty())
+        return std::nullopt;
+    const std::optional<QString> answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    if (answer)
+        state.fileName = *answer;
+    return answer;
+}
+
+bool ScriptedPlatform::SelectPrinter(QWidget *)
+{
+    ++printDialogs;
+    if (printerAnswers.empty())
+        return false;
+    const bool answer = printerAnswers.front();
+    printerAnswers.pop_front();
+    return answer;
+}
+
+std::unique_ptr<PrinterChannel> ScriptedPlatform::OpenPrinterChannel()
+{
+    if (!channelFactory)
+        throw QuovellaError(QStringLiteral("There is no default printer currently selected"));
+    return channelFactory();
+}
+
+void ScriptedPlatform::PrintLandscapePage(const std::function<void(QPainter &, const QRectF &)> &paint)
+{
+    ++landscapePages;
+    QImage page(1100, 850, QImage::Format_ARGB32_Premultiplied);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    paint(painter, QRectF(page.rect()));
+    if (landscapeTarget)
+        landscapeTarget(painter, QRectF(page.rect()));
+}
+
+int ScriptedPlatform::ShowModal(QDialog *window)
+{
+    modalWindows << window->objectName();
+    window->show();
+    if (const auto action = modalActions.value(window->objectName()))
+        action(window);
+    window->hide();
+    return window->result();
+}
+
+void ScriptedPlatform::ShowHelp(QWidget *, int topic)
+{
+    helpTopics.push_back(topic);
+}
+
+Settings &ScriptedPlatform::UserSettings()
+{
+    return settings;
+}
+
+QStringList ScriptedPlatform::MessageTexts() const
+{
+    QStringList texts;
+    for (const RecordedMessage &m : messages)
+        texts << m.text;
+    return texts;
+}
+
+QString ScriptedPlatform::LastMessage() const
+{
+    return messages.empty() ? QString() : messages.back().text;
+}
+
+void ScriptedPlatform::Clear()
+{
+    messages.clear();
+    openDialogs.clear();
+    saveDialogs.clear();
+    printDialogs = 0;
+    modalWindows.clear();
+    helpTopics.clear();
+    landscapePages = 0;
+}
