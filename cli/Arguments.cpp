@@ -1,0 +1,275 @@
+#include "Arguments.h"
+
+#include "MortgageFunctions.h"
+#include "MortgageGrid.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace {
+
+const QStringList kLoanCommands{QStringLiteral("repayment"), QStringLiteral("schedule"),
+                                QStringLiteral("grid"),      QStringLiteral("additional"),
+                                QStringLiteral("specific"),  QStringLiteral("whatif")};
+
+struct OptionSpec {
+    QString name;
+    bool takesValue;
+    QStringList commands; // empty: every command
+};
+
+const std::vector<OptionSpec> &Options()
+{
+    static const std::vector<OptionSpec> options = [] {
+        const QStringList loanAndSavings = kLoanCommands + QStringList{QStringLiteral("savings")};
+        return std::vector<OptionSpec>{
+            {QStringLiteral("amount"), true, loanAndSavings},
+            {QStringLiteral("rate"), true, loanAndSavings},
+            {QStringLiteral("years"), true, kLoanCommands},
+            {QStringLiteral("part"), true, kLoanCommands},
+            {QStringLiteral("payment"), true, kLoanCommands},
+            {QStringLiteral("compounding"), true, kLoanCommands},
+            {QStringLiteral("advance"), false, kLoanCommands},
+            {QStringLiteral("by"), true, {QStringLiteral("schedule")}},
+            {QStringLiteral("amount-step"), true, {QStringLiteral("grid")}},
+            {QStringLiteral("interest-step"), true, {QStringLiteral("grid")}},
+            {QStringLiteral("extra"), true, {QStringLiteral("specific")}},
+            {QStringLiteral("start-year"), true, {QStringLiteral("specific")}},
+            {QStringLiteral("start-period"), true, {QStringLiteral("specific")}},
+            {QStringLiteral("solve"), true, {QStringLiteral("whatif")}},
+            {QStringLiteral("repayment"), true, {QStringLiteral("whatif")}},
+            {QStringLiteral("period"), true, {QStringLiteral("savings")}},
+            {QStringLiteral("reduced"), true, {QStringLiteral("savings")}},
+            {QStringLiteral("invest"), true, {QStringLiteral("savings")}},
+            {QStringLiteral("csv"), false, {}},
+            {QStringLiteral("json"), false, {}},
+            {QStringLiteral("help"), false, {}},
+        };
+    }();
+    return options;
+}
+
+const OptionSpec *FindOption(const QString &name)
+{
+    for (const OptionSpec &o : Options())
+        if (o.name == name)
+            return &o;
+    return nullptr;
+}
+
+ParsedArguments Usage(const QString &error)
+{
+    return ParsedArguments{std::nullopt, error};
+}
+
+// The enumerated options are part of the command's wording, not input to check:
+// a value outside the list is a usage error.
+QString CheckChoices(const Request &r)
+{
+    for (const QString &name : {QStringLiteral("payment"), QStringLiteral("compounding")}) {
+        if (r.Has(name) && !FrequencyTexts().contains(r.Value(name)))
+            return QStringLiteral("--%1 must be one of %2 (spelled exactly so), not \"%3\".")
+                .arg(name, FrequencyTexts().join(QStringLiteral(", ")), r.Value(name));
+    }
+    if (r.Has(QStringLiteral("by")) && r.Value(QStringLiteral("by")) != QLatin1String("year")
+        && r.Value(QStringLiteral("by")) != QLatin1String("period"))
+        return QStringLiteral("--by must be year or period.");
+    if (r.Has(QStringLiteral("amount-step"))) {
+        const auto step = ParseWholeNumber(r.Value(QStringLiteral("amount-step")), QLocale::c());
+        const auto &steps = MortgageGridAmountSteps();
+        if (!step || std::find(steps.begin(), steps.end(), *step) == steps.end())
+            return QStringLiteral("--amount-step must be 1000, 2000, 5000 or 10000.");
+    }
+    if (r.Has(QStringLiteral("interest-step"))) {
+        const auto step = ParseNumber(r.Value(QStringLiteral("interest-step")), QLocale::c());
+        const auto &steps = MortgageGridInterestSteps();
+        if (!step || std::find(steps.begin(), steps.end(), *step) == steps.end())
+            return QStringLiteral("--interest-step must be 0.1, 0.125, 0.25, 0.5, 0.75, 1 or 2.");
+    }
+    if (r.Has(QStringLiteral("solve"))) {
+        static const QStringList solvable{QStringLiteral("amount"), QStringLiteral("periods"),
+                                          QStringLiteral("interest"), QStringLiteral("payment")};
+        if (!solvable.contains(r.Value(QStringLiteral("solve"))))
+            return QStringLiteral("--solve must be amount, periods, interest or payment.");
+    } else if (r.command == QLatin1String("whatif")) {
+        return QStringLiteral("whatif needs --solve amount, periods, interest or payment.");
+    }
+    return QString();
+}
+
+} // namespace
+
+const QStringList &CommandNames()
+{
+    static const QStringList names = kLoanCommands + QStringList{QStringLiteral("savings")};
+    return names;
+}
+
+ParsedArguments ParseArguments(const QStringList &arguments)
+{
+    Request request;
+    for (qsizetype k = 0; k < arguments.size(); ++k) {
+        const QString &argument = arguments[k];
+        if (argument == QLatin1String("-h")) {
+            request.help = true;
+            continue;
+        }
+        if (!argument.startsWith(QLatin1String("--"))) {
+            if (!request.command.isEmpty())
+                return Usage(QStringLiteral("Unexpected argument \"%1\".").arg(argument));
+            if (!CommandNames().contains(argument))
+                return Usage(QStringLiteral("Unknown command \"%1\"; the commands are %2.")
+                                 .arg(argument, CommandNames().join(QStringLiteral(", "))));
+            request.command = argument;
+            continue;
+        }
+        QString name = argument.mid(2);
+        std::optional<QString> value;
+        if (const qsizetype equals = name.indexOf(QLatin1Char('=')); equals >= 0) {
+            value = name.mid(equals + 1);
+            name.truncate(equals);
+        }
+        const OptionSpec *option = FindOption(name);
+        if (!option)
+            return Usage(QStringLiteral("Unknown option --%1.").arg(name));
+        if (!option->takesValue) {
+            if (value)
+                return Usage(QStringLiteral("--%1 takes no value.").arg(name));
+            if (name == QLatin1String("help"))
+                request.help = true;
+            else if (name == QLatin1String("advance"))
+                request.advance = true;
+            else if (name == QLatin1String("csv") || name == QLatin1String("json")) {
+                const OutputFormat format = name == QLatin1String("csv") ? OutputFormat::Csv
+                                                                         : OutputFormat::Json;
+                if (request.format != OutputFormat::Table && request.format != format)
+                    return Usage(QStringLiteral("Choose one of --csv and --json."));
+                request.format = format;
+            }
+            continue;
+        }
+        if (!value) {
+            // A negative number is a value; another option is not.
+            if (k + 1 >= arguments.size() || arguments[k + 1].startsWith(QLatin1String("--")))
+                return Usage(QStringLiteral("--%1 needs a value.").arg(name));
+            value = arguments[++k];
+        }
+        if (request.values.contains(name))
+            return Usage(QStringLiteral("--%1 is given twice.").arg(name));
+        request.values.insert(name, *value);
+    }
+    if (request.help)
+        return ParsedArguments{request, QString()};
+    if (request.command.isEmpty())
+        return Usage(QStringLiteral("No command given; the commands are %1.")
+                         .arg(CommandNames().join(QStringLiteral(", "))));
+    for (auto it = request.values.cbegin(); it != request.values.cend(); ++it) {
+        const OptionSpec *option = FindOption(it.key());
+        if (!option->commands.isEmpty() && !option->commands.contains(request.command))
+            return Usage(QStringLiteral("--%1 does not apply to %2.").arg(it.key(), request.command));
+    }
+    if (request.advance && !FindOption(QStringLiteral("advance"))->commands.contains(request.command))
+        return Usage(QStringLiteral("--advance does not apply to %1.").arg(request.command));
+    if (const QString problem = CheckChoices(request); !problem.isEmpty())
+        return Usage(problem);
+    return ParsedArguments{request, QString()};
+}
+
+QString ShortUsage()
+{
+    return QStringLiteral("Usage: quovella-calc COMMAND [OPTIONS] [--csv | --json]\n"
+                          "Commands: %1. Try quovella-calc --help.\n")
+        .arg(CommandNames().join(QStringLiteral(", ")));
+}
+
+QString HelpText()
+{
+    return QStringLiteral(R"(Usage: quovella-calc COMMAND [OPTIONS] [--csv | --json]
+
+Works out the figures of a mortgage from the command line. Each command checks
+its inputs as the window that shows the same figures does, with the same
+messages.
+
+Loan options (every command except savings):
+  --amount A           amount borrowed
+  --rate R             annual interest rate in percent (6.5 means 6.5 %)
+  --years Y            whole years of the term, 0 to 50
+  --part N             payment periods beyond the whole years, 0 to one year's
+                       periods (not with Annualy payments)
+  --payment FREQ       how often payments are made (default Monthly)
+  --compounding FREQ   how often interest is compounded (default Monthly)
+  --advance            payments fall at the start of each period (default: in
+                       arrears, at the end)
+  FREQ is one of Annualy, Bi-Annualy, Quarterly, Monthly, Bi-Monthly,
+  FortNightly, Weekly, Daily, spelled exactly so. Bi-Annualy is twice a year,
+  Bi-Monthly twice a month.
+
+Commands:
+  repayment    the repayment (rounded up to whole cents), the total interest,
+               the payments the rounded repayment really takes and the last
+               payment. When that count differs from the term, a note says so.
+               The amount must be above 0.
+  schedule [--by year|period]
+               the amortisation schedule, one row per year of payments
+               (default) or per payment: period, interest, capital repaid,
+               balance, accumulated interest, accumulated capital.
+  grid [--amount-step 1000|2000|5000|10000] [--interest-step 0.1|0.125|0.25|
+       0.5|0.75|1|2]
+               repayments for amounts around the loan's (rows, default step
+               2000) and seven rates around its rate (columns, default step
+               0.25), the entered rate in the middle column.
+  additional   the extra payment needed to pay the loan off in each shorter
+               whole number of years, and the interest saved.
+  specific --extra E [--start-year Y [--start-period M]]
+               the effect of paying E more with every payment, from the first
+               payment or from payment M (default 1) of year Y.
+  whatif --solve amount|periods|interest|payment [--repayment X]
+               solves one of amount, term (--years and --part), rate and
+               repayment from the other three, given with the loan options.
+               Leave out the option being solved.
+  savings --amount A --period Y --rate R [--reduced K] [--invest I]
+               monthly repayment over Y years, and over a shorter K years, the
+               extra per month that costs, and the value of investing the full
+               repayment at I % for the years the shorter loan frees. Always
+               monthly payments and compounding, whole years. The repayments
+               are rounded up to whole units; the table shows whole units.
+
+Output:
+  (default)    a readable table; money and numbers in the notation of your
+               regional settings (LANG, LC_ALL).
+  --csv        comma-separated values: a header line, then one line per row.
+               Commands with a table (schedule, grid, additional) write only
+               the table; the grid's header names the rates. Other commands
+               write one line of figures under their key names.
+  --json       one JSON object (keys below).
+  Numbers read from the command line, and written as CSV or JSON, always use a
+  decimal point and no thousands separators, whatever the regional settings.
+  Money is a plain number rounded to cents and written with up to 15
+  significant digits, trailing zeros dropped (644.31, 93287.04, 100000).
+
+JSON keys:
+  repayment    repayment, total_interest, payments_made, last_payment,
+               payments_expected, message (null unless the rounded repayment
+               pays the loan off in another number of payments)
+  schedule     repayment, rows: [period, interest, capital, balance,
+               accumulated_interest, accumulated_capital]
+  grid         rates, rows: [amount, repayment at each of the seven rates],
+               entered_row, first_visible_row (grid rows counted with the
+               heading row as 0, so entered_row n is rows[n-1])
+  additional   label, repayment, rows: [years, additional, payment,
+               total_interest, interest_saved]
+  specific     without, with, saved, payments_made, sentence
+  whatif       amount, years, part, rate, repayment (the field texts after
+               solving, as strings), message (null)
+  savings      repayment, reduced_repayment, extra, years, investment (a key
+               is left out when its inputs are not given)
+
+Exit status:
+  0  the figures were written to standard output
+  1  usage error: unknown command or option, a missing or misspelled choice;
+     the reason and a short usage note go to standard error
+  2  an input was rejected: the message goes to standard error and nothing is
+     written to standard output
+)");
+}

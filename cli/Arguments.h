@@ -1,0 +1,34 @@
+// The command line of quovella-calc: a command, then options.
+#pragma once
+
+#include "Report.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct Request {
+    QString command;
+    QHash<QString, QString> values; // option name without dashes -> text as given
+    bool advance = false;
+    bool help = false;
+    OutputFormat format = OutputFormat::Table;
+
+    bool Has(const QString &option) const { return values.contains(option); }
+    QString Value(const QString &option) const { return values.value(option); }
+};
+
+struct ParsedArguments {
+    std::optional<Request> request; // empty on a usage error
+    QString error;
+};
+
+// `arguments` excludes the program name. Values are taken as they stand; the
+// commands read numbers from them with a decimal point whatever the locale.
+ParsedArguments ParseArguments(const QStringList &arguments);
+
+const QStringList &CommandNames();
+QString HelpText();
+QString ShortUsage();

@@ -1,0 +1,421 @@
+#include "Commands.h"
+
+#include "AdditionalPayments.h"
+#include "LoanChecks.h"
+#include "MortgageGrid.h"
+#include "Savings.h"
+#include "Schedule.h"
+#include "WhatIf.h"
+
+#include <QJsonArray>
+#include <QLocale>
+
+#include <cmath>
+
+namespace {
+
+// Scripts must not depend on the user's locale: every number on the command
+// line is read with a decimal point.
+const QLocale &Cli()
+{
+    static const QLocale locale = QLocale::c();
+    return locale;
+}
+
+const QString kAnnualy = QStringLiteral("Annualy");
+
+CommandResult Reject(const QString &message)
+{
+    return CommandResult{QString(), message + QLatin1Char('\n'), ExitRejected};
+}
+
+CommandResult UsageError(const QString &message)
+{
+    return CommandResult{QString(), message + QLatin1Char('\n') + ShortUsage(), ExitUsage};
+}
+
+CommandResult Finish(const Report &report, OutputFormat format)
+{
+    if (!report.AllFinite())
+        return Reject(QStringLiteral("These figures cannot be worked out for the values given; "
+                                     "try a smaller amount, rate or term."));
+    return CommandResult{report.Render(format), QString(), ExitOk};
+}
+
+LoanTexts TextsOf(const Request &r)
+{
+    LoanTexts texts;
+    texts.amount = r.Value(QStringLiteral("amount"));
+    texts.years = r.Value(QStringLiteral("years"));
+    texts.part = r.Value(QStringLiteral("part"));
+    texts.rate = r.Value(QStringLiteral("rate"));
+    if (r.Has(QStringLiteral("payment")))
+        texts.payment = r.Value(QStringLiteral("payment"));
+    if (r.Has(QStringLiteral("compounding")))
+        texts.compounded = r.Value(QStringLiteral("compounding"));
+    texts.timing = r.advance ? Timing::InAdvance : Timing::InArrears;
+    return texts;
+}
+
+// The windows hide and empty the part-year field for yearly payments, so no
+// window ever calculates with one.
+std::optional<QString> PartYearProblem(const QString &payment, const QString &part)
+{
+    if (payment == kAnnualy && !part.trimmed().isEmpty())
+        return QStringLiteral("Annualy payments have no part-year; leave out --part.");
+    return std::nullopt;
+}
+
+std::optional<QString> LoanRejection(const LoanTexts &texts, const LoanCheck &check)
+{
+    if (auto problem = PartYearProblem(texts.payment, texts.part))
+        return problem;
+    if (auto problem = CheckLoanTexts(texts, check, Cli()))
+        return problem->message.text;
+    return std::nullopt;
+}
+
+const Frequency &FrequencyOf(const QString &selector)
+{
+    // The parser lets only the eight selector texts through.
+    const Frequency *f = FindFrequency(selector);
+    return f ? *f : Frequencies()[3];
+}
+
+QString RepaymentCaption(const Frequency &f)
+{
+    QString caption = f.repaymentSentence.trimmed();
+    if (caption.endsWith(QLatin1String(" is")))
+        caption.chop(3);
+    return caption;
+}
+
+} // namespace
+
+CommandResult RunRepayment(const Request &request)
+{
+    const LoanTexts texts = TextsOf(request);
+    if (auto problem = LoanRejection(texts, LoanChecks::Mortgage()))
+        return Reject(*problem);
+    const Loan loan = LoanOfTexts(texts, Cli());
+    const MortgageFigures figures = CalculateMortgage(loan);
+
+    Report report;
+    report.fields = {
+        {QStringLiteral("repayment"), RepaymentCaption(FrequencyOf(texts.payment)),
+         Cell::Money(figures.repayment)},
+        {QStringLiteral("total_interest"), QStringLiteral("Total Interest Charges"),
+         Cell::Money(figures.totalInterest)},
+        {QStringLiteral("payments_made"), QStringLiteral("Payments made"),
+         Cell::Count(figures.run.PaymentsMade)},
+        {QStringLiteral("last_payment"), QStringLiteral("Last payment"),
+         Cell::Money(figures.run.LastPayment)},
+        {QStringLiteral("payments_expected"), QStringLiteral("Payments in the term"),
+         Cell::Count(std::llround(figures.payments))},
+        {QStringLiteral("message"), QString(),
+         figures.paymentsDiffer ? Cell::Text(ImpossiblePayOffMessage(figures.run.PaymentsMade))
+                                : Cell::Null(),
+         Shown::Line},
+    };
+    return Finish(report, request.format);
+}
+
+CommandResult RunSchedule(const Request &request)
+{
+    const LoanTexts texts = TextsOf(request);
+    if (auto problem = LoanRejection(texts, LoanChecks::Analysis()))
+        return Reject(*problem);
+    const Loan loan = LoanOfTexts(texts, Cli());
+    const Frequency &frequency = FrequencyOf(texts.payment);
+    const bool byPeriod = request.Value(QStringLiteral("by")) == QLatin1String("period");
+    const std::vector<ScheduleRow> rows = BuildSchedule(loan, byPeriod ? ScheduleBy::Period : ScheduleBy::Year);
+
+    Report report;
+    report.fields = {{QStringLiteral("repayment"), frequency.scheduleRepaymentCaption,
+                      Cell::Money(loan.Repayment())}};
+    Table table;
+    // Yearly payments have no period option in the window: a payment is a year.
+    const QString periodHeading = byPeriod && !frequency.scheduleOption.isEmpty()
+        ? frequency.scheduleOption
+        : QStringLiteral("Year");
+    table.headings = {periodHeading,
+                      QStringLiteral("Interest"),
+                      QStringLiteral("Capital Reduction"),
+                      QStringLiteral("Outstanding Balance"),
+                      QStringLiteral("Accumulated Interest"),
+                      QStringLiteral("Accumulated Capital")};
+    table.csvHeader = {QStringLiteral("period"),  QStringLiteral("interest"),
+                       QStringLiteral("capital"), QStringLiteral("balance"),
+                       QStringLiteral("accumulated_interest"), QStringLiteral("accumulated_capital")};
+    table.rows.reserve(rows.size());
+    for (const ScheduleRow &row : rows)
+        table.rows.push_back({Cell::Count(row.period), Cell::Money(row.interest),
+                              Cell::Money(row.capital), Cell::Money(row.balance),
+                              Cell::Money(row.accumulatedInterest),
+                              Cell::Money(row.accumulatedCapital)});
+    report.table = std::move(table);
+    return Finish(report, request.format);
+}
+
+CommandResult RunGrid(const Request &request)
+{
+    const LoanTexts texts = TextsOf(request);
+    if (auto problem = LoanRejection(texts, LoanChecks::GridOpening()))
+        return Reject(*problem);
+    const Loan loan = LoanOfTexts(texts, Cli());
+    // The parser has checked both steps against the lists the window offers.
+    const int amountStep = request.Has(QStringLiteral("amount-step"))
+        ? ParseWholeNumber(request.Value(QStringLiteral("amount-step")), Cli()).value_or(2000)
+        : 2000;
+    const double interestStep = request.Has(QStringLiteral("interest-step"))
+        ? ParseNumber(request.Value(QStringLiteral("interest-step")), Cli()).value_or(0.25)
+        : 0.25;
+    const MortgageGrid grid = BuildMortgageGrid(loan, amountStep, interestStep);
+
+    Report report;
+    QJsonArray rates;
+    Table table;
+    table.headings << QStringLiteral("Amt/Int");
+    table.csvHeader << QStringLiteral("amount");
+    for (double rate : grid.rates) {
+        rates.append(MachineNumberText(rate).toDouble());
+        table.headings << MortgageGridRateHeading(rate);
+        table.csvHeader << MachineNumberText(rate);
+    }
+    report.extraJson.insert(QStringLiteral("rates"), rates);
+    report.fields = {
+        {QStringLiteral("entered_row"), QString(), Cell::Count(grid.enteredRow), Shown::Hidden},
+        {QStringLiteral("first_visible_row"), QString(), Cell::Count(grid.firstVisibleRow), Shown::Hidden},
+    };
+    table.rows.reserve(grid.amounts.size());
+    for (std::size_t r = 0; r < grid.amounts.size(); ++r) {
+        std::vector<Cell> row{Cell::Money(grid.amounts[r], MoneyFormat::NoDecimals)};
+        for (double repayment : grid.repayments[r])
+            row.push_back(Cell::Money(repayment, MoneyFormat::TwoDecimals));
+        table.rows.push_back(std::move(row));
+    }
+    table.markedRow = grid.enteredRow - 1;
+    table.markNote = QStringLiteral("* marks the entered amount; the entered rate is the %1 column.")
+                         .arg(table.headings[MortgageGrid::EnteredRateColumn]);
+    report.table = std::move(table);
+    return Finish(report, request.format);
+}
+
+CommandResult RunAdditional(const Request &request)
+{
+    const LoanTexts texts = TextsOf(request);
+    if (auto problem = LoanRejection(texts, LoanChecks::Analysis()))
+        return Reject(*problem);
+    const Loan loan = LoanOfTexts(texts, Cli());
+    const Frequency &frequency = FrequencyOf(texts.payment);
+    const AdditionalPaymentGrid grid = BuildAdditionalPaymentGrid(loan);
+
+    Report report;
+    report.fields = {
+        {QStringLiteral("label"), QString(), Cell::Text(grid.label), Shown::Hidden},
+        {QStringLiteral("repayment"), grid.label + QStringLiteral(" Repayment"),
+         Cell::Money(grid.repayment)},
+    };
+    Table table;
+    const QString &word = frequency.chooserWord;
+    table.headings = {QStringLiteral("Years to pay off Mortgage"),
+                      QStringLiteral("Additional ") + word + QStringLiteral(" Payment Required"),
+                      QStringLiteral("Total ") + word + QStringLiteral(" Payment"),
+                      QStringLiteral("Total Interest"), QStringLiteral("Interest Saved")};
+    table.csvHeader = {QStringLiteral("years"), QStringLiteral("additional"),
+                       QStringLiteral("payment"), QStringLiteral("total_interest"),
+                       QStringLiteral("interest_saved")};
+    for (const AdditionalPaymentRow &row : grid.rows)
+        table.rows.push_back({Cell::Count(row.years), Cell::Money(row.additional),
+                              Cell::Money(row.payment), Cell::Money(row.totalInterest),
+                              Cell::Money(row.interestSaved)});
+    report.table = std::move(table);
+    return Finish(report, request.format);
+}
+
+CommandResult RunSpecific(const Request &request)
+{
+    const LoanTexts texts = TextsOf(request);
+    if (auto problem = LoanRejection(texts, LoanChecks::Analysis()))
+        return Reject(*problem);
+    const Loan loan = LoanOfTexts(texts, Cli());
+    const Frequency &frequency = FrequencyOf(texts.payment);
+
+    const QString extraText = request.Value(QStringLiteral("extra"));
+    if (!IsNumberInRange(extraText, 0, 999999999, Cli()))
+        return Reject(QStringLiteral("You must enter a valid Mortgage amount between 0 and 999999999"));
+    const double extra = *ParseNumber(extraText, Cli());
+
+    AdditionalPaymentStart start;
+    if (request.Has(QStringLiteral("start-period")) && !request.Has(QStringLiteral("start-year")))
+        return UsageError(QStringLiteral("--start-period needs --start-year."));
+    if (request.Has(QStringLiteral("start-year"))) {
+        const QString yearText = request.Value(QStringLiteral("start-year"));
+        const auto year = ParseWholeNumber(yearText, Cli());
+        if (!year || yearText == QLatin1String("0"))
+            return Reject(QStringLiteral("You must enter a year."));
+        // A part-year-only term has no whole year to start in.
+        if (loan.years == 0)
+            return Reject(QStringLiteral("A start year needs a term of at least one whole year."));
+        if (*year > loan.years || *year < 1)
+            return Reject(QStringLiteral("You must enter a year between 1 and ")
+                          + QString::number(loan.years));
+        start.fromStart = false;
+        start.year = *year;
+
+        const QString periodText = request.Value(QStringLiteral("start-period"));
+        if (texts.payment == kAnnualy) {
+            if (!periodText.trimmed().isEmpty())
+                return Reject(QStringLiteral(
+                    "Annualy payments have one payment a year; leave out --start-period."));
+        } else {
+            const QString &unit = frequency.specificUnit;
+            int period = 1; // an empty start period, or "0", means the first payment of the year
+            if (!periodText.trimmed().isEmpty()) {
+                const auto whole = ParseWholeNumber(periodText, Cli());
+                if (!whole)
+                    return Reject(QStringLiteral("You must enter a valid start ") + unit.toLower()
+                                  + QStringLiteral(" between 1 and ")
+                                  + GeneralNumberText(loan.paymentsPerYear, Cli()));
+                if (periodText != QLatin1String("0"))
+                    period = *whole;
+            }
+            if (period < 1 || period > loan.paymentsPerYear)
+                return Reject(QStringLiteral("You must enter a ") + unit + QStringLiteral(" between 1 and ")
+                              + GeneralNumberText(loan.paymentsPerYear, Cli()));
+            start.period = period;
+        }
+    }
+
+    const SpecificAdditionalPayment result = CalculateSpecificAdditionalPayment(loan, extra, start);
+    if (!result.paidOff)
+        return Reject(QStringLiteral("The loan is not paid off within its term with this additional payment."));
+
+    Report report;
+    report.fields = {
+        {QStringLiteral("without"), QStringLiteral("Total interest without additional payment"),
+         Cell::Money(result.without)},
+        {QStringLiteral("with"), QStringLiteral("Total interest with additional payment"),
+         Cell::Money(result.with)},
+        {QStringLiteral("saved"), QStringLiteral("Interest Saved"), Cell::Money(result.saved)},
+        {QStringLiteral("payments_made"), QStringLiteral("Payments made"),
+         Cell::Count(result.paymentsMade)},
+        {QStringLiteral("sentence"), QString(), Cell::Text(result.sentence), Shown::Line},
+    };
+    return Finish(report, request.format);
+}
+
+CommandResult RunWhatIf(const Request &request)
+{
+    static const QHash<QString, WhatIfVariable> variables{
+        {QStringLiteral("amount"), WhatIfVariable::Amount},
+        {QStringLiteral("periods"), WhatIfVariable::Periods},
+        {QStringLiteral("interest"), WhatIfVariable::Interest},
+        {QStringLiteral("payment"), WhatIfVariable::Payment},
+    };
+    const QString solve = request.Value(QStringLiteral("solve"));
+    const WhatIfVariable variable = variables.value(solve, WhatIfVariable::Amount);
+    // The field being solved is a result field in the tab: nothing can be typed into it.
+    static const QHash<QString, QStringList> solvedOptions{
+        {QStringLiteral("amount"), {QStringLiteral("amount")}},
+        {QStringLiteral("periods"), {QStringLiteral("years"), QStringLiteral("part")}},
+        {QStringLiteral("interest"), {QStringLiteral("rate")}},
+        {QStringLiteral("payment"), {QStringLiteral("repayment")}},
+    };
+    for (const QString &option : solvedOptions.value(solve))
+        if (request.Has(option))
+            return UsageError(QStringLiteral("Leave out --%1: it is what --solve %2 works out.")
+                                  .arg(option, solve));
+
+    const LoanTexts texts = TextsOf(request);
+    WhatIfFields fields;
+    fields.principal = texts.amount;
+    fields.periods = texts.years;
+    fields.partYear = texts.part;
+    fields.interest = texts.rate;
+    fields.repay = request.Value(QStringLiteral("repayment"));
+    fields.payment = texts.payment;
+    fields.compounded = texts.compounded;
+    fields.timing = texts.timing;
+    fields.solveFor = variable;
+    if (auto problem = PartYearProblem(fields.payment, fields.partYear))
+        return Reject(*problem);
+
+    const WhatIfOutcome outcome = SolveWhatIf(fields, Cli());
+    if (outcome.message)
+        return Reject(outcome.message->text);
+
+    const Frequency &frequency = FrequencyOf(fields.payment);
+    auto label = [&](const QString &caption, WhatIfVariable v) {
+        return v == variable ? caption + QStringLiteral(" (solved)") : caption;
+    };
+    const WhatIfFields &out = outcome.fields;
+    Report report;
+    report.fields = {
+        {QStringLiteral("amount"), label(QStringLiteral("Mortgage Amount"), WhatIfVariable::Amount),
+         Cell::NumberText(out.principal)},
+        {QStringLiteral("years"), label(QStringLiteral("Year(s)"), WhatIfVariable::Periods),
+         Cell::NumberText(out.periods)},
+        {QStringLiteral("part"), label(frequency.partYearCaption, WhatIfVariable::Periods),
+         Cell::NumberText(out.partYear), fields.payment == kAnnualy ? Shown::Hidden : Shown::Pair},
+        {QStringLiteral("rate"), label(QStringLiteral("Interest Rate (%)"), WhatIfVariable::Interest),
+         Cell::NumberText(out.interest)},
+        {QStringLiteral("repayment"), label(QStringLiteral("Repayment"), WhatIfVariable::Payment),
+         Cell::NumberText(out.repay)},
+        {QStringLiteral("message"), QString(), Cell::Null(), Shown::Hidden},
+    };
+    return Finish(report, request.format);
+}
+
+CommandResult RunSavings(const Request &request)
+{
+    SavingsFields fields;
+    fields.amount = request.Value(QStringLiteral("amount"));
+    fields.period = request.Value(QStringLiteral("period"));
+    fields.rate = request.Value(QStringLiteral("rate"));
+    fields.reducedPeriod = request.Value(QStringLiteral("reduced"));
+    fields.investRate = request.Value(QStringLiteral("invest"));
+    // The tab simply stays empty without these; a command that prints nothing helps nobody.
+    if (fields.amount.isEmpty() || fields.period.isEmpty() || fields.rate.isEmpty())
+        return UsageError(QStringLiteral("savings needs --amount, --period and --rate."));
+
+    const SavingsOutcome outcome = CalculateSavings(fields, std::nullopt, Cli());
+    if (outcome.message)
+        return Reject(outcome.message->text);
+
+    auto money = [](const std::optional<double> &value) {
+        return value ? Cell::Money(*value, MoneyFormat::NoDecimals) : Cell::Missing();
+    };
+    const auto reducedYears = ParseWholeNumber(outcome.years, Cli());
+    Report report;
+    report.fields = {
+        {QStringLiteral("repayment"), QStringLiteral("Monthly Repayment"), money(outcome.repaymentValue)},
+        {QStringLiteral("reduced_repayment"), QStringLiteral("Reduced Monthly Repayment"),
+         money(outcome.reducedRepaymentValue)},
+        {QStringLiteral("extra"), QStringLiteral("Extra per month"), money(outcome.extraValue)},
+        {QStringLiteral("years"), QStringLiteral("Paid off in (years)"),
+         reducedYears && !outcome.years.isEmpty() ? Cell::Count(*reducedYears) : Cell::Missing()},
+        {QStringLiteral("investment"), QStringLiteral("Investment at the end of the term"),
+         money(outcome.investmentValue)},
+    };
+    return Finish(report, request.format);
+}
+
+CommandResult RunCommandLine(const QStringList &arguments)
+{
+    const ParsedArguments parsed = ParseArguments(arguments);
+    if (!parsed.request)
+        return UsageError(parsed.error);
+    const Request &request = *parsed.request;
+    if (request.help)
+        return CommandResult{HelpText(), QString(), ExitOk};
+    using Runner = CommandResult (*)(const Request &);
+    static const QHash<QString, Runner> runners{
+        {QStringLiteral("repayment"), &RunRepayment}, {QStringLiteral("schedule"), &RunSchedule},
+        {QStringLiteral("grid"), &RunGrid},           {QStringLiteral("additional"), &RunAdditional},
+        {QStringLiteral("specific"), &RunSpecific},   {QStringLiteral("whatif"), &RunWhatIf},
+        {QStringLiteral("savings"), &RunSavings},
+    };
+    const Runner run = runners.value(request.command);
+    return run ? run(request) : UsageError(QStringLiteral("Unknown command."));
+}

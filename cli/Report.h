@@ -1,0 +1,73 @@
+// What a command found, in a form that can be written as a readable table,
+// as CSV or as JSON.
+#pragma once
+
+#include "ErrorChecking.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+enum class OutputFormat { Table, Csv, Json };
+
+struct Cell {
+    enum class Kind {
+        Money,       // a money amount: rounded to cents for machines, money text for people
+        Count,       // a whole number
+        Number,      // a plain number (a rate, a step)
+        NumberText,  // a field text holding a number with a decimal point, kept as text
+        Text,
+        Null,        // JSON null, an empty CSV cell, nothing in the table
+        Missing,     // left out everywhere
+    };
+    Kind kind = Kind::Missing;
+    double number = 0;
+    QString text;
+    MoneyFormat money = MoneyFormat::Currency;
+
+    static Cell Money(double x, MoneyFormat format = MoneyFormat::Currency);
+    static Cell Count(long long n);
+    static Cell Number(double x);
+    static Cell NumberText(const QString &text);
+    static Cell Text(const QString &text);
+    static Cell Null();
+    static Cell Missing();
+
+    bool IsFinite() const;
+};
+
+// How a single figure appears in the readable table.
+enum class Shown { Pair, Line, Hidden };
+
+struct Field {
+    QString key;   // JSON key and CSV column
+    QString label; // readable table
+    Cell value;
+    Shown shown = Shown::Pair;
+};
+
+struct Table {
+    QString key = QStringLiteral("rows");
+    QStringList headings;  // readable table
+    QStringList csvHeader; // CSV header line
+    std::vector<std::vector<Cell>> rows;
+    int markedRow = -1; // 0-based row flagged with '*' in the readable table
+    QString markNote;
+};
+
+struct Report {
+    std::vector<Field> fields;
+    std::optional<Table> table;
+    QJsonObject extraJson; // JSON-only members
+
+    bool AllFinite() const;
+    QString Render(OutputFormat format) const;
+};
+
+// A number as scripts read it: a decimal point, up to 15 significant digits,
+// trailing zeros dropped, money first rounded to cents.
+QString MachineNumberText(double x);
+QString MachineMoneyText(double x);

@@ -1,0 +1,28 @@
+#include "Commands.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <cstdio>
+
+namespace {
+
+void Write(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    // People read money in their own notation; scripts use --csv or --json.
+    QLocale::setDefault(QLocale::system());
+    const CommandResult result = RunCommandLine(app.arguments().mid(1));
+    Write(stdout, result.out);
+    Write(stderr, result.err);
+    std::fflush(stdout);
+    return result.status;
+}
