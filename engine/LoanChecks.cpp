@@ -41,6 +41,11 @@ const LoanCheck &GridOpening()
 std::optional<LoanProblem> CheckLoanTexts(const LoanTexts &texts, const LoanCheck &check,
                                           const QLocale &locale)
 {
+    // Only a damaged saved file can leave a list with nothing chosen.
+    if (PaymentsPerYear(texts.payment) <= 0 || CompoundingsPerYear(texts.compounded) <= 0)
+        return LoanProblem{LoanField::Frequency,
+                           {QStringLiteral("Choose how often you repay and how often interest is compounded."),
+                            MessageKind::Information}};
     if (!IsNumberInRange(texts.amount, check.amountLow, check.amountHigh, locale))
         return LoanProblem{LoanField::Amount, {check.amountMessage, MessageKind::Information}};
     if (auto message = ValidateTerm(texts.years, QStringLiteral(" a period "), texts.part, 50,

@@ -3,6 +3,8 @@
 #include "Schedule.h"
 #include "TestLoans.h"
 
+#include "../common/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -2,6 +2,8 @@
 #include "LoanChecks.h"
 #include "MortgageFunctions.h"
 
+#include "../common/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 TEST(IsNumberInRange, BoundsAreInclusiveAndBlanksIgnored)

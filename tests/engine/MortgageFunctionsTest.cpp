@@ -1,5 +1,7 @@
 #include "MortgageFunctions.h"
 
+#include "../common/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

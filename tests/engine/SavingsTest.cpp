@@ -1,5 +1,7 @@
 #include "Savings.h"
 
+#include "../common/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,5 +1,7 @@
 #include "WhatIf.h"
 
+#include "../common/QtPrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {
