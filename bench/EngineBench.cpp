@@ -1,0 +1,119 @@
+// The engine's heaviest calculations, at the sizes the windows can ask for.
+#include "ErrorChecking.h"
+#include "MortgageFunctions.h"
+#include "MortgageGrid.h"
+#include "Schedule.h"
+#include "WhatIf.h"
+
+#include <QLocale>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// 50 years and 365 days of daily payments: 18 615 payments, the longest term accepted.
+Loan LargestLoan()
+{
+    Loan loan;
+    loan.amount = 999999999;
+    loan.rate = 7;
+    loan.paymentsPerYear = 365;
+    loan.compoundingsPerYear = 365;
+    loan.years = 50;
+    loan.part = 365;
+    return loan;
+}
+
+void BM_RunAmortisationLargestTerm(benchmark::State &state)
+{
+    const Loan loan = LargestLoan();
+    for (auto _ : state) {
+        AmortisationResult result = RunAmortisation(loan);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(BM_RunAmortisationLargestTerm)->Unit(benchmark::kMicrosecond);
+
+void BM_BuildScheduleByPeriodLargestTerm(benchmark::State &state)
+{
+    const Loan loan = LargestLoan();
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const std::vector<ScheduleRow> schedule = BuildSchedule(loan, ScheduleBy::Period);
+        rows = schedule.size();
+        benchmark::DoNotOptimize(schedule.data());
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_BuildScheduleByPeriodLargestTerm)->Unit(benchmark::kMicrosecond);
+
+void BM_BuildMortgageGrid1999Rows(benchmark::State &state)
+{
+    Loan loan;
+    loan.amount = 1000000;
+    loan.rate = 6;
+    loan.years = 25;
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const MortgageGrid grid = BuildMortgageGrid(loan, 1000, 0.25);
+        rows = grid.amounts.size();
+        benchmark::DoNotOptimize(grid.repayments.data());
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_BuildMortgageGrid1999Rows)->Unit(benchmark::kMicrosecond);
+
+void BM_SolveWhatIfInterestRate(benchmark::State &state)
+{
+    WhatIfFields fields;
+    fields.principal = QStringLiteral("100000");
+    fields.periods = QStringLiteral("25");
+    fields.repay = QStringLiteral("644.3015");
+    fields.solveFor = WhatIfVariable::Interest;
+    const QLocale c = QLocale::c();
+    for (auto _ : state) {
+        WhatIfOutcome outcome = SolveWhatIf(fields, c);
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(BM_SolveWhatIfInterestRate)->Unit(benchmark::kMicrosecond);
+
+// The schedule rounds seven amounts a payment; this is most of its cost.
+void BM_RoundToPlacesToCents(benchmark::State &state)
+{
+    double x = 12345.6789;
+    double sum = 0;
+    for (auto _ : state) {
+        x += 0.0137;
+        sum += RoundToPlaces(x, 2);
+    }
+    benchmark::DoNotOptimize(sum);
+}
+BENCHMARK(BM_RoundToPlacesToCents);
+
+// A table model formats a row when it is shown: six money texts.
+void BM_MoneyTextOfOneScheduleRow(benchmark::State &state)
+{
+    const ScheduleRow row{1, 5951.57, 1780.15, 98219.85, 5951.57, 1780.15};
+    for (auto _ : state) {
+        QString texts[6] = {QString::number(row.period),     MoneyText(row.interest),
+                            MoneyText(row.capital),          MoneyText(row.balance),
+                            MoneyText(row.accumulatedInterest), MoneyText(row.accumulatedCapital)};
+        benchmark::DoNotOptimize(texts);
+    }
+}
+BENCHMARK(BM_MoneyTextOfOneScheduleRow)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Money text as a user in the United States would see it, on any machine.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
