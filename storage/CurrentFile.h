@@ -1,0 +1,23 @@
+// The current file remembered from one run to the next, and the choice of the
+// file to load at start-up. The in-memory current file name is the main
+// window's; these functions only read and write the stored value.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Settings;
+
+// The stored "CurrentFile" value, empty when there is none.
+QString RememberedFile(const Settings &settings);
+
+// Stores the name as "CurrentFile", empty or not.
+void RememberCurrentFile(Settings &settings, const QString &name);
+
+// The file to load at start-up, or nothing. commandLine is the program's
+// arguments as QCoreApplication::arguments() gives them, the program first: the
+// first argument wins if it names an existing file (not a folder), else the
+// remembered file if it names one. A missing file is passed over silently.
+std::optional<QString> StartupFile(const QStringList &commandLine, const QString &remembered);

@@ -1,0 +1,298 @@
+#include "SavingLoading.h"
+
+#include "Platform.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <cerrno>
+#include <optional>
+
+namespace {
+
+const QByteArray lineEnd = QByteArrayLiteral("\r\n");
+
+void AppendText(QByteArray &out, const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    bytes.removeIf([](char c) { return c == '\r' || c == '\n'; });
+    out += bytes;
+    out += lineEnd;
+}
+
+void AppendNumber(QByteArray &out, int value)
+{
+    out += QByteArray::number(value);
+    out += lineEnd;
+}
+
+void AppendBoolean(QByteArray &out, bool value)
+{
+    out += value ? QByteArrayLiteral("TRUE") : QByteArrayLiteral("FALSE");
+    out += lineEnd;
+}
+
+// An optional sign and decimal digits, nothing else, within int's range.
+std::optional<int> WholeInteger(QStringView text)
+{
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    if (i == text.size())
+        return std::nullopt;
+    const qint64 limit = negative ? qint64(1) << 31 : (qint64(1) << 31) - 1;
+    qint64 value = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+        if (value > limit)
+            return std::nullopt;
+    }
+    return int(negative ? -value : value);
+}
+
+// Old files hold the single-byte code page of the system they were written on;
+// rather than refuse one, any file that is not valid UTF-8 is read as Latin-1.
+QString DecodeText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    QString text = utf8.decode(bytes);
+    if (text.toUtf8() != bytes)
+        text = QString::fromLatin1(bytes);
+    // A CR before LF belongs to the line end; any other CR is dropped.
+    text.remove(u'\r');
+    // Byte order marks some editors put in front are not part of the first
+    // line. All of them go, so that no first line read starts with one: written
+    // back, it would be taken for a mark.
+    qsizetype marks = 0;
+    while (marks < text.size() && text[marks] == QChar(QChar::ByteOrderMark))
+        ++marks;
+    text.remove(0, marks);
+    return text;
+}
+
+bool IsBlankOrLineEnd(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+
+// Reads the decoded text the way the format's reader does: text lines whole,
+// the What If? numbers as blank-separated words.
+class Reader {
+public:
+    explicit Reader(QStringView text) : text_(text) {}
+
+    bool AtEnd() const { return pos_ >= text_.size(); }
+
+    // The next line without its line end; past the end of the file, empty.
+    QString Line()
+    {
+        if (AtEnd())
+            return {};
+        qsizetype end = text_.indexOf(u'\n', pos_);
+        if (end < 0)
+            end = text_.size();
+        const QString line = text_.sliced(pos_, end - pos_).toString();
+        pos_ = end + 1;
+        return line;
+    }
+
+    int Index()
+    {
+        const QString line = Line();
+        if (const std::optional<int> value = WholeInteger(line))
+            return *value;
+        throw QuovellaError(QLatin1Char('\'') + line + QStringLiteral("' is not a valid integer value"));
+    }
+
+    bool Boolean() { return Line() == QStringLiteral("TRUE"); }
+
+    // Skips blanks and line ends; the number ends at the next one and the rest
+    // of its line is skipped. At the end of the file the number is 0.
+    int Number()
+    {
+        while (!AtEnd() && IsBlankOrLineEnd(text_[pos_]))
+            ++pos_;
+        if (AtEnd())
+            return 0;
+        qsizetype end = pos_;
+        while (end < text_.size() && !IsBlankOrLineEnd(text_[end]))
+            ++end;
+        const std::optional<int> value = WholeInteger(text_.sliced(pos_, end - pos_));
+        if (!value)
+            throw QuovellaError(QStringLiteral("Invalid numeric input"));
+        const qsizetype next = text_.indexOf(u'\n', end);
+        pos_ = next < 0 ? text_.size() : next + 1;
+        return *value;
+    }
+
+private:
+    QStringView text_;
+    qsizetype pos_ = 0;
+};
+
+[[noreturn]] void ThrowFileError(int error)
+{
+    throw QuovellaError(FileErrorText(error));
+}
+
+// errno as the failing call left it; Qt's own refusals leave none.
+int LastError()
+{
+    return errno != 0 ? errno : EIO;
+}
+
+// Names that cannot be a file: QFile would take a folder's name for a file it
+// fails to open, with a less telling reason.
+void CheckFileName(const QString &path)
+{
+    if (path.isEmpty() || path.endsWith(u'/') || QFileInfo(path).isDir())
+        ThrowFileError(EISDIR);
+}
+
+} // namespace
+
+QByteArray FormatMortgageFile(const SavedInputs &in)
+{
+    QByteArray out;
+    out.reserve(128);
+    AppendText(out, in.amount);
+    AppendText(out, in.years);
+    AppendText(out, in.part);
+    AppendText(out, in.rate);
+    AppendNumber(out, in.payment);
+    AppendNumber(out, in.compounded);
+    AppendBoolean(out, in.arrears);
+    AppendBoolean(out, in.advance);
+    AppendText(out, in.savingsAmount);
+    AppendText(out, in.savingsPeriod);
+    AppendText(out, in.savingsRate);
+    AppendText(out, in.reducedPeriod);
+    AppendText(out, in.investRate);
+    AppendBoolean(out, in.transfer);
+    AppendText(out, in.wiPrincipal);
+    AppendText(out, in.wiPeriods);
+    AppendText(out, in.wiPartYear);
+    AppendText(out, in.wiInterest);
+    AppendText(out, in.wiRepay);
+    AppendNumber(out, in.wiVariable);
+    AppendNumber(out, in.wiPayment);
+    AppendNumber(out, in.wiTiming);
+    AppendNumber(out, in.wiCompounded);
+    return out;
+}
+
+SavedInputs ParseMortgageFile(const QByteArray &bytes)
+{
+    const QString text = DecodeText(bytes);
+    Reader reader(text);
+    SavedInputs in;
+    in.amount = reader.Line();
+    in.years = reader.Line();
+    in.part = reader.Line();
+    in.rate = reader.Line();
+    in.payment = reader.Index();
+    in.compounded = reader.Index();
+    in.arrears = reader.Boolean();
+    in.advance = reader.Boolean();
+    in.savingsAmount = reader.Line();
+    in.savingsPeriod = reader.Line();
+    in.savingsRate = reader.Line();
+    in.reducedPeriod = reader.Line();
+    in.investRate = reader.Line();
+    in.transfer = reader.Boolean();
+    in.hasWhatIf = !reader.AtEnd();
+    if (!in.hasWhatIf)
+        return in;
+    in.wiPrincipal = reader.Line();
+    in.wiPeriods = reader.Line();
+    in.wiPartYear = reader.Line();
+    in.wiInterest = reader.Line();
+    in.wiRepay = reader.Line();
+    in.wiVariable = reader.Number();
+    in.wiPayment = reader.Number();
+    in.wiTiming = reader.Number();
+    in.wiCompounded = reader.Number();
+    return in;
+}
+
+void SaveMortgageFile(const QString &path, const SavedInputs &inputs)
+{
+    const QByteArray bytes = FormatMortgageFile(inputs);
+    CheckFileName(path);
+    const QFileInfo existing(path);
+    // QSaveFile refuses a read-only file without saying why.
+    if (existing.exists() && !existing.isWritable())
+        ThrowFileError(EACCES);
+
+    // No direct-write fallback: a folder where no temporary file can be made
+    // is an error rather than a save that could leave half a file.
+    QSaveFile file(path);
+    // Unbuffered, so that a failing write shows here: QSaveFile takes a short
+    // write for success and would commit the truncated file.
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        ThrowFileError(LastError());
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError)
+        ThrowFileError(LastError()); // the destructor removes the temporary file
+    errno = 0;
+    if (!file.commit())
+        ThrowFileError(LastError());
+}
+
+SavedInputs LoadMortgageFile(const QString &path)
+{
+    CheckFileName(path);
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        ThrowFileError(LastError());
+    errno = 0;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        ThrowFileError(LastError());
+    return ParseMortgageFile(bytes);
+}
+
+QString SaveTargetPath(const QString &chosenName)
+{
+    if (chosenName.right(4).toUpper() == QStringLiteral(".QVL"))
+        return chosenName;
+    return chosenName + QStringLiteral(".QVL");
+}
+
+QString FileErrorText(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT:
+        return QStringLiteral("Disk full");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY:
+        return QStringLiteral("File access denied");
+    case ENOENT:
+        return QStringLiteral("File not found");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("Too many open files");
+    case ENAMETOOLONG:
+    case ENOTDIR:
+    case EISDIR:
+    case EINVAL:
+    case ELOOP:
+        return QStringLiteral("Invalid filename");
+    default:
+        return QStringLiteral("I/O error %1").arg(error);
+    }
+}

@@ -1,0 +1,69 @@
+// Saved loan files (.QVL): 23 lines of text, each ended by CR LF, holding the
+// inputs of the main window. The window collects its controls into a
+// SavedInputs, and sets them from one "as typing would"; nothing here touches a
+// control, so a load that fails changes nothing on screen.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Everything a saved file holds, as the controls hold it.
+struct SavedInputs {
+    QString amount, years, part, rate;      // lines 1-4: MAmount, Period, MPartyear, IRate
+    int payment = 3, compounded = 3;        // lines 5-6: frequency index 0-7, -1 none
+    bool arrears = true, advance = false;   // lines 7-8: MArrears, MAdvance checked
+    QString savingsAmount, savingsPeriod, savingsRate, reducedPeriod, investRate; // lines 9-13
+    bool transfer = false;                  // line 14: TrasferValuesCheckBox checked
+    bool hasWhatIf = true;                  // false: the file ended after line 14
+    QString wiPrincipal, wiPeriods, wiPartYear, wiInterest, wiRepay; // lines 15-19
+    int wiVariable = 1;                     // line 20: 1 Amount, 2 Periods, 3 Interest, 4 Payment
+    int wiPayment = 3;                      // line 21: frequency index
+    int wiTiming = 1;                       // line 22: 1 in arrears, 2 in advance
+    int wiCompounded = 3;                   // line 23: frequency index
+
+    bool operator==(const SavedInputs &) const = default;
+};
+
+// The 23 lines, CR LF after each, the text as UTF-8. hasWhatIf is not looked
+// at: the window always has a What If? tab to write. A CR or LF inside a text
+// is left out, since it would shift every line after it.
+QByteArray FormatMortgageFile(const SavedInputs &inputs);
+
+// Reads a whole file's bytes:
+// - the bytes are UTF-8, or Latin-1 when they are not valid UTF-8; byte order
+//   marks in front of the first line are skipped;
+// - a line ends at LF; a CR before the LF belongs to the line end and any other
+//   CR is dropped from the text;
+// - lines 1-4, 9-13 and 15-19 are texts, each the whole line;
+// - lines 5 and 6 are whole integers (an optional sign and decimal digits, in
+//   int's range, nothing else), or QuovellaError "'<line>' is not a valid
+//   integer value"; a missing line reads empty and fails so;
+// - lines 7, 8 and 14 are true only when they read "TRUE"; in a file that ends
+//   before line 14, the missing texts are empty and the booleans false;
+// - lines 15-23 are read only when anything follows line 14 (hasWhatIf);
+// - lines 20-23 are read as words: blanks (space, tab) and line ends before
+//   the number are skipped, the number ends at the next blank or line end and
+//   the rest of its line is skipped; at the end of the file the number is 0; a
+//   word that is not an integer throws "Invalid numeric input";
+// - anything after line 23 is ignored.
+// Index or choice values outside their range are kept as read; the window then
+// selects nothing or changes nothing.
+SavedInputs ParseMortgageFile(const QByteArray &bytes);
+
+// Writes through a temporary file that replaces the target only when complete,
+// so a failed or interrupted save leaves the previous file as it was. Throws
+// QuovellaError with the platform's message (see FileErrorText).
+void SaveMortgageFile(const QString &path, const SavedInputs &inputs);
+
+// Reads the whole file, then parses it. Throws QuovellaError ("File not found",
+// "File access denied", ... or a format message from ParseMortgageFile).
+SavedInputs LoadMortgageFile(const QString &path);
+
+// The path a save dialog's chosen name is written to: ".QVL" is appended unless
+// the name already ends in it, in any case. The caller stops on an empty name.
+QString SaveTargetPath(const QString &chosenName);
+
+// The platform's wording for a failed file operation, by errno value:
+// "Disk full", "File access denied", "File not found", "Too many open files",
+// "Invalid filename", or "I/O error <n>".
+QString FileErrorText(int error);

@@ -1,0 +1,356 @@
+#include "StorageTestSupport.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <csignal>
+#include <cerrno>
+#include <functional>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct ChildOutcome {
+    QString report; // what the child wrote back
+    int status = 0; // as waitpid gives it
+};
+
+void WriteAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n <= 0)
+            return;
+        done += n;
+    }
+}
+
+// Runs body in a forked child, which reports the string body returns (or the
+// message it throws). The child ends with _exit, so nothing of the test program
+// runs twice. When started is given, the child is not waited for: started gets
+// its pid and must end it.
+ChildOutcome RunInChild(const std::function<QString()> &body,
+                        const std::function<void(pid_t)> &started = {})
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return {QStringLiteral("<no pipe>"), -1};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        QString report;
+        try {
+            report = body();
+        } catch (const QuovellaError &error) {
+            report = error.Message();
+        } catch (...) {
+            report = QStringLiteral("<other exception>");
+        }
+        WriteAll(fds[1], report.toUtf8());
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    ChildOutcome outcome;
+    if (started)
+        started(pid);
+    QByteArray bytes;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) != 0;) {
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            break;
+        bytes.append(buffer, n);
+    }
+    ::close(fds[0]);
+    ::waitpid(pid, &outcome.status, 0);
+    outcome.report = QString::fromUtf8(bytes);
+    return outcome;
+}
+
+const QString skipMark = QStringLiteral("SKIP: ");
+
+// Permissions do not stop root; a child that must be stopped by them runs as
+// nobody instead. Returns a reason when that cannot be done.
+QString DropRootInChild()
+{
+    if (::geteuid() != 0)
+        return {};
+    const gid_t nobodyGroup = 65534;
+    const uid_t nobody = 65534;
+    if (::setgroups(0, nullptr) != 0 || ::setgid(nobodyGroup) != 0 || ::setuid(nobody) != 0)
+        return skipMark + QStringLiteral("running as root and cannot become nobody, so permissions cannot be tested");
+    return {};
+}
+
+QString Saving(const QString &path, const SavedInputs &in)
+{
+    return ErrorOf([&] { SaveMortgageFile(path, in); });
+}
+
+QString Loading(const QString &path)
+{
+    return ErrorOf([&] { LoadMortgageFile(path); });
+}
+
+// The message call throws with every file handle taken. The undefined-behaviour
+// checker needs a handle when it first meets a class, so the error is looked at
+// only once the handles are given back.
+QString WithNoHandlesLeft(const std::function<void()> &call)
+{
+    std::vector<int> taken;
+    for (int fd; (fd = ::open("/dev/null", O_RDONLY)) >= 0;)
+        taken.push_back(fd);
+    std::exception_ptr failure;
+    try {
+        call();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    for (int fd : taken)
+        ::close(fd);
+    return ErrorOf([&] {
+        if (failure)
+            std::rethrow_exception(failure);
+    });
+}
+
+SavedInputs Large(qsizetype bytes)
+{
+    SavedInputs in = ExampleInputs();
+    in.wiRepay = QString(bytes, u'7');
+    return in;
+}
+
+#define SKIP_IF_CHILD_SAYS(outcome)                                                                       \
+    if ((outcome).report.startsWith(skipMark))                                                             \
+    GTEST_SKIP() << (outcome).report.mid(skipMark.size()).toStdString()
+
+class SavedFileOnDisk : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        // Reachable for a child that has become nobody.
+        QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                               | QFileDevice::ReadOther | QFileDevice::ExeOther
+                                               | QFileDevice::ReadGroup | QFileDevice::ExeGroup);
+        path_ = Path(QStringLiteral("house.QVL"));
+        WriteBytes(path_, ExampleBytes());
+    }
+
+    void TearDown() override
+    {
+        // Let the temporary folder be removed again.
+        for (const QString &folder : lockedFolders_)
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
+    QString Path(const QString &name) const { return dir_.filePath(name); }
+
+    void MakeFolderReadOnly(const QString &folder)
+    {
+        lockedFolders_ << folder;
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                          | QFileDevice::ExeOther | QFileDevice::ReadGroup | QFileDevice::ExeGroup);
+    }
+
+    // Everything in a folder: a save must not leave a temporary file behind.
+    static QStringList Entries(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+
+    void ExpectPreviousFileIntact() const
+    {
+        EXPECT_EQ(ReadBytes(path_), ExampleBytes());
+    }
+
+    QTemporaryDir dir_;
+    QString path_;
+    QStringList lockedFolders_;
+};
+
+TEST_F(SavedFileOnDisk, SaveReplacesTheFileAndLoadReadsItBack)
+{
+    SavedInputs other = ExampleInputs();
+    other.amount = "2500";
+    other.wiVariable = 3;
+    ASSERT_EQ(Saving(path_, other), "<no error>");
+    EXPECT_EQ(ReadBytes(path_), FormatMortgageFile(other));
+    EXPECT_EQ(LoadMortgageFile(path_), other);
+    EXPECT_EQ(Entries(dir_.path()), QStringList{"house.QVL"});
+
+    const QString fresh = Path("new.qvl");
+    ASSERT_EQ(Saving(fresh, ExampleInputs()), "<no error>");
+    EXPECT_EQ(ReadBytes(fresh), ExampleBytes());
+    EXPECT_EQ(Entries(dir_.path()), (QStringList{"house.QVL", "new.qvl"}));
+}
+
+TEST_F(SavedFileOnDisk, LoadSaysWhyTheFileCannotBeRead)
+{
+    EXPECT_EQ(Loading(Path("missing.QVL")), "File not found");
+    EXPECT_EQ(Loading(Path("nowhere/house.QVL")), "File not found");
+    EXPECT_EQ(Loading(""), "Invalid filename");
+    EXPECT_EQ(Loading(dir_.path()), "Invalid filename");
+    EXPECT_EQ(Loading(path_ + "/house.QVL"), "Invalid filename");
+    EXPECT_EQ(Loading(Path(QString(300, u'n'))), "Invalid filename");
+    // A readable file with bad content reports the content.
+    WriteBytes(path_, "1\r\n2\r\n3\r\n4\r\nabc\r\n");
+    EXPECT_EQ(Loading(path_), "'abc' is not a valid integer value");
+}
+
+TEST_F(SavedFileOnDisk, SaveToANameThatCannotBeAFileIsAnInvalidFilename)
+{
+    QDir(dir_.path()).mkdir("folder");
+    EXPECT_EQ(Saving("", ExampleInputs()), "Invalid filename");
+    EXPECT_EQ(Saving(Path("folder"), ExampleInputs()), "Invalid filename");
+    EXPECT_EQ(Saving(Path("folder/"), ExampleInputs()), "Invalid filename");
+    EXPECT_EQ(Saving(Path(QString(300, u'n')), ExampleInputs()), "Invalid filename");
+    // A folder that cannot exist because a file has its name.
+    EXPECT_EQ(Saving(path_ + "/inner.QVL", ExampleInputs()), "Invalid filename");
+    ExpectPreviousFileIntact();
+    EXPECT_EQ(Entries(Path("folder")), QStringList{});
+    EXPECT_EQ(Entries(dir_.path()), (QStringList{"folder", "house.QVL"}));
+}
+
+TEST_F(SavedFileOnDisk, SaveIntoAMissingFolderIsFileNotFound)
+{
+    EXPECT_EQ(Saving(Path("nowhere/house.QVL"), ExampleInputs()), "File not found");
+}
+
+TEST_F(SavedFileOnDisk, ReadOnlyFolderRefusesTheSaveAndKeepsTheFile)
+{
+    MakeFolderReadOnly(dir_.path());
+    const ChildOutcome outcome = RunInChild([&] {
+        if (const QString reason = DropRootInChild(); !reason.isEmpty())
+            return reason;
+        return Saving(path_, Large(1000));
+    });
+    SKIP_IF_CHILD_SAYS(outcome);
+    EXPECT_EQ(outcome.report, "File access denied");
+    ExpectPreviousFileIntact();
+    EXPECT_EQ(Entries(dir_.path()), QStringList{"house.QVL"});
+}
+
+TEST_F(SavedFileOnDisk, ReadOnlyFileRefusesTheSaveAndUnreadableFileTheLoad)
+{
+    QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7777));
+    QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    const QString unreadable = Path("secret.QVL");
+    WriteBytes(unreadable, ExampleBytes());
+    QFile::setPermissions(unreadable, QFileDevice::Permissions());
+
+    const ChildOutcome outcome = RunInChild([&] {
+        if (const QString reason = DropRootInChild(); !reason.isEmpty())
+            return reason;
+        return Saving(path_, Large(10)) + "|" + Loading(unreadable);
+    });
+    SKIP_IF_CHILD_SAYS(outcome);
+    EXPECT_EQ(outcome.report, "File access denied|File access denied");
+    ExpectPreviousFileIntact();
+    EXPECT_EQ(Entries(dir_.path()), (QStringList{"house.QVL", "secret.QVL"}));
+}
+
+TEST_F(SavedFileOnDisk, FullDiskKeepsThePreviousFile)
+{
+    // A file size limit fails writes as a full disk does: the first write stops
+    // short, the next one fails. Neither may be committed as a shorter file.
+    for (const SavedInputs &in : {Large(100), Large(4 << 20)}) {
+        const ChildOutcome outcome = RunInChild([&] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{64, 64};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                return QStringLiteral("<setrlimit failed>");
+            return Saving(path_, in);
+        });
+        EXPECT_EQ(outcome.report, "Disk full");
+        ExpectPreviousFileIntact();
+        EXPECT_EQ(Entries(dir_.path()), QStringList{"house.QVL"});
+    }
+}
+
+TEST_F(SavedFileOnDisk, TooManyOpenFilesStopsSaveAndLoad)
+{
+    const ChildOutcome outcome = RunInChild([&] {
+        const rlimit limit{32, 32};
+        if (::setrlimit(RLIMIT_NOFILE, &limit) != 0)
+            return QStringLiteral("<setrlimit failed>");
+        // Let the undefined-behaviour checker meet these classes while there are
+        // handles to spare.
+        SaveMortgageFile(Path("spare.QVL"), ExampleInputs());
+        QFile::remove(Path("spare.QVL"));
+        Loading(Path("missing.QVL"));
+        return WithNoHandlesLeft([&] { SaveMortgageFile(path_, Large(10)); }) + "|"
+               + WithNoHandlesLeft([&] { LoadMortgageFile(path_); });
+    });
+    EXPECT_EQ(outcome.report, "Too many open files|Too many open files");
+    ExpectPreviousFileIntact();
+}
+
+TEST_F(SavedFileOnDisk, SaveKilledHalfWayKeepsThePreviousFile)
+{
+    // The system kills a process whose write passes its file size limit: the
+    // save dies in the middle of writing, at a known point.
+    const ChildOutcome outcome = RunInChild([&] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{4096, 4096};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return QStringLiteral("<setrlimit failed>");
+        return Saving(path_, Large(1 << 20));
+    });
+    ASSERT_TRUE(WIFSIGNALED(outcome.status)) << outcome.report.toStdString();
+    EXPECT_EQ(WTERMSIG(outcome.status), SIGXFSZ);
+    ExpectPreviousFileIntact();
+    EXPECT_EQ(LoadMortgageFile(path_), ExampleInputs());
+}
+
+TEST_F(SavedFileOnDisk, SaveKilledAtAnyMomentLeavesTheOldOrTheNewFileWhole)
+{
+    const SavedInputs newer = Large(1 << 20);
+    const QByteArray newBytes = FormatMortgageFile(newer);
+    for (int round = 0; round < 4; ++round) {
+        WriteBytes(path_, ExampleBytes());
+        const ChildOutcome outcome = RunInChild(
+            [&] {
+                for (;;)
+                    SaveMortgageFile(path_, newer);
+                return QString();
+            },
+            [&](pid_t child) {
+                // Kill once a temporary file is being written, a little later each round.
+                const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+                while (Entries(dir_.path()).size() < 2 && std::chrono::steady_clock::now() < give_up)
+                    std::this_thread::sleep_for(std::chrono::microseconds(200));
+                std::this_thread::sleep_for(std::chrono::milliseconds(round * 3));
+                ::kill(child, SIGKILL);
+            });
+        ASSERT_TRUE(WIFSIGNALED(outcome.status));
+        const QByteArray bytes = ReadBytes(path_);
+        EXPECT_TRUE(bytes == ExampleBytes() || bytes == newBytes)
+            << "round " << round << ": " << bytes.size() << " bytes";
+        // A killed save may leave its temporary file, never a damaged target.
+        for (const QString &entry : Entries(dir_.path()))
+            if (entry != "house.QVL")
+                QFile::remove(Path(entry));
+    }
+}
+
+// The errors above come from real failures; these cannot be made on demand.
+TEST(FileErrorText, OtherSystemErrorsReadAsThePlatformWordsThem)
+{
+    EXPECT_EQ(FileErrorText(EROFS), "File access denied");
+    EXPECT_EQ(FileErrorText(ENFILE), "Too many open files");
+    EXPECT_EQ(FileErrorText(ENOSPC), "Disk full");
+    EXPECT_EQ(FileErrorText(EIO), "I/O error 5");
+}
+
+} // namespace
