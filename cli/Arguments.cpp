@@ -13,17 +13,17 @@ const QStringList kLoanCommands{QStringLiteral("repayment"), QStringLiteral("sch
                                 QStringLiteral("grid"),      QStringLiteral("additional"),
                                 QStringLiteral("specific"),  QStringLiteral("whatif")};
 
-struct OptionSpec {
+struct OptionRule {
     QString name;
     bool takesValue;
     QStringList commands; // empty: every command
 };
 
-const std::vector<OptionSpec> &Options()
+const std::vector<OptionRule> &Options()
 {
-    static const std::vector<OptionSpec> options = [] {
+    static const std::vector<OptionRule> options = [] {
         const QStringList loanAndSavings = kLoanCommands + QStringList{QStringLiteral("savings")};
-        return std::vector<OptionSpec>{
+        return std::vector<OptionRule>{
             {QStringLiteral("amount"), true, loanAndSavings},
             {QStringLiteral("rate"), true, loanAndSavings},
             {QStringLiteral("years"), true, kLoanCommands},
@@ -50,9 +50,9 @@ const std::vector<OptionSpec> &Options()
     return options;
 }
 
-const OptionSpec *FindOption(const QString &name)
+const OptionRule *FindOption(const QString &name)
 {
-    for (const OptionSpec &o : Options())
+    for (const OptionRule &o : Options())
         if (o.name == name)
             return &o;
     return nullptr;
@@ -130,7 +130,7 @@ ParsedArguments ParseArguments(const QStringList &arguments)
             value = name.mid(equals + 1);
             name.truncate(equals);
         }
-        const OptionSpec *option = FindOption(name);
+        const OptionRule *option = FindOption(name);
         if (!option)
             return Usage(QStringLiteral("Unknown option --%1.").arg(name));
         if (!option->takesValue) {
@@ -165,7 +165,7 @@ ParsedArguments ParseArguments(const QStringList &arguments)
         return Usage(QStringLiteral("No command given; the commands are %1.")
                          .arg(CommandNames().join(QStringLiteral(", "))));
     for (auto it = request.values.cbegin(); it != request.values.cend(); ++it) {
-        const OptionSpec *option = FindOption(it.key());
+        const OptionRule *option = FindOption(it.key());
         if (!option->commands.isEmpty() && !option->commands.contains(request.command))
             return Usage(QStringLiteral("--%1 does not apply to %2.").arg(it.key(), request.command));
     }
