@@ -115,7 +115,11 @@ double RoundToPlaces(double x, double places)
     if ((y != 0 && std::fabs(y) < 0.0001) || std::fabs(y) >= 1e15 || !std::isfinite(x))
         return x;
     const double k = std::trunc(y);
-    const double s = std::nearbyint(std::pow(10.0, places));
+    // Exact powers for the places callers pass; every amount of a schedule goes through here.
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+    const int whole = static_cast<int>(places);
+    const double s = (whole == places && whole >= 0 && whole <= 10) ? kPowers[whole]
+                                                                     : std::nearbyint(std::pow(10.0, places));
     const double m = std::nearbyint((x - k) * s);
     return k + m / s;
 }

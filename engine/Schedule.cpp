@@ -48,7 +48,7 @@ std::vector<ScheduleRow> BuildSchedule(const Loan &loan, ScheduleBy by)
             rows.push_back(row);
             rowInterest = 0;
             rowCapital = 0;
-            if (RoundToPlaces(balance, 2) <= 0)
+            if (row.balance <= 0)
                 break;
         }
         if (periodInYear >= p)

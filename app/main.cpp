@@ -1,0 +1,44 @@
+// Quovella: start-up and the event loop.
+#include "Look.h"
+#include "MainUnit.h"
+#include "Program.h"
+#include "QtPlatform.h"
+
+#include <QApplication>
+
+namespace {
+
+// The last line of the general error handling: an error that escapes a handler
+// is shown in a message box and the program goes on.
+class QuovellaApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        bool handled = false;
+        RunGuarded(activeWindow(), [&] { handled = QApplication::notify(receiver, event); });
+        return handled;
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QuovellaApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quovella"));
+    QApplication::setApplicationVersion(QStringLiteral("1.31"));
+    QApplication::setWindowIcon(Look::Icon(QStringLiteral("house")));
+    QApplication::setFont(Look::UiFont(9));
+    // About and help may still be open when the main window closes; the program ends with it.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtPlatform platform;
+    SetPlatform(&platform);
+
+    Program program;
+    QObject::connect(&program.Main(), &TMORTLOAN::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    program.Start(QApplication::arguments());
+    return app.exec();
+}

@@ -1,0 +1,85 @@
+// A freshly started Quovella on the scripted platform, for window tests.
+#pragma once
+
+#include "../common/QtPrinters.h"
+#include "APGridUnit.h"
+#include "APOptionsUnit.h"
+#include "AboutUnit.h"
+#include "Look.h"
+#include "MSCHEDULEUnit.h"
+#include "MainUnit.h"
+#include "MortChartUnit.h"
+#include "MortgageGridUnit.h"
+#include "PieChart3D.h"
+#include "Program.h"
+#include "ScriptedPlatform.h"
+#include "SpecificAPUnit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class UiTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetPlatform(&platform);
+        program = std::make_unique<Program>();
+        program->Start(arguments);
+        QApplication::processEvents();
+    }
+
+    void TearDown() override
+    {
+        // Close without the save question.
+        main().SetSavedFlag(true);
+        program.reset();
+        SetPlatform(nullptr);
+    }
+
+    TMORTLOAN &main() { return program->Main(); }
+    const SecondaryWindows &windows() { return main().Windows(); }
+
+    void TypeLoan(const QString &amount, const QString &years, const QString &rate,
+                  const QString &part = QString())
+    {
+        main().MAmount->setText(amount);
+        main().Period->setText(years);
+        main().MPartyear->setText(part);
+        main().IRate->setText(rate);
+    }
+
+    // Chooses a payment frequency as the user would.
+    void ChoosePayment(const QString &frequency)
+    {
+        main().MPayment->setCurrentText(frequency);
+        emit main().MPayment->activated(main().MPayment->currentIndex());
+    }
+
+    RecordedMessage OnlyMessage()
+    {
+        EXPECT_EQ(platform.messages.size(), 1u) << platform.MessageTexts().join(" | ").toStdString();
+        return platform.messages.empty() ? RecordedMessage{} : platform.messages.back();
+    }
+
+    ScriptedPlatform platform;
+    QStringList arguments;
+    std::unique_ptr<Program> program;
+};
+
+inline std::string S(const QString &text)
+{
+    return text.toStdString();
+}

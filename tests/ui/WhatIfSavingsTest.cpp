@@ -1,0 +1,249 @@
+#include "UiFixture.h"
+
+namespace {
+
+bool IsResult(QLineEdit *edit)
+{
+    return edit->isReadOnly() && edit->palette().color(QPalette::Base) == QColor(67, 213, 255);
+}
+
+bool IsInput(QLineEdit *edit)
+{
+    return !edit->isReadOnly() && edit->palette().color(QPalette::Base) == QColor(255, 255, 255);
+}
+
+} // namespace
+
+class WhatIf : public UiTest {
+protected:
+    void Fill(const char *amount, const char *years, const char *part, const char *rate, const char *repay)
+    {
+        main().WIPrincipal->setText(amount);
+        main().WIPeriods->setText(years);
+        main().WIPartYear->setText(part);
+        main().WIInterest->setText(rate);
+        main().WIRepay->setText(repay);
+    }
+};
+
+TEST_F(WhatIf, ChosenVariableIsTheResultField)
+{
+    EXPECT_TRUE(main().AmountRB->isChecked());
+    EXPECT_TRUE(IsResult(main().WIPrincipal));
+    EXPECT_TRUE(IsInput(main().WIRepay));
+    Fill("1", "2", "3", "4", "5");
+    main().PeriodRB->setChecked(true);
+    EXPECT_TRUE(IsResult(main().WIPeriods));
+    EXPECT_TRUE(IsResult(main().WIPartYear));
+    EXPECT_TRUE(main().WIPeriods->text().isEmpty());
+    EXPECT_TRUE(main().WIPartYear->text().isEmpty());
+    EXPECT_TRUE(IsInput(main().WIPrincipal));
+    EXPECT_EQ(main().WIPrincipal->text(), "1");
+    main().InterestRB->setChecked(true);
+    EXPECT_TRUE(IsResult(main().WIInterest));
+    EXPECT_TRUE(IsInput(main().WIPeriods));
+    main().PaymentRB->setChecked(true);
+    EXPECT_TRUE(IsResult(main().WIRepay));
+    EXPECT_TRUE(main().WIRepay->text().isEmpty());
+    EXPECT_EQ(main().WIInterest->text(), ""); // emptied when it was the result
+}
+
+TEST_F(WhatIf, SolvesEachVariable)
+{
+    main().PageControl1->setCurrentWidget(main().TabSheet2);
+    main().PaymentRB->setChecked(true);
+    Fill("100000", "25", "", "6", "");
+    main().SpeedButton4->click();
+    EXPECT_EQ(main().WIRepay->text(), "644.3015");
+    main().WIAdvanceRB->setChecked(true);
+    main().SpeedButton4->click();
+    EXPECT_EQ(main().WIRepay->text(), "641.096");
+    main().WIArrearsRB->setChecked(true);
+
+    main().AmountRB->setChecked(true);
+    Fill("", "25", "", "6", "644.3015");
+    main().SpeedButton4->click();
+    EXPECT_EQ(main().WIPrincipal->text(), "100000");
+
+    main().PeriodRB->setChecked(true);
+    Fill("100000", "", "", "6", "644.3015");
+    main().SpeedButton4->click();
+    EXPECT_EQ(main().WIPeriods->text(), "25");
+    EXPECT_EQ(main().WIPartYear->text(), "0");
+
+    main().InterestRB->setChecked(true);
+    Fill("100000", "25", "", "", "644.31");
+    main().SpeedButton4->click();
+    EXPECT_EQ(main().WIInterest->text(), "6.0001");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(WhatIf, MessagesLeaveTheFieldsAlone)
+{
+    main().PaymentRB->setChecked(true);
+    Fill("100000", "25", "", "0", "");
+    main().SpeedButton4->click();
+    EXPECT_EQ(OnlyMessage().text, "You must enter an interest rate greater than 0 and less that 100%");
+    EXPECT_EQ(platform.messages.back().kind, MessageKind::Information);
+    EXPECT_TRUE(main().WIRepay->text().isEmpty());
+
+    platform.Clear();
+    main().PeriodRB->setChecked(true);
+    main().WIAdvanceRB->setChecked(true);
+    Fill("100000", "", "", "6", "400");
+    main().SpeedButton4->click();
+    EXPECT_EQ(OnlyMessage().text,
+              "This Mortgage can't be paid off in a reasonable period. Try increasing your payments.");
+    EXPECT_TRUE(main().WIPeriods->text().isEmpty());
+
+    platform.Clear();
+    main().WIArrearsRB->setChecked(true);
+    main().SpeedButton4->click();
+    EXPECT_EQ(OnlyMessage().text,
+              "This Mortgage can't be paid off in a reasonable period. Try increasing your payments.");
+
+    platform.Clear();
+    main().PaymentRB->setChecked(true);
+    Fill("100000", "51", "", "6", "");
+    main().SpeedButton4->click();
+    EXPECT_EQ(OnlyMessage().text, "You must enter a period  between 0 and 50");
+    EXPECT_EQ(platform.messages.back().kind, MessageKind::Confirmation);
+}
+
+TEST_F(WhatIf, AnnualPaymentsHideThePartYear)
+{
+    main().WIPartYear->setText("5");
+    main().WIPayment->setCurrentText("Annualy");
+    emit main().WIPayment->activated(0);
+    EXPECT_TRUE(main().WIPartYear->isHidden());
+    EXPECT_TRUE(main().WIMonthsLabel->isHidden());
+    EXPECT_TRUE(main().WIPartYear->text().isEmpty());
+    main().WIPayment->setCurrentText("FortNightly");
+    emit main().WIPayment->activated(5);
+    EXPECT_FALSE(main().WIPartYear->isHidden());
+    EXPECT_EQ(main().WIMonthsLabel->text(), "Fortnight(s)");
+}
+
+TEST_F(WhatIf, TransferCopiesAndShowsTheMortgageTab)
+{
+    main().PageControl1->setCurrentWidget(main().TabSheet2);
+    TypeLoan("1", "2", "3", "4");
+    main().CalMortBtn->click();
+    const QString shown = main().MonthlyRepayment->text();
+    main().PaymentRB->setChecked(true);
+    Fill("250000", "30", "", "4.5", "");
+    main().WIPayment->setCurrentText("Weekly");
+    emit main().WIPayment->activated(6);
+    main().WIAdvanceRB->setChecked(true);
+    main().WICompounded->setCurrentText("Daily");
+    main().SetSavedFlag(true);
+    main().TransferBtn->click();
+    EXPECT_EQ(main().MAmount->text(), "250000");
+    EXPECT_EQ(main().Period->text(), "30");
+    EXPECT_EQ(main().MPartyear->text(), "");
+    EXPECT_EQ(main().IRate->text(), "4.5");
+    EXPECT_EQ(main().MPayment->currentText(), "Weekly");
+    EXPECT_EQ(main().MCompounded->currentText(), "Daily");
+    EXPECT_TRUE(main().MAdvance->isChecked());
+    EXPECT_EQ(main().Label98->text(), "Week(s)");
+    EXPECT_EQ(main().Panel1->title(), "   Weekly Mortgage Payment is");
+    EXPECT_EQ(main().PageControl1->currentWidget(), main().TabSheet1);
+    EXPECT_TRUE(main().BitBtn7->isEnabled());
+    EXPECT_TRUE(main().TrasferValuesCheckBox->isVisible());
+    EXPECT_EQ(main().MonthlyRepayment->text(), shown); // nothing recalculated
+    EXPECT_FALSE(main().SavedFlag());
+}
+
+using Savings = UiTest;
+
+TEST_F(Savings, RecalculatesOnEveryChange)
+{
+    main().PageControl1->setCurrentWidget(main().TabSheet3);
+    main().MSavingsAmount->setText("100000");
+    main().mperiod->setText("25");
+    EXPECT_TRUE(main().mrepayment->text().isEmpty());
+    main().minterest->setText("6");
+    EXPECT_EQ(main().mrepayment->text(), "$645");
+    main().reducedperiod->setText("15");
+    EXPECT_EQ(main().reducedpayment->text(), "$844");
+    EXPECT_EQ(main().textra->text(), "$199");
+    EXPECT_EQ(main().tyears->text(), "15");
+    EXPECT_TRUE(main().investtotal->text().isEmpty());
+    main().investrate->setText("5");
+    EXPECT_EQ(main().investtotal->text(), "$100,157");
+    EXPECT_TRUE(platform.messages.empty());
+    for (ResultPanel *panel : {main().mrepayment, main().reducedpayment, main().textra, main().tyears,
+                               main().investtotal})
+        EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(67, 213, 255));
+}
+
+TEST_F(Savings, LettersShowTheFieldsMessageAndEmptyTheResults)
+{
+    main().MSavingsAmount->setText("100000");
+    main().mperiod->setText("25");
+    main().minterest->setText("6");
+    main().reducedperiod->setText("15");
+    main().investrate->setText("5x");
+    EXPECT_EQ(OnlyMessage().text, "This Investment rate(%) must be Numeric only");
+    for (ResultPanel *panel : {main().mrepayment, main().reducedpayment, main().textra, main().tyears,
+                               main().investtotal})
+        EXPECT_TRUE(panel->text().isEmpty());
+    EXPECT_EQ(main().investrate->text(), "5x");
+    platform.Clear();
+    main().investrate->clear();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(main().mrepayment->text(), "$645");
+
+    platform.Clear();
+    main().mperiod->setText("0");
+    EXPECT_EQ(OnlyMessage().text, "You must enter a period greater than 0.");
+    EXPECT_TRUE(main().mrepayment->text().isEmpty());
+}
+
+TEST_F(Savings, TransferBoxCopiesTheLoanWhenTheTabOpens)
+{
+    TypeLoan("100000", "25", "6");
+    main().TrasferValuesCheckBox->setChecked(true);
+    main().PageControl1->setCurrentWidget(main().TabSheet3);
+    EXPECT_EQ(main().MSavingsAmount->text(), "100000");
+    EXPECT_EQ(main().mperiod->text(), "25");
+    EXPECT_EQ(main().minterest->text(), "6");
+    EXPECT_EQ(main().mrepayment->text(), "$645");
+
+    main().PageControl1->setCurrentWidget(main().TabSheet1);
+    main().TrasferValuesCheckBox->setChecked(false);
+    main().MAmount->setText("5");
+    main().PageControl1->setCurrentWidget(main().TabSheet3);
+    EXPECT_EQ(main().MSavingsAmount->text(), "100000");
+}
+
+TEST_F(Savings, PrintAsksForAPrinter)
+{
+    int printed = 0;
+    main().SetReportHooks({{}, [&] { ++printed; }});
+    main().BitBtn12->click();
+    EXPECT_EQ(platform.printDialogs, 1);
+    EXPECT_EQ(printed, 0);
+    platform.printerAnswers.push_back(true);
+    main().BitBtn12->click();
+    EXPECT_EQ(printed, 1);
+}
+
+TEST_F(Savings, NothingNonFiniteReachesAField)
+{
+    const QStringList texts{"", " ", "abc", "1e400", "-0", "0", "00", "1e300", "-1200", "99999999",
+                            QString(3000, QChar('9'))};
+    for (const QString &a : texts)
+        for (const QString &p : texts) {
+            main().MSavingsAmount->setText(a);
+            main().mperiod->setText(p);
+            main().minterest->setText("6");
+            main().reducedperiod->setText(p);
+            main().investrate->setText(a);
+            for (ResultPanel *panel : {main().mrepayment, main().reducedpayment, main().textra,
+                                       main().investtotal}) {
+                EXPECT_FALSE(panel->text().contains("nan", Qt::CaseInsensitive)) << S(panel->text());
+                EXPECT_FALSE(panel->text().contains("inf", Qt::CaseInsensitive)) << S(panel->text());
+            }
+        }
+}

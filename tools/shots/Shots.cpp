@@ -1,0 +1,118 @@
+// Renders every window of Quovella with a sample loan into PNG files, for the
+// README and for looking at the windows without clicking through them.
+#include "APGridUnit.h"
+#include "APOptionsUnit.h"
+#include "AboutUnit.h"
+#include "Look.h"
+#include "MSCHEDULEUnit.h"
+#include "MainUnit.h"
+#include "MortChartUnit.h"
+#include "MortgageGridUnit.h"
+#include "Program.h"
+#include "ScriptedPlatform.h"
+#include "SpecificAPUnit.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+QString folder;
+
+void Save(QWidget *window, const QString &name)
+{
+    window->show();
+    QApplication::processEvents();
+    QTest::qWait(50);
+    window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setFont(Look::UiFont(9));
+    folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    QDir().mkpath(folder);
+
+    ScriptedPlatform platform;
+    SetPlatform(&platform);
+    Program program;
+    program.Start({});
+    TMORTLOAN &main = program.Main();
+    const SecondaryWindows &windows = main.Windows();
+
+    main.MAmount->setText(QStringLiteral("100000"));
+    main.Period->setText(QStringLiteral("25"));
+    main.IRate->setText(QStringLiteral("6"));
+    main.CalMortBtn->click();
+    Save(&main, QStringLiteral("main-mortgage"));
+
+    main.PageControl1->setCurrentWidget(main.TabSheet2);
+    main.PaymentRB->setChecked(true);
+    main.WIPrincipal->setText(QStringLiteral("100000"));
+    main.WIPeriods->setText(QStringLiteral("25"));
+    main.WIInterest->setText(QStringLiteral("6"));
+    main.SpeedButton4->click();
+    Save(&main, QStringLiteral("main-whatif"));
+
+    main.PageControl1->setCurrentWidget(main.TabSheet3);
+    main.MSavingsAmount->setText(QStringLiteral("100000"));
+    main.mperiod->setText(QStringLiteral("25"));
+    main.minterest->setText(QStringLiteral("6"));
+    main.reducedperiod->setText(QStringLiteral("15"));
+    main.investrate->setText(QStringLiteral("5"));
+    Save(&main, QStringLiteral("main-savings"));
+    main.PageControl1->setCurrentWidget(main.TabSheet1);
+
+    platform.modalActions.insert(QStringLiteral("MSCHEDULE"), [](QDialog *w) { Save(w, QStringLiteral("schedule")); });
+    main.SpeedButton2->click();
+    windows.schedule->Month->setChecked(true);
+    platform.modalActions.insert(QStringLiteral("MSCHEDULE"), [](QDialog *w) {
+        auto *schedule = static_cast<TMSCHEDULE *>(w);
+        schedule->Month->click();
+        Save(w, QStringLiteral("schedule-by-month"));
+        schedule->Year->click();
+    });
+    main.SpeedButton2->click();
+
+    platform.modalActions.insert(QStringLiteral("MORTAGEGRID"), [](QDialog *w) { Save(w, QStringLiteral("mortgage-grid")); });
+    main.MortgageGridBtn->click();
+
+    platform.modalActions.insert(QStringLiteral("APOPTIONS"), [&](QDialog *w) {
+        auto *options = static_cast<TAPOPTIONS *>(w);
+        Save(w, QStringLiteral("additional-options"));
+        options->Grid->setChecked(true);
+        options->BitBtn2->click();
+    });
+    platform.modalActions.insert(QStringLiteral("AdditionalP"), [](QDialog *w) { Save(w, QStringLiteral("additional-grid")); });
+    main.SpeedButton3->click();
+
+    platform.modalActions.insert(QStringLiteral("APOPTIONS"), [&](QDialog *w) {
+        auto *options = static_cast<TAPOPTIONS *>(w);
+        options->Specific->setChecked(true);
+        options->BitBtn2->click();
+    });
+    platform.modalActions.insert(QStringLiteral("ADDMONTHLYR"), [](QDialog *w) {
+        auto *specific = static_cast<TADDMONTHLYR *>(w);
+        specific->AdditionalMR->setText(QStringLiteral("100"));
+        specific->BitBtn1->click();
+        Save(w, QStringLiteral("additional-specific"));
+    });
+    main.SpeedButton3->click();
+
+    platform.modalActions.insert(QStringLiteral("MortChartForm"), [](QDialog *w) { Save(w, QStringLiteral("graph")); });
+    main.BitBtn9->click();
+
+    Save(windows.about, QStringLiteral("about"));
+    windows.about->hide();
+    return 0;
+}

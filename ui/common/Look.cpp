@@ -1,0 +1,136 @@
+#include "Look.h"
+
+#include <QIcon>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+namespace Look {
+
+QFont UiFont(int pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Arial"), pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont HeadingFont(int pixelSize, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+QIcon Icon(const QString &name)
+{
+    return QIcon(QStringLiteral(":/icons/") + name + QStringLiteral(".svg"));
+}
+
+void Paint(QWidget *widget, const QColor &background, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    if (text.isValid())
+        palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void MarkAsResult(QLineEdit *edit, bool result)
+{
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, result ? ResultColour() : InputColour());
+    edit->setPalette(palette);
+    edit->setReadOnly(result);
+}
+
+QLabel *Label(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLabel *Heading(const QString &name, const QString &text, int pixelSize, QWidget *parent)
+{
+    QLabel *label = Label(name, text, parent);
+    label->setFont(HeadingFont(pixelSize));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Navy());
+    label->setPalette(palette);
+    return label;
+}
+
+QLineEdit *Edit(const QString &name, int maxLength, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    if (maxLength > 0)
+        edit->setMaxLength(maxLength);
+    MarkAsResult(edit, false);
+    return edit;
+}
+
+QPushButton *Button(const QString &name, const QString &text, QWidget *parent, const QString &icon)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    if (!icon.isEmpty())
+        button->setIcon(Icon(icon));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton *PictureButton(const QString &name, const QString &icon, const QString &hint,
+                           QWidget *parent)
+{
+    QPushButton *button = Button(name, QString(), parent, icon);
+    button->setToolTip(hint);
+    button->setAccessibleName(hint);
+    button->setIconSize(QSize(18, 18));
+    button->setFixedSize(28, 26);
+    return button;
+}
+
+} // namespace Look
+
+ResultPanel::ResultPanel(const QString &name, QWidget *parent, const QColor &background,
+                         const QColor &text, bool bold)
+    : QLabel(parent)
+{
+    setObjectName(name);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setMinimumHeight(22);
+    setIndent(4);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Look::Paint(this, background, text);
+    QFont f = font();
+    f.setBold(bold);
+    setFont(f);
+}
+
+ClickableLabel::ClickableLabel(const QString &name, const QString &text, QWidget *parent)
+    : QLabel(text, parent)
+{
+    setObjectName(name);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    emit clicked();
+}
+
+HeadingPanel::HeadingPanel(const QString &name, const QString &text, int width, QWidget *parent)
+    : QLabel(text, parent)
+{
+    setObjectName(name);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAlignment(Qt::AlignCenter);
+    setWordWrap(true);
+    setFixedWidth(width);
+    Look::Paint(this, Look::ButtonFace(), Qt::black);
+}

@@ -1,0 +1,80 @@
+// Colours, fonts and small widgets every window of Quovella shares.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QString>
+
+class QAbstractButton;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+namespace Look {
+
+// Result panels and fields being solved (the colour value 16766275).
+inline QColor ResultColour() { return QColor(67, 213, 255); }
+inline QColor InputColour() { return QColor(255, 255, 255); }
+inline QColor Teal() { return QColor(0, 128, 128); }
+inline QColor Navy() { return QColor(0, 0, 128); }
+inline QColor Maroon() { return QColor(128, 0, 0); }
+inline QColor Purple() { return QColor(128, 0, 128); }
+inline QColor Green() { return QColor(0, 128, 0); }
+inline QColor Silver() { return QColor(192, 192, 192); }
+inline QColor Aqua() { return QColor(0, 255, 255); }
+inline QColor ButtonFace() { return QColor(212, 208, 200); }
+
+// "Arial" on the desktops it was chosen for; fontconfig maps it to a
+// metric-compatible face elsewhere.
+QFont UiFont(int pointSize = 9, bool bold = false);
+QFont HeadingFont(int pixelSize, bool bold = true);
+
+// An icon of the program's own, from resources/icons.
+QIcon Icon(const QString &name);
+
+// Paints a widget's background in a colour (window backgrounds, panels).
+void Paint(QWidget *widget, const QColor &background, const QColor &text = QColor());
+// Colours an edit as an input (white, editable) or a result (light blue, read-only).
+void MarkAsResult(QLineEdit *edit, bool result);
+
+QLabel *Label(const QString &name, const QString &text, QWidget *parent);
+QLabel *Heading(const QString &name, const QString &text, int pixelSize, QWidget *parent);
+QLineEdit *Edit(const QString &name, int maxLength, QWidget *parent);
+QPushButton *Button(const QString &name, const QString &text, QWidget *parent,
+                    const QString &icon = QString());
+// A small square button with a picture and no caption (help, graph, print).
+QPushButton *PictureButton(const QString &name, const QString &icon, const QString &hint,
+                           QWidget *parent);
+
+} // namespace Look
+
+// A sunken panel showing a result: read-only text on the result colour.
+class ResultPanel : public QLabel {
+    Q_OBJECT
+public:
+    ResultPanel(const QString &name, QWidget *parent, const QColor &background = Look::ResultColour(),
+                const QColor &text = QColor(Qt::black), bool bold = false);
+};
+
+// A label that reports a click, for descriptions that select the option beside them.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    ClickableLabel(const QString &name, const QString &text, QWidget *parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// Raised caption panels standing above a grid as its column headings.
+class HeadingPanel : public QLabel {
+    Q_OBJECT
+public:
+    HeadingPanel(const QString &name, const QString &text, int width, QWidget *parent);
+};

@@ -1,0 +1,68 @@
+// The main window's buttons that check the loan and open the analysis windows.
+#include "MainUnit.h"
+
+#include "APOptionsUnit.h"
+#include "MSCHEDULEUnit.h"
+#include "MortChartUnit.h"
+#include "MortgageGridUnit.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+void TMORTLOAN::SpeedButton2Click()
+{
+    MAmount->setFocus();
+    if (!windows_.schedule || !CheckMainLoan(LoanChecks::Analysis()))
+        return;
+    windows_.schedule->OpenWithLoan(CurrentLoanTexts(), Label98->text());
+    ThePlatform().ShowModal(windows_.schedule);
+}
+
+void TMORTLOAN::MortgageGridBtnClick()
+{
+    MAmount->setFocus();
+    TMORTAGEGRID *grid = windows_.grid;
+    if (!grid)
+        return;
+    // Each text that passed its check is copied in before the next check runs.
+    const LoanTexts texts = CurrentLoanTexts();
+    const auto problem = CheckLoanTexts(texts, LoanChecks::GridOpening());
+    const LoanField failed = problem ? problem->field : LoanField::Rate;
+    if (!problem || failed == LoanField::Term || failed == LoanField::Rate)
+        grid->MAmt->setText(texts.amount);
+    if (!problem || failed == LoanField::Rate) {
+        grid->Years->setText(texts.years);
+        grid->Partyear->setText(texts.part);
+    }
+    if (problem) {
+        Show(problem->message);
+        return;
+    }
+    grid->InterestR->setText(texts.rate);
+    grid->BuildGrid();
+    CentreOnScreen(grid);
+    ThePlatform().ShowModal(grid);
+}
+
+void TMORTLOAN::SpeedButton3Click()
+{
+    MAmount->setFocus();
+    if (!windows_.options || !CheckMainLoan(LoanChecks::Analysis()))
+        return;
+    CentreOnScreen(windows_.options);
+    ThePlatform().ShowModal(windows_.options);
+}
+
+void TMORTLOAN::BitBtn9Click()
+{
+    if (!windows_.chart || !CheckMainLoan(LoanChecks::Analysis()))
+        return;
+    const Loan loan = LoanOfTexts(CurrentLoanTexts());
+    // The Mortgage tab's total interest, without its message when the rounded
+    // repayment needs another number of payments.
+    const MortgageFigures figures = CalculateMortgage(loan);
+    windows_.chart->Fill(loan.amount, figures.totalInterest);
+    CentreOnScreen(windows_.chart);
+    ThePlatform().ShowModal(windows_.chart);
+}

@@ -1,0 +1,160 @@
+// Loading and saving the main window's inputs, and the file remembered between runs.
+#include "MainUnit.h"
+
+#include "CurrentFile.h"
+#include "Look.h"
+#include "SavingLoading.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+
+void TMORTLOAN::ClearAllInputs()
+{
+    for (QLineEdit *edit : {MAmount, Period, MPartyear, IRate})
+        edit->clear();
+    MPayment->setCurrentIndex(3);
+    MCompounded->setCurrentIndex(3);
+    MArrears->setChecked(true);
+    MAdvance->setChecked(false);
+    MonthlyRepayment->clear();
+    TotalInterest->clear();
+    for (QLineEdit *edit : {MSavingsAmount, mperiod, minterest, reducedperiod, investrate})
+        edit->clear();
+    for (ResultPanel *panel : {mrepayment, reducedpayment, textra, tyears, investtotal})
+        panel->clear();
+}
+
+void TMORTLOAN::SaveMortgageFile(const QString &path)
+{
+    SavedInputs inputs;
+    inputs.amount = MAmount->text();
+    inputs.years = Period->text();
+    inputs.part = MPartyear->text();
+    inputs.rate = IRate->text();
+    inputs.payment = MPayment->currentIndex();
+    inputs.compounded = MCompounded->currentIndex();
+    inputs.arrears = MArrears->isChecked();
+    inputs.advance = MAdvance->isChecked();
+    inputs.savingsAmount = MSavingsAmount->text();
+    inputs.savingsPeriod = mperiod->text();
+    inputs.savingsRate = minterest->text();
+    inputs.reducedPeriod = reducedperiod->text();
+    inputs.investRate = investrate->text();
+    inputs.transfer = TrasferValuesCheckBox->isChecked();
+    inputs.wiPrincipal = WIPrincipal->text();
+    inputs.wiPeriods = WIPeriods->text();
+    inputs.wiPartYear = WIPartYear->text();
+    inputs.wiInterest = WIInterest->text();
+    inputs.wiRepay = WIRepay->text();
+    inputs.wiVariable = AmountRB->isChecked()     ? 1
+                        : PeriodRB->isChecked()   ? 2
+                        : InterestRB->isChecked() ? 3
+                                                  : 4;
+    inputs.wiPayment = WIPayment->currentIndex();
+    inputs.wiTiming = WIArrearsRB->isChecked() ? 1 : 2;
+    inputs.wiCompounded = WICompounded->currentIndex();
+    // Written whole or not at all: a failure leaves the caption and the saved flag as they were.
+    ::SaveMortgageFile(path, inputs);
+    SetCaption(path);
+    savedFlag_ = true;
+}
+
+void TMORTLOAN::LoadMortgageFile(const QString &path)
+{
+    // The whole file is read and checked before any control changes, so a bad
+    // file leaves the user's loan as it was.
+    const SavedInputs in = ::LoadMortgageFile(path);
+    auto select = [](QComboBox *list, int index) {
+        list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+    };
+    ClearAllInputs();
+    SetCaption(path);
+    MAmount->setText(in.amount);
+    Period->setText(in.years);
+    MPartyear->setText(in.part);
+    IRate->setText(in.rate);
+    select(MPayment, in.payment);
+    select(MCompounded, in.compounded);
+    if (in.arrears)
+        MArrears->setChecked(true);
+    if (in.advance)
+        MAdvance->setChecked(true);
+    MSavingsAmount->setText(in.savingsAmount);
+    mperiod->setText(in.savingsPeriod);
+    minterest->setText(in.savingsRate);
+    reducedperiod->setText(in.reducedPeriod);
+    investrate->setText(in.investRate);
+    TrasferValuesCheckBox->setChecked(in.transfer);
+    if (in.hasWhatIf) {
+        WIPrincipal->setText(in.wiPrincipal);
+        WIPeriods->setText(in.wiPeriods);
+        WIPartYear->setText(in.wiPartYear);
+        WIInterest->setText(in.wiInterest);
+        WIRepay->setText(in.wiRepay);
+        // Checking another variable marks its fields as results and empties them.
+        QRadioButton *variables[] = {AmountRB, PeriodRB, InterestRB, PaymentRB};
+        if (in.wiVariable >= 1 && in.wiVariable <= 4)
+            variables[in.wiVariable - 1]->setChecked(true);
+        select(WIPayment, in.wiPayment);
+        if (in.wiTiming == 1)
+            WIArrearsRB->setChecked(true);
+        else if (in.wiTiming == 2)
+            WIAdvanceRB->setChecked(true);
+        select(WICompounded, in.wiCompounded);
+    }
+    MPaymentChange();
+    savedFlag_ = true;
+}
+
+void TMORTLOAN::LoadBtnClick()
+{
+    const std::optional<QString> chosen = ThePlatform().GetOpenFileName(this, open_);
+    if (!chosen || chosen->isEmpty())
+        return;
+    LoadMortgageFile(*chosen);
+    save_.fileName = open_.fileName;
+    save_.directory = open_.directory;
+    currentFileName_ = *chosen;
+    savedFlag_ = true;
+}
+
+void TMORTLOAN::SaveBtnClick()
+{
+    const std::optional<QString> chosen = ThePlatform().GetSaveFileName(this, save_);
+    if (!chosen || chosen->isEmpty())
+        return;
+    const QString target = SaveTargetPath(*chosen);
+    SaveMortgageFile(target);
+    currentFileName_ = target;
+    open_.directory = save_.directory;
+    open_.fileName = *chosen;
+    savedFlag_ = true;
+}
+
+QString TMORTLOAN::RestoreCurrentFile(const QStringList &arguments)
+{
+    currentFileName_ = RememberedFile(ThePlatform().UserSettings());
+    const std::optional<QString> file = StartupFile(arguments, currentFileName_);
+    if (!file)
+        return QString();
+    const QString folder = QFileInfo(*file).absolutePath();
+    save_.fileName = *file;
+    save_.directory = folder;
+    open_.fileName = *file;
+    open_.directory = folder;
+    try {
+        LoadMortgageFile(*file);
+    } catch (const QuovellaError &error) {
+        // Shown once the main window is up; start-up goes on.
+        return error.Message();
+    }
+    return QString();
+}
+
+void TMORTLOAN::RememberCurrentFile()
+{
+    ::RememberCurrentFile(ThePlatform().UserSettings(), currentFileName_);
+}

@@ -1,0 +1,188 @@
+// The main window: the Mortgage, What If? and Mortgage Savings tabs, the menu and
+// the toolbar. Its loan inputs are the one loan every other window starts from.
+#pragma once
+
+#include "MainLoan.h"
+#include "Platform.h"
+#include "Savings.h"
+#include "WhatIf.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
+class HeaderBand;
+class ResultPanel;
+
+class TAboutForm;
+class TMORTAGEGRID;
+class TMSCHEDULE;
+class TAPOPTIONS;
+class TADDMONTHLYR;
+class TAdditionalP;
+class TMortChartForm;
+
+// The other windows, created once after the main window and kept for the run.
+struct SecondaryWindows {
+    TMORTAGEGRID *grid = nullptr;
+    TMSCHEDULE *schedule = nullptr;
+    TAPOPTIONS *options = nullptr;
+    TADDMONTHLYR *specific = nullptr;
+    TAdditionalP *additional = nullptr;
+    TMortChartForm *chart = nullptr;
+    TAboutForm *about = nullptr;
+};
+
+// Hooks for the printed reports; each is called after the print dialog was confirmed.
+struct ReportHooks {
+    std::function<void()> mortgageDetails;
+    std::function<void()> mortgageSavings;
+};
+
+class TMORTLOAN : public QMainWindow, public MainLoan {
+    Q_OBJECT
+public:
+    explicit TMORTLOAN(QWidget *parent = nullptr);
+    ~TMORTLOAN() override;
+
+    void AttachWindows(const SecondaryWindows &windows);
+    const SecondaryWindows &Windows() const { return windows_; }
+    void SetReportHooks(const ReportHooks &hooks) { reports_ = hooks; }
+
+    // Start-up.
+    void FormCreate();
+    void SetupProgram();
+    void UpdateAllLabelsToMortgageLoan();
+
+    // MainLoan
+    LoanTexts CurrentLoanTexts() const override;
+    QString PartYearCaption() const override;
+    QWidget *MainWindowWidget() override { return this; }
+
+    bool SavedFlag() const { return savedFlag_; }
+    void SetSavedFlag(bool saved) { savedFlag_ = saved; }
+    QString ProgramDirectory() const { return programDirectory_; }
+    QString CurrentFileName() const { return currentFileName_; }
+    void SetCurrentFileName(const QString &name) { currentFileName_ = name; }
+    FileDialogState &OpenDialog() { return open_; }
+    FileDialogState &SaveDialog() { return save_; }
+    // The Mortgage Savings figures as the tab shows them, for the savings report.
+    SavingsFields SavingsInputs() const;
+    WhatIfFields WhatIfInputs() const;
+
+    // Handlers, one per user event.
+    void CalMortBtnClick(QObject *sender);
+    void MPaymentChange();
+    void MAmountChange();
+    void MCompoundedChange();
+    void PageControl1Change();
+    bool FormCloseQuery();
+    void ExitBtnClick();
+    void HelpBtnClick();
+    void BitBtn1Click();
+    void BitBtn14Click();
+    void AboutBtnClick();
+    void BitBtn8Click();
+    void AmountRBClick();
+    void WIPaymentChange();
+    void SpeedButton4Click();
+    void TransferBtnClick();
+    void MSavingsAmountChange(QObject *sender);
+    void BitBtn12Click();
+    void SpeedButton2Click();
+    void MortgageGridBtnClick();
+    void SpeedButton3Click();
+    void BitBtn9Click();
+    void LoadBtnClick();
+    void SaveBtnClick();
+
+    // Loading and saving.
+    void ClearAllInputs();
+    void SaveMortgageFile(const QString &path);
+    void LoadMortgageFile(const QString &path);
+    // The start-up load; returns the message of a file that could not be loaded.
+    QString RestoreCurrentFile(const QStringList &arguments);
+    void RememberCurrentFile();
+
+    // Controls, by the names the rest of the program knows them by.
+    HeaderBand *Header;
+    QLabel *HeadingLabel1;
+    QLabel *HeadingLabel2;
+    QToolButton *LoadBtn, *SaveBtn, *BitBtn7, *BitBtn5, *BitBtn11, *BitBtn2, *AboutBtn, *HelpBtn, *ExitBtn;
+    QTabWidget *PageControl1;
+    QWidget *TabSheet1, *TabSheet2, *TabSheet3;
+    QCheckBox *TrasferValuesCheckBox;
+    QAction *LoadFile1, *SaveFile1, *Exit1, *Contents1, *About1;
+
+    // Mortgage tab.
+    QLabel *MALabel, *MAmountLabel, *Label98;
+    QLineEdit *MAmount, *Period, *MPartyear, *IRate;
+    QComboBox *MPayment, *MCompounded;
+    QRadioButton *MArrears, *MAdvance;
+    QPushButton *CalMortBtn, *PrintMortBtn, *BitBtn1, *BitBtn8, *BitBtn9;
+    QPushButton *MortgageGridBtn, *SpeedButton2, *SpeedButton3;
+    QGroupBox *Panel1, *Panel6;
+    ResultPanel *MonthlyRepayment, *TotalInterest;
+
+    // What If? tab.
+    QLabel *WhatIfHeading, *WhatIfHelpLabel, *WhatIfAmountLabel, *WIMonthsLabel;
+    QLineEdit *WIPrincipal, *WIPeriods, *WIPartYear, *WIInterest, *WIRepay;
+    QComboBox *WIPayment, *WICompounded;
+    QRadioButton *WIArrearsRB, *WIAdvanceRB;
+    QRadioButton *AmountRB, *PeriodRB, *InterestRB, *PaymentRB;
+    QPushButton *SpeedButton4, *TransferBtn, *BitBtn14;
+
+    // Mortgage Savings tab.
+    QLineEdit *MSavingsAmount, *mperiod, *minterest, *reducedperiod, *investrate;
+    ResultPanel *mrepayment, *reducedpayment, *textra, *tyears, *investtotal;
+    QPushButton *BitBtn12;
+
+signals:
+    // The user closed the main window and the program should end.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BuildHeader(QWidget *band);
+    QWidget *BuildMortgageTab();
+    QWidget *BuildWhatIfTab();
+    QWidget *BuildSavingsTab();
+    void BuildMenu();
+    void ConnectHandlers();
+    void Show(const Message &message);
+    bool CheckMainLoan(const LoanCheck &check);
+    void SetCaption(const QString &path);
+
+    SecondaryWindows windows_;
+    ReportHooks reports_;
+    bool savedFlag_ = true;
+    QString programDirectory_;
+    QString currentFileName_;
+    FileDialogState open_;
+    FileDialogState save_;
+    bool closing_ = false;
+};
+
+// The band across the top: a picture, the program's name with a shadow, and the toolbar.
+class HeaderBand : public QWidget {
+    Q_OBJECT
+public:
+    explicit HeaderBand(QWidget *parent = nullptr);
+    bool HasPicture() const { return !picture_.isNull(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap picture_;
+};

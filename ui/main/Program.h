@@ -1,0 +1,25 @@
+// The program's windows, created once in a fixed order and kept for the run.
+#pragma once
+
+#include <QStringList>
+
+#include <memory>
+
+class TMORTLOAN;
+struct SecondaryWindows;
+
+class Program {
+public:
+    // Creates every window, hidden: the main window first, then the others.
+    Program();
+    ~Program();
+
+    // The start-up load, the main window's set-up, and showing it. A file that
+    // could not be loaded is reported once the main window is on screen.
+    void Start(const QStringList &arguments);
+
+    TMORTLOAN &Main() { return *main_; }
+
+private:
+    std::unique_ptr<TMORTLOAN> main_;
+};

@@ -1,0 +1,7 @@
+#include "Reports.h"
+
+#include "MainUnit.h"
+
+void ConnectReports(TMORTLOAN &)
+{
+}

@@ -1,0 +1,6 @@
+// Wires every Print button of the program to its printed report.
+#pragma once
+
+class TMORTLOAN;
+
+void ConnectReports(TMORTLOAN &main);

@@ -1,0 +1,191 @@
+#include "APGridUnit.h"
+
+#include "Look.h"
+#include "Platform.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const std::vector<int> kColumns{84, 135, 97, 98, 98};
+}
+
+TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
+    : AnalysisWindow(QStringLiteral("AdditionalP"), QStringLiteral("Additional Payments"), 537, 382,
+                     Look::Teal(), parent),
+      main_(main), model_(new AdditionalPaymentModel(this))
+{
+    Label1 = Look::Heading(QStringLiteral("Label1"), QStringLiteral("Additional Payments"), 20, this);
+    auto white = [this](const char *name, const char *text) {
+        QLabel *label = Look::Label(QLatin1String(name), QLatin1String(text), this);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        label->setPalette(palette);
+        return label;
+    };
+    Label2 = white("Label2", "Amount");
+    Label3 = white("Label3", "Interest");
+    Label6 = white("Label6", "%");
+    Label4 = white("Label4", "Years");
+    Label5 = white("Label5", "Monthly");
+    Label12 = white("Label12", "Repayment");
+    APAmount = Look::Edit(QStringLiteral("APAmount"), 0, this);
+    APInterest = Look::Edit(QStringLiteral("APInterest"), 0, this);
+    APPeriod = Look::Edit(QStringLiteral("APPeriod"), 0, this);
+    PartYear = Look::Edit(QStringLiteral("PartYear"), 0, this);
+    APAmount->setFixedWidth(90);
+    APInterest->setFixedWidth(56);
+    APPeriod->setFixedWidth(36);
+    PartYear->setFixedWidth(40);
+    APMonthlyR = new ResultPanel(QStringLiteral("APMonthlyR"), this, Look::ResultColour(), Look::Maroon(), true);
+    APMonthlyR->setFixedWidth(100);
+
+    auto *explanation = new QFrame(this);
+    explanation->setObjectName(QStringLiteral("Panel1"));
+    explanation->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Look::Paint(explanation, Look::ButtonFace());
+    MortgageLabel = Look::Label(QStringLiteral("MortgageLabel"), QString(), explanation);
+    MortgageLabel->setWordWrap(true);
+    MortgageLabel->setFont(Look::UiFont(8, true));
+    QPalette greenText = MortgageLabel->palette();
+    greenText.setColor(QPalette::WindowText, Look::Green());
+    MortgageLabel->setPalette(greenText);
+    auto *explanationLayout = new QVBoxLayout(explanation);
+    explanationLayout->setContentsMargins(6, 3, 6, 3);
+    explanationLayout->addWidget(MortgageLabel);
+
+    SpeedButton2 = Look::Button(QStringLiteral("SpeedButton2"), QStringLiteral("Calculate"), this,
+                                QStringLiteral("calculate"));
+    SpeedButton1 = Look::Button(QStringLiteral("SpeedButton1"), QStringLiteral("OK"), this, QStringLiteral("ok"));
+    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), QStringLiteral(" Print"), this, QStringLiteral("print"));
+    BitBtn2 = Look::PictureButton(QStringLiteral("BitBtn2"), QStringLiteral("help"),
+                                  QStringLiteral("Help on additional payments"), this);
+    SpeedButton2->setDefault(true);
+
+    APGrid = GridView(QStringLiteral("APGrid"), model_, kColumns, 18, this);
+    Label10 = new HeadingPanel(QStringLiteral("Label10"), QStringLiteral("Years to pay off Mortgage"), kColumns[0], this);
+    Label7 = new HeadingPanel(QStringLiteral("Label7"), QStringLiteral("Additional Payment Required per month"),
+                              kColumns[1], this);
+    Label8 = new HeadingPanel(QStringLiteral("Label8"), QStringLiteral("Total Fortnighly Payments"), kColumns[2], this);
+    Label9 = new HeadingPanel(QStringLiteral("Label9"), QStringLiteral("Total Interest"), kColumns[3], this);
+    Label11 = new HeadingPanel(QStringLiteral("Label11"), QStringLiteral("Interest Saved"), kColumns[4], this);
+    auto *headingRow = new QHBoxLayout;
+    headingRow->setSpacing(0);
+    headingRow->addSpacing(1);
+    for (QLabel *heading : {Label10, Label7, Label8, Label9, Label11}) {
+        heading->setMinimumHeight(32);
+        headingRow->addWidget(heading);
+    }
+    auto *scrollHeading = new HeadingPanel(QStringLiteral("HeadingPanelScroll"), QString(),
+                                           GridWidth(kColumns) - 2 - 512, this);
+    scrollHeading->setMinimumHeight(32);
+    headingRow->addWidget(scrollHeading);
+    headingRow->addStretch();
+
+    auto *fields = new QGridLayout;
+    fields->setHorizontalSpacing(6);
+    fields->setVerticalSpacing(2);
+    fields->addWidget(Label2, 0, 0);
+    fields->addWidget(Label3, 0, 1);
+    fields->addWidget(Label4, 0, 3);
+    fields->addWidget(APAmount, 1, 0);
+    fields->addWidget(APInterest, 1, 1);
+    fields->addWidget(Label6, 1, 2);
+    fields->addWidget(APPeriod, 1, 3);
+    fields->addWidget(PartYear, 1, 4);
+    auto *caption = new QVBoxLayout;
+    caption->setSpacing(0);
+    caption->addWidget(Label5);
+    caption->addWidget(Label12);
+    fields->addLayout(caption, 0, 6, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
+    fields->addWidget(APMonthlyR, 1, 7);
+    fields->setColumnStretch(5, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(SpeedButton2);
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(SpeedButton1);
+    buttons->addWidget(BitBtn2);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(3);
+    layout->addWidget(Label1);
+    layout->addLayout(fields);
+    layout->addWidget(explanation);
+    layout->addLayout(headingRow);
+    layout->addWidget(APGrid, 1);
+    layout->addLayout(buttons);
+
+    auto guarded = [this](auto handler) { return [this, handler] { RunGuarded(this, handler); }; };
+    connect(SpeedButton2, &QPushButton::clicked, this, guarded([this] { SpeedButton2Click(); }));
+    connect(SpeedButton1, &QPushButton::clicked, this, guarded([this] { SpeedButton1Click(); }));
+    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
+    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
+    for (QLineEdit *edit : {APAmount, APInterest, APPeriod, PartYear})
+        connect(edit, &QLineEdit::returnPressed, SpeedButton2, &QPushButton::click);
+}
+
+LoanTexts TAdditionalP::WindowLoan() const
+{
+    LoanTexts texts = main_.CurrentLoanTexts();
+    texts.amount = APAmount->text();
+    texts.rate = APInterest->text();
+    texts.years = APPeriod->text();
+    texts.part = PartYear->text();
+    return texts;
+}
+
+void TAdditionalP::BuildGrid()
+{
+    const AdditionalPaymentGrid grid = BuildAdditionalPaymentGrid(LoanOfTexts(WindowLoan()));
+    Label5->setText(grid.label);
+    APMonthlyR->setText(MoneyText(grid.repayment));
+    model_->SetRows(grid.rows);
+    APGrid->scrollToTop();
+}
+
+void TAdditionalP::OpenWithLoan(const LoanTexts &loan)
+{
+    APAmount->setText(loan.amount);
+    APInterest->setText(loan.rate);
+    APPeriod->setText(loan.years);
+    PartYear->setText(loan.part);
+    BuildGrid();
+    if (const Frequency *frequency = FindFrequency(loan.payment)) {
+        const QString word = frequency->chooserWord;
+        Label5->setText(word);
+        Label8->setText(QStringLiteral("Total ") + word + QStringLiteral(" Payment"));
+        Label7->setText(QStringLiteral("Additional ") + word + QStringLiteral(" Payment Required"));
+    }
+    CentreOnScreen(this);
+}
+
+void TAdditionalP::SpeedButton2Click()
+{
+    if (const auto problem = CheckLoanTexts(WindowLoan(), LoanChecks::Analysis())) {
+        ThePlatform().ShowMessage(this, problem->message.text, problem->message.kind);
+        return;
+    }
+    BuildGrid();
+}
+
+void TAdditionalP::SpeedButton1Click()
+{
+    accept();
+}
+
+void TAdditionalP::BitBtn1Click()
+{
+    PrintWithDialog();
+}
+
+void TAdditionalP::BitBtn2Click()
+{
+    ThePlatform().ShowHelp(this, 5);
+}

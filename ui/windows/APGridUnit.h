@@ -1,0 +1,41 @@
+// The additional payments grid: the extra payment that clears the loan in each
+// shorter number of years, and the interest it saves.
+#pragma once
+
+#include "GridModels.h"
+#include "MainLoan.h"
+#include "WindowKit.h"
+
+class QLabel;
+class QLineEdit;
+class ResultPanel;
+
+class TAdditionalP : public AnalysisWindow {
+    Q_OBJECT
+public:
+    TAdditionalP(MainLoan &main, QWidget *parent = nullptr);
+
+    // Opening through the chooser: copy the main loan in, build, and word the
+    // headings with the chooser's word for the payment frequency.
+    void OpenWithLoan(const LoanTexts &loan);
+    void BuildGrid();
+    void SpeedButton2Click();
+    void SpeedButton1Click();
+    void BitBtn1Click();
+    void BitBtn2Click();
+
+    AdditionalPaymentModel *Model() const { return model_; }
+
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label12, *MortgageLabel;
+    QLabel *Label10, *Label7, *Label8, *Label9, *Label11;
+    QLineEdit *APAmount, *APInterest, *APPeriod, *PartYear;
+    ResultPanel *APMonthlyR;
+    QPushButton *SpeedButton2, *SpeedButton1, *BitBtn1, *BitBtn2;
+    QTableView *APGrid;
+
+private:
+    LoanTexts WindowLoan() const;
+
+    MainLoan &main_;
+    AdditionalPaymentModel *model_;
+};

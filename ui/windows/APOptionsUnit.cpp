@@ -1,0 +1,102 @@
+#include "APOptionsUnit.h"
+
+#include "APGridUnit.h"
+#include "Look.h"
+#include "Platform.h"
+#include "SpecificAPUnit.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+TAPOPTIONS::TAPOPTIONS(MainLoan &main, QWidget *parent)
+    : AnalysisWindow(QStringLiteral("APOPTIONS"), QStringLiteral("Additional Payment Options"), 341, 150,
+                     Look::ButtonFace(), parent),
+      main_(main)
+{
+    // The options carry their captions for the keyboard and screen readers, but
+    // show only the descriptions beside them.
+    Specific = new QRadioButton(this);
+    Specific->setObjectName(QStringLiteral("Specific"));
+    Specific->setAccessibleName(QStringLiteral("Specific"));
+    Grid = new QRadioButton(this);
+    Grid->setObjectName(QStringLiteral("Grid"));
+    Grid->setAccessibleName(QStringLiteral("Grid"));
+    Specific->setFixedWidth(17);
+    Grid->setFixedWidth(17);
+    Specific->setChecked(true);
+
+    auto description = [this](const char *name, const QString &text) {
+        auto *label = new ClickableLabel(QLatin1String(name), text, this);
+        label->setWordWrap(true);
+        label->setFont(Look::UiFont(9, true));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Look::Purple());
+        label->setPalette(palette);
+        return label;
+    };
+    Label1 = description("Label1", QStringLiteral("Calculate the effects of a specific additional payment"));
+    Label2 = description("Label2", QStringLiteral("Compare the additional payments required to reduce the "
+                                                  "bond by different periods."));
+    BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), QStringLiteral("OK"), this, QStringLiteral("ok"));
+    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), QStringLiteral("Cancel"), this);
+    BitBtn2->setDefault(true);
+
+    auto *choices = new QGridLayout;
+    choices->setHorizontalSpacing(6);
+    choices->addWidget(Specific, 0, 0, Qt::AlignTop);
+    choices->addWidget(Label1, 0, 1);
+    choices->addWidget(Grid, 1, 0, Qt::AlignTop);
+    choices->addWidget(Label2, 1, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn2);
+    buttons->addWidget(BitBtn1);
+    buttons->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 8, 10, 8);
+    layout->addLayout(choices);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    auto guarded = [this](auto handler) { return [this, handler] { RunGuarded(this, handler); }; };
+    connect(Label1, &ClickableLabel::clicked, this, guarded([this] { Label1Click(); }));
+    connect(Label2, &ClickableLabel::clicked, this, guarded([this] { Label2Click(); }));
+    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
+    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
+}
+
+void TAPOPTIONS::AttachWindows(TAdditionalP *grid, TADDMONTHLYR *specific)
+{
+    grid_ = grid;
+    specific_ = specific;
+}
+
+void TAPOPTIONS::Label1Click()
+{
+    Specific->setChecked(true);
+}
+
+void TAPOPTIONS::Label2Click()
+{
+    Grid->setChecked(true);
+}
+
+void TAPOPTIONS::BitBtn2Click()
+{
+    if (Grid->isChecked()) {
+        grid_->OpenWithLoan(main_.CurrentLoanTexts());
+        ThePlatform().ShowModal(grid_);
+    } else {
+        specific_->PrepareOpening();
+        ThePlatform().ShowModal(specific_);
+    }
+    accept();
+}
+
+void TAPOPTIONS::BitBtn1Click()
+{
+    reject();
+}

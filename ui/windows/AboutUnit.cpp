@@ -1,0 +1,50 @@
+#include "AboutUnit.h"
+
+#include "Look.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TAboutForm::TAboutForm(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("AboutForm"));
+    setWindowTitle(QStringLiteral("About Quovella"));
+    setModal(false);
+
+    auto *icon = new QLabel(this);
+    icon->setPixmap(Look::Icon(QStringLiteral("house")).pixmap(64, 64));
+    HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Quovella"), 28, this);
+    VersionLabel = Look::Label(QStringLiteral("VersionLabel"), QStringLiteral("Version 1.31"), this);
+    auto *purpose = Look::Label(QStringLiteral("PurposeLabel"),
+                                QStringLiteral("A mortgage calculator for home buyers: repayments, "
+                                               "schedules, grids, additional payments and savings."),
+                                this);
+    purpose->setWordWrap(true);
+    auto *maker = Look::Label(QStringLiteral("MakerLabel"),
+                              QStringLiteral("Made by Ternvik.\nYour figures are calculated on this "
+                                             "computer and stay in the files you save."),
+                              this);
+    maker->setWordWrap(true);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *text = new QVBoxLayout;
+    text->addWidget(HeadingLabel);
+    text->addWidget(VersionLabel);
+    text->addSpacing(6);
+    text->addWidget(purpose);
+    text->addWidget(maker);
+    auto *top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addSpacing(10);
+    top->addLayout(text, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buttons);
+    setFixedSize(380, 220);
+}

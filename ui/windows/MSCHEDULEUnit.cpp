@@ -1,0 +1,208 @@
+#include "MSCHEDULEUnit.h"
+
+#include "Look.h"
+#include "Platform.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+const std::vector<int> kColumns{65, 77, 84, 87, 98, 93};
+}
+
+TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
+    : AnalysisWindow(QStringLiteral("MSCHEDULE"), QStringLiteral("Mortage Schedule"), 534, 377,
+                     Look::Teal(), parent),
+      main_(main), model_(new ScheduleModel(this))
+{
+    HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Mortgage Schedule"), 20, this);
+    auto white = [this](const char *name, const char *text) {
+        QLabel *label = Look::Label(QLatin1String(name), QLatin1String(text), this);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        label->setPalette(palette);
+        return label;
+    };
+    Label2 = white("Label2", "Amount");
+    Label3 = white("Label3", "Interest");
+    Label5 = white("Label5", "Years");
+    Label11 = white("Label11", "Month(s)");
+    Label4 = white("Label4", "Monthly Repayment");
+    Label4->setWordWrap(true);
+    Label4->setFixedWidth(72);
+    MSAmount = Look::Edit(QStringLiteral("MSAmount"), 0, this);
+    MSInterest = Look::Edit(QStringLiteral("MSInterest"), 0, this);
+    MSPeriod = Look::Edit(QStringLiteral("MSPeriod"), 0, this);
+    Partyear = Look::Edit(QStringLiteral("Partyear"), 0, this);
+    MSAmount->setFixedWidth(90);
+    MSInterest->setFixedWidth(56);
+    MSPeriod->setFixedWidth(36);
+    Partyear->setFixedWidth(40);
+    MSMonthlyRepayment = new ResultPanel(QStringLiteral("MSMonthlyRepayment"), this, Look::ResultColour(),
+                                         Look::Maroon(), true);
+    MSMonthlyRepayment->setFixedWidth(100);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Display By"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    Look::Paint(GroupBox1, Look::ButtonFace(), Qt::black);
+    Year = new QRadioButton(QStringLiteral("Year"), GroupBox1);
+    Year->setObjectName(QStringLiteral("Year"));
+    Month = new QRadioButton(QStringLiteral("Month"), GroupBox1);
+    Month->setObjectName(QStringLiteral("Month"));
+    Year->setChecked(true);
+    auto *displayLayout = new QHBoxLayout(GroupBox1);
+    displayLayout->setContentsMargins(6, 2, 6, 4);
+    displayLayout->addWidget(Year);
+    displayLayout->addWidget(Month);
+
+    CalculateBtn = Look::Button(QStringLiteral("CalculateBtn"), QStringLiteral("Calculate"), this,
+                                QStringLiteral("calculate"));
+    OKBtn = Look::Button(QStringLiteral("OKBtn"), QStringLiteral("OK"), this, QStringLiteral("ok"));
+    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), QStringLiteral(" Print"), this, QStringLiteral("print"));
+    BitBtn2 = Look::PictureButton(QStringLiteral("BitBtn2"), QStringLiteral("help"),
+                                  QStringLiteral("Help on the schedule"), this);
+    CalculateBtn->setDefault(true);
+
+    MSGrid = GridView(QStringLiteral("MSGrid"), model_, kColumns, 18, this);
+    Label10 = new HeadingPanel(QStringLiteral("Label10"), QStringLiteral("Year"), kColumns[0], this);
+    const char *headings[] = {"Interest", "Capital Reduction", "Outstanding Balance",
+                              "Accumulated Interest", "Accumulated Capital"};
+    auto *headingRow = new QHBoxLayout;
+    headingRow->setSpacing(0);
+    headingRow->addSpacing(1);
+    headingRow->addWidget(Label10);
+    for (int c = 1; c < 6; ++c)
+        headingRow->addWidget(new HeadingPanel(QStringLiteral("HeadingPanel%1").arg(c),
+                                               QLatin1String(headings[c - 1]), kColumns[c], this));
+    headingRow->addWidget(new HeadingPanel(QStringLiteral("HeadingPanelScroll"), QString(),
+                                           GridWidth(kColumns) - 2 - 504, this));
+    headingRow->addStretch();
+
+    Label12 = Look::Label(QStringLiteral("Label12"),
+                          QStringLiteral("Please note that small differences in interest between the "
+                                         "schedule and the main screen are due to rounding to two "
+                                         "decimal places on the schedule."),
+                          this);
+    Label12->setFont(Look::UiFont(7));
+    Label12->setWordWrap(true);
+    QPalette notePalette = Label12->palette();
+    notePalette.setColor(QPalette::WindowText, Qt::white);
+    Label12->setPalette(notePalette);
+
+    auto *fields = new QGridLayout;
+    fields->setHorizontalSpacing(6);
+    fields->setVerticalSpacing(2);
+    fields->addWidget(Label2, 0, 0);
+    fields->addWidget(Label3, 0, 1);
+    fields->addWidget(Label5, 0, 2);
+    fields->addWidget(Label11, 0, 3);
+    fields->addWidget(MSAmount, 1, 0);
+    fields->addWidget(MSInterest, 1, 1);
+    fields->addWidget(MSPeriod, 1, 2);
+    fields->addWidget(Partyear, 1, 3);
+    fields->addWidget(Label4, 0, 4, 2, 1);
+    fields->addWidget(MSMonthlyRepayment, 1, 5);
+    fields->setColumnStretch(6, 1);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(HeadingLabel);
+    top->addStretch();
+    top->addWidget(GroupBox1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(Label12, 1);
+    buttons->addWidget(CalculateBtn);
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(BitBtn2);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(3);
+    layout->addLayout(top);
+    layout->addLayout(fields);
+    layout->addSpacing(2);
+    layout->addLayout(headingRow);
+    layout->addWidget(MSGrid, 1);
+    layout->addLayout(buttons);
+
+    auto guarded = [this](auto handler) { return [this, handler] { RunGuarded(this, handler); }; };
+    connect(CalculateBtn, &QPushButton::clicked, this, guarded([this] { CalculateBtnClick(); }));
+    connect(Year, &QRadioButton::clicked, this, guarded([this] { CalculateBtnClick(); }));
+    connect(Month, &QRadioButton::clicked, this, guarded([this] { CalculateBtnClick(); }));
+    connect(OKBtn, &QPushButton::clicked, this, guarded([this] { OKBtnClick(); }));
+    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
+    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
+    for (QLineEdit *edit : {MSAmount, MSInterest, MSPeriod, Partyear})
+        connect(edit, &QLineEdit::returnPressed, CalculateBtn, &QPushButton::click);
+}
+
+LoanTexts TMSCHEDULE::WindowLoan() const
+{
+    LoanTexts texts = main_.CurrentLoanTexts();
+    texts.amount = MSAmount->text();
+    texts.rate = MSInterest->text();
+    texts.years = MSPeriod->text();
+    texts.part = Partyear->text();
+    return texts;
+}
+
+void TMSCHEDULE::Fill(const Loan &loan)
+{
+    model_->SetRows(BuildSchedule(loan, Month->isChecked() ? ScheduleBy::Period : ScheduleBy::Year));
+    MSMonthlyRepayment->setText(MoneyText(loan.Repayment()));
+    MSGrid->scrollToTop();
+}
+
+void TMSCHEDULE::OpenWithLoan(const LoanTexts &loan, const QString &partYearCaption)
+{
+    MSAmount->setText(loan.amount);
+    MSInterest->setText(loan.rate);
+    MSPeriod->setText(loan.years);
+    Partyear->setText(loan.part);
+    Fill(LoanOfTexts(WindowLoan()));
+    const Frequency *frequency = FindFrequency(loan.payment);
+    Month->setVisible(true);
+    if (loan.payment == QLatin1String("Annualy"))
+        Month->setVisible(false);
+    else if (frequency)
+        Month->setText(frequency->scheduleOption);
+    if (frequency)
+        Label4->setText(frequency->scheduleRepaymentCaption);
+    Label10->setText(Month->isChecked() ? Month->text() : Year->text());
+    Label11->setText(partYearCaption);
+    CentreOnScreen(this);
+}
+
+void TMSCHEDULE::CalculateBtnClick()
+{
+    MSAmount->setFocus();
+    const LoanTexts texts = WindowLoan();
+    if (const auto problem = CheckLoanTexts(texts, LoanChecks::Analysis())) {
+        ThePlatform().ShowMessage(this, problem->message.text, problem->message.kind);
+        return;
+    }
+    Fill(LoanOfTexts(texts));
+    Label10->setText(Year->isChecked() ? QStringLiteral("Year") : Month->text());
+}
+
+void TMSCHEDULE::OKBtnClick()
+{
+    accept();
+}
+
+void TMSCHEDULE::BitBtn1Click()
+{
+    PrintWithDialog();
+}
+
+void TMSCHEDULE::BitBtn2Click()
+{
+    ThePlatform().ShowHelp(this, 4);
+}

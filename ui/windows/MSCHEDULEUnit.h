@@ -1,0 +1,44 @@
+// The Mortgage Schedule window: interest, capital and balance by year or by period.
+#pragma once
+
+#include "GridModels.h"
+#include "MainLoan.h"
+#include "WindowKit.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class ResultPanel;
+
+class TMSCHEDULE : public AnalysisWindow {
+    Q_OBJECT
+public:
+    TMSCHEDULE(MainLoan &main, QWidget *parent = nullptr);
+
+    // Opening from the main window, after its loan passed the checks: copy the
+    // loan in, fill the schedule and set the captions of the payment frequency.
+    void OpenWithLoan(const LoanTexts &loan, const QString &partYearCaption);
+
+    void CalculateBtnClick();
+    void OKBtnClick();
+    void BitBtn1Click();
+    void BitBtn2Click();
+
+    ScheduleModel *Model() const { return model_; }
+
+    QLabel *HeadingLabel, *Label2, *Label3, *Label5, *Label11, *Label4, *Label10, *Label12;
+    QLineEdit *MSAmount, *MSInterest, *MSPeriod, *Partyear;
+    ResultPanel *MSMonthlyRepayment;
+    QGroupBox *GroupBox1;
+    QRadioButton *Year, *Month;
+    QPushButton *CalculateBtn, *OKBtn, *BitBtn1, *BitBtn2;
+    QTableView *MSGrid;
+
+private:
+    LoanTexts WindowLoan() const;
+    void Fill(const Loan &loan);
+
+    MainLoan &main_;
+    ScheduleModel *model_;
+};

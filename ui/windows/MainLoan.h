@@ -1,0 +1,20 @@
+// What the analysis windows read from the main window while they calculate:
+// the payment frequency, compounding and timing always come from there.
+#pragma once
+
+#include "LoanChecks.h"
+
+class QWidget;
+
+class MainLoan {
+public:
+    virtual ~MainLoan() = default;
+    // The loan as the Mortgage tab's fields hold it at this moment.
+    virtual LoanTexts CurrentLoanTexts() const = 0;
+    // The caption beside the part-year field ("Month(s)", "Week(s)", ...).
+    virtual QString PartYearCaption() const = 0;
+    virtual QWidget *MainWindowWidget() = 0;
+};
+
+// Places a window in the middle of the screen its parent (or the cursor) is on.
+void CentreOnScreen(QWidget *window);

@@ -1,0 +1,62 @@
+#include "MortChartUnit.h"
+
+#include "Look.h"
+#include "PieChart3D.h"
+#include "Platform.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+TMortChartForm::TMortChartForm(QWidget *parent)
+    : AnalysisWindow(QStringLiteral("MortChartForm"), QStringLiteral("Cost Breakdown Graph"), 526, 380,
+                     Look::ButtonFace(), parent)
+{
+    // No buttons in the title bar: the window is left with OK or Enter.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    MortgageChart = new PieChart3D(this);
+    MortgageChart->setObjectName(QStringLiteral("MortgageChart"));
+    MortgageChart->SetTitle(QStringLiteral("Cost Breakdown of Mortgage"));
+    MortgageChart->SetSeriesTitle(QStringLiteral("Breakdown of Mortgage Cost"));
+    MortgageChart->setGeometry(rect());
+
+    BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), QStringLiteral("OK"), this, QStringLiteral("ok"));
+    BitBtn2->setDefault(true);
+    BitBtn2->setAutoDefault(true);
+    BitBtn1 = Look::PictureButton(QStringLiteral("BitBtn1"), QStringLiteral("print"),
+                                  QStringLiteral("Print the graph"), this);
+    BitBtn2->setFixedSize(62, 26);
+    BitBtn1->setFixedSize(62, 26);
+
+    auto guarded = [this](auto handler) { return [this, handler] { RunGuarded(this, handler); }; };
+    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
+    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
+}
+
+void TMortChartForm::resizeEvent(QResizeEvent *event)
+{
+    AnalysisWindow::resizeEvent(event);
+    MortgageChart->setGeometry(rect());
+    BitBtn2->move(width() - BitBtn2->width() - 8, height() / 2 - BitBtn2->height() - 4);
+    BitBtn1->move(width() - BitBtn1->width() - 8, height() / 2 + 4);
+    BitBtn2->raise();
+    BitBtn1->raise();
+}
+
+void TMortChartForm::Fill(double principal, double interest)
+{
+    MortgageChart->Clear();
+    MortgageChart->AddSlice(principal, QStringLiteral("Principal"), QColor(0, 128, 0));
+    MortgageChart->AddSlice(interest, QStringLiteral("Interest"), QColor(255, 0, 0));
+}
+
+void TMortChartForm::BitBtn1Click()
+{
+    ThePlatform().PrintLandscapePage(
+        [this](QPainter &painter, const QRectF &page) { MortgageChart->Paint(painter, page); });
+}
+
+void TMortChartForm::BitBtn2Click()
+{
+    accept();
+}

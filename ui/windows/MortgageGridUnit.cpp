@@ -1,0 +1,278 @@
+#include "MortgageGridUnit.h"
+
+#include "Look.h"
+#include "Platform.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const std::vector<int> kColumns{66, 68, 68, 68, 68, 68, 68, 68};
+
+// The heading row, drawn as the grid's fixed row 0.
+class MGridHeader : public QHeaderView {
+public:
+    MGridHeader(const MortgageGridModel &model, QWidget *parent)
+        : QHeaderView(Qt::Horizontal, parent), model_(model)
+    {
+    }
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int section) const override
+    {
+        QFont bold = font();
+        MGridDrawCell(*painter, rect, section, 0, model_.CellText(section, 0), model_.Grid().enteredRow, bold);
+    }
+
+private:
+    const MortgageGridModel &model_;
+};
+
+} // namespace
+
+void MGridDrawCell(QPainter &painter, const QRect &rect, int column, int gridRow,
+                   const QString &text, int enteredRow, const QFont &font)
+{
+    QFont cellFont = font;
+    cellFont.setBold(false);
+    QColor brush;
+    if (column == 0 || gridRow == 0) {
+        cellFont.setBold(true);
+        brush = Look::Silver();
+    } else if (gridRow == enteredRow || column == MortgageGrid::EnteredRateColumn) {
+        brush = gridRow == enteredRow && column == MortgageGrid::EnteredRateColumn ? Look::ResultColour()
+                                                                                  : Look::Aqua();
+    } else {
+        return;
+    }
+    painter.save();
+    painter.fillRect(rect, brush);
+    painter.setPen(Qt::black);
+    painter.setFont(cellFont);
+    painter.setClipRect(rect);
+    // Written at the cell's top-left corner, without an inner margin.
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    painter.restore();
+}
+
+MGridDelegate::MGridDelegate(const MortgageGridModel &model, QObject *parent)
+    : QStyledItemDelegate(parent), model_(model)
+{
+}
+
+void MGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const
+{
+    const int column = index.column();
+    const int gridRow = index.row() + 1;
+    const int entered = model_.Grid().enteredRow;
+    if (column == 0 || gridRow == entered || column == MortgageGrid::EnteredRateColumn) {
+        MGridDrawCell(*painter, option.rect, column, gridRow, index.data().toString(), entered, option.font);
+        return;
+    }
+    QStyleOptionViewItem plain = option;
+    plain.displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+    QStyledItemDelegate::paint(painter, plain, index);
+}
+
+TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
+    : AnalysisWindow(QStringLiteral("MORTAGEGRID"), QStringLiteral("Mortgage Grid"), 575, 400,
+                     Look::Teal(), parent),
+      main_(main), model_(new MortgageGridModel(this))
+{
+    HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Mortage Grid"), 20, this);
+    auto white = [this](const char *name, const char *text) {
+        QLabel *label = Look::Label(QLatin1String(name), QLatin1String(text), this);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        label->setPalette(palette);
+        return label;
+    };
+    Label4 = white("Label4", "Amount");
+    Label5 = white("Label5", "Interest");
+    Label6 = white("Label6", "Years");
+    Label7 = white("Label7", "Month");
+    Label2 = white("Label2", "Amount Step");
+    Label3 = white("Label3", "Interest Step");
+    MAmt = Look::Edit(QStringLiteral("MAmt"), 0, this);
+    InterestR = Look::Edit(QStringLiteral("InterestR"), 0, this);
+    Years = Look::Edit(QStringLiteral("Years"), 0, this);
+    Partyear = Look::Edit(QStringLiteral("Partyear"), 0, this);
+    MAmt->setFixedWidth(90);
+    InterestR->setFixedWidth(56);
+    Years->setFixedWidth(36);
+    Partyear->setFixedWidth(40);
+    AmountStep = new QComboBox(this);
+    AmountStep->setObjectName(QStringLiteral("AmountStep"));
+    for (int step : MortgageGridAmountSteps())
+        AmountStep->addItem(QString::number(step));
+    InterestStep = new QComboBox(this);
+    InterestStep->setObjectName(QStringLiteral("InterestStep"));
+
+    auto *explanation = new QFrame(this);
+    explanation->setObjectName(QStringLiteral("Panel1"));
+    explanation->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Look::Paint(explanation, Look::ButtonFace());
+    Label8 = Look::Label(QStringLiteral("Label8"),
+                         QStringLiteral("This screen allows you to easily see the effect of changes in "
+                                        "interest rates or your mortgage amount on your monthly "
+                                        "mortgage repayment."),
+                         explanation);
+    Label8->setWordWrap(true);
+    Label8->setFont(Look::UiFont(8, true));
+    QPalette greenText = Label8->palette();
+    greenText.setColor(QPalette::WindowText, Look::Green());
+    Label8->setPalette(greenText);
+    auto *explanationLayout = new QVBoxLayout(explanation);
+    explanationLayout->setContentsMargins(6, 3, 6, 3);
+    explanationLayout->addWidget(Label8);
+
+    SpeedButton1 = Look::Button(QStringLiteral("SpeedButton1"), QStringLiteral("Calculate"), this,
+                                QStringLiteral("calculate"));
+    SpeedButton2 = Look::Button(QStringLiteral("SpeedButton2"), QStringLiteral("OK"), this, QStringLiteral("ok"));
+    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), QStringLiteral(" Print"), this, QStringLiteral("print"));
+    BitBtn2 = Look::PictureButton(QStringLiteral("BitBtn2"), QStringLiteral("help"),
+                                  QStringLiteral("Help on the Mortgage Grid"), this);
+    SpeedButton1->setDefault(true);
+
+    MGrid = GridView(QStringLiteral("MGrid"), model_, kColumns, 20, this);
+    auto *header = new MGridHeader(*model_, MGrid);
+    MGrid->setHorizontalHeader(header);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setFixedHeight(20);
+    header->setVisible(true);
+    for (int c = 0; c < static_cast<int>(kColumns.size()); ++c)
+        MGrid->setColumnWidth(c, kColumns[c]);
+    MGrid->setItemDelegate(new MGridDelegate(*model_, MGrid));
+
+    auto *fields = new QGridLayout;
+    fields->setHorizontalSpacing(6);
+    fields->setVerticalSpacing(2);
+    fields->addWidget(Label4, 0, 0);
+    fields->addWidget(Label5, 0, 1);
+    fields->addWidget(Label6, 0, 2);
+    fields->addWidget(Label7, 0, 3);
+    fields->addWidget(Label2, 0, 4);
+    fields->addWidget(Label3, 0, 5);
+    fields->addWidget(MAmt, 1, 0);
+    fields->addWidget(InterestR, 1, 1);
+    fields->addWidget(Years, 1, 2);
+    fields->addWidget(Partyear, 1, 3);
+    fields->addWidget(AmountStep, 1, 4);
+    fields->addWidget(InterestStep, 1, 5);
+    fields->setColumnStretch(6, 1);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(HeadingLabel);
+    top->addSpacing(10);
+    top->addWidget(explanation, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(SpeedButton1);
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(SpeedButton2);
+    buttons->addWidget(BitBtn2);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->setSpacing(4);
+    layout->addLayout(top);
+    layout->addLayout(fields);
+    layout->addWidget(MGrid, 1, Qt::AlignHCenter);
+    layout->addLayout(buttons);
+
+    auto guarded = [this](auto handler) { return [this, handler] { RunGuarded(this, handler); }; };
+    connect(SpeedButton1, &QPushButton::clicked, this, guarded([this] { SpeedButton1Click(); }));
+    connect(SpeedButton2, &QPushButton::clicked, this, guarded([this] { SpeedButton2Click(); }));
+    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
+    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
+    for (QLineEdit *edit : {MAmt, InterestR, Years, Partyear})
+        connect(edit, &QLineEdit::returnPressed, SpeedButton1, &QPushButton::click);
+
+    FormCreate();
+}
+
+void TMORTAGEGRID::FormCreate()
+{
+    InterestStep->clear();
+    for (double step : MortgageGridInterestSteps())
+        InterestStep->addItem(GeneralNumberText(step));
+    AmountStep->setCurrentIndex(1);
+    InterestStep->setCurrentIndex(2);
+}
+
+void TMORTAGEGRID::BuildGrid()
+{
+    LoanTexts texts = main_.CurrentLoanTexts();
+    texts.amount = MAmt->text();
+    texts.rate = InterestR->text();
+    texts.years = Years->text();
+    texts.part = Partyear->text();
+    const int amountStep = ParseWholeNumber(AmountStep->currentText()).value_or(2000);
+    const double interestStep = ParseNumber(InterestStep->currentText()).value_or(0.25);
+    model_->SetGrid(BuildMortgageGrid(LoanOfTexts(texts), amountStep, interestStep));
+    ScrollToFirstVisibleRow();
+}
+
+void TMORTAGEGRID::ScrollToFirstVisibleRow()
+{
+    const int first = model_->Grid().firstVisibleRow;
+    if (model_->rowCount() == 0)
+        return;
+    MGrid->scrollTo(model_->index(std::max(first - 1, 0), 0), QAbstractItemView::PositionAtTop);
+    MGrid->verticalScrollBar()->setValue(std::max(first - 1, 0));
+}
+
+int TMORTAGEGRID::TopRow() const
+{
+    return MGrid->rowAt(0) + 1;
+}
+
+void TMORTAGEGRID::showEvent(QShowEvent *event)
+{
+    AnalysisWindow::showEvent(event);
+    // The view knows how many rows fit only once it is laid out.
+    ScrollToFirstVisibleRow();
+}
+
+void TMORTAGEGRID::SpeedButton1Click()
+{
+    MAmt->setFocus();
+    LoanTexts texts = main_.CurrentLoanTexts();
+    texts.amount = MAmt->text();
+    texts.rate = InterestR->text();
+    texts.years = Years->text();
+    texts.part = Partyear->text();
+    // Only the term check speaks here; a bad amount or rate leaves the grid as it was.
+    if (const auto problem = CheckLoanTexts(texts, LoanChecks::Analysis())) {
+        if (problem->field == LoanField::Term)
+            ThePlatform().ShowMessage(this, problem->message.text, problem->message.kind);
+        return;
+    }
+    BuildGrid();
+}
+
+void TMORTAGEGRID::SpeedButton2Click()
+{
+    accept();
+}
+
+void TMORTAGEGRID::BitBtn1Click()
+{
+    PrintWithDialog();
+}
+
+void TMORTAGEGRID::BitBtn2Click()
+{
+    ThePlatform().ShowHelp(this, 3);
+}

@@ -1,0 +1,63 @@
+// The Mortgage Grid window: repayments over a range of amounts and interest rates.
+#pragma once
+
+#include "GridModels.h"
+#include "MainLoan.h"
+#include "WindowKit.h"
+
+#include <QStyledItemDelegate>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+// Draws the cells the grid colours: the amount column and the heading row bold on
+// silver, the entered amount's row and the entered rate's column aqua, and the
+// cell where they cross light blue.
+void MGridDrawCell(QPainter &painter, const QRect &rect, int column, int gridRow,
+                   const QString &text, int enteredRow, const QFont &font);
+
+class MGridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    MGridDelegate(const MortgageGridModel &model, QObject *parent);
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+
+private:
+    const MortgageGridModel &model_;
+};
+
+class TMORTAGEGRID : public AnalysisWindow {
+    Q_OBJECT
+public:
+    TMORTAGEGRID(MainLoan &main, QWidget *parent = nullptr);
+
+    void FormCreate();
+    // Builds the grid from the window's fields and the main window's frequencies.
+    void BuildGrid();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void BitBtn1Click();
+    void BitBtn2Click();
+
+    MortgageGridModel *Model() const { return model_; }
+    int EnteredAmountRow() const { return model_->Grid().enteredRow; }
+    // The first amount row in view (grid rows count the heading row as 0).
+    int TopRow() const;
+
+    QLabel *HeadingLabel, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8;
+    QLineEdit *MAmt, *InterestR, *Years, *Partyear;
+    QComboBox *AmountStep, *InterestStep;
+    QPushButton *SpeedButton1, *SpeedButton2, *BitBtn1, *BitBtn2;
+    QTableView *MGrid;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void ScrollToFirstVisibleRow();
+
+    MainLoan &main_;
+    MortgageGridModel *model_;
+};

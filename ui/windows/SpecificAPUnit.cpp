@@ -1,0 +1,246 @@
+#include "SpecificAPUnit.h"
+
+#include "AdditionalPayments.h"
+#include "Look.h"
+#include "Platform.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
+    : AnalysisWindow(QStringLiteral("ADDMONTHLYR"), QStringLiteral("Additional Payments"), 510, 302,
+                     Look::Teal(), parent),
+      main_(main)
+{
+    auto white = [this](const char *name, const char *text) {
+        QLabel *label = Look::Label(QLatin1String(name), QLatin1String(text), this);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        label->setPalette(palette);
+        return label;
+    };
+    Label7 = Look::Heading(QStringLiteral("Label7"), QStringLiteral("Additional Payments"), 20, this);
+    Label1 = white("Label1", "Additional Monthly repayment");
+    AdditionalMR = Look::Edit(QStringLiteral("AdditionalMR"), 0, this);
+    AdditionalMR->setFixedWidth(90);
+    Label2 = white("Label2", "When would you like to start paying this additional payment");
+    Now = new QRadioButton(QStringLiteral("From the start of the mortgage"), this);
+    Now->setObjectName(QStringLiteral("Now"));
+    RadioButton2 = new QRadioButton(QStringLiteral("Starting in year"), this);
+    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    for (QRadioButton *radio : {Now, RadioButton2}) {
+        QPalette palette = radio->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        radio->setPalette(palette);
+    }
+    Now->setChecked(true);
+    Year = Look::Edit(QStringLiteral("Year"), 2, this);
+    Year->setFixedWidth(36);
+    Label6 = white("Label6", "and month (1 - 12)");
+    StartMonth = Look::Edit(QStringLiteral("StartMonth"), 3, this);
+    StartMonth->setFixedWidth(40);
+
+    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), QStringLiteral("Calculate"), this, QStringLiteral("calculate"));
+    BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), QStringLiteral("OK"), this, QStringLiteral("ok"));
+    BitBtn3 = Look::PictureButton(QStringLiteral("BitBtn3"), QStringLiteral("help"),
+                                  QStringLiteral("Help on a specific additional payment"), this);
+    // Skipped by the Tab key: the keyboard moves between the fields.
+    BitBtn1->setFocusPolicy(Qt::ClickFocus);
+    BitBtn2->setFocusPolicy(Qt::ClickFocus);
+    BitBtn1->setDefault(true);
+
+    Label5 = white("Label5", "Interest Saved");
+    Label3 = white("Label3", "Total Interest with additional payment");
+    Label4 = white("Label4", "Total interest without additional payment");
+    InterestSaved = new ResultPanel(QStringLiteral("InterestSaved"), this, Look::ResultColour(), Look::Maroon(), true);
+    NewInterest = new ResultPanel(QStringLiteral("NewInterest"), this, Look::ResultColour(), Look::Maroon(), true);
+    TotalInterest = new ResultPanel(QStringLiteral("TotalInterest"), this, Look::ResultColour(), Look::Maroon(), true);
+    for (ResultPanel *panel : {InterestSaved, NewInterest, TotalInterest})
+        panel->setFixedWidth(120);
+    NewPeriod = Look::Label(QStringLiteral("NewPeriod"), QString(), this);
+    NewPeriod->setWordWrap(true);
+    NewPeriod->setFont(Look::UiFont(12, true));
+    NewPeriod->setMinimumHeight(44);
+    NewPeriod->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette maroon = NewPeriod->palette();
+    maroon.setColor(QPalette::WindowText, Look::Maroon());
+    NewPeriod->setPalette(maroon);
+    auto *sentence = new QFrame(this);
+    sentence->setObjectName(QStringLiteral("NewPeriodPanel"));
+    sentence->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Look::Paint(sentence, Look::ResultColour());
+    auto *sentenceLayout = new QVBoxLayout(sentence);
+    sentenceLayout->setContentsMargins(6, 2, 6, 2);
+    NewPeriod->setParent(sentence);
+    sentenceLayout->addWidget(NewPeriod);
+
+    auto *amount = new QHBoxLayout;
+    amount->addWidget(Label1);
+    amount->addWidget(AdditionalMR);
+    amount->addStretch();
+    amount->addWidget(BitBtn3);
+
+    auto *start = new QHBoxLayout;
+    start->addWidget(RadioButton2);
+    start->addWidget(Year);
+    start->addWidget(Label6);
+    start->addWidget(StartMonth);
+    start->addStretch();
+
+    auto *results = new QGridLayout;
+    results->setVerticalSpacing(4);
+    results->addWidget(Label4, 0, 0);
+    results->addWidget(TotalInterest, 0, 1);
+    results->addWidget(Label3, 1, 0);
+    results->addWidget(NewInterest, 1, 1);
+    results->addWidget(Label5, 2, 0);
+    results->addWidget(InterestSaved, 2, 1);
+    results->setColumnStretch(2, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 6);
+    layout->setSpacing(4);
+    layout->addWidget(Label7);
+    layout->addLayout(amount);
+    layout->addWidget(Label2);
+    layout->addWidget(Now);
+    layout->addLayout(start);
+    layout->addSpacing(4);
+    layout->addLayout(results);
+    layout->addWidget(sentence);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    auto guarded = [this](auto handler) { return [this, handler] { RunGuarded(this, handler); }; };
+    connect(Now, &QRadioButton::toggled, this, guarded([this] { NowClick(); }));
+    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
+    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
+    connect(BitBtn3, &QPushButton::clicked, this, guarded([this] { BitBtn3Click(); }));
+    for (QLineEdit *edit : {AdditionalMR, Year, StartMonth})
+        connect(edit, &QLineEdit::returnPressed, BitBtn1, &QPushButton::click);
+    NowClick();
+}
+
+void TADDMONTHLYR::PrepareOpening()
+{
+    const QString payment = main_.CurrentLoanTexts().payment;
+    const Frequency *frequency = FindFrequency(payment);
+    if (frequency) {
+        Label1->setText(QStringLiteral("Additional ") + frequency->scheduleRepaymentCaption);
+        Label6->setText(frequency->periods == 1
+                            ? QStringLiteral("and Year")
+                            : QStringLiteral("and ") + frequency->specificUnit + QStringLiteral(" (1 - ")
+                                  + QString::number(frequency->periods) + QLatin1Char(')'));
+    }
+    const bool yearly = payment == QLatin1String("Annualy");
+    Label6->setVisible(!yearly);
+    StartMonth->setVisible(!yearly);
+    if (QWidget *mainWindow = main_.MainWindowWidget()) {
+        const QRect frame = mainWindow->frameGeometry();
+        move(frame.left() + 3, frame.top() + 120);
+    }
+}
+
+void TADDMONTHLYR::NowClick()
+{
+    const bool chosenYear = RadioButton2->isChecked();
+    Year->setEnabled(chosenYear);
+    Label6->setEnabled(chosenYear);
+    StartMonth->setEnabled(chosenYear);
+}
+
+void TADDMONTHLYR::Show(const QString &text, MessageKind kind)
+{
+    ThePlatform().ShowMessage(this, text, kind);
+}
+
+void TADDMONTHLYR::BitBtn1Click()
+{
+    const LoanTexts loanTexts = main_.CurrentLoanTexts();
+    const double p = PaymentsPerYear(loanTexts.payment);
+    const Frequency *frequency = FindFrequency(loanTexts.payment);
+    const QString unit = frequency ? frequency->specificUnit : QString();
+    if (!IsNumberInRange(AdditionalMR->text(), 0, 999999999)) {
+        Show(QStringLiteral("You must enter a valid Mortgage amount between 0 and 999999999"),
+             MessageKind::Information);
+        return;
+    }
+    AdditionalPaymentStart start;
+    start.fromStart = !RadioButton2->isChecked();
+    if (RadioButton2->isChecked()) {
+        if (!IsWholeNumber(Year->text()) || Year->text() == QLatin1String("0")) {
+            Show(QStringLiteral("You must enter a year."), MessageKind::Confirmation);
+            return;
+        }
+        const int year = *ParseWholeNumber(Year->text());
+        const int years = ParseWholeNumber(loanTexts.years).value_or(0);
+        if (years == 0) {
+            // A term of part-year periods only has no whole year to start in.
+            Show(QStringLiteral("This Mortgage is shorter than a year, so the additional payment "
+                                "can only start from the start of the Mortgage."),
+                 MessageKind::Information);
+            return;
+        }
+        const QString range = QStringLiteral("You must enter a year between 1 and ") + loanTexts.years;
+        if (year > years) {
+            Show(range, MessageKind::Information);
+            return;
+        }
+        if (year < 1) {
+            Show(range, MessageKind::Confirmation);
+            return;
+        }
+        start.year = year;
+    }
+    if (loanTexts.payment != QLatin1String("Annualy")) {
+        const QString periodText = StartMonth->text();
+        const QString range = QStringLiteral("You must enter a ") + unit + QStringLiteral(" between 1 and ")
+            + GeneralNumberText(p);
+        int period = 1;
+        if (IsWholeNumber(periodText) && periodText != QLatin1String("0"))
+            period = *ParseWholeNumber(periodText);
+        else if (RadioButton2->isChecked() && !periodText.trimmed().isEmpty()
+                 && periodText != QLatin1String("0")) {
+            // Letters cannot name a period to start in.
+            Show(range, MessageKind::Confirmation);
+            return;
+        }
+        if (period < 1 || period > p) {
+            Show(range, MessageKind::Confirmation);
+            return;
+        }
+        start.period = period;
+    }
+    const SpecificAdditionalPayment result = CalculateSpecificAdditionalPayment(
+        LoanOfTexts(loanTexts), *ParseNumber(AdditionalMR->text()), start);
+    TotalInterest->setText(MoneyText(result.without));
+    if (!result.paidOff)
+        return;
+    NewInterest->setText(MoneyText(result.with));
+    NewPeriod->setText(result.sentence);
+    InterestSaved->setText(MoneyText(result.saved));
+}
+
+void TADDMONTHLYR::BitBtn2Click()
+{
+    InterestSaved->clear();
+    NewPeriod->clear();
+    NewInterest->clear();
+    TotalInterest->clear();
+    accept();
+}
+
+void TADDMONTHLYR::BitBtn3Click()
+{
+    ThePlatform().ShowHelp(this, 6);
+}

@@ -1,0 +1,35 @@
+// The specific additional payment window: one extra amount with every repayment,
+// from the start or from a chosen year and period.
+#pragma once
+
+#include "MainLoan.h"
+#include "WindowKit.h"
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class ResultPanel;
+
+class TADDMONTHLYR : public AnalysisWindow {
+    Q_OBJECT
+public:
+    TADDMONTHLYR(MainLoan &main, QWidget *parent = nullptr);
+
+    // Captions and position for the main window's payment frequency.
+    void PrepareOpening();
+    void NowClick();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+
+    QLabel *Label7, *Label1, *Label2, *Label6, *Label5, *Label3, *Label4, *NewPeriod;
+    QLineEdit *AdditionalMR, *Year, *StartMonth;
+    QRadioButton *Now, *RadioButton2;
+    QPushButton *BitBtn1, *BitBtn2, *BitBtn3;
+    ResultPanel *InterestSaved, *NewInterest, *TotalInterest;
+
+private:
+    void Show(const QString &text, MessageKind kind);
+
+    MainLoan &main_;
+};

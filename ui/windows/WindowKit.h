@@ -1,0 +1,32 @@
+// What the analysis windows share: their frame, their grids and their print hook.
+#pragma once
+
+#include <QDialog>
+#include <QTableView>
+
+#include <functional>
+#include <vector>
+
+class QPushButton;
+
+// A fixed-size dialog window with the given client area and background.
+class AnalysisWindow : public QDialog {
+    Q_OBJECT
+public:
+    AnalysisWindow(const QString &name, const QString &title, int width, int height,
+                   const QColor &background, QWidget *parent);
+    // Prints the window's report; set by the program once the printer is wired.
+    std::function<void()> printReport;
+
+protected:
+    // Shows the print dialog and, when the user confirms, prints the report.
+    void PrintWithDialog();
+};
+
+// A grid with fixed column widths and row height, a vertical scroll bar only, and
+// no headings of its own unless asked.
+QTableView *GridView(const QString &name, QAbstractItemModel *model,
+                     const std::vector<int> &columnWidths, int rowHeight, QWidget *parent);
+
+// Pixels the grid needs for its columns and its scroll bar.
+int GridWidth(const std::vector<int> &columnWidths);
