@@ -1,0 +1,310 @@
+#include "SavingLoading.h"
+#include "UiFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+const QByteArray kExample = "100000\r\n25\r\n0\r\n6.5\r\n3\r\n3\r\nTRUE\r\nFALSE\r\n\r\n\r\n\r\n\r\n\r\nTRUE\r\n"
+                            "\r\n\r\n\r\n\r\n\r\n1\r\n3\r\n1\r\n3\r\n";
+
+QByteArray Read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class Files : public UiTest {
+protected:
+    QString Path(const QString &name) const { return dir.filePath(name); }
+
+    void TypeExample()
+    {
+        TypeLoan("100000", "25", "6.5", "0");
+        main().TrasferValuesCheckBox->setChecked(true);
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(Files, SaveWritesTheFileAndNamesIt)
+{
+    TypeExample();
+    platform.saveAnswers.push_back(Path("house"));
+    main().SaveFile1->trigger();
+    ASSERT_EQ(platform.saveDialogs.size(), 1u);
+    EXPECT_EQ(platform.saveDialogs[0].filter, "Quovella File |*.QVL");
+    EXPECT_EQ(Read(Path("house.QVL")), kExample);
+    EXPECT_EQ(main().windowTitle(), "Quovella 1.31 -  " + Path("house.QVL"));
+    EXPECT_TRUE(main().SavedFlag());
+    EXPECT_EQ(main().CurrentFileName(), Path("house.QVL"));
+    // The open dialog is preset to the name as the user gave it.
+    EXPECT_EQ(main().OpenDialog().fileName, Path("house"));
+    EXPECT_TRUE(platform.messages.empty());
+
+    platform.saveAnswers.push_back(Path("plan.qvl"));
+    main().SaveBtn->click();
+    EXPECT_TRUE(QFile::exists(Path("plan.qvl")));
+    EXPECT_FALSE(QFile::exists(Path("plan.qvl.QVL")));
+}
+
+TEST_F(Files, CancelledSaveWritesNothing)
+{
+    TypeExample();
+    platform.saveAnswers.push_back(Path("first"));
+    main().SaveBtn->click();
+    main().MAmount->setText("5");
+    platform.saveAnswers.push_back(std::nullopt);
+    main().SaveBtn->click();
+    EXPECT_EQ(Read(Path("first.QVL")), kExample);
+    EXPECT_FALSE(main().SavedFlag());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"first.QVL"});
+}
+
+TEST_F(Files, FailedSaveKeepsTheOldFileAndChangesNothing)
+{
+    TypeExample();
+    platform.saveAnswers.push_back(Path("house"));
+    main().SaveBtn->click();
+    const QString caption = main().windowTitle();
+    main().MAmount->setText("200000");
+    platform.saveAnswers.push_back(Path("missing/folder/plan"));
+    main().SaveBtn->click();
+    EXPECT_EQ(OnlyMessage().text, "File not found");
+    EXPECT_EQ(main().windowTitle(), caption);
+    EXPECT_FALSE(main().SavedFlag());
+    EXPECT_EQ(main().CurrentFileName(), Path("house.QVL"));
+    EXPECT_EQ(Read(Path("house.QVL")), kExample);
+}
+
+TEST_F(Files, LoadSetsEveryControlAsTyped)
+{
+    Write(Path("plan.QVL"), "250000\r\n30\r\n6\r\n4.25\r\n6\r\n7\r\nFALSE\r\nTRUE\r\n100000\r\n25\r\n6\r\n15\r\n5\r\nFALSE\r\n"
+                            "1\r\n2\r\n3\r\n4\r\n5\r\n4\r\n5\r\n2\r\n1\r\n");
+    main().PaymentRB->setChecked(true);
+    platform.openAnswers.push_back(Path("plan.QVL"));
+    main().LoadFile1->trigger();
+    ASSERT_EQ(platform.openDialogs.size(), 1u);
+    EXPECT_EQ(platform.openDialogs[0].filter, "Quovella Saved Files |*.QVL");
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+    EXPECT_EQ(main().MAmount->text(), "250000");
+    EXPECT_EQ(main().Period->text(), "30");
+    EXPECT_EQ(main().MPartyear->text(), "6");
+    EXPECT_EQ(main().IRate->text(), "4.25");
+    EXPECT_EQ(main().MPayment->currentText(), "Weekly");
+    EXPECT_EQ(main().MCompounded->currentText(), "Daily");
+    EXPECT_TRUE(main().MAdvance->isChecked());
+    EXPECT_EQ(main().Label98->text(), "Week(s)"); // the labels follow the loaded frequency
+    EXPECT_EQ(main().mrepayment->text(), "$645"); // the savings tab recalculated as typing would
+    EXPECT_EQ(main().investtotal->text(), "$100,157");
+    EXPECT_FALSE(main().TrasferValuesCheckBox->isChecked());
+    EXPECT_EQ(main().WIPrincipal->text(), "1");
+    EXPECT_EQ(main().WIInterest->text(), "4");
+    EXPECT_EQ(main().WIRepay->text(), "5"); // "Payment" was already the variable
+    EXPECT_EQ(main().WIPayment->currentText(), "FortNightly");
+    EXPECT_TRUE(main().WIAdvanceRB->isChecked());
+    EXPECT_EQ(main().WICompounded->currentText(), "Bi-Annualy");
+    EXPECT_EQ(main().windowTitle(), "Quovella 1.31 -  " + Path("plan.QVL"));
+    EXPECT_TRUE(main().SavedFlag());
+    EXPECT_EQ(main().CurrentFileName(), Path("plan.QVL"));
+    EXPECT_EQ(main().SaveDialog().fileName, Path("plan.QVL"));
+    EXPECT_TRUE(main().MonthlyRepayment->text().isEmpty()); // nothing is calculated
+}
+
+TEST_F(Files, SavedAndLoadedAgainIsTheSame)
+{
+    TypeLoan("123456.78", "12", "7.125", "5");
+    ChoosePayment("Bi-Monthly");
+    main().MCompounded->setCurrentText("Quarterly");
+    main().MAdvance->setChecked(true);
+    main().MSavingsAmount->setText("90000");
+    main().mperiod->setText("20");
+    main().minterest->setText("5");
+    main().InterestRB->setChecked(true);
+    main().WIPrincipal->setText("80000");
+    main().WIPeriods->setText("15");
+    main().WIRepay->setText("700");
+    platform.saveAnswers.push_back(Path("round"));
+    main().SaveBtn->click();
+    const QByteArray first = Read(Path("round.QVL"));
+
+    TypeLoan("", "", "", "");
+    main().WIPrincipal->clear();
+    platform.openAnswers.push_back(Path("round.QVL"));
+    main().LoadBtn->click();
+    EXPECT_EQ(main().MAmount->text(), "123456.78");
+    EXPECT_EQ(main().MPartyear->text(), "5");
+    EXPECT_EQ(main().MPayment->currentText(), "Bi-Monthly");
+    EXPECT_EQ(main().WIPrincipal->text(), "80000");
+    EXPECT_TRUE(main().WIInterest->text().isEmpty());
+    platform.saveAnswers.push_back(Path("again"));
+    main().SaveBtn->click();
+    EXPECT_EQ(Read(Path("again.QVL")), first);
+}
+
+TEST_F(Files, ChoosingAnotherVariableOnLoadEmptiesItsField)
+{
+    Write(Path("pay.QVL"), "1\r\n1\r\n\r\n1\r\n3\r\n3\r\nTRUE\r\nFALSE\r\n\r\n\r\n\r\n\r\n\r\nFALSE\r\n"
+                           "1\r\n2\r\n\r\n4\r\n5\r\n4\r\n3\r\n1\r\n3\r\n");
+    ASSERT_TRUE(main().AmountRB->isChecked());
+    platform.openAnswers.push_back(Path("pay.QVL"));
+    main().LoadBtn->click();
+    EXPECT_TRUE(main().PaymentRB->isChecked());
+    EXPECT_TRUE(main().WIRepay->text().isEmpty());
+    EXPECT_EQ(main().WIPrincipal->text(), "1");
+}
+
+TEST_F(Files, FourteenLineFileLeavesWhatIfAlone)
+{
+    main().WIPeriods->setText("9");
+    Write(Path("short.QVL"), kExample.left(kExample.indexOf("TRUE\r\n\r\n\r\n\r\n") + 6));
+    platform.openAnswers.push_back(Path("short.QVL"));
+    main().LoadBtn->click();
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+    EXPECT_EQ(main().MAmount->text(), "100000");
+    EXPECT_TRUE(main().TrasferValuesCheckBox->isChecked());
+    EXPECT_EQ(main().WIPeriods->text(), "9");
+}
+
+TEST_F(Files, LowerCaseTrueLoadsAsInArrears)
+{
+    main().MAdvance->setChecked(true);
+    QByteArray bytes = kExample;
+    bytes.replace("TRUE\r\nFALSE\r\n", "FALSE\r\ntrue\r\n");
+    Write(Path("lower.QVL"), bytes);
+    platform.openAnswers.push_back(Path("lower.QVL"));
+    main().LoadBtn->click();
+    EXPECT_TRUE(main().MArrears->isChecked());
+}
+
+TEST_F(Files, BadFileChangesNothing)
+{
+    TypeLoan("77777", "7", "7");
+    main().mperiod->setText("12");
+    main().SetSavedFlag(false);
+    const QString caption = main().windowTitle();
+    QByteArray bytes = kExample;
+    bytes.replace("6.5\r\n3\r\n", "6.5\r\nabc\r\n");
+    Write(Path("bad.QVL"), bytes);
+    platform.openAnswers.push_back(Path("bad.QVL"));
+    main().LoadBtn->click();
+    EXPECT_EQ(OnlyMessage().text, "'abc' is not a valid integer value");
+    EXPECT_EQ(main().MAmount->text(), "77777");
+    EXPECT_EQ(main().IRate->text(), "7");
+    EXPECT_EQ(main().mperiod->text(), "12");
+    EXPECT_EQ(main().windowTitle(), caption);
+    EXPECT_FALSE(main().SavedFlag());
+    EXPECT_TRUE(main().CurrentFileName().isEmpty());
+
+    platform.Clear();
+    bytes = kExample;
+    bytes.replace("\r\n1\r\n3\r\n1\r\n3\r\n", "\r\nx\r\n3\r\n1\r\n3\r\n");
+    Write(Path("bad2.QVL"), bytes);
+    platform.openAnswers.push_back(Path("bad2.QVL"));
+    main().LoadBtn->click();
+    EXPECT_EQ(OnlyMessage().text, "Invalid numeric input");
+    EXPECT_EQ(main().MAmount->text(), "77777");
+
+    platform.Clear();
+    platform.openAnswers.push_back(Path("nowhere.QVL"));
+    main().LoadBtn->click();
+    EXPECT_EQ(OnlyMessage().text, "File not found");
+    EXPECT_EQ(main().MAmount->text(), "77777");
+    EXPECT_TRUE(main().CurrentFileName().isEmpty());
+    EXPECT_FALSE(main().SavedFlag());
+}
+
+TEST_F(Files, ClosingWithYesSavesAndRemembersTheNewFile)
+{
+    TypeExample();
+    platform.messageAnswers.push_back(MessageResult::Yes);
+    platform.saveAnswers.push_back(Path("closing"));
+    EXPECT_TRUE(main().close());
+    EXPECT_EQ(Read(Path("closing.QVL")), kExample);
+    EXPECT_EQ(platform.settings.values.value("CurrentFile"), Path("closing.QVL"));
+}
+
+TEST_F(Files, ClosingWithYesButAFailedSaveKeepsTheWindowOpen)
+{
+    TypeExample();
+    platform.messageAnswers.push_back(MessageResult::Yes);
+    platform.saveAnswers.push_back(Path("no/such/folder/plan"));
+    EXPECT_FALSE(main().close());
+    EXPECT_EQ(platform.messages.back().text, "File not found");
+    EXPECT_FALSE(platform.settings.values.contains("CurrentFile"));
+}
+
+TEST_F(Files, ClosingWithYesAndACancelledSaveStillCloses)
+{
+    platform.messageAnswers.push_back(MessageResult::Yes);
+    EXPECT_TRUE(main().close());
+    EXPECT_EQ(platform.saveDialogs.size(), 1u);
+}
+
+class StartUp : public Files {
+protected:
+    void SetUp() override {}
+
+    void Start(const QStringList &args, const QString &remembered)
+    {
+        platform.settings.values.insert("CurrentFile", remembered);
+        arguments = QStringList{"quovella"} + args;
+        UiTest::SetUp();
+    }
+};
+
+TEST_F(StartUp, CommandLineFileBeatsTheRememberedOne)
+{
+    Write(Path("remembered.QVL"), kExample);
+    QByteArray other = kExample;
+    other.replace("100000\r\n", "55555\r\n");
+    Write(Path("given.QVL"), other);
+    Start({Path("given.QVL")}, Path("remembered.QVL"));
+    EXPECT_EQ(main().MAmount->text(), "55555");
+    EXPECT_EQ(main().windowTitle(), "Quovella 1.31"); // the set-up renames the window
+    EXPECT_EQ(main().CurrentFileName(), Path("remembered.QVL"));
+    EXPECT_FALSE(main().SavedFlag());
+    platform.messageAnswers.push_back(MessageResult::No);
+    main().close();
+    EXPECT_EQ(platform.settings.values.value("CurrentFile"), Path("remembered.QVL"));
+}
+
+TEST_F(StartUp, MissingCommandLineFileFallsBackToTheRememberedOne)
+{
+    Write(Path("remembered.QVL"), kExample);
+    Start({Path("missing.QVL")}, Path("remembered.QVL"));
+    EXPECT_EQ(main().MAmount->text(), "100000");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(StartUp, RememberedFileThatIsGoneLoadsNothingAndStaysRemembered)
+{
+    Start({}, Path("gone.QVL"));
+    EXPECT_TRUE(main().MAmount->text().isEmpty());
+    EXPECT_TRUE(platform.messages.empty());
+    platform.messageAnswers.push_back(MessageResult::No);
+    main().close();
+    EXPECT_EQ(platform.settings.values.value("CurrentFile"), Path("gone.QVL"));
+}
+
+TEST_F(StartUp, BadFileIsReportedOnceTheWindowIsUp)
+{
+    QByteArray bytes = kExample;
+    bytes.replace("6.5\r\n3\r\n", "6.5\r\nzz\r\n");
+    Write(Path("bad.QVL"), bytes);
+    Start({Path("bad.QVL")}, QString()); // start-up runs the event loop once
+    EXPECT_EQ(OnlyMessage().text, "'zz' is not a valid integer value");
+    EXPECT_TRUE(main().isVisible());
+    EXPECT_TRUE(main().MAmount->text().isEmpty());
+}
