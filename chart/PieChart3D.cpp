@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QLocale>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygonF>
 #include <QRadialGradient>
@@ -526,8 +527,10 @@ void PieChart3D::Paint(QPainter &painter, const QRectF &area) const
         }
     }
 
-    if (L.radius > 0 && L.note.isEmpty()) {
-        // A soft shadow on the floor.
+    // A soft shadow on the floor; printers and PDF files lose the gradient's
+    // transparency and would show a dark blot, so paper gets none.
+    const bool screen = painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster;
+    if (L.radius > 0 && L.note.isEmpty() && screen) {
         const QPointF floor = L.Project({0, 0, 0});
         const double shadowX = L.pie.width() * 0.55, shadowY = L.pie.height() * 0.36;
         QRadialGradient shade(QPointF(0, 0), 1.0);

@@ -2,8 +2,10 @@
 
 #include "HelpViewer.h"
 #include "PrinterChannel.h"
+#include "QtPrinterChannel.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPainter>
@@ -114,25 +116,40 @@ bool QtPlatform::SelectPrinter(QWidget *parent)
 
 std::unique_ptr<PrinterChannel> QtPlatform::OpenPrinterChannel()
 {
-    throw QuovellaError(QStringLiteral("Printer selected is not valid"));
+    return std::make_unique<QtPrinterChannel>(*printer_);
 }
 
 void QtPlatform::PrintLandscapePage(const std::function<void(QPainter &, const QRectF &)> &paint)
 {
-    const QPageLayout::Orientation before = printer_->pageLayout().orientation();
+    QPrinter &printer = *printer_;
+    // The printer's orientation is the user's; it is put back however this ends.
     struct Restore {
         QPrinter &printer;
         QPageLayout::Orientation orientation;
         ~Restore() { printer.setPageOrientation(orientation); }
-    } restore{*printer_, before};
-    printer_->setPageOrientation(QPageLayout::Landscape);
+    } restore{printer, printer.pageLayout().orientation()};
+    printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
-    if (!painter.begin(printer_.get()))
-        throw QuovellaError(QStringLiteral("There is no default printer currently selected"));
-    paint(painter, QRectF(printer_->pageLayout().paintRectPixels(printer_->resolution())).translated(
-                       -printer_->pageLayout().paintRectPixels(printer_->resolution()).topLeft()));
-    if (!painter.end())
+    if (!painter.begin(&printer)) {
+        if (printer.printerName().isEmpty() && printer.outputFileName().isEmpty())
+            throw QuovellaError(QStringLiteral("There is no default printer currently selected"));
         throw QuovellaError(QStringLiteral("Printer selected is not valid"));
+    }
+    try {
+        const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+        paint(painter, QRectF(QPointF(0, 0), QSizeF(area.size())));
+    } catch (...) {
+        // A half-drawn chart is no print: abort the job, or where the platform
+        // cannot, remove the file it was going to.
+        if (!printer.abort()) {
+            painter.end();
+            if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+                QFile::remove(printer.outputFileName());
+        }
+        throw;
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        throw QuovellaError(QStringLiteral("The print job could not be finished"));
 }
 
 int QtPlatform::ShowModal(QDialog *window)

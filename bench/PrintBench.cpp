@@ -1,0 +1,99 @@
+// Printing the longest schedule the program makes (daily payments over 50 years
+// and 365 days, 18 615 rows) through the QPrinter channel into a PDF file.
+// Goal: at most 2 s.
+#include "Printing.h"
+#include "QtPrinterChannel.h"
+#include "RecordingPrinterChannel.h"
+#include "Schedule.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const std::vector<ScheduleRow> &LongestSchedule()
+{
+    static const std::vector<ScheduleRow> rows = [] {
+        Loan loan;
+        loan.amount = 999999999;
+        loan.rate = 7;
+        loan.paymentsPerYear = 365;
+        loan.compoundingsPerYear = 365;
+        loan.years = 50;
+        loan.part = 365;
+        return BuildSchedule(loan, ScheduleBy::Period);
+    }();
+    return rows;
+}
+
+// As the schedule window hands it over: money text made per cell, when asked.
+ScheduleReport LongestReport()
+{
+    const std::vector<ScheduleRow> &rows = LongestSchedule();
+    ScheduleReport report;
+    report.loan = {"999999999", "7", "50", "Day(s)", "365", "Daily", true, "Daily"};
+    report.periodHeading = "Day";
+    report.rowCount = static_cast<int>(rows.size());
+    report.cell = [&rows](int column, int row) {
+        const ScheduleRow &r = rows[row];
+        switch (column) {
+        case 0: return QString::number(r.period);
+        case 1: return MoneyText(r.interest);
+        case 2: return MoneyText(r.capital);
+        case 3: return MoneyText(r.balance);
+        case 4: return MoneyText(r.accumulatedInterest);
+        default: return MoneyText(r.accumulatedCapital);
+        }
+    };
+    return report;
+}
+
+void BM_PrintLongestScheduleToPdf(benchmark::State &state)
+{
+    const ScheduleReport report = LongestReport();
+    if (report.rowCount != 18615)
+        state.SkipWithError("the longest schedule no longer has 18615 rows");
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("schedule.pdf"));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        QtPrinterChannel channel(printer);
+        PrintSchedule(report, channel);
+    }
+    state.counters["pages"] = ThePrintState().PrintPageNumber;
+}
+BENCHMARK(BM_PrintLongestScheduleToPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The layout and the cell texts alone, without a printer.
+void BM_LayOutLongestSchedule(benchmark::State &state)
+{
+    const ScheduleReport report = LongestReport();
+    for (auto _ : state) {
+        RecordingPrinterChannel channel(13699, 150.656); // A4 at 1200 dpi, 8-point lines
+        PrintSchedule(report, channel);
+        benchmark::DoNotOptimize(channel.Events().size());
+    }
+}
+BENCHMARK(BM_LayOutLongestSchedule)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

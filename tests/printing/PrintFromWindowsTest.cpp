@@ -1,0 +1,179 @@
+// The Print buttons, driven through the real windows on the scripted platform.
+#include "../ui/UiFixture.h"
+#include "PrintingTestSupport.h"
+
+namespace {
+
+// The program owns the channel it prints on; this one hands every call on to a
+// recording channel the test keeps.
+class Forwarder : public PrinterChannel {
+public:
+    explicit Forwarder(RecordingPrinterChannel &to) : to_(to) {}
+    void SetOrientation(PageOrientation o) override { to_.SetOrientation(o); }
+    void SetFont(const PrintFont &font) override { to_.SetFont(font); }
+    PrintFont Font() const override { return to_.Font(); }
+    double PageHeight() const override { return to_.PageHeight(); }
+    double TextHeight(const QString &text) const override { return to_.TextHeight(text); }
+    void Open(const QString &name) override { to_.Open(name); }
+    void Write(const QString &text) override { to_.Write(text); }
+    void LineEnd() override { to_.LineEnd(); }
+    void FormFeed() override { to_.FormFeed(); }
+    void Close() override { to_.Close(); }
+
+private:
+    RecordingPrinterChannel &to_;
+};
+
+} // namespace
+
+class PrintFromWindows : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        TypeLoan("100000", "25", "6");
+        platform.channelFactory = [this] {
+            jobs.push_back(std::make_unique<RecordingPrinterChannel>());
+            jobs.back()->failOpen = failOpen;
+            return std::make_unique<Forwarder>(*jobs.back());
+        };
+    }
+
+    // Lines of the one job printed, finished.
+    QStringList OnlyJob()
+    {
+        EXPECT_EQ(jobs.size(), 1u);
+        if (jobs.empty())
+            return {};
+        EXPECT_TRUE(jobs.back()->closed);
+        return jobs.back()->Lines();
+    }
+
+    // While the window is shown: press its Print button and confirm the dialog.
+    void PrintInside(const QString &window, QAbstractButton *print)
+    {
+        platform.modalActions.insert(window, [this, print](QDialog *) {
+            platform.printerAnswers.push_back(true);
+            print->click();
+        });
+    }
+
+    std::vector<std::unique_ptr<RecordingPrinterChannel>> jobs;
+    bool failOpen = false;
+};
+
+TEST_F(PrintFromWindows, MortgageTabPrintsTheDetailsOnScreen)
+{
+    platform.printerAnswers.push_back(true);
+    main().PrintMortBtn->click();
+    EXPECT_EQ(platform.printDialogs, 1);
+    EXPECT_EQ(main().MonthlyRepayment->text(), "$644.31");
+    RecordingPrinterChannel expected;
+    PrintMortgageDetails(WorkedDetails(), expected);
+    EXPECT_EQ(OnlyJob(), expected.Lines());
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(PrintFromWindows, CancelledDialogPrintsNothing)
+{
+    platform.printerAnswers.push_back(false);
+    main().PrintMortBtn->click();
+    platform.printerAnswers.push_back(false);
+    main().BitBtn12->click();
+    platform.modalActions.insert("MSCHEDULE", [this](QDialog *) {
+        platform.printerAnswers.push_back(false);
+        windows().schedule->BitBtn1->click();
+    });
+    main().SpeedButton2->click();
+    EXPECT_EQ(platform.printDialogs, 3);
+    EXPECT_TRUE(jobs.empty());
+}
+
+TEST_F(PrintFromWindows, InvalidLoanShowsItsMessageAndPrintsNothing)
+{
+    main().IRate->setText("0");
+    main().PrintMortBtn->click();
+    EXPECT_EQ(platform.printDialogs, 0);
+    EXPECT_EQ(platform.LastMessage(), "You must enter a valid interest rate between 0 and 100");
+    EXPECT_TRUE(jobs.empty());
+}
+
+TEST_F(PrintFromWindows, SavingsTabPrintsWhatTheTabShows)
+{
+    main().MSavingsAmount->setText("100000");
+    main().mperiod->setText("25");
+    main().minterest->setText("6");
+    main().reducedperiod->setText("15");
+    main().investrate->setText("5");
+    platform.printerAnswers.push_back(true);
+    main().BitBtn12->click();
+    RecordingPrinterChannel expected;
+    PrintMortgageSavings(WorkedSavings(), expected);
+    EXPECT_EQ(OnlyJob(), expected.Lines());
+}
+
+TEST_F(PrintFromWindows, ScheduleWindowPrintsItsFieldsCaptionsAndEveryRow)
+{
+    PrintInside("MSCHEDULE", windows().schedule->BitBtn1);
+    main().SpeedButton2->click();
+    const QStringList lines = OnlyJob();
+    ASSERT_EQ(lines.size(), 14 + 25);
+    RecordingPrinterChannel expected;
+    PrintSchedule(WorkedSchedule(), expected);
+    const QStringList worked = expected.Lines();
+    EXPECT_EQ(lines.mid(0, 15), worked.mid(0, 15)); // head, headings and year 1
+    EXPECT_EQ(lines[15], worked[15]);                // year 2
+    EXPECT_EQ(lines.last(), worked.last());          // year 25
+}
+
+TEST_F(PrintFromWindows, ScheduleByMonthNamesItsFirstColumnAfterTheOption)
+{
+    windows().schedule->Month->setChecked(true);
+    PrintInside("MSCHEDULE", windows().schedule->BitBtn1);
+    main().SpeedButton2->click();
+    const QStringList lines = OnlyJob();
+    EXPECT_EQ(lines[12].left(14), "[8B]     Month");
+    EXPECT_EQ(lines.count("<FF>"), ThePrintState().PrintPageNumber - 1);
+    EXPECT_GT(ThePrintState().PrintPageNumber, 1);
+}
+
+TEST_F(PrintFromWindows, GridWindowPrintsItsFieldsStepsAndGrid)
+{
+    PrintInside("MORTAGEGRID", windows().grid->BitBtn1);
+    main().MortgageGridBtn->click();
+    const QStringList lines = OnlyJob();
+    EXPECT_EQ(lines[4], "[10B]         Mortgage Amount:                 100000           Interest Rate:       6");
+    EXPECT_EQ(lines[5], "[10B]                   Years:                     25                   Month:        ");
+    EXPECT_EQ(lines[7], "[10B]             Amount Step:                   2000           Interest Step:    0.25");
+    EXPECT_EQ(lines[14], "[8B]       Amt/Int         5.25%          5.5%         5.75%            6%         6.25%"
+                         "          6.5%         6.75%");
+    // The grid's row of the entered amount, 100000 at 6 % in the middle column.
+    EXPECT_EQ(lines.filter(QRegularExpression(R"(^\[8B\]      \$100,000\[8\].* \$644\.31 )")).size(), 1);
+    EXPECT_EQ(lines.filter(QRegularExpression(R"(^\[8B\] *\$[\d,]+\[8\])")).size(), 51);
+}
+
+TEST_F(PrintFromWindows, AdditionalPaymentsWindowPrintsItsGrid)
+{
+    windows().options->Grid->setChecked(true);
+    platform.modalActions.insert("APOPTIONS", [this](QDialog *) { windows().options->BitBtn2->click(); });
+    PrintInside("AdditionalP", windows().additional->BitBtn1);
+    main().SpeedButton3->click();
+    const QStringList lines = OnlyJob();
+    ASSERT_EQ(lines.size(), 14 + 25);
+    RecordingPrinterChannel expected;
+    PrintAdditionalPayments(WorkedAdditionalPayments(), expected);
+    const QStringList worked = expected.Lines();
+    EXPECT_EQ(lines.mid(0, 16), worked.mid(0, 16));
+    EXPECT_EQ(lines.last(), worked.last());
+}
+
+TEST_F(PrintFromWindows, PrinterErrorIsShownAndNothingIsPrinted)
+{
+    failOpen = true;
+    platform.printerAnswers.push_back(true);
+    main().PrintMortBtn->click();
+    EXPECT_EQ(platform.LastMessage(), "Printer selected is not valid");
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_FALSE(jobs.back()->opened);
+    EXPECT_TRUE(jobs.back()->Lines().isEmpty());
+}

@@ -1,0 +1,136 @@
+// Presses every Print button of the program with the worked loan and prints
+// through the real QPrinter channel into PDF files, one per report, plus the
+// printed chart: quovella-print-samples <folder>.
+#include "APGridUnit.h"
+#include "APOptionsUnit.h"
+#include "Look.h"
+#include "MSCHEDULEUnit.h"
+#include "MainUnit.h"
+#include "MortChartUnit.h"
+#include "MortgageGridUnit.h"
+#include "Program.h"
+#include "QtPlatform.h"
+#include "QtPrinterChannel.h"
+#include "ScriptedPlatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cstdio>
+
+namespace {
+
+// Confirms every print dialog and prints into the file named for the next sample.
+class SamplePlatform : public ScriptedPlatform {
+public:
+    explicit SamplePlatform(QString folder) : folder_(std::move(folder))
+    {
+        channelFactory = [this] {
+            printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            PrintToFile(*printer_);
+            return std::make_unique<QtPrinterChannel>(*printer_);
+        };
+    }
+
+    void Next(const QString &name)
+    {
+        file_ = QDir(folder_).filePath(name + QStringLiteral(".pdf"));
+        printerAnswers.push_back(true);
+    }
+
+    void PrintLandscapePage(const std::function<void(QPainter &, const QRectF &)> &paint) override
+    {
+        PrintToFile(desktop_.Printer());
+        desktop_.PrintLandscapePage(paint);
+    }
+
+private:
+    void PrintToFile(QPrinter &printer) const
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file_);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+    }
+
+    QString folder_;
+    QString file_;
+    std::unique_ptr<QPrinter> printer_;
+    QtPlatform desktop_;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quovella-print-samples <folder>\n");
+        return 2;
+    }
+    QApplication::setFont(Look::UiFont(9));
+    SamplePlatform platform(QString::fromLocal8Bit(argv[1]));
+    SetPlatform(&platform);
+    int status = 0;
+    {
+        Program program;
+        program.Start({});
+        TMORTLOAN &main = program.Main();
+        const SecondaryWindows &windows = main.Windows();
+        main.MAmount->setText(QStringLiteral("100000"));
+        main.Period->setText(QStringLiteral("25"));
+        main.IRate->setText(QStringLiteral("6"));
+
+        platform.Next(QStringLiteral("report-details"));
+        main.PrintMortBtn->click();
+
+        main.MSavingsAmount->setText(QStringLiteral("100000"));
+        main.mperiod->setText(QStringLiteral("25"));
+        main.minterest->setText(QStringLiteral("6"));
+        main.reducedperiod->setText(QStringLiteral("15"));
+        main.investrate->setText(QStringLiteral("5"));
+        platform.Next(QStringLiteral("report-savings"));
+        main.BitBtn12->click();
+
+        // Inside a modal window: print while it is shown.
+        auto printInside = [&](const QString &window, QAbstractButton *print, const QString &name) {
+            platform.modalActions.insert(window, [&platform, print, name](QDialog *) {
+                platform.Next(name);
+                print->click();
+            });
+        };
+        windows.schedule->Month->setChecked(true);
+        printInside(QStringLiteral("MSCHEDULE"), windows.schedule->BitBtn1, QStringLiteral("report-schedule"));
+        main.SpeedButton2->click();
+
+        printInside(QStringLiteral("MORTAGEGRID"), windows.grid->BitBtn1, QStringLiteral("report-grid"));
+        main.MortgageGridBtn->click();
+
+        windows.options->Grid->setChecked(true);
+        platform.modalActions.insert(QStringLiteral("APOPTIONS"),
+                                     [&](QDialog *) { windows.options->BitBtn2->click(); });
+        printInside(QStringLiteral("AdditionalP"), windows.additional->BitBtn1,
+                    QStringLiteral("report-additional-payments"));
+        main.SpeedButton3->click();
+
+        platform.modalActions.insert(QStringLiteral("MortChartForm"), [&](QDialog *) {
+            platform.Next(QStringLiteral("printed-chart"));
+            windows.chart->BitBtn1->click();
+        });
+        main.BitBtn9->click();
+
+        for (const RecordedMessage &message : platform.messages) {
+            std::fprintf(stderr, "%s\n", qPrintable(message.text));
+            status = 1;
+        }
+        main.SetSavedFlag(true);
+    }
+    SetPlatform(nullptr);
+    return status;
+}
