@@ -31,6 +31,8 @@ const std::vector<OptionRule> &Options()
             {QStringLiteral("payment"), true, kLoanCommands},
             {QStringLiteral("compounding"), true, kLoanCommands},
             {QStringLiteral("advance"), false, kLoanCommands},
+            {QStringLiteral("arrears"), false, kLoanCommands},
+            {QStringLiteral("file"), true, {}},
             {QStringLiteral("by"), true, {QStringLiteral("schedule")}},
             {QStringLiteral("amount-step"), true, {QStringLiteral("grid")}},
             {QStringLiteral("interest-step"), true, {QStringLiteral("grid")}},
@@ -92,7 +94,8 @@ QString CheckChoices(const Request &r)
                                           QStringLiteral("interest"), QStringLiteral("payment")};
         if (!solvable.contains(r.Value(QStringLiteral("solve"))))
             return QStringLiteral("--solve must be amount, periods, interest or payment.");
-    } else if (r.command == QLatin1String("whatif")) {
+    } else if (r.command == QLatin1String("whatif") && !r.Has(QStringLiteral("file"))) {
+        // A saved file names the variable it solves for.
         return QStringLiteral("whatif needs --solve amount, periods, interest or payment.");
     }
     return QString();
@@ -140,6 +143,8 @@ ParsedArguments ParseArguments(const QStringList &arguments)
                 request.help = true;
             else if (name == QLatin1String("advance"))
                 request.advance = true;
+            else if (name == QLatin1String("arrears"))
+                request.arrears = true;
             else if (name == QLatin1String("csv") || name == QLatin1String("json")) {
                 const OutputFormat format = name == QLatin1String("csv") ? OutputFormat::Csv
                                                                          : OutputFormat::Json;
@@ -171,6 +176,10 @@ ParsedArguments ParseArguments(const QStringList &arguments)
     }
     if (request.advance && !FindOption(QStringLiteral("advance"))->commands.contains(request.command))
         return Usage(QStringLiteral("--advance does not apply to %1.").arg(request.command));
+    if (request.arrears && !FindOption(QStringLiteral("arrears"))->commands.contains(request.command))
+        return Usage(QStringLiteral("--arrears does not apply to %1.").arg(request.command));
+    if (request.arrears && request.advance)
+        return Usage(QStringLiteral("Choose one of --advance and --arrears."));
     if (const QString problem = CheckChoices(request); !problem.isEmpty())
         return Usage(problem);
     return ParsedArguments{request, QString()};
@@ -201,6 +210,8 @@ Loan options (every command except savings):
   --compounding FREQ   how often interest is compounded (default Monthly)
   --advance            payments fall at the start of each period (default: in
                        arrears, at the end)
+  --arrears            payments fall at the end of each period (to override a
+                       saved file that says in advance)
   FREQ is one of Annualy, Bi-Annualy, Quarterly, Monthly, Bi-Monthly,
   FortNightly, Weekly, Daily, spelled exactly so. Bi-Annualy is twice a year,
   Bi-Monthly twice a month.
@@ -234,6 +245,15 @@ Commands:
                repayment at I % for the years the shorter loan frees. Always
                monthly payments and compounding, whole years. The repayments
                are rounded up to whole units; the table shows whole units.
+
+Saved files:
+  --file PATH          takes the inputs from a saved Quovella file (.QVL): the
+                       Mortgage tab's loan for repayment, schedule, grid,
+                       additional and specific; the What If? tab's fields and
+                       the variable it solves for, for whatif; the Mortgage
+                       Savings tab's fields for savings. Options given beside
+                       it override the file's values. A file that cannot be
+                       read is rejected (exit 2) with the program's message.
 
 Output:
   (default)    a readable table; money and numbers in the notation of your

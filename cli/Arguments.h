@@ -13,6 +13,7 @@ struct Request {
     QString command;
     QHash<QString, QString> values; // option name without dashes -> text as given
     bool advance = false;
+    bool arrears = false; // given to override a saved file's "in advance"
     bool help = false;
     OutputFormat format = OutputFormat::Table;
 

@@ -3,6 +3,7 @@
 #include "AdditionalPayments.h"
 #include "LoanChecks.h"
 #include "MortgageGrid.h"
+#include "SavedFileOptions.h"
 #include "Savings.h"
 #include "Schedule.h"
 #include "WhatIf.h"
@@ -406,9 +407,13 @@ CommandResult RunCommandLine(const QStringList &arguments)
     const ParsedArguments parsed = ParseArguments(arguments);
     if (!parsed.request)
         return UsageError(parsed.error);
-    const Request &request = *parsed.request;
+    Request request = *parsed.request;
     if (request.help)
         return CommandResult{HelpText(), QString(), ExitOk};
+    if (const auto problem = MergeSavedFile(request))
+        return Reject(*problem);
+    if (request.command == QLatin1String("whatif") && !request.Has(QStringLiteral("solve")))
+        return UsageError(QStringLiteral("whatif needs --solve amount, periods, interest or payment."));
     using Runner = CommandResult (*)(const Request &);
     static const QHash<QString, Runner> runners{
         {QStringLiteral("repayment"), &RunRepayment}, {QStringLiteral("schedule"), &RunSchedule},
