@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace Look {
 
@@ -50,6 +51,33 @@ QLabel *Label(const QString &name, const QString &text, QWidget *parent)
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     return label;
+}
+
+QLabel *CaptionLabel(const QString &name, const QString &text, QWidget *parent)
+{
+    QLabel *label = Label(name, text, parent);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+QFrame *ExplanationPanel(QLabel *&label, const QString &labelName, const QString &text, QWidget *parent)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Paint(panel, ButtonFace());
+    label = Label(labelName, text, panel);
+    label->setWordWrap(true);
+    label->setFont(UiFont(8, true));
+    QPalette green = label->palette();
+    green.setColor(QPalette::WindowText, Green());
+    label->setPalette(green);
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(6, 3, 6, 3);
+    layout->addWidget(label);
+    return panel;
 }
 
 QLabel *Heading(const QString &name, const QString &text, int pixelSize, QWidget *parent)

@@ -41,6 +41,10 @@ void Paint(QWidget *widget, const QColor &background, const QColor &text = QColo
 void MarkAsResult(QLineEdit *edit, bool result);
 
 QLabel *Label(const QString &name, const QString &text, QWidget *parent);
+// A caption on a window's teal background: white text.
+QLabel *CaptionLabel(const QString &name, const QString &text, QWidget *parent);
+// A fixed explanation: green bold words in a sunken panel.
+QFrame *ExplanationPanel(QLabel *&label, const QString &labelName, const QString &text, QWidget *parent);
 QLabel *Heading(const QString &name, const QString &text, int pixelSize, QWidget *parent);
 QLineEdit *Edit(const QString &name, int maxLength, QWidget *parent);
 QPushButton *Button(const QString &name, const QString &text, QWidget *parent,

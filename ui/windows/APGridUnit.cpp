@@ -21,11 +21,7 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
 {
     Label1 = Look::Heading(QStringLiteral("Label1"), QStringLiteral("Additional Payments"), 20, this);
     auto white = [this](const char *name, const char *text) {
-        QLabel *label = Look::Label(QLatin1String(name), QLatin1String(text), this);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::white);
-        label->setPalette(palette);
-        return label;
+        return Look::CaptionLabel(QLatin1String(name), QLatin1String(text), this);
     };
     Label2 = white("Label2", "Amount");
     Label3 = white("Label3", "Interest");
@@ -44,19 +40,7 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
     APMonthlyR = new ResultPanel(QStringLiteral("APMonthlyR"), this, Look::ResultColour(), Look::Maroon(), true);
     APMonthlyR->setFixedWidth(100);
 
-    auto *explanation = new QFrame(this);
-    explanation->setObjectName(QStringLiteral("Panel1"));
-    explanation->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Look::Paint(explanation, Look::ButtonFace());
-    MortgageLabel = Look::Label(QStringLiteral("MortgageLabel"), QString(), explanation);
-    MortgageLabel->setWordWrap(true);
-    MortgageLabel->setFont(Look::UiFont(8, true));
-    QPalette greenText = MortgageLabel->palette();
-    greenText.setColor(QPalette::WindowText, Look::Green());
-    MortgageLabel->setPalette(greenText);
-    auto *explanationLayout = new QVBoxLayout(explanation);
-    explanationLayout->setContentsMargins(6, 3, 6, 3);
-    explanationLayout->addWidget(MortgageLabel);
+    QFrame *explanation = Look::ExplanationPanel(MortgageLabel, QStringLiteral("MortgageLabel"), QString(), this);
 
     SpeedButton2 = Look::Button(QStringLiteral("SpeedButton2"), QStringLiteral("Calculate"), this,
                                 QStringLiteral("calculate"));
@@ -122,23 +106,16 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
     layout->addWidget(APGrid, 1);
     layout->addLayout(buttons);
 
-    auto guarded = [this](auto handler) { return [this, handler] { RunGuarded(this, handler); }; };
-    connect(SpeedButton2, &QPushButton::clicked, this, guarded([this] { SpeedButton2Click(); }));
-    connect(SpeedButton1, &QPushButton::clicked, this, guarded([this] { SpeedButton1Click(); }));
-    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
-    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
-    for (QLineEdit *edit : {APAmount, APInterest, APPeriod, PartYear})
-        connect(edit, &QLineEdit::returnPressed, SpeedButton2, &QPushButton::click);
+    OnClick(SpeedButton2, [this] { SpeedButton2Click(); });
+    OnClick(SpeedButton1, [this] { SpeedButton1Click(); });
+    OnClick(BitBtn1, [this] { BitBtn1Click(); });
+    OnClick(BitBtn2, [this] { BitBtn2Click(); });
+    EnterPresses({APAmount, APInterest, APPeriod, PartYear}, SpeedButton2);
 }
 
 LoanTexts TAdditionalP::WindowLoan() const
 {
-    LoanTexts texts = main_.CurrentLoanTexts();
-    texts.amount = APAmount->text();
-    texts.rate = APInterest->text();
-    texts.years = APPeriod->text();
-    texts.part = PartYear->text();
-    return texts;
+    return LoanWithFields(main_, APAmount, APInterest, APPeriod, PartYear);
 }
 
 void TAdditionalP::BuildGrid()

@@ -61,11 +61,10 @@ TAPOPTIONS::TAPOPTIONS(MainLoan &main, QWidget *parent)
     layout->addStretch();
     layout->addLayout(buttons);
 
-    auto guarded = [this](auto handler) { return [this, handler] { RunGuarded(this, handler); }; };
-    connect(Label1, &ClickableLabel::clicked, this, guarded([this] { Label1Click(); }));
-    connect(Label2, &ClickableLabel::clicked, this, guarded([this] { Label2Click(); }));
-    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
-    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
+    connect(Label1, &ClickableLabel::clicked, this, [this] { Label1Click(); });
+    connect(Label2, &ClickableLabel::clicked, this, [this] { Label2Click(); });
+    OnClick(BitBtn2, [this] { BitBtn2Click(); });
+    OnClick(BitBtn1, [this] { BitBtn1Click(); });
 }
 
 void TAPOPTIONS::AttachWindows(TAdditionalP *grid, TADDMONTHLYR *specific)

@@ -5,57 +5,35 @@
 #include <QBrush>
 #include <QFont>
 
-namespace {
-
-QVariant FixedColumnBackground(int column)
+template <typename Row, int Columns>
+QVariant RowsModel<Row, Columns>::FixedColumnBrush()
 {
-    return column == 0 ? QVariant(QBrush(Look::ButtonFace())) : QVariant();
+    return QBrush(Look::ButtonFace());
 }
+template class RowsModel<ScheduleRow, 6>;
+template class RowsModel<AdditionalPaymentRow, 5>;
 
-} // namespace
-
-void ScheduleModel::SetRows(std::vector<ScheduleRow> rows)
+QString ScheduleModel::Text(const ScheduleRow &r, int column) const
 {
-    beginResetModel();
-    rows_ = std::move(rows);
-    endResetModel();
-}
-
-QString ScheduleModel::CellText(int column, int row) const
-{
-    if (row < 0 || row >= static_cast<int>(rows_.size()))
-        return QString();
-    const ScheduleRow &r = rows_[row];
     switch (column) {
     case 0: return QString::number(r.period);
     case 1: return MoneyText(r.interest);
     case 2: return MoneyText(r.capital);
     case 3: return MoneyText(r.balance);
     case 4: return MoneyText(r.accumulatedInterest);
-    case 5: return MoneyText(r.accumulatedCapital);
-    default: return QString();
+    default: return MoneyText(r.accumulatedCapital);
     }
 }
 
-int ScheduleModel::rowCount(const QModelIndex &parent) const
+QString AdditionalPaymentModel::Text(const AdditionalPaymentRow &r, int column) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-}
-
-int ScheduleModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : 6;
-}
-
-QVariant ScheduleModel::data(const QModelIndex &index, int role) const
-{
-    if (role == Qt::DisplayRole)
-        return CellText(index.column(), index.row());
-    if (role == Qt::TextAlignmentRole)
-        return int(Qt::AlignRight | Qt::AlignVCenter);
-    if (role == Qt::BackgroundRole)
-        return FixedColumnBackground(index.column());
-    return QVariant();
+    switch (column) {
+    case 0: return QString::number(r.years);
+    case 1: return MoneyText(r.additional);
+    case 2: return MoneyText(r.payment);
+    case 3: return MoneyText(r.totalInterest);
+    default: return MoneyText(r.interestSaved);
+    }
 }
 
 void MortgageGridModel::SetGrid(MortgageGrid grid)
@@ -104,47 +82,4 @@ QVariant MortgageGridModel::headerData(int section, Qt::Orientation orientation,
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return CellText(section, 0);
     return QAbstractTableModel::headerData(section, orientation, role);
-}
-
-void AdditionalPaymentModel::SetRows(std::vector<AdditionalPaymentRow> rows)
-{
-    beginResetModel();
-    rows_ = std::move(rows);
-    endResetModel();
-}
-
-QString AdditionalPaymentModel::CellText(int column, int row) const
-{
-    if (row < 0 || row >= static_cast<int>(rows_.size()))
-        return QString();
-    const AdditionalPaymentRow &r = rows_[row];
-    switch (column) {
-    case 0: return QString::number(r.years);
-    case 1: return MoneyText(r.additional);
-    case 2: return MoneyText(r.payment);
-    case 3: return MoneyText(r.totalInterest);
-    case 4: return MoneyText(r.interestSaved);
-    default: return QString();
-    }
-}
-
-int AdditionalPaymentModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-}
-
-int AdditionalPaymentModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : 5;
-}
-
-QVariant AdditionalPaymentModel::data(const QModelIndex &index, int role) const
-{
-    if (role == Qt::DisplayRole)
-        return CellText(index.column(), index.row());
-    if (role == Qt::TextAlignmentRole)
-        return int(Qt::AlignRight | Qt::AlignVCenter);
-    if (role == Qt::BackgroundRole)
-        return FixedColumnBackground(index.column());
-    return QVariant();
 }

@@ -7,21 +7,58 @@
 #include "Schedule.h"
 
 #include <QAbstractTableModel>
+#include <QBrush>
 
-class ScheduleModel : public QAbstractTableModel {
-    Q_OBJECT
+// Rows of a builder shown as text: money is formatted only for the cells asked for.
+template <typename Row, int Columns>
+class RowsModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
-    void SetRows(std::vector<ScheduleRow> rows);
-    const std::vector<ScheduleRow> &Rows() const { return rows_; }
-    QString CellText(int column, int row) const;
 
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
+    void SetRows(std::vector<Row> rows)
+    {
+        beginResetModel();
+        rows_ = std::move(rows);
+        endResetModel();
+    }
+    const std::vector<Row> &Rows() const { return rows_; }
+    QString CellText(int column, int row) const
+    {
+        if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 0 || column >= Columns)
+            return QString();
+        return Text(rows_[row], column);
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : Columns; }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role == Qt::DisplayRole)
+            return CellText(index.column(), index.row());
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        if (role == Qt::BackgroundRole && index.column() == 0)
+            return FixedColumnBrush(); // the fixed first column
+        return QVariant();
+    }
+
+protected:
+    virtual QString Text(const Row &row, int column) const = 0;
 
 private:
-    std::vector<ScheduleRow> rows_;
+    static QVariant FixedColumnBrush();
+    std::vector<Row> rows_;
+};
+
+class ScheduleModel : public RowsModel<ScheduleRow, 6> {
+public:
+    using RowsModel::RowsModel;
+
+protected:
+    QString Text(const ScheduleRow &row, int column) const override;
 };
 
 // Grid row 0 is the heading row (the view's header); model row r is grid row r + 1.
@@ -44,18 +81,10 @@ private:
     MortgageGrid grid_;
 };
 
-class AdditionalPaymentModel : public QAbstractTableModel {
-    Q_OBJECT
+class AdditionalPaymentModel : public RowsModel<AdditionalPaymentRow, 5> {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
-    void SetRows(std::vector<AdditionalPaymentRow> rows);
-    const std::vector<AdditionalPaymentRow> &Rows() const { return rows_; }
-    QString CellText(int column, int row) const;
+    using RowsModel::RowsModel;
 
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-
-private:
-    std::vector<AdditionalPaymentRow> rows_;
+protected:
+    QString Text(const AdditionalPaymentRow &row, int column) const override;
 };

@@ -23,11 +23,7 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
 {
     HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Mortgage Schedule"), 20, this);
     auto white = [this](const char *name, const char *text) {
-        QLabel *label = Look::Label(QLatin1String(name), QLatin1String(text), this);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::white);
-        label->setPalette(palette);
-        return label;
+        return Look::CaptionLabel(QLatin1String(name), QLatin1String(text), this);
     };
     Label2 = white("Label2", "Amount");
     Label3 = white("Label3", "Interest");
@@ -84,16 +80,13 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
                                            GridWidth(kColumns) - 2 - 504, this));
     headingRow->addStretch();
 
-    Label12 = Look::Label(QStringLiteral("Label12"),
+    Label12 = Look::CaptionLabel(QStringLiteral("Label12"),
                           QStringLiteral("Please note that small differences in interest between the "
                                          "schedule and the main screen are due to rounding to two "
                                          "decimal places on the schedule."),
                           this);
     Label12->setFont(Look::UiFont(7));
     Label12->setWordWrap(true);
-    QPalette notePalette = Label12->palette();
-    notePalette.setColor(QPalette::WindowText, Qt::white);
-    Label12->setPalette(notePalette);
 
     auto *fields = new QGridLayout;
     fields->setHorizontalSpacing(6);
@@ -132,25 +125,18 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     layout->addWidget(MSGrid, 1);
     layout->addLayout(buttons);
 
-    auto guarded = [this](auto handler) { return [this, handler] { RunGuarded(this, handler); }; };
-    connect(CalculateBtn, &QPushButton::clicked, this, guarded([this] { CalculateBtnClick(); }));
-    connect(Year, &QRadioButton::clicked, this, guarded([this] { CalculateBtnClick(); }));
-    connect(Month, &QRadioButton::clicked, this, guarded([this] { CalculateBtnClick(); }));
-    connect(OKBtn, &QPushButton::clicked, this, guarded([this] { OKBtnClick(); }));
-    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
-    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
-    for (QLineEdit *edit : {MSAmount, MSInterest, MSPeriod, Partyear})
-        connect(edit, &QLineEdit::returnPressed, CalculateBtn, &QPushButton::click);
+    OnClick(CalculateBtn, [this] { CalculateBtnClick(); });
+    OnClick(Year, [this] { CalculateBtnClick(); });
+    OnClick(Month, [this] { CalculateBtnClick(); });
+    OnClick(OKBtn, [this] { OKBtnClick(); });
+    OnClick(BitBtn1, [this] { BitBtn1Click(); });
+    OnClick(BitBtn2, [this] { BitBtn2Click(); });
+    EnterPresses({MSAmount, MSInterest, MSPeriod, Partyear}, CalculateBtn);
 }
 
 LoanTexts TMSCHEDULE::WindowLoan() const
 {
-    LoanTexts texts = main_.CurrentLoanTexts();
-    texts.amount = MSAmount->text();
-    texts.rate = MSInterest->text();
-    texts.years = MSPeriod->text();
-    texts.part = Partyear->text();
-    return texts;
+    return LoanWithFields(main_, MSAmount, MSInterest, MSPeriod, Partyear);
 }
 
 void TMSCHEDULE::Fill(const Loan &loan)

@@ -28,9 +28,8 @@ TMortChartForm::TMortChartForm(QWidget *parent)
     BitBtn2->setFixedSize(62, 26);
     BitBtn1->setFixedSize(62, 26);
 
-    auto guarded = [this](auto handler) { return [this, handler] { RunGuarded(this, handler); }; };
-    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
-    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
+    OnClick(BitBtn2, [this] { BitBtn2Click(); });
+    OnClick(BitBtn1, [this] { BitBtn1Click(); });
 }
 
 void TMortChartForm::resizeEvent(QResizeEvent *event)

@@ -91,11 +91,7 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
 {
     HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Mortage Grid"), 20, this);
     auto white = [this](const char *name, const char *text) {
-        QLabel *label = Look::Label(QLatin1String(name), QLatin1String(text), this);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::white);
-        label->setPalette(palette);
-        return label;
+        return Look::CaptionLabel(QLatin1String(name), QLatin1String(text), this);
     };
     Label4 = white("Label4", "Amount");
     Label5 = white("Label5", "Interest");
@@ -118,23 +114,11 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
     InterestStep = new QComboBox(this);
     InterestStep->setObjectName(QStringLiteral("InterestStep"));
 
-    auto *explanation = new QFrame(this);
-    explanation->setObjectName(QStringLiteral("Panel1"));
-    explanation->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Look::Paint(explanation, Look::ButtonFace());
-    Label8 = Look::Label(QStringLiteral("Label8"),
-                         QStringLiteral("This screen allows you to easily see the effect of changes in "
-                                        "interest rates or your mortgage amount on your monthly "
-                                        "mortgage repayment."),
-                         explanation);
-    Label8->setWordWrap(true);
-    Label8->setFont(Look::UiFont(8, true));
-    QPalette greenText = Label8->palette();
-    greenText.setColor(QPalette::WindowText, Look::Green());
-    Label8->setPalette(greenText);
-    auto *explanationLayout = new QVBoxLayout(explanation);
-    explanationLayout->setContentsMargins(6, 3, 6, 3);
-    explanationLayout->addWidget(Label8);
+    QFrame *explanation = Look::ExplanationPanel(
+        Label8, QStringLiteral("Label8"),
+        QStringLiteral("This screen allows you to easily see the effect of changes in interest rates or "
+                       "your mortgage amount on your monthly mortgage repayment."),
+        this);
 
     SpeedButton1 = Look::Button(QStringLiteral("SpeedButton1"), QStringLiteral("Calculate"), this,
                                 QStringLiteral("calculate"));
@@ -191,13 +175,11 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
     layout->addWidget(MGrid, 1, Qt::AlignHCenter);
     layout->addLayout(buttons);
 
-    auto guarded = [this](auto handler) { return [this, handler] { RunGuarded(this, handler); }; };
-    connect(SpeedButton1, &QPushButton::clicked, this, guarded([this] { SpeedButton1Click(); }));
-    connect(SpeedButton2, &QPushButton::clicked, this, guarded([this] { SpeedButton2Click(); }));
-    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
-    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
-    for (QLineEdit *edit : {MAmt, InterestR, Years, Partyear})
-        connect(edit, &QLineEdit::returnPressed, SpeedButton1, &QPushButton::click);
+    OnClick(SpeedButton1, [this] { SpeedButton1Click(); });
+    OnClick(SpeedButton2, [this] { SpeedButton2Click(); });
+    OnClick(BitBtn1, [this] { BitBtn1Click(); });
+    OnClick(BitBtn2, [this] { BitBtn2Click(); });
+    EnterPresses({MAmt, InterestR, Years, Partyear}, SpeedButton1);
 
     FormCreate();
 }
@@ -213,11 +195,7 @@ void TMORTAGEGRID::FormCreate()
 
 void TMORTAGEGRID::BuildGrid()
 {
-    LoanTexts texts = main_.CurrentLoanTexts();
-    texts.amount = MAmt->text();
-    texts.rate = InterestR->text();
-    texts.years = Years->text();
-    texts.part = Partyear->text();
+    const LoanTexts texts = LoanWithFields(main_, MAmt, InterestR, Years, Partyear);
     const int amountStep = ParseWholeNumber(AmountStep->currentText()).value_or(2000);
     const double interestStep = ParseNumber(InterestStep->currentText()).value_or(0.25);
     model_->SetGrid(BuildMortgageGrid(LoanOfTexts(texts), amountStep, interestStep));
@@ -248,11 +226,7 @@ void TMORTAGEGRID::showEvent(QShowEvent *event)
 void TMORTAGEGRID::SpeedButton1Click()
 {
     MAmt->setFocus();
-    LoanTexts texts = main_.CurrentLoanTexts();
-    texts.amount = MAmt->text();
-    texts.rate = InterestR->text();
-    texts.years = Years->text();
-    texts.part = Partyear->text();
+    const LoanTexts texts = LoanWithFields(main_, MAmt, InterestR, Years, Partyear);
     // Only the term check speaks here; a bad amount or rate leaves the grid as it was.
     if (const auto problem = CheckLoanTexts(texts, LoanChecks::Analysis())) {
         if (problem->field == LoanField::Term)

@@ -18,11 +18,7 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
       main_(main)
 {
     auto white = [this](const char *name, const char *text) {
-        QLabel *label = Look::Label(QLatin1String(name), QLatin1String(text), this);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::white);
-        label->setPalette(palette);
-        return label;
+        return Look::CaptionLabel(QLatin1String(name), QLatin1String(text), this);
     };
     Label7 = Look::Heading(QStringLiteral("Label7"), QStringLiteral("Additional Payments"), 20, this);
     Label1 = white("Label1", "Additional Monthly repayment");
@@ -121,13 +117,11 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
     layout->addStretch();
     layout->addLayout(buttons);
 
-    auto guarded = [this](auto handler) { return [this, handler] { RunGuarded(this, handler); }; };
-    connect(Now, &QRadioButton::toggled, this, guarded([this] { NowClick(); }));
-    connect(BitBtn1, &QPushButton::clicked, this, guarded([this] { BitBtn1Click(); }));
-    connect(BitBtn2, &QPushButton::clicked, this, guarded([this] { BitBtn2Click(); }));
-    connect(BitBtn3, &QPushButton::clicked, this, guarded([this] { BitBtn3Click(); }));
-    for (QLineEdit *edit : {AdditionalMR, Year, StartMonth})
-        connect(edit, &QLineEdit::returnPressed, BitBtn1, &QPushButton::click);
+    connect(Now, &QRadioButton::toggled, this, [this] { NowClick(); });
+    OnClick(BitBtn1, [this] { BitBtn1Click(); });
+    OnClick(BitBtn2, [this] { BitBtn2Click(); });
+    OnClick(BitBtn3, [this] { BitBtn3Click(); });
+    EnterPresses({AdditionalMR, Year, StartMonth}, BitBtn1);
     NowClick();
 }
 

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -37,6 +39,28 @@ void AnalysisWindow::PrintWithDialog()
 {
     if (ThePlatform().SelectPrinter(this) && printReport)
         printReport();
+}
+
+void AnalysisWindow::OnClick(QAbstractButton *button, const std::function<void()> &handler)
+{
+    connect(button, &QAbstractButton::clicked, this, [this, handler] { RunGuarded(this, handler); });
+}
+
+void AnalysisWindow::EnterPresses(std::initializer_list<QLineEdit *> fields, QPushButton *button)
+{
+    for (QLineEdit *field : fields)
+        connect(field, &QLineEdit::returnPressed, button, &QPushButton::click);
+}
+
+LoanTexts LoanWithFields(const MainLoan &main, const QLineEdit *amount, const QLineEdit *rate,
+                         const QLineEdit *years, const QLineEdit *part)
+{
+    LoanTexts texts = main.CurrentLoanTexts();
+    texts.amount = amount->text();
+    texts.rate = rate->text();
+    texts.years = years->text();
+    texts.part = part->text();
+    return texts;
 }
 
 int GridWidth(const std::vector<int> &columnWidths)
