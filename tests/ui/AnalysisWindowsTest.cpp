@@ -525,3 +525,68 @@ TEST_F(AnalysisWindows, PrintButtonsAskForAPrinterFirst)
     EXPECT_EQ(printed, 3);
     EXPECT_EQ(windows().schedule->BitBtn1->text(), " Print");
 }
+
+TEST_F(AnalysisWindows, BadTextsInTheWindowsFieldsNeverShowNonFiniteFigures)
+{
+    const QStringList texts{"", " ", "abc", "1e400", "-0", "0", "nan", "inf", "999999999", "100",
+                            "0.000001", "50", "365", QString(3000, QChar('9'))};
+    auto clean = [](const QString &text) {
+        return !text.contains("nan", Qt::CaseInsensitive) && !text.contains("inf", Qt::CaseInsensitive);
+    };
+    auto cells = [&](QTableView *view) {
+        const int rows = std::min(view->model()->rowCount(), 30);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < view->model()->columnCount(); ++c)
+                EXPECT_TRUE(clean(Cell(view, r, c))) << S(Cell(view, r, c));
+    };
+    TMSCHEDULE *schedule = windows().schedule;
+    TMORTAGEGRID *grid = windows().grid;
+    TAdditionalP *additional = windows().additional;
+    TADDMONTHLYR *specific = windows().specific;
+    for (const QString &a : texts)
+        for (const QString &b : texts) {
+            for (QLineEdit *e : {schedule->MSAmount, schedule->MSPeriod})
+                e->setText(a);
+            for (QLineEdit *e : {schedule->MSInterest, schedule->Partyear})
+                e->setText(b);
+            schedule->CalculateBtn->click();
+            cells(schedule->MSGrid);
+            EXPECT_TRUE(clean(schedule->MSMonthlyRepayment->text()));
+
+            grid->MAmt->setText(a);
+            grid->Years->setText("25");
+            grid->InterestR->setText(b);
+            grid->SpeedButton1->click();
+            cells(grid->MGrid);
+
+            additional->APAmount->setText(a);
+            additional->APPeriod->setText("25");
+            additional->APInterest->setText(b);
+            additional->SpeedButton2->click();
+            cells(additional->APGrid);
+
+            specific->AdditionalMR->setText(a);
+            specific->RadioButton2->setChecked(true);
+            specific->Year->setText(b.left(2));
+            specific->StartMonth->setText(b.left(3));
+            specific->BitBtn1->click();
+            for (QLabel *result : {static_cast<QLabel *>(specific->TotalInterest), static_cast<QLabel *>(specific->NewInterest),
+                                   static_cast<QLabel *>(specific->InterestSaved), specific->NewPeriod})
+                EXPECT_TRUE(clean(result->text())) << S(result->text());
+        }
+    EXPECT_EQ(main().MAmount->text(), "100000"); // none of it reached the main window
+}
+
+TEST_F(SpecificWindow, StartPeriodCaptionForEveryFrequency)
+{
+    const char *captions[] = {"and Year", "and Half Year (1 - 2)", "and Quarter (1 - 4)", "and Month (1 - 12)",
+                              "and Half Month (1 - 24)", "and Fortnight (1 - 26)", "and Week (1 - 52)",
+                              "and Day (1 - 365)"};
+    for (int k = 0; k < 8; ++k) {
+        ChoosePayment(FrequencyTexts()[k]);
+        Open([&](TADDMONTHLYR *w) {
+            EXPECT_EQ(w->Label6->text(), captions[k]);
+            EXPECT_EQ(w->StartMonth->isHidden(), k == 0);
+        });
+    }
+}

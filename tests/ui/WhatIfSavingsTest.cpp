@@ -247,3 +247,28 @@ TEST_F(Savings, NothingNonFiniteReachesAField)
             }
         }
 }
+
+TEST_F(WhatIf, NothingNonFiniteReachesAField)
+{
+    const QStringList texts{"", " ", "abc", "1e400", "-0", "0", "0.000001", "100", "999999999",
+                            "1e-300", QString(4000, QChar('9'))};
+    QRadioButton *variables[] = {main().AmountRB, main().PeriodRB, main().InterestRB, main().PaymentRB};
+    for (QRadioButton *variable : variables)
+        for (QRadioButton *timing : {main().WIArrearsRB, main().WIAdvanceRB})
+            for (const QString &a : texts)
+                for (const QString &r : texts) {
+                    variable->setChecked(true);
+                    timing->setChecked(true);
+                    for (QLineEdit *edit : {main().WIPrincipal, main().WIRepay, main().WIInterest})
+                        if (!edit->isReadOnly())
+                            edit->setText(edit == main().WIInterest ? r : a);
+                    if (!main().WIPeriods->isReadOnly())
+                        main().WIPeriods->setText("50");
+                    main().SpeedButton4->click();
+                    for (QLineEdit *edit : {main().WIPrincipal, main().WIPeriods, main().WIPartYear,
+                                            main().WIInterest, main().WIRepay}) {
+                        EXPECT_FALSE(edit->text().contains("nan", Qt::CaseInsensitive)) << S(edit->text());
+                        EXPECT_FALSE(edit->text().contains("inf", Qt::CaseInsensitive)) << S(edit->text());
+                    }
+                }
+}

@@ -3,6 +3,7 @@
 #include "APGridUnit.h"
 #include "APOptionsUnit.h"
 #include "AboutUnit.h"
+#include "HelpViewer.h"
 #include "Look.h"
 #include "MSCHEDULEUnit.h"
 #include "MainUnit.h"
@@ -114,5 +115,10 @@ int main(int argc, char **argv)
 
     Save(windows.about, QStringLiteral("about"));
     windows.about->hide();
+
+    HelpViewer help;
+    help.ShowTopic(2);
+    Save(&help, QStringLiteral("help"));
+    help.hide();
     return 0;
 }
