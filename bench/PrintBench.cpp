@@ -38,17 +38,7 @@ ScheduleReport LongestReport()
     report.loan = {"999999999", "7", "50", "Day(s)", "365", "Daily", true, "Daily"};
     report.periodHeading = "Day";
     report.rowCount = static_cast<int>(rows.size());
-    report.cell = [&rows](int column, int row) {
-        const ScheduleRow &r = rows[row];
-        switch (column) {
-        case 0: return QString::number(r.period);
-        case 1: return MoneyText(r.interest);
-        case 2: return MoneyText(r.capital);
-        case 3: return MoneyText(r.balance);
-        case 4: return MoneyText(r.accumulatedInterest);
-        default: return MoneyText(r.accumulatedCapital);
-        }
-    };
+    report.cell = [&rows](int column, int row) { return ScheduleCellText(rows[row], column); };
     return report;
 }
 

@@ -15,14 +15,7 @@ template class RowsModel<AdditionalPaymentRow, 5>;
 
 QString ScheduleModel::Text(const ScheduleRow &r, int column) const
 {
-    switch (column) {
-    case 0: return QString::number(r.period);
-    case 1: return MoneyText(r.interest);
-    case 2: return MoneyText(r.capital);
-    case 3: return MoneyText(r.balance);
-    case 4: return MoneyText(r.accumulatedInterest);
-    default: return MoneyText(r.accumulatedCapital);
-    }
+    return ScheduleCellText(r, column);
 }
 
 QString AdditionalPaymentModel::Text(const AdditionalPaymentRow &r, int column) const
