@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quovella: start-up and the event loop.
-#include "Look.h"
-#include "MainUnit.h"
-#include "Program.h"
-#include "QtPlatform.h"
+#include "ui/common/Look.h"
+#include "ui/main/MainUnit.h"
+#include "ui/main/Program.h"
+#include "platform/QtPlatform.h"
 
 #include <QApplication>
 

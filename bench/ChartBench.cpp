@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full redraw of the cost breakdown chart, as the window repaints it and as a
 // printer page gets it.
-#include "PieChart3D.h"
+#include "chart/PieChart3D.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's heaviest calculations, at the sizes the windows can ask for.
-#include "ErrorChecking.h"
-#include "MortgageFunctions.h"
-#include "MortgageGrid.h"
-#include "Schedule.h"
-#include "WhatIf.h"
+#include "engine/ErrorChecking.h"
+#include "engine/MortgageFunctions.h"
+#include "engine/MortgageGrid.h"
+#include "engine/Schedule.h"
+#include "engine/WhatIf.h"
 
 #include <QLocale>
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the longest schedule the program makes (daily payments over 50 years
 // and 365 days, 18 615 rows) through the QPrinter channel into a PDF file.
 // Goal: at most 2 s.
-#include "Printing.h"
-#include "QtPrinterChannel.h"
-#include "RecordingPrinterChannel.h"
-#include "Schedule.h"
+#include "printing/Printing.h"
+#include "platform/QtPrinterChannel.h"
+#include "platform/RecordingPrinterChannel.h"
+#include "engine/Schedule.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the windows take to react: start-up, the handlers of the three tabs,
 // and opening the largest schedule and grid (offscreen, the modal loop not counted).
-#include "APGridUnit.h"
-#include "Look.h"
-#include "MSCHEDULEUnit.h"
-#include "MainUnit.h"
-#include "MortgageGridUnit.h"
-#include "Program.h"
-#include "ScriptedPlatform.h"
+#include "ui/windows/APGridUnit.h"
+#include "ui/common/Look.h"
+#include "ui/windows/MSCHEDULEUnit.h"
+#include "ui/main/MainUnit.h"
+#include "ui/windows/MortgageGridUnit.h"
+#include "ui/main/Program.h"
+#include "platform/ScriptedPlatform.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,5 @@
-#include "PieChart3D.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart/PieChart3D.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A three-dimensional pie chart drawn with QPainter: title, legend, a tilted solid
 // disc with the largest slice pulled out, and a label box for each slice. The same
 // Paint routine draws on screen and on a printer page of any size.

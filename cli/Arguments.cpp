@@ -1,7 +1,8 @@
-#include "Arguments.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/Arguments.h"
 
-#include "MortgageFunctions.h"
-#include "MortgageGrid.h"
+#include "engine/MortgageFunctions.h"
+#include "engine/MortgageGrid.h"
 
 #include <QLocale>
 

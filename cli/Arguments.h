@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of quovella-calc: a command, then options.
 #pragma once
 
-#include "Report.h"
+#include "cli/Report.h"
 
 #include <QHash>
 #include <QString>

@@ -1,12 +1,13 @@
-#include "Commands.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/Commands.h"
 
-#include "AdditionalPayments.h"
-#include "LoanChecks.h"
-#include "MortgageGrid.h"
-#include "SavedFileOptions.h"
-#include "Savings.h"
-#include "Schedule.h"
-#include "WhatIf.h"
+#include "engine/AdditionalPayments.h"
+#include "engine/LoanChecks.h"
+#include "engine/MortgageGrid.h"
+#include "cli/SavedFileOptions.h"
+#include "engine/Savings.h"
+#include "engine/Schedule.h"
+#include "engine/WhatIf.h"
 
 #include <QJsonArray>
 #include <QLocale>

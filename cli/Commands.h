@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of quovella-calc. Each takes the parsed command line and returns
 // what goes to standard output and standard error, and the exit status.
 #pragma once
 
-#include "Arguments.h"
+#include "cli/Arguments.h"
 
 #include <QString>
 #include <QStringList>

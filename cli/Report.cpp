@@ -1,4 +1,5 @@
-#include "Report.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/Report.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

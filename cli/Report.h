@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a command found, in a form that can be written as a readable table,
 // as CSV or as JSON.
 #pragma once
 
-#include "ErrorChecking.h"
+#include "engine/ErrorChecking.h"
 
 #include <QJsonObject>
 #include <QString>

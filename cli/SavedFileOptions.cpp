@@ -1,9 +1,10 @@
-#include "SavedFileOptions.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/SavedFileOptions.h"
 
-#include "ErrorChecking.h"
-#include "MortgageFunctions.h"
-#include "Platform.h"
-#include "SavingLoading.h"
+#include "engine/ErrorChecking.h"
+#include "engine/MortgageFunctions.h"
+#include "platform/Platform.h"
+#include "storage/SavingLoading.h"
 
 namespace {
 

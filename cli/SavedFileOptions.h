@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes a loan (and the What If? and Mortgage Savings fields) from a saved file
 // for options the command line leaves out.
 #pragma once
 
-#include "Arguments.h"
+#include "cli/Arguments.h"
 
 #include <optional>
 

@@ -1,4 +1,5 @@
-#include "Commands.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/Commands.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,4 +1,5 @@
-#include "AdditionalPayments.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/AdditionalPayments.h"
 
 #include <cmath>
 

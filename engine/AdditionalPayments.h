@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What paying more than the required repayment achieves.
 #pragma once
 
-#include "MortgageFunctions.h"
+#include "engine/MortgageFunctions.h"
 
 #include <vector>
 

@@ -1,4 +1,5 @@
-#include "ErrorChecking.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/ErrorChecking.h"
 
 #include <cmath>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Input checks, rounding and money text shared by every window and report.
 #pragma once
 

@@ -1,4 +1,5 @@
-#include "LoanChecks.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/LoanChecks.h"
 
 namespace {
 

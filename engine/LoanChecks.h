@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks a window makes of a loan's texts before it calculates: amount, then
 // term, then rate, stopping at the first failure with that check's message.
 #pragma once
 
-#include "ErrorChecking.h"
-#include "MortgageFunctions.h"
+#include "engine/ErrorChecking.h"
+#include "engine/MortgageFunctions.h"
 
 #include <optional>
 

@@ -1,4 +1,5 @@
-#include "MortgageFunctions.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/MortgageFunctions.h"
 
 #include <cmath>
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic of a loan: frequencies, period rates, level repayments, their
 // rounding to whole cents, and the period-by-period amortisation run.
 #pragma once
 
-#include "ErrorChecking.h"
+#include "engine/ErrorChecking.h"
 
 #include <QString>
 #include <QStringList>

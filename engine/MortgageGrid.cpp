@@ -1,4 +1,5 @@
-#include "MortgageGrid.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/MortgageGrid.h"
 
 #include <cmath>
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Repayments over a range of amounts (rows) and interest rates (columns).
 #pragma once
 
-#include "MortgageFunctions.h"
+#include "engine/MortgageFunctions.h"
 
 #include <array>
 #include <cstdint>

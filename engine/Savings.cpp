@@ -1,6 +1,7 @@
-#include "Savings.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/Savings.h"
 
-#include "MortgageFunctions.h"
+#include "engine/MortgageFunctions.h"
 
 #include <cmath>
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Mortgage Savings figures: a shorter term's repayment and the value of
 // investing the full repayment once the shorter loan is paid off.
 #pragma once
 
-#include "ErrorChecking.h"
+#include "engine/ErrorChecking.h"
 
 #include <optional>
 

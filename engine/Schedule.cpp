@@ -1,4 +1,5 @@
-#include "Schedule.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/Schedule.h"
 
 #include <cmath>
 

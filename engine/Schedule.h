@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The amortisation schedule, by year or by payment period.
 #pragma once
 
-#include "MortgageFunctions.h"
+#include "engine/MortgageFunctions.h"
 
 #include <vector>
 

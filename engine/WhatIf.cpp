@@ -1,4 +1,5 @@
-#include "WhatIf.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/WhatIf.h"
 
 #include <cmath>
 

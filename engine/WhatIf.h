@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solves one of amount, number of payments, interest rate or repayment from the
 // other three, working on the field texts of the What If? tab.
 #pragma once
 
-#include "ErrorChecking.h"
-#include "MortgageFunctions.h"
+#include "engine/ErrorChecking.h"
+#include "engine/MortgageFunctions.h"
 
 #include <optional>
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes handed to the saved-file reader either parse or throw QuovellaError;
 // whatever parses is written back as a file that parses to the same inputs and
 // writes the same bytes again.
-#include "Platform.h"
-#include "SavingLoading.h"
+#include "platform/Platform.h"
+#include "storage/SavingLoading.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,5 @@
-#include "HelpViewer.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/HelpViewer.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,4 +1,5 @@
-#include "Platform.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/Platform.h"
 
 #include <QWidget>
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one seam between Quovella and the desktop: message boxes, file dialogs,
 // the print dialog, modal windows, help and per-user settings. Handlers never
 // call QMessageBox or QFileDialog themselves, so tests can answer for the user.
 #pragma once
 
-#include "ErrorChecking.h"
+#include "engine/ErrorChecking.h"
 
 #include <QString>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A print job as the reports use it: text written at a moving position in the
 // current font, line ends, form feeds, and the page and text heights in the same
 // device units.

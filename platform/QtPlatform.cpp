@@ -1,8 +1,9 @@
-#include "QtPlatform.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/QtPlatform.h"
 
-#include "HelpViewer.h"
-#include "PrinterChannel.h"
-#include "QtPrinterChannel.h"
+#include "platform/HelpViewer.h"
+#include "platform/PrinterChannel.h"
+#include "platform/QtPrinterChannel.h"
 
 #include <QDialog>
 #include <QFile>

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform on a real desktop.
 #pragma once
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QSettings>
 

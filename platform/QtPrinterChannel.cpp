@@ -1,6 +1,7 @@
-#include "QtPrinterChannel.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/QtPrinterChannel.h"
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QFile>
 #include <QPrinter>

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer channel on a QPrinter: text drawn with QPainter at a moving
 // position, in device pixels of the printer's resolution.
 #pragma once
 
-#include "PrinterChannel.h"
+#include "platform/PrinterChannel.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,6 +1,7 @@
-#include "RecordingPrinterChannel.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/RecordingPrinterChannel.h"
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <stdexcept>
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A printer channel for tests: it prints nothing and keeps every call in order,
 // so a test can compare a report line for line and font for font.
 #pragma once
 
-#include "PrinterChannel.h"
+#include "platform/PrinterChannel.h"
 
 #include <QStringList>
 

@@ -1,6 +1,7 @@
-#include "ScriptedPlatform.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/ScriptedPlatform.h"
 
-#include "PrinterChannel.h"
+#include "platform/PrinterChannel.h"
 
 #include <QDialog>
 #include <QImage>

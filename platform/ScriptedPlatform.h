@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A platform for tests: it records every request and answers as the test says,
 // so the real windows run offscreen without any modal loop blocking.
 #pragma once
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QHash>
 #include <QStringList>

@@ -1,6 +1,7 @@
-#include "Printing.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "printing/Printing.h"
 
-#include "MortgageFunctions.h"
+#include "engine/MortgageFunctions.h"
 
 #include <algorithm>
 #include <cmath>

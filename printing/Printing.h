@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed reports: plain text in a fixed-pitch font, written line by line to
 // a printer channel, with the program's own page count.
 #pragma once
 
-#include "PrinterChannel.h"
+#include "platform/PrinterChannel.h"
 
 #include <QString>
 

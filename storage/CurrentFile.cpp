@@ -1,6 +1,7 @@
-#include "CurrentFile.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/CurrentFile.h"
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QFileInfo>
 

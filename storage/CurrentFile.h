@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current file remembered from one run to the next, and the choice of the
 // file to load at start-up. The in-memory current file name is the main
 // window's; these functions only read and write the stored value.

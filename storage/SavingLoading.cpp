@@ -1,6 +1,7 @@
-#include "SavingLoading.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/SavingLoading.h"
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QFile>
 #include <QFileInfo>

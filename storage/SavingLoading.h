@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved loan files (.QVL): 23 lines of text, each ended by CR LF, holding the
 // inputs of the main window. The window collects its controls into a
 // SavedInputs, and sets them from one "as typing would"; nothing here touches a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prints every report and the chart through the real printer path into PDF files
 # and saves the first page of each as a PNG in docs/screenshots/.
 # Usage: tools/print-samples.sh [build folder]   (default: build)

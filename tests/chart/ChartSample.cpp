@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the chart as the cost breakdown window shows it, for looking at by eye:
 //   chart_sample <folder>
 // gives sample.png (a typical loan), interest-heavy.png, empty.png and page.png.
-#include "PieChart3D.h"
+#include "chart/PieChart3D.h"
 
 #include <QApplication>
 #include <QDir>

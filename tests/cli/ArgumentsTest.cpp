@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line read in-process, without starting the program.
-#include "Commands.h"
+#include "cli/Commands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "CalcProcess.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/cli/CalcProcess.h"
 
 #include <QJsonDocument>
 #include <QProcess>

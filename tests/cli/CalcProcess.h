@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built quovella-calc and collects what it wrote.
 #pragma once
 

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the three output formats look like, and what bad input can never produce.
-#include "CalcProcess.h"
+#include "tests/cli/CalcProcess.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

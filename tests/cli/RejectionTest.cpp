@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs each window refuses: the same message on standard error, exit status 2,
 // nothing on standard output.
-#include "CalcProcess.h"
+#include "tests/cli/CalcProcess.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quovella-calc --file: the inputs of a saved file, with options beside it winning.
-#include "CalcProcess.h"
+#include "tests/cli/CalcProcess.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures every front end must agree on, read back from --json.
-#include "CalcProcess.h"
+#include "tests/cli/CalcProcess.h"
 
 #include <QJsonArray>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lets GoogleTest print Qt strings readably when an assertion fails.
 #pragma once
 

@@ -1,9 +1,10 @@
-#include "AdditionalPayments.h"
-#include "MortgageGrid.h"
-#include "Schedule.h"
-#include "TestLoans.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/AdditionalPayments.h"
+#include "engine/MortgageGrid.h"
+#include "engine/Schedule.h"
+#include "tests/engine/TestLoans.h"
 
-#include "../common/QtPrinters.h"
+#include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

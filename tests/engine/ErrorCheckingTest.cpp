@@ -1,8 +1,9 @@
-#include "ErrorChecking.h"
-#include "LoanChecks.h"
-#include "MortgageFunctions.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/ErrorChecking.h"
+#include "engine/LoanChecks.h"
+#include "engine/MortgageFunctions.h"
 
-#include "../common/QtPrinters.h"
+#include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

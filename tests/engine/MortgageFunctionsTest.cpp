@@ -1,6 +1,7 @@
-#include "MortgageFunctions.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/MortgageFunctions.h"
 
-#include "../common/QtPrinters.h"
+#include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

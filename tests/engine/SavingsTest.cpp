@@ -1,6 +1,7 @@
-#include "Savings.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/Savings.h"
 
-#include "../common/QtPrinters.h"
+#include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loans the engine tests share.
 #pragma once
 
-#include "MortgageFunctions.h"
+#include "engine/MortgageFunctions.h"
 
 inline Loan TestLoan(double amount, double rate, int years, int part = 0,
                      double periodsPerYear = 12, Timing timing = Timing::InArrears)

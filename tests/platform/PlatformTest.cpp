@@ -1,7 +1,8 @@
-#include "../common/QtPrinters.h"
-#include "HelpViewer.h"
-#include "QtPlatform.h"
-#include "ScriptedPlatform.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/common/QtPrinters.h"
+#include "platform/HelpViewer.h"
+#include "platform/QtPlatform.h"
+#include "platform/ScriptedPlatform.h"
 
 #include <QApplication>
 #include <QFile>

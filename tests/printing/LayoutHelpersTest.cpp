@@ -1,4 +1,5 @@
-#include "PrintingTestSupport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/printing/PrintingTestSupport.h"
 
 TEST(PadTextLeft, TrimsBlanksAndControlsThenPadsAtTheEnd)
 {

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Print buttons, driven through the real windows on the scripted platform.
-#include "../ui/UiFixture.h"
-#include "PrintingTestSupport.h"
+#include "tests/ui/UiFixture.h"
+#include "tests/printing/PrintingTestSupport.h"
 
 namespace {
 

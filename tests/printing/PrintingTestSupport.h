@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worked loan as each report's record, and helpers to read printed PDFs.
 #pragma once
 
-#include "../common/QtPrinters.h"
-#include "Printing.h"
-#include "RecordingPrinterChannel.h"
+#include "tests/common/QtPrinters.h"
+#include "printing/Printing.h"
+#include "platform/RecordingPrinterChannel.h"
 
 #include <QProcess>
 #include <QRegularExpression>

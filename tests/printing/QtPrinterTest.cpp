@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reports and the chart through the real QPrinter back end, into PDF files.
-#include "PrintingTestSupport.h"
+#include "tests/printing/PrintingTestSupport.h"
 
-#include "Platform.h"
-#include "QtPlatform.h"
-#include "QtPrinterChannel.h"
-#include "Schedule.h"
+#include "platform/Platform.h"
+#include "platform/QtPlatform.h"
+#include "platform/QtPrinterChannel.h"
+#include "engine/Schedule.h"
 
 #include <QFile>
 #include <QPainter>

@@ -1,9 +1,10 @@
-#include "PrintingTestSupport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/printing/PrintingTestSupport.h"
 
-#include "ErrorChecking.h"
-#include "MortgageGrid.h"
-#include "Platform.h"
-#include "Schedule.h"
+#include "engine/ErrorChecking.h"
+#include "engine/MortgageGrid.h"
+#include "platform/Platform.h"
+#include "engine/Schedule.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
-#include "CurrentFile.h"
-#include "QtPlatform.h"
-#include "ScriptedPlatform.h"
-#include "StorageTestSupport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/CurrentFile.h"
+#include "platform/QtPlatform.h"
+#include "platform/ScriptedPlatform.h"
+#include "tests/storage/StorageTestSupport.h"
 
 #include <QDir>
 #include <QTemporaryDir>

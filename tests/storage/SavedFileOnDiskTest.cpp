@@ -1,4 +1,5 @@
-#include "StorageTestSupport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/storage/StorageTestSupport.h"
 
 #include <QDir>
 #include <QTemporaryDir>

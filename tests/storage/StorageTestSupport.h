@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the storage tests: the format's example file and small file helpers.
 #pragma once
 
-#include "Platform.h"
-#include "SavingLoading.h"
+#include "platform/Platform.h"
+#include "storage/SavingLoading.h"
 
 #include <QByteArray>
 #include <QDir>

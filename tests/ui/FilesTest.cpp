@@ -1,5 +1,6 @@
-#include "SavingLoading.h"
-#include "UiFixture.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/SavingLoading.h"
+#include "tests/ui/UiFixture.h"
 
 #include <QDir>
 #include <QFile>

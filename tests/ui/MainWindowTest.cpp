@@ -1,4 +1,5 @@
-#include "UiFixture.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/ui/UiFixture.h"
 
 #include <QMenuBar>
 

@@ -1,19 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A freshly started Quovella on the scripted platform, for window tests.
 #pragma once
 
-#include "../common/QtPrinters.h"
-#include "APGridUnit.h"
-#include "APOptionsUnit.h"
-#include "AboutUnit.h"
-#include "Look.h"
-#include "MSCHEDULEUnit.h"
-#include "MainUnit.h"
-#include "MortChartUnit.h"
-#include "MortgageGridUnit.h"
-#include "PieChart3D.h"
-#include "Program.h"
-#include "ScriptedPlatform.h"
-#include "SpecificAPUnit.h"
+#include "tests/common/QtPrinters.h"
+#include "ui/windows/APGridUnit.h"
+#include "ui/windows/APOptionsUnit.h"
+#include "ui/windows/AboutUnit.h"
+#include "ui/common/Look.h"
+#include "ui/windows/MSCHEDULEUnit.h"
+#include "ui/main/MainUnit.h"
+#include "ui/windows/MortChartUnit.h"
+#include "ui/windows/MortgageGridUnit.h"
+#include "chart/PieChart3D.h"
+#include "ui/main/Program.h"
+#include "platform/ScriptedPlatform.h"
+#include "ui/windows/SpecificAPUnit.h"
 
 #include <QApplication>
 #include <QCheckBox>

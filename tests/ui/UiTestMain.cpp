@@ -1,4 +1,5 @@
-#include "Look.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/common/Look.h"
 
 #include <QApplication>
 #include <QLocale>

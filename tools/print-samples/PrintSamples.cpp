@@ -1,17 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Presses every Print button of the program with the worked loan and prints
 // through the real QPrinter channel into PDF files, one per report, plus the
 // printed chart: quovella-print-samples <folder>.
-#include "APGridUnit.h"
-#include "APOptionsUnit.h"
-#include "Look.h"
-#include "MSCHEDULEUnit.h"
-#include "MainUnit.h"
-#include "MortChartUnit.h"
-#include "MortgageGridUnit.h"
-#include "Program.h"
-#include "QtPlatform.h"
-#include "QtPrinterChannel.h"
-#include "ScriptedPlatform.h"
+#include "ui/windows/APGridUnit.h"
+#include "ui/windows/APOptionsUnit.h"
+#include "ui/common/Look.h"
+#include "ui/windows/MSCHEDULEUnit.h"
+#include "ui/main/MainUnit.h"
+#include "ui/windows/MortChartUnit.h"
+#include "ui/windows/MortgageGridUnit.h"
+#include "ui/main/Program.h"
+#include "platform/QtPlatform.h"
+#include "platform/QtPrinterChannel.h"
+#include "platform/ScriptedPlatform.h"
 
 #include <QApplication>
 #include <QDir>

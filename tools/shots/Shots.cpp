@@ -1,17 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every window of Quovella with a sample loan into PNG files, for the
 // README and for looking at the windows without clicking through them.
-#include "APGridUnit.h"
-#include "APOptionsUnit.h"
-#include "AboutUnit.h"
-#include "HelpViewer.h"
-#include "Look.h"
-#include "MSCHEDULEUnit.h"
-#include "MainUnit.h"
-#include "MortChartUnit.h"
-#include "MortgageGridUnit.h"
-#include "Program.h"
-#include "ScriptedPlatform.h"
-#include "SpecificAPUnit.h"
+#include "ui/windows/APGridUnit.h"
+#include "ui/windows/APOptionsUnit.h"
+#include "ui/windows/AboutUnit.h"
+#include "platform/HelpViewer.h"
+#include "ui/common/Look.h"
+#include "ui/windows/MSCHEDULEUnit.h"
+#include "ui/main/MainUnit.h"
+#include "ui/windows/MortChartUnit.h"
+#include "ui/windows/MortgageGridUnit.h"
+#include "ui/main/Program.h"
+#include "platform/ScriptedPlatform.h"
+#include "ui/windows/SpecificAPUnit.h"
 
 #include <QApplication>
 #include <QCheckBox>

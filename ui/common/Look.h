@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours, fonts and small widgets every window of Quovella shares.
 #pragma once
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's buttons that check the loan and open the analysis windows.
-#include "MainUnit.h"
+#include "ui/main/MainUnit.h"
 
-#include "APOptionsUnit.h"
-#include "MSCHEDULEUnit.h"
-#include "MortChartUnit.h"
-#include "MortgageGridUnit.h"
+#include "ui/windows/APOptionsUnit.h"
+#include "ui/windows/MSCHEDULEUnit.h"
+#include "ui/windows/MortChartUnit.h"
+#include "ui/windows/MortgageGridUnit.h"
 
 #include <QComboBox>
 #include <QLabel>

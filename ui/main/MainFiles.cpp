@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving the main window's inputs, and the file remembered between runs.
-#include "MainUnit.h"
+#include "ui/main/MainUnit.h"
 
-#include "CurrentFile.h"
-#include "Look.h"
-#include "SavingLoading.h"
+#include "storage/CurrentFile.h"
+#include "ui/common/Look.h"
+#include "storage/SavingLoading.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,15 +1,16 @@
-#include "MainUnit.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/main/MainUnit.h"
 
-#include "APGridUnit.h"
-#include "APOptionsUnit.h"
-#include "AboutUnit.h"
-#include "Look.h"
-#include "MSCHEDULEUnit.h"
-#include "MortChartUnit.h"
-#include "MortgageFunctions.h"
-#include "MortgageGridUnit.h"
-#include "PieChart3D.h"
-#include "SpecificAPUnit.h"
+#include "ui/windows/APGridUnit.h"
+#include "ui/windows/APOptionsUnit.h"
+#include "ui/windows/AboutUnit.h"
+#include "ui/common/Look.h"
+#include "ui/windows/MSCHEDULEUnit.h"
+#include "ui/windows/MortChartUnit.h"
+#include "engine/MortgageFunctions.h"
+#include "ui/windows/MortgageGridUnit.h"
+#include "chart/PieChart3D.h"
+#include "ui/windows/SpecificAPUnit.h"
 
 #include <QAction>
 #include <QApplication>

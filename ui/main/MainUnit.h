@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the Mortgage, What If? and Mortgage Savings tabs, the menu and
 // the toolbar. Its loan inputs are the one loan every other window starts from.
 #pragma once
 
-#include "MainLoan.h"
-#include "Platform.h"
-#include "Savings.h"
-#include "WhatIf.h"
+#include "ui/windows/MainLoan.h"
+#include "platform/Platform.h"
+#include "engine/Savings.h"
+#include "engine/WhatIf.h"
 
 #include <QMainWindow>
 

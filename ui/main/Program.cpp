@@ -1,15 +1,16 @@
-#include "Program.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/main/Program.h"
 
-#include "APGridUnit.h"
-#include "APOptionsUnit.h"
-#include "AboutUnit.h"
-#include "MSCHEDULEUnit.h"
-#include "MainUnit.h"
-#include "MortChartUnit.h"
-#include "MortgageGridUnit.h"
-#include "Reports.h"
-#include "SpecificAPUnit.h"
-#include "WindowKit.h"
+#include "ui/windows/APGridUnit.h"
+#include "ui/windows/APOptionsUnit.h"
+#include "ui/windows/AboutUnit.h"
+#include "ui/windows/MSCHEDULEUnit.h"
+#include "ui/main/MainUnit.h"
+#include "ui/windows/MortChartUnit.h"
+#include "ui/windows/MortgageGridUnit.h"
+#include "ui/main/Reports.h"
+#include "ui/windows/SpecificAPUnit.h"
+#include "ui/windows/WindowKit.h"
 
 #include <QTimer>
 

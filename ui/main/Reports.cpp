@@ -1,11 +1,12 @@
-#include "Reports.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/main/Reports.h"
 
-#include "APGridUnit.h"
-#include "Look.h"
-#include "MSCHEDULEUnit.h"
-#include "MainUnit.h"
-#include "MortgageGridUnit.h"
-#include "Printing.h"
+#include "ui/windows/APGridUnit.h"
+#include "ui/common/Look.h"
+#include "ui/windows/MSCHEDULEUnit.h"
+#include "ui/main/MainUnit.h"
+#include "ui/windows/MortgageGridUnit.h"
+#include "printing/Printing.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,7 +1,8 @@
-#include "APGridUnit.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/windows/APGridUnit.h"
 
-#include "Look.h"
-#include "Platform.h"
+#include "ui/common/Look.h"
+#include "platform/Platform.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The additional payments grid: the extra payment that clears the loan in each
 // shorter number of years, and the interest it saves.
 #pragma once
 
-#include "GridModels.h"
-#include "MainLoan.h"
-#include "WindowKit.h"
+#include "ui/windows/GridModels.h"
+#include "ui/windows/MainLoan.h"
+#include "ui/windows/WindowKit.h"
 
 class QLabel;
 class QLineEdit;

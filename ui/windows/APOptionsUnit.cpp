@@ -1,9 +1,10 @@
-#include "APOptionsUnit.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/windows/APOptionsUnit.h"
 
-#include "APGridUnit.h"
-#include "Look.h"
-#include "Platform.h"
-#include "SpecificAPUnit.h"
+#include "ui/windows/APGridUnit.h"
+#include "ui/common/Look.h"
+#include "platform/Platform.h"
+#include "ui/windows/SpecificAPUnit.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The additional payments chooser: a table over shorter terms, or one specific payment.
 #pragma once
 
-#include "MainLoan.h"
-#include "WindowKit.h"
+#include "ui/windows/MainLoan.h"
+#include "ui/windows/WindowKit.h"
 
 class ClickableLabel;
 class QRadioButton;

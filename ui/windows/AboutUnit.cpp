@@ -1,6 +1,7 @@
-#include "AboutUnit.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/windows/AboutUnit.h"
 
-#include "Look.h"
+#include "ui/common/Look.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,6 +1,7 @@
-#include "GridModels.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/windows/GridModels.h"
 
-#include "Look.h"
+#include "ui/common/Look.h"
 
 #include <QBrush>
 #include <QFont>

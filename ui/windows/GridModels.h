@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Table models over the builders' rows: they keep the numbers and make money text
 // only for the cells a view or a report asks for.
 #pragma once
 
-#include "AdditionalPayments.h"
-#include "MortgageGrid.h"
-#include "Schedule.h"
+#include "engine/AdditionalPayments.h"
+#include "engine/MortgageGrid.h"
+#include "engine/Schedule.h"
 
 #include <QAbstractTableModel>
 #include <QBrush>

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Mortgage Schedule window: interest, capital and balance by year or by period.
 #pragma once
 
-#include "GridModels.h"
-#include "MainLoan.h"
-#include "WindowKit.h"
+#include "ui/windows/GridModels.h"
+#include "ui/windows/MainLoan.h"
+#include "ui/windows/WindowKit.h"
 
 class QGroupBox;
 class QLabel;

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the analysis windows read from the main window while they calculate:
 // the payment frequency, compounding and timing always come from there.
 #pragma once
 
-#include "LoanChecks.h"
+#include "engine/LoanChecks.h"
 
 class QWidget;
 

@@ -1,8 +1,9 @@
-#include "MortChartUnit.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/windows/MortChartUnit.h"
 
-#include "Look.h"
-#include "PieChart3D.h"
-#include "Platform.h"
+#include "ui/common/Look.h"
+#include "chart/PieChart3D.h"
+#include "platform/Platform.h"
 
 #include <QPainter>
 #include <QPushButton>

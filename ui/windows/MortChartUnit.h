@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost breakdown graph: principal against total interest as a pie.
 #pragma once
 
-#include "WindowKit.h"
+#include "ui/windows/WindowKit.h"
 
 class PieChart3D;
 class QPushButton;

@@ -1,7 +1,8 @@
-#include "MortgageGridUnit.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/windows/MortgageGridUnit.h"
 
-#include "Look.h"
-#include "Platform.h"
+#include "ui/common/Look.h"
+#include "platform/Platform.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Mortgage Grid window: repayments over a range of amounts and interest rates.
 #pragma once
 
-#include "GridModels.h"
-#include "MainLoan.h"
-#include "WindowKit.h"
+#include "ui/windows/GridModels.h"
+#include "ui/windows/MainLoan.h"
+#include "ui/windows/WindowKit.h"
 
 #include <QStyledItemDelegate>
 

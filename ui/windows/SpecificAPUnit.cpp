@@ -1,8 +1,9 @@
-#include "SpecificAPUnit.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/windows/SpecificAPUnit.h"
 
-#include "AdditionalPayments.h"
-#include "Look.h"
-#include "Platform.h"
+#include "engine/AdditionalPayments.h"
+#include "ui/common/Look.h"
+#include "platform/Platform.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The specific additional payment window: one extra amount with every repayment,
 // from the start or from a chosen year and period.
 #pragma once
 
-#include "MainLoan.h"
-#include "WindowKit.h"
+#include "ui/windows/MainLoan.h"
+#include "ui/windows/WindowKit.h"
 
 class QLabel;
 class QLineEdit;

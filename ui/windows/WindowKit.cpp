@@ -1,8 +1,9 @@
-#include "WindowKit.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/windows/WindowKit.h"
 
-#include "Look.h"
-#include "MainLoan.h"
-#include "Platform.h"
+#include "ui/common/Look.h"
+#include "ui/windows/MainLoan.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QGuiApplication>

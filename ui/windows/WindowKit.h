@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the analysis windows share: their frame, their grids and their print hook.
 #pragma once
 
-#include "LoanChecks.h"
+#include "engine/LoanChecks.h"
 
 #include <QDialog>
 #include <QTableView>
