@@ -127,6 +127,8 @@ SpecificAdditionalPayment CalculateSpecificAdditionalPayment(const Loan &loan, d
             pay = balance + interest;
         balance = balance + interest - pay;
         total = total + interest;
+        if (balance <= 0.01 || k % wholeP == 0 || k == rounds)
+            result.balanceByYear.push_back(RoundToPlaces(balance, 2));
         if (balance <= 0.01) {
             result.paidOff = true;
             result.paymentsMade = k;

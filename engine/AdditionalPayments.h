@@ -37,6 +37,9 @@ struct SpecificAdditionalPayment {
     int paymentsMade = 0;
     QString sentence;   // "You have paid off your 25 Year Mortgage in 18 Years and 8 Months"
     bool paidOff = false; // false: the walk never cleared the loan; show nothing new
+    // Balance, to cents, after every whole year of payments of the walk with the extra
+    // payment, and last where the walk stopped (after paymentsMade when paid off).
+    std::vector<double> balanceByYear;
 };
 
 SpecificAdditionalPayment CalculateSpecificAdditionalPayment(const Loan &loan, double extra,

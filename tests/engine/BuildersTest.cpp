@@ -286,6 +286,24 @@ TEST(SpecificAdditionalPayment, ZeroExtraReportsTheOwnTerm)
     EXPECT_DOUBLE_EQ(result.saved, -0.11);
 }
 
+TEST(SpecificAdditionalPayment, BalanceByYearFollowsTheWalk)
+{
+    // Without an extra payment the walk must pass the schedule's year-end balances.
+    for (const Loan &loan : {TestLoan(100000, 6, 25), TestLoan(100000, 6, 25, 6), TestLoan(5000, 9, 0, 7)}) {
+        const SpecificAdditionalPayment plain = CalculateSpecificAdditionalPayment(loan, 0, {});
+        const std::vector<ScheduleRow> rows = BuildSchedule(loan, ScheduleBy::Year);
+        ASSERT_EQ(plain.balanceByYear.size(), rows.size()) << loan.years << "/" << loan.part;
+        for (size_t r = 0; r < rows.size(); ++r)
+            EXPECT_DOUBLE_EQ(plain.balanceByYear[r], rows[r].balance) << r;
+    }
+    const SpecificAdditionalPayment extra =
+        CalculateSpecificAdditionalPayment(TestLoan(100000, 6, 25), 100, {});
+    ASSERT_EQ(extra.balanceByYear.size(), 19u); // 224 payments: 18 whole years and a part
+    EXPECT_EQ(extra.balanceByYear.back(), 0);
+    for (size_t r = 1; r < extra.balanceByYear.size(); ++r)
+        EXPECT_LT(extra.balanceByYear[r], extra.balanceByYear[r - 1]) << r;
+}
+
 TEST(SpecificAdditionalPayment, MonthsOfWeeklyAndDailyRemainders)
 {
     // 13 weekly payments are 3.4 months: 3; 45 daily payments 1.9 months: 2.
