@@ -13,6 +13,8 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QFrame;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -154,12 +156,43 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The header band, the menu and the toolbar (MainHeader.cpp).
     void BuildHeader(QWidget *band);
-    QWidget *BuildMortgageTab();
-    QWidget *BuildWhatIfTab();
-    QWidget *BuildSavingsTab();
+    void BuildHeaderTitle(QWidget *band);
+    void BuildToolBar(QWidget *band);
     void BuildMenu();
+    void ConnectHeader();
+    // The Mortgage tab (MainMortgageTab.cpp).
+    QWidget *BuildMortgageTab();
+    QGridLayout *BuildMortgageInputs(QWidget *tab);
+    QGroupBox *BuildRepaymentGroup(QWidget *tab);
+    QGroupBox *BuildCompoundingGroup(QWidget *tab);
+    void BuildMortgageResults(QWidget *tab);
+    void BuildMortgageButtons(QWidget *tab);
+    void ConnectMortgageTab();
+    // The What If? tab (MainWhatIfTab.cpp).
+    QWidget *BuildWhatIfTab();
+    QGridLayout *BuildWhatIfInputs(QWidget *tab);
+    QGroupBox *BuildWhatIfPaymentGroup(QWidget *tab);
+    QGroupBox *BuildWhatIfCompoundingGroup(QWidget *tab);
+    QGroupBox *BuildWhatIfCalculateGroup(QWidget *tab);
+    void ConnectWhatIfTab();
+    // The Mortgage Savings tab (MainSavingsTab.cpp).
+    QWidget *BuildSavingsTab();
+    void BuildSavingsFields(QWidget *tab);
+    QFrame *BuildSavingsAmountPanel(QWidget *tab);
+    QFrame *BuildReducedPeriodPanel(QWidget *tab);
+    QFrame *BuildExtraPaymentPanel(QWidget *tab);
+    QFrame *BuildInvestmentPanel(QWidget *tab);
+    void ConnectSavingsTab();
+
     void ConnectHandlers();
+    // Every handler runs guarded: a file or printer error is shown and the program goes on.
+    template <typename Sender, typename Signal, typename Handler>
+    void On(Sender *sender, Signal signal, Handler handler)
+    {
+        connect(sender, signal, this, [this, handler](auto &&...) { RunGuarded(this, handler); });
+    }
     void Show(const Message &message);
     bool CheckMainLoan(const LoanCheck &check);
     void SetCaption(const QString &path);

@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's header band with the program's name and the toolbar, the menu,
+// and the handlers of the buttons that belong to no tab.
+#include "ui/main/MainUnit.h"
+
+#include "ui/common/Look.h"
+#include "ui/main/MainControls.h"
+#include "ui/windows/AboutUnit.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kBandHeight = 100;
+
+QToolButton *ToolButton(const QString &name, const QString &icon, const QString &hint, QWidget *parent)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(Look::Icon(icon));
+    button->setIconSize(QSize(20, 20));
+    button->setAutoRaise(true);
+    button->setToolTip(hint);
+    button->setStatusTip(hint);
+    button->setAccessibleName(hint);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+} // namespace
+
+HeaderBand::HeaderBand(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("HeaderBand"));
+    setFixedHeight(kBandHeight);
+    picture_.load(QStringLiteral(":/header.jpg"));
+}
+
+void HeaderBand::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Look::Navy());
+    if (!picture_.isNull())
+        painter.drawPixmap(0, 0, picture_);
+}
+
+void TMORTLOAN::BuildHeader(QWidget *band)
+{
+    BuildHeaderTitle(band);
+    BuildToolBar(band);
+}
+
+void TMORTLOAN::BuildHeaderTitle(QWidget *band)
+{
+    auto title = [band](const char *name, const QColor &colour) {
+        QLabel *label = Look::Label(QLatin1String(name), QStringLiteral("Quovella"), band);
+        label->setFont(Look::HeadingFont(32));
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+        label->adjustSize();
+        return label;
+    };
+    // The black copy sits 2 pixels right and 3 down of the white one, as its shadow.
+    HeadingLabel2 = title("HeadingLabel2", Qt::black);
+    HeadingLabel1 = title("HeadingLabel1", Qt::white);
+    const int x = (MainControls::kClientWidth - HeadingLabel1->width()) / 2;
+    const int y = 12;
+    HeadingLabel2->move(x + 2, y + 3);
+    HeadingLabel1->move(x, y);
+    HeadingLabel1->raise();
+    for (int side = 0; side < 2; ++side) {
+        auto *icon = new QLabel(band);
+        icon->setObjectName(side == 0 ? QStringLiteral("HeaderIconLeft") : QStringLiteral("HeaderIconRight"));
+        icon->setPixmap(Look::Icon(QStringLiteral("house")).pixmap(40, 40));
+        icon->setAttribute(Qt::WA_TranslucentBackground);
+        icon->resize(40, 40);
+        icon->move(side == 0 ? x - 56 : x + HeadingLabel1->width() + 16, y + 4);
+    }
+}
+
+void TMORTLOAN::BuildToolBar(QWidget *band)
+{
+    auto *bar = new QWidget(band);
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    Look::Paint(bar, Look::ButtonFace());
+    bar->setGeometry(0, 70, MainControls::kClientWidth, kBandHeight - 70);
+    LoadBtn = ToolButton(QStringLiteral("LoadBtn"), QStringLiteral("open"), QStringLiteral("Load File"), bar);
+    SaveBtn = ToolButton(QStringLiteral("SaveBtn"), QStringLiteral("save"), QStringLiteral("Save File"), bar);
+    BitBtn7 = ToolButton(QStringLiteral("BitBtn7"), QStringLiteral("grid"), QString(), bar);
+    BitBtn5 = ToolButton(QStringLiteral("BitBtn5"), QStringLiteral("schedule"), QString(), bar);
+    BitBtn11 = ToolButton(QStringLiteral("BitBtn11"), QStringLiteral("additional"), QString(), bar);
+    BitBtn2 = ToolButton(QStringLiteral("BitBtn2"), QStringLiteral("graph"), QString(), bar);
+    AboutBtn = ToolButton(QStringLiteral("AboutBtn"), QStringLiteral("about"), QStringLiteral("About"), bar);
+    HelpBtn = ToolButton(QStringLiteral("HelpBtn"), QStringLiteral("help"), QStringLiteral("Help"), bar);
+    ExitBtn = ToolButton(QStringLiteral("ExitBtn"), QStringLiteral("exit"), QStringLiteral("Quit"), bar);
+    ExitBtn->setText(QStringLiteral("Quit"));
+    ExitBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(4, 1, 4, 1);
+    row->setSpacing(1);
+    auto separator = [bar, row] {
+        auto *line = new QFrame(bar);
+        line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+        row->addSpacing(3);
+        row->addWidget(line);
+        row->addSpacing(3);
+    };
+    row->addWidget(LoadBtn);
+    row->addWidget(SaveBtn);
+    separator();
+    row->addWidget(BitBtn7);
+    row->addWidget(BitBtn5);
+    row->addWidget(BitBtn11);
+    row->addWidget(BitBtn2);
+    separator();
+    row->addWidget(AboutBtn);
+    row->addWidget(HelpBtn);
+    row->addStretch();
+    row->addWidget(ExitBtn);
+}
+
+void TMORTLOAN::BuildMenu()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    LoadFile1 = file->addAction(QStringLiteral("&Open File"));
+    SaveFile1 = file->addAction(QStringLiteral("&Save File"));
+    file->addSeparator();
+    Exit1 = file->addAction(QStringLiteral("&Exit"));
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    Contents1 = help->addAction(QStringLiteral("&Contents"));
+    help->addSeparator();
+    About1 = help->addAction(QStringLiteral("&About"));
+    LoadFile1->setObjectName(QStringLiteral("LoadFile1"));
+    SaveFile1->setObjectName(QStringLiteral("SaveFile1"));
+    Exit1->setObjectName(QStringLiteral("Exit1"));
+    Contents1->setObjectName(QStringLiteral("Contents1"));
+    About1->setObjectName(QStringLiteral("About1"));
+    LoadFile1->setShortcut(QKeySequence::Open);
+    SaveFile1->setShortcut(QKeySequence::Save);
+    Contents1->setShortcut(QKeySequence::HelpContents);
+}
+
+void TMORTLOAN::ConnectHeader()
+{
+    auto forward = [](QAction *item, QAbstractButton *button) {
+        QObject::connect(item, &QAction::triggered, button, &QAbstractButton::click);
+    };
+    // The toolbar twins of the tab's buttons.
+    connect(BitBtn7, &QToolButton::clicked, MortgageGridBtn, &QPushButton::click);
+    connect(BitBtn5, &QToolButton::clicked, SpeedButton2, &QPushButton::click);
+    connect(BitBtn11, &QToolButton::clicked, SpeedButton3, &QPushButton::click);
+    connect(BitBtn2, &QToolButton::clicked, BitBtn9, &QPushButton::click);
+    On(LoadBtn, &QToolButton::clicked, [this] { LoadBtnClick(); });
+    On(SaveBtn, &QToolButton::clicked, [this] { SaveBtnClick(); });
+    On(AboutBtn, &QToolButton::clicked, [this] { AboutBtnClick(); });
+    On(HelpBtn, &QToolButton::clicked, [this] { HelpBtnClick(); });
+    On(ExitBtn, &QToolButton::clicked, [this] { ExitBtnClick(); });
+    forward(LoadFile1, LoadBtn);
+    forward(SaveFile1, SaveBtn);
+    forward(Exit1, ExitBtn);
+    forward(Contents1, HelpBtn);
+    forward(About1, AboutBtn);
+}
+
+void TMORTLOAN::ExitBtnClick()
+{
+    close();
+}
+
+void TMORTLOAN::HelpBtnClick()
+{
+    ThePlatform().ShowHelp(this, 0);
+}
+
+void TMORTLOAN::AboutBtnClick()
+{
+    if (QWidget *about = windows_.about) {
+        CentreOnScreen(about);
+        about->show();
+        about->raise();
+        about->activateWindow();
+    }
+}

@@ -1,0 +1,289 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Mortgage tab: the loan every other window starts from, its repayment and
+// total interest.
+#include "ui/main/MainUnit.h"
+
+#include "engine/MortgageFunctions.h"
+#include "ui/common/Look.h"
+#include "ui/main/MainControls.h"
+#include "ui/windows/MSCHEDULEUnit.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using MainControls::FrequencyList;
+using MainControls::Radio;
+
+QWidget *TMORTLOAN::BuildMortgageTab()
+{
+    auto *tab = new QWidget;
+    tab->setObjectName(QStringLiteral("TabSheet1"));
+
+    MALabel = Look::Heading(QStringLiteral("MALabel"), QStringLiteral("Quovella"), 16, tab);
+    BitBtn1 = Look::PictureButton(QStringLiteral("BitBtn1"), QStringLiteral("help"),
+                                  QStringLiteral("Help on the Mortgage tab"), tab);
+    QGridLayout *inputs = BuildMortgageInputs(tab);
+    QGroupBox *repayment = BuildRepaymentGroup(tab);
+    QGroupBox *compounding = BuildCompoundingGroup(tab);
+    BuildMortgageResults(tab);
+    BuildMortgageButtons(tab);
+
+    auto *left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addLayout(inputs);
+    left->addWidget(repayment);
+    left->addWidget(compounding);
+    left->addStretch();
+
+    auto *actions = new QHBoxLayout;
+    actions->addWidget(CalMortBtn);
+    actions->addWidget(PrintMortBtn);
+    auto *right = new QVBoxLayout;
+    right->setSpacing(6);
+    right->addWidget(Panel1);
+    right->addWidget(Panel6);
+    right->addStretch();
+    right->addLayout(actions);
+
+    auto *heading = new QHBoxLayout;
+    heading->addWidget(MALabel);
+    heading->addStretch();
+    heading->addWidget(BitBtn1);
+
+    auto *columns = new QHBoxLayout;
+    columns->setSpacing(12);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+
+    auto *windows = new QHBoxLayout;
+    windows->addWidget(MortgageGridBtn);
+    windows->addWidget(SpeedButton2);
+    windows->addWidget(SpeedButton3);
+
+    auto *layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(8, 4, 8, 6);
+    layout->setSpacing(4);
+    layout->addLayout(heading);
+    layout->addLayout(columns, 1);
+    layout->addLayout(windows);
+    return tab;
+}
+
+QGridLayout *TMORTLOAN::BuildMortgageInputs(QWidget *tab)
+{
+    MAmountLabel = Look::Label(QStringLiteral("MAmountLabel"), QStringLiteral("Mortgage Amount"), tab);
+    MAmount = Look::Edit(QStringLiteral("MAmount"), 9, tab);
+    Period = Look::Edit(QStringLiteral("Period"), 2, tab);
+    MPartyear = Look::Edit(QStringLiteral("MPartyear"), 3, tab);
+    Label98 = Look::Label(QStringLiteral("Label98"), QStringLiteral("Month(s)"), tab);
+    IRate = Look::Edit(QStringLiteral("IRate"), 8, tab);
+    Period->setFixedWidth(36);
+    MPartyear->setFixedWidth(40);
+    MAmount->setFixedWidth(110);
+    IRate->setFixedWidth(80);
+    MAmountLabel->setBuddy(MAmount);
+
+    auto *inputs = new QGridLayout;
+    inputs->setHorizontalSpacing(6);
+    inputs->setVerticalSpacing(5);
+    inputs->addWidget(MAmountLabel, 0, 0);
+    inputs->addWidget(MAmount, 0, 1, 1, 4, Qt::AlignLeft);
+    auto *periodLabel = Look::Label(QStringLiteral("PeriodLabel"), QStringLiteral("Period"), tab);
+    periodLabel->setBuddy(Period);
+    inputs->addWidget(periodLabel, 1, 0);
+    auto *term = new QHBoxLayout;
+    term->setSpacing(4);
+    term->addWidget(Period);
+    term->addWidget(Look::Label(QStringLiteral("YearsLabel"), QStringLiteral("Year(s)"), tab));
+    term->addSpacing(6);
+    term->addWidget(MPartyear);
+    term->addWidget(Label98);
+    term->addStretch();
+    inputs->addLayout(term, 1, 1, 1, 4);
+    auto *rateLabel = Look::Label(QStringLiteral("RateLabel"), QStringLiteral("Interest Rate"), tab);
+    rateLabel->setBuddy(IRate);
+    inputs->addWidget(rateLabel, 2, 0);
+    auto *rate = new QHBoxLayout;
+    rate->addWidget(IRate);
+    rate->addWidget(Look::Label(QStringLiteral("PercentLabel"), QStringLiteral("%"), tab));
+    rate->addStretch();
+    inputs->addLayout(rate, 2, 1, 1, 4);
+    return inputs;
+}
+
+QGroupBox *TMORTLOAN::BuildRepaymentGroup(QWidget *tab)
+{
+    auto *repayment = new QGroupBox(QStringLiteral("Repayment"), tab);
+    repayment->setObjectName(QStringLiteral("RepaymentGroup"));
+    MPayment = FrequencyList(QStringLiteral("MPayment"), repayment);
+    MArrears = Radio(QStringLiteral("MArrears"), QStringLiteral("In Arrears"), repayment);
+    MAdvance = Radio(QStringLiteral("MAdvance"), QStringLiteral("In Advance"), repayment);
+    MArrears->setChecked(true);
+    auto *repaymentLayout = new QGridLayout(repayment);
+    repaymentLayout->setContentsMargins(8, 4, 8, 6);
+    repaymentLayout->setVerticalSpacing(3);
+    repaymentLayout->addWidget(MPayment, 0, 0, 1, 2);
+    repaymentLayout->addWidget(MArrears, 1, 0);
+    repaymentLayout->addWidget(MAdvance, 1, 1);
+    return repayment;
+}
+
+QGroupBox *TMORTLOAN::BuildCompoundingGroup(QWidget *tab)
+{
+    auto *compounding = new QGroupBox(QStringLiteral("Interest Compounded"), tab);
+    compounding->setObjectName(QStringLiteral("CompoundedGroup"));
+    MCompounded = FrequencyList(QStringLiteral("MCompounded"), compounding);
+    auto *compoundingLayout = new QHBoxLayout(compounding);
+    compoundingLayout->setContentsMargins(8, 4, 8, 6);
+    compoundingLayout->addWidget(MCompounded);
+    compoundingLayout->addStretch();
+    return compounding;
+}
+
+void TMORTLOAN::BuildMortgageResults(QWidget *tab)
+{
+    Panel1 = new QGroupBox(QStringLiteral("   Monthly Mortgage Payment is"), tab);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    MonthlyRepayment = new ResultPanel(QStringLiteral("MonthlyRepayment"), Panel1);
+    BitBtn8 = Look::Button(QStringLiteral("BitBtn8"), QStringLiteral("Last Payment"), Panel1,
+                           QStringLiteral("lastpayment"));
+    auto *panel1Layout = new QHBoxLayout(Panel1);
+    panel1Layout->setContentsMargins(8, 4, 8, 6);
+    panel1Layout->addWidget(MonthlyRepayment, 1);
+    panel1Layout->addWidget(BitBtn8);
+
+    Panel6 = new QGroupBox(QStringLiteral("   Total Interest Charges are:"), tab);
+    Panel6->setObjectName(QStringLiteral("Panel6"));
+    TotalInterest = new ResultPanel(QStringLiteral("TotalInterest"), Panel6);
+    BitBtn9 = Look::PictureButton(QStringLiteral("BitBtn9"), QStringLiteral("graph"),
+                                  QStringLiteral("View a graph of your Mortgage"), Panel6);
+    auto *panel6Layout = new QHBoxLayout(Panel6);
+    panel6Layout->setContentsMargins(8, 4, 8, 6);
+    panel6Layout->addWidget(TotalInterest, 1);
+    panel6Layout->addWidget(BitBtn9);
+}
+
+void TMORTLOAN::BuildMortgageButtons(QWidget *tab)
+{
+    CalMortBtn = Look::Button(QStringLiteral("CalMortBtn"), QStringLiteral("Calculate"), tab,
+                              QStringLiteral("calculate"));
+    PrintMortBtn = Look::Button(QStringLiteral("PrintMortBtn"), QStringLiteral("Print"), tab,
+                                QStringLiteral("print"));
+    CalMortBtn->setDefault(true);
+    MortgageGridBtn = Look::Button(QStringLiteral("MortgageGridBtn"), QStringLiteral("Mortgage Grid"),
+                                   tab, QStringLiteral("grid"));
+    SpeedButton2 = Look::Button(QStringLiteral("SpeedButton2"), QStringLiteral("Schedule"), tab,
+                                QStringLiteral("schedule"));
+    SpeedButton3 = Look::Button(QStringLiteral("SpeedButton3"), QStringLiteral("Additional Payments"),
+                                tab, QStringLiteral("additional"));
+}
+
+void TMORTLOAN::ConnectMortgageTab()
+{
+    On(CalMortBtn, &QPushButton::clicked, [this] { CalMortBtnClick(CalMortBtn); });
+    On(PrintMortBtn, &QPushButton::clicked, [this] { CalMortBtnClick(PrintMortBtn); });
+    On(BitBtn1, &QPushButton::clicked, [this] { BitBtn1Click(); });
+    On(BitBtn8, &QPushButton::clicked, [this] { BitBtn8Click(); });
+    On(BitBtn9, &QPushButton::clicked, [this] { BitBtn9Click(); });
+    On(MortgageGridBtn, &QPushButton::clicked, [this] { MortgageGridBtnClick(); });
+    On(SpeedButton2, &QPushButton::clicked, [this] { SpeedButton2Click(); });
+    On(SpeedButton3, &QPushButton::clicked, [this] { SpeedButton3Click(); });
+    for (QLineEdit *edit : {MAmount, Period, IRate, MPartyear}) {
+        On(edit, &QLineEdit::textChanged, [this] { MAmountChange(); });
+        connect(edit, &QLineEdit::returnPressed, CalMortBtn, &QPushButton::click);
+    }
+    On(MArrears, &QRadioButton::toggled, [this] { MAmountChange(); });
+    On(MPayment, &QComboBox::activated, [this] { MPaymentChange(); });
+    On(MCompounded, &QComboBox::activated, [this] { MCompoundedChange(); });
+}
+
+LoanTexts TMORTLOAN::CurrentLoanTexts() const
+{
+    LoanTexts texts;
+    texts.amount = MAmount->text();
+    texts.years = Period->text();
+    texts.part = MPartyear->text();
+    texts.rate = IRate->text();
+    texts.payment = MPayment->currentText();
+    texts.compounded = MCompounded->currentText();
+    texts.timing = MArrears->isChecked() ? Timing::InArrears : Timing::InAdvance;
+    return texts;
+}
+
+QString TMORTLOAN::PartYearCaption() const
+{
+    return Label98->text();
+}
+
+void TMORTLOAN::CalMortBtnClick(QObject *sender)
+{
+    TotalInterest->clear();
+    MonthlyRepayment->clear();
+    if (!CheckMainLoan(LoanChecks::Mortgage()))
+        return;
+    const MortgageFigures figures = CalculateMortgage(LoanOfTexts(CurrentLoanTexts()));
+    MonthlyRepayment->setText(MoneyText(figures.repayment));
+    if (figures.paymentsDiffer)
+        Show({ImpossiblePayOffMessage(figures.run.PaymentsMade), MessageKind::Information});
+    TotalInterest->setText(MoneyText(figures.totalInterest));
+    if (sender == PrintMortBtn && ThePlatform().SelectPrinter(this) && reports_.mortgageDetails)
+        reports_.mortgageDetails();
+}
+
+void TMORTLOAN::MPaymentChange()
+{
+    savedFlag_ = false;
+    Label98->setVisible(true);
+    MPartyear->setVisible(true);
+    TMSCHEDULE *schedule = windows_.schedule;
+    auto setScheduleVisible = [schedule](bool visible) {
+        if (!schedule)
+            return;
+        schedule->Label11->setVisible(visible);
+        schedule->Partyear->setVisible(visible);
+    };
+    setScheduleVisible(true);
+    const Frequency *frequency = FindFrequency(MPayment->currentText());
+    if (MPayment->currentText() == QLatin1String("Annualy")) {
+        Label98->setVisible(false);
+        MPartyear->setVisible(false);
+        MPartyear->clear();
+        setScheduleVisible(false);
+    } else {
+        Label98->setText(frequency ? frequency->partYearCaption : QString());
+    }
+    Panel1->setTitle(frequency ? frequency->repaymentSentence : QString());
+}
+
+void TMORTLOAN::MAmountChange()
+{
+    savedFlag_ = false;
+}
+
+void TMORTLOAN::MCompoundedChange()
+{
+    savedFlag_ = false;
+}
+
+void TMORTLOAN::BitBtn1Click()
+{
+    ThePlatform().ShowHelp(this, 2);
+}
+
+void TMORTLOAN::BitBtn8Click()
+{
+    MAmount->setFocus();
+    if (!CheckMainLoan(LoanChecks::LastPayment()))
+        return;
+    const Loan loan = LoanOfTexts(CurrentLoanTexts());
+    const double pay = loan.Repayment();
+    const AmortisationResult run = RunAmortisation(loan);
+    Show({LastPaymentMessage(run.PaymentsMade, pay, run.LastPaymentText), MessageKind::Confirmation});
+}

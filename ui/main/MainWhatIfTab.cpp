@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The What If? tab: solves any one of amount, term, rate and repayment from the
+// other three, and hands the loan over to the Mortgage tab.
+#include "ui/main/MainUnit.h"
+
+#include "ui/common/Look.h"
+#include "ui/main/MainControls.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using MainControls::FrequencyList;
+using MainControls::Radio;
+
+QWidget *TMORTLOAN::BuildWhatIfTab()
+{
+    auto *tab = new QWidget;
+    tab->setObjectName(QStringLiteral("TabSheet2"));
+    WhatIfHeading = Look::Heading(QStringLiteral("WhatIfHeading"), QStringLiteral("Mortgage What If?"), 16, tab);
+    BitBtn14 = Look::PictureButton(QStringLiteral("BitBtn14"), QStringLiteral("help"),
+                                   QStringLiteral("Help on the What If? tab"), tab);
+    WhatIfHelpLabel = Look::Label(QStringLiteral("WhatIfHelpLabel"), QString(), tab);
+    WhatIfHelpLabel->setWordWrap(true);
+
+    QGridLayout *inputs = BuildWhatIfInputs(tab);
+    QGroupBox *payment = BuildWhatIfPaymentGroup(tab);
+    QGroupBox *compounding = BuildWhatIfCompoundingGroup(tab);
+    QGroupBox *calculate = BuildWhatIfCalculateGroup(tab);
+    SpeedButton4 = Look::Button(QStringLiteral("SpeedButton4"), QStringLiteral("Calculate"), tab,
+                                QStringLiteral("calculate"));
+    TransferBtn = Look::Button(QStringLiteral("TransferBtn"), QStringLiteral("Transfer to Quovella"), tab,
+                               QStringLiteral("transfer"));
+
+    auto *frequencies = new QHBoxLayout;
+    frequencies->setSpacing(6);
+    frequencies->addWidget(payment, 3);
+    frequencies->addWidget(compounding, 2);
+    auto *left = new QVBoxLayout;
+    left->setSpacing(4);
+    left->addLayout(inputs);
+    left->addLayout(frequencies);
+    calculate->setFixedWidth(104);
+    auto *right = new QVBoxLayout;
+    right->addWidget(calculate);
+    right->addStretch();
+
+    auto *columns = new QHBoxLayout;
+    columns->setSpacing(8);
+    columns->addLayout(left, 1);
+    columns->addLayout(right);
+
+    auto *heading = new QHBoxLayout;
+    heading->addWidget(WhatIfHeading);
+    heading->addStretch();
+    heading->addWidget(BitBtn14);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(SpeedButton4);
+    buttons->addWidget(TransferBtn);
+
+    auto *layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(8, 4, 8, 6);
+    layout->setSpacing(4);
+    layout->addLayout(heading);
+    layout->addWidget(WhatIfHelpLabel);
+    layout->addLayout(columns, 1);
+    layout->addLayout(buttons);
+
+    AmountRB->setChecked(true);
+    Look::MarkAsResult(WIPrincipal, true);
+    return tab;
+}
+
+QGridLayout *TMORTLOAN::BuildWhatIfInputs(QWidget *tab)
+{
+    WhatIfAmountLabel = Look::Label(QStringLiteral("WhatIfAmountLabel"), QStringLiteral("Mortgage Amount"), tab);
+    WIPrincipal = Look::Edit(QStringLiteral("WIPrincipal"), 0, tab);
+    WIPeriods = Look::Edit(QStringLiteral("WIPeriods"), 0, tab);
+    WIPartYear = Look::Edit(QStringLiteral("WIPartYear"), 3, tab);
+    WIMonthsLabel = Look::Label(QStringLiteral("WIMonthsLabel"), QStringLiteral("Months"), tab);
+    WIInterest = Look::Edit(QStringLiteral("WIInterest"), 8, tab);
+    WIRepay = Look::Edit(QStringLiteral("WIRepay"), 0, tab);
+    WIPeriods->setFixedWidth(32);
+    WIPartYear->setFixedWidth(36);
+    WIPrincipal->setFixedWidth(110);
+    WIInterest->setFixedWidth(80);
+    WIRepay->setFixedWidth(110);
+    WhatIfAmountLabel->setBuddy(WIPrincipal);
+
+    auto *inputs = new QGridLayout;
+    inputs->setVerticalSpacing(4);
+    inputs->addWidget(WhatIfAmountLabel, 0, 0);
+    inputs->addWidget(WIPrincipal, 0, 1, Qt::AlignLeft);
+    inputs->addWidget(Look::Label(QStringLiteral("WIPeriodsLabel"), QStringLiteral("Periods"), tab), 1, 0);
+    auto *term = new QHBoxLayout;
+    term->setSpacing(4);
+    term->addWidget(WIPeriods);
+    term->addWidget(Look::Label(QStringLiteral("WIYearsLabel"), QStringLiteral("Year(s)"), tab));
+    term->addSpacing(4);
+    term->addWidget(WIPartYear);
+    term->addWidget(WIMonthsLabel);
+    term->addStretch();
+    inputs->addLayout(term, 1, 1);
+    inputs->addWidget(Look::Label(QStringLiteral("WIInterestLabel"), QStringLiteral("Interest Rate"), tab), 2, 0);
+    inputs->addWidget(WIInterest, 2, 1, Qt::AlignLeft);
+    inputs->addWidget(Look::Label(QStringLiteral("WIRepayLabel"), QStringLiteral("Repayment"), tab), 3, 0);
+    inputs->addWidget(WIRepay, 3, 1, Qt::AlignLeft);
+    return inputs;
+}
+
+QGroupBox *TMORTLOAN::BuildWhatIfPaymentGroup(QWidget *tab)
+{
+    auto *payment = new QGroupBox(QStringLiteral("Payment"), tab);
+    payment->setObjectName(QStringLiteral("WIPaymentGroup"));
+    WIPayment = FrequencyList(QStringLiteral("WIPayment"), payment);
+    WIArrearsRB = Radio(QStringLiteral("WIArrearsRB"), QStringLiteral("In Arrears"), payment);
+    WIAdvanceRB = Radio(QStringLiteral("WIAdvanceRB"), QStringLiteral("In Advance"), payment);
+    WIArrearsRB->setChecked(true);
+    auto *paymentLayout = new QGridLayout(payment);
+    paymentLayout->setContentsMargins(8, 2, 8, 4);
+    paymentLayout->setVerticalSpacing(2);
+    paymentLayout->addWidget(WIPayment, 0, 0, 1, 2);
+    paymentLayout->addWidget(WIArrearsRB, 1, 0);
+    paymentLayout->addWidget(WIAdvanceRB, 1, 1);
+    return payment;
+}
+
+QGroupBox *TMORTLOAN::BuildWhatIfCompoundingGroup(QWidget *tab)
+{
+    auto *compounding = new QGroupBox(QStringLiteral("Interest Compounded"), tab);
+    compounding->setObjectName(QStringLiteral("WICompoundedGroup"));
+    WICompounded = FrequencyList(QStringLiteral("WICompounded"), compounding);
+    auto *compoundingLayout = new QVBoxLayout(compounding);
+    compoundingLayout->setContentsMargins(8, 2, 8, 4);
+    compoundingLayout->addWidget(WICompounded);
+    compoundingLayout->addStretch();
+    return compounding;
+}
+
+QGroupBox *TMORTLOAN::BuildWhatIfCalculateGroup(QWidget *tab)
+{
+    auto *calculate = new QGroupBox(QStringLiteral("Calculate"), tab);
+    calculate->setObjectName(QStringLiteral("CalculateGroup"));
+    AmountRB = Radio(QStringLiteral("AmountRB"), QStringLiteral("Amount"), calculate);
+    PeriodRB = Radio(QStringLiteral("PeriodRB"), QStringLiteral("Periods"), calculate);
+    InterestRB = Radio(QStringLiteral("InterestRB"), QStringLiteral("Interest"), calculate);
+    PaymentRB = Radio(QStringLiteral("PaymentRB"), QStringLiteral("Payment"), calculate);
+    auto *calculateLayout = new QVBoxLayout(calculate);
+    calculateLayout->setContentsMargins(8, 4, 8, 6);
+    calculateLayout->setSpacing(4);
+    for (QRadioButton *radio : {AmountRB, PeriodRB, InterestRB, PaymentRB})
+        calculateLayout->addWidget(radio);
+    return calculate;
+}
+
+void TMORTLOAN::ConnectWhatIfTab()
+{
+    for (QRadioButton *radio : {AmountRB, PeriodRB, InterestRB, PaymentRB})
+        On(radio, &QRadioButton::toggled, [this, radio] {
+            if (radio->isChecked())
+                AmountRBClick();
+        });
+    On(WIPayment, &QComboBox::activated, [this] { WIPaymentChange(); });
+    On(SpeedButton4, &QPushButton::clicked, [this] { SpeedButton4Click(); });
+    On(TransferBtn, &QPushButton::clicked, [this] { TransferBtnClick(); });
+    On(BitBtn14, &QPushButton::clicked, [this] { BitBtn14Click(); });
+    for (QLineEdit *edit : {WIPrincipal, WIPeriods, WIPartYear, WIInterest, WIRepay})
+        connect(edit, &QLineEdit::returnPressed, SpeedButton4, &QPushButton::click);
+}
+
+WhatIfFields TMORTLOAN::WhatIfInputs() const
+{
+    WhatIfFields fields;
+    fields.principal = WIPrincipal->text();
+    fields.periods = WIPeriods->text();
+    fields.partYear = WIPartYear->text();
+    fields.interest = WIInterest->text();
+    fields.repay = WIRepay->text();
+    fields.payment = WIPayment->currentText();
+    fields.compounded = WICompounded->currentText();
+    fields.timing = WIArrearsRB->isChecked() ? Timing::InArrears : Timing::InAdvance;
+    fields.solveFor = AmountRB->isChecked()     ? WhatIfVariable::Amount
+                      : PeriodRB->isChecked()   ? WhatIfVariable::Periods
+                      : InterestRB->isChecked() ? WhatIfVariable::Interest
+                                                : WhatIfVariable::Payment;
+    return fields;
+}
+
+void TMORTLOAN::BitBtn14Click()
+{
+    ThePlatform().ShowHelp(this, 8);
+}
+
+void TMORTLOAN::AmountRBClick()
+{
+    const std::pair<QRadioButton *, std::vector<QLineEdit *>> choices[] = {
+        {AmountRB, {WIPrincipal}},
+        {PeriodRB, {WIPeriods, WIPartYear}},
+        {InterestRB, {WIInterest}},
+        {PaymentRB, {WIRepay}},
+    };
+    for (const auto &[radio, edits] : choices)
+        for (QLineEdit *edit : edits) {
+            Look::MarkAsResult(edit, radio->isChecked());
+            if (radio->isChecked())
+                edit->clear();
+        }
+}
+
+void TMORTLOAN::WIPaymentChange()
+{
+    WIMonthsLabel->setVisible(true);
+    WIPartYear->setVisible(true);
+    if (WIPayment->currentText() == QLatin1String("Annualy")) {
+        WIMonthsLabel->setVisible(false);
+        WIPartYear->setVisible(false);
+        WIPartYear->clear();
+    } else if (const Frequency *frequency = FindFrequency(WIPayment->currentText())) {
+        WIMonthsLabel->setText(frequency->partYearCaption);
+    }
+}
+
+void TMORTLOAN::SpeedButton4Click()
+{
+    WIPrincipal->setFocus();
+    const WhatIfFields fields = WhatIfInputs();
+    const WhatIfOutcome outcome = SolveWhatIf(fields);
+    if (outcome.message) {
+        Show(*outcome.message);
+        return;
+    }
+    switch (fields.solveFor) {
+    case WhatIfVariable::Amount: WIPrincipal->setText(outcome.fields.principal); break;
+    case WhatIfVariable::Periods:
+        WIPeriods->setText(outcome.fields.periods);
+        WIPartYear->setText(outcome.fields.partYear);
+        break;
+    case WhatIfVariable::Interest: WIInterest->setText(outcome.fields.interest); break;
+    case WhatIfVariable::Payment: WIRepay->setText(outcome.fields.repay); break;
+    }
+}
+
+void TMORTLOAN::TransferBtnClick()
+{
+    MAmount->setText(WIPrincipal->text());
+    Period->setText(WIPeriods->text());
+    MPartyear->setText(WIPartYear->text());
+    IRate->setText(WIInterest->text());
+    MPayment->setCurrentIndex(WIPayment->currentIndex());
+    MArrears->setChecked(WIArrearsRB->isChecked());
+    MAdvance->setChecked(WIAdvanceRB->isChecked());
+    MCompounded->setCurrentIndex(WICompounded->currentIndex());
+    MPaymentChange();
+    // The user expects the Mortgage tab's own rules (toolbar enabled, transfer box shown).
+    if (PageControl1->currentWidget() == TabSheet1)
+        PageControl1Change();
+    else
+        PageControl1->setCurrentWidget(TabSheet1);
+}
