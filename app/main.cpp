@@ -4,6 +4,7 @@
 #include "ui/main/MainUnit.h"
 #include "ui/main/Program.h"
 #include "platform/QtPlatform.h"
+#include "storage/FileNames.h"
 
 #include <QApplication>
 
@@ -40,6 +41,8 @@ int main(int argc, char **argv)
 
     Program program;
     QObject::connect(&program.Main(), &TMORTLOAN::closed, &app, &QApplication::quit, Qt::QueuedConnection);
-    program.Start(QApplication::arguments());
+    // argc and argv as the application left them, its own options taken out;
+    // decoded as file names so that a name that is not UTF-8 still opens.
+    program.Start(CommandLineArguments(argc, argv));
     return app.exec();
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Commands.h"
+#include "storage/FileNames.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -21,7 +22,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     // People read money in their own notation; scripts use --csv or --json.
     QLocale::setDefault(QLocale::system());
-    const CommandResult result = RunCommandLine(app.arguments().mid(1));
+    // Decoded as file names, so that --file takes a name that is not UTF-8.
+    const CommandResult result = RunCommandLine(CommandLineArguments(argc, argv).mid(1));
     Write(stdout, result.out);
     Write(stderr, result.err);
     std::fflush(stdout);

@@ -2,17 +2,20 @@
 #include "storage/CurrentFile.h"
 
 #include "platform/Platform.h"
+#include "storage/FileNames.h"
 
-#include <QFileInfo>
+#include <sys/stat.h>
 
 namespace {
 
 const QString currentFileKey = QStringLiteral("CurrentFile");
 
+// Anything but a folder counts, so that a named pipe or device given by name
+// is refused with its reason by the load instead of being passed over.
 bool IsExistingFile(const QString &path)
 {
-    // An empty QFileInfo would stand for the working folder.
-    return !path.isEmpty() && QFileInfo(path).isFile();
+    struct stat status {};
+    return !path.isEmpty() && ::stat(EncodeFileName(path).constData(), &status) == 0 && !S_ISDIR(status.st_mode);
 }
 
 } // namespace

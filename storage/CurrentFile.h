@@ -18,7 +18,8 @@ QString RememberedFile(const Settings &settings);
 void RememberCurrentFile(Settings &settings, const QString &name);
 
 // The file to load at start-up, or nothing. commandLine is the program's
-// arguments as QCoreApplication::arguments() gives them, the program first: the
-// first argument wins if it names an existing file (not a folder), else the
-// remembered file if it names one. A missing file is passed over silently.
+// arguments as CommandLineArguments gives them, the program first: the first
+// argument wins if it names an existing file (not a folder; a named pipe or a
+// device counts, for the load to refuse with its reason), else the remembered
+// file if it names one. A missing file is passed over silently.
 std::optional<QString> StartupFile(const QStringList &commandLine, const QString &remembered);

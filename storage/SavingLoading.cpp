@@ -2,13 +2,10 @@
 #include "storage/SavingLoading.h"
 
 #include "platform/Platform.h"
+#include "storage/DiskFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
-#include <cerrno>
 #include <optional>
 
 namespace {
@@ -79,6 +76,24 @@ QString DecodeText(const QByteArray &bytes)
     return text;
 }
 
+// A line as a message quotes it: cut to a length that fits a message box, and
+// with control characters other than tab, which could garble a terminal, as '?'.
+QString Quoted(const QString &line)
+{
+    constexpr qsizetype shown = 40;
+    QString quoted = line;
+    if (quoted.size() > shown) {
+        qsizetype cut = shown;
+        if (quoted[cut - 1].isHighSurrogate())
+            --cut;
+        quoted = quoted.left(cut) + QChar(0x2026);
+    }
+    for (QChar &c : quoted)
+        if ((c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7F)
+            c = u'?';
+    return quoted;
+}
+
 bool IsBlankOrLineEnd(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\n';
@@ -110,7 +125,7 @@ public:
         const QString line = Line();
         if (const std::optional<int> value = WholeInteger(line))
             return *value;
-        throw QuovellaError(QLatin1Char('\'') + line + QStringLiteral("' is not a valid integer value"));
+        throw QuovellaError(QLatin1Char('\'') + Quoted(line) + QStringLiteral("' is not a valid integer value"));
     }
 
     bool Boolean() { return Line() == QStringLiteral("TRUE"); }
@@ -138,25 +153,6 @@ private:
     QStringView text_;
     qsizetype pos_ = 0;
 };
-
-[[noreturn]] void ThrowFileError(int error)
-{
-    throw QuovellaError(FileErrorText(error));
-}
-
-// errno as the failing call left it; Qt's own refusals leave none.
-int LastError()
-{
-    return errno != 0 ? errno : EIO;
-}
-
-// Names that cannot be a file: QFile would take a folder's name for a file it
-// fails to open, with a less telling reason.
-void CheckFileName(const QString &path)
-{
-    if (path.isEmpty() || path.endsWith(u'/') || QFileInfo(path).isDir())
-        ThrowFileError(EISDIR);
-}
 
 } // namespace
 
@@ -227,40 +223,17 @@ SavedInputs ParseMortgageFile(const QByteArray &bytes)
 void SaveMortgageFile(const QString &path, const SavedInputs &inputs)
 {
     const QByteArray bytes = FormatMortgageFile(inputs);
-    CheckFileName(path);
-    const QFileInfo existing(path);
-    // QSaveFile refuses a read-only file without saying why.
-    if (existing.exists() && !existing.isWritable())
-        ThrowFileError(EACCES);
-
-    // No direct-write fallback: a folder where no temporary file can be made
-    // is an error rather than a save that could leave half a file.
-    QSaveFile file(path);
-    // Unbuffered, so that a failing write shows here: QSaveFile takes a short
-    // write for success and would commit the truncated file.
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        ThrowFileError(LastError());
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError)
-        ThrowFileError(LastError()); // the destructor removes the temporary file
-    errno = 0;
-    if (!file.commit())
-        ThrowFileError(LastError());
+    // A file the program would refuse to open again is not saved at all.
+    if (bytes.size() > savedFileLimit)
+        throw QuovellaError(QStringLiteral("These inputs are too long to save: the file would be larger than "
+                                           "1 MiB and could not be opened again."));
+    ReplaceFile(path, bytes);
 }
 
 SavedInputs LoadMortgageFile(const QString &path)
 {
-    CheckFileName(path);
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        ThrowFileError(LastError());
-    errno = 0;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        ThrowFileError(LastError());
-    return ParseMortgageFile(bytes);
+    return ParseMortgageFile(ReadOrdinaryFile(
+        path, savedFileLimit, QStringLiteral("This file is too large to be a saved loan (larger than 1 MiB).")));
 }
 
 QString SaveTargetPath(const QString &chosenName)
@@ -268,32 +241,4 @@ QString SaveTargetPath(const QString &chosenName)
     if (chosenName.right(4).toUpper() == QStringLiteral(".QVL"))
         return chosenName;
     return chosenName + QStringLiteral(".QVL");
-}
-
-QString FileErrorText(int error)
-{
-    switch (error) {
-    case ENOSPC:
-    case EFBIG:
-    case EDQUOT:
-        return QStringLiteral("Disk full");
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case ETXTBSY:
-        return QStringLiteral("File access denied");
-    case ENOENT:
-        return QStringLiteral("File not found");
-    case EMFILE:
-    case ENFILE:
-        return QStringLiteral("Too many open files");
-    case ENAMETOOLONG:
-    case ENOTDIR:
-    case EISDIR:
-    case EINVAL:
-    case ELOOP:
-        return QStringLiteral("Invalid filename");
-    default:
-        return QStringLiteral("I/O error %1").arg(error);
-    }
 }

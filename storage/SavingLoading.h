@@ -5,8 +5,13 @@
 // control, so a load that fails changes nothing on screen.
 #pragma once
 
+#include "storage/DiskFile.h"
+
 #include <QByteArray>
 #include <QString>
+
+// A saved file is 23 short lines; anything larger is not one.
+constexpr qint64 savedFileLimit = 1 << 20;
 
 // Everything a saved file holds, as the controls hold it.
 struct SavedInputs {
@@ -38,7 +43,8 @@ QByteArray FormatMortgageFile(const SavedInputs &inputs);
 // - lines 1-4, 9-13 and 15-19 are texts, each the whole line;
 // - lines 5 and 6 are whole integers (an optional sign and decimal digits, in
 //   int's range, nothing else), or QuovellaError "'<line>' is not a valid
-//   integer value"; a missing line reads empty and fails so;
+//   integer value", the line cut to 40 characters and an ellipsis, control
+//   characters but tab shown as '?'; a missing line reads empty and fails so;
 // - lines 7, 8 and 14 are true only when they read "TRUE"; in a file that ends
 //   before line 14, the missing texts are empty and the booleans false;
 // - lines 15-23 are read only when anything follows line 14 (hasWhatIf);
@@ -51,20 +57,19 @@ QByteArray FormatMortgageFile(const SavedInputs &inputs);
 // selects nothing or changes nothing.
 SavedInputs ParseMortgageFile(const QByteArray &bytes);
 
-// Writes through a temporary file that replaces the target only when complete,
-// so a failed or interrupted save leaves the previous file as it was. Throws
-// QuovellaError with the platform's message (see FileErrorText).
+// Writes through a temporary file that replaces the target only when complete
+// and confirmed by the disk (ReplaceFile), so a failed or interrupted save
+// leaves the previous file as it was. Inputs that would make a file over
+// savedFileLimit are refused. Throws QuovellaError with the platform's message
+// (see FileErrorText) or the reason.
 void SaveMortgageFile(const QString &path, const SavedInputs &inputs);
 
-// Reads the whole file, then parses it. Throws QuovellaError ("File not found",
-// "File access denied", ... or a format message from ParseMortgageFile).
+// Reads the whole file, then parses it. Only an ordinary file of at most
+// savedFileLimit bytes is read (ReadOrdinaryFile). Throws QuovellaError ("File
+// not found", "File access denied", ... or a format message from
+// ParseMortgageFile).
 SavedInputs LoadMortgageFile(const QString &path);
 
 // The path a save dialog's chosen name is written to: ".QVL" is appended unless
 // the name already ends in it, in any case. The caller stops on an empty name.
 QString SaveTargetPath(const QString &chosenName);
-
-// The platform's wording for a failed file operation, by errno value:
-// "Disk full", "File access denied", "File not found", "Too many open files",
-// "Invalid filename", or "I/O error <n>".
-QString FileErrorText(int error);

@@ -4,7 +4,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+
+#include <cstdio>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -93,4 +99,49 @@ TEST_F(SavedFile, BadFilesAreRejectedWithTheirMessage)
     const CalcRun unchosen = RunCalc({"repayment", "--file", Write("none.QVL", noFrequency)});
     EXPECT_EQ(unchosen.status, 2);
     EXPECT_TRUE(unchosen.err.contains("--payment")) << unchosen.err.toStdString();
+}
+
+// Whatever --file names, quovella-calc answers at once with a short message:
+// nothing blocks, nothing is read without end. RunCalc's own time limit is the
+// watchdog; speed is measured elsewhere.
+TEST_F(SavedFile, SpecialAndHugeFilesAreRefusedWithAShortMessage)
+{
+    const QString pipe = dir.filePath("pipe.QVL");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString huge = Write("huge.QVL", QByteArray(5 << 20, '7'));
+    const QString longLine = Write("long.QVL", "1\r\n2\r\n3\r\n4\r\n" + QByteArray(2 << 20, 'x') + "\r\n");
+    const QString badLine = Write("bad.QVL", "1\r\n2\r\n3\r\n4\r\n" + QByteArray(900000, 'x') + "\r\n");
+    const QString tooLarge = "This file is too large to be a saved loan (larger than 1 MiB).";
+    struct Case {
+        QString file, message;
+    };
+    for (const Case &c : {Case{pipe, "Cannot open a named pipe: only an ordinary file can hold a saved loan."},
+                          Case{"/dev/zero", "Cannot open a device: only an ordinary file can hold a saved loan."},
+                          Case{huge, tooLarge}, Case{longLine, tooLarge},
+                          Case{badLine, "'" + QString(40, u'x') + QChar(0x2026) + "' is not a valid integer value"}}) {
+        const CalcRun run = RunCalc({"repayment", "--file", c.file});
+        EXPECT_FALSE(run.crashed) << c.file.toStdString();
+        EXPECT_EQ(run.status, 2) << c.file.toStdString();
+        EXPECT_EQ(run.err.trimmed(), c.message);
+        EXPECT_LT(run.err.size(), 300);
+    }
+}
+
+TEST_F(SavedFile, ANameThatIsNotUtf8Opens)
+{
+    const QByteArray raw = QFile::encodeName(dir.path()) + "/h\xe9.QVL";
+    {
+        std::FILE *file = std::fopen(raw.constData(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fputs(kPlan.constData(), file);
+        std::fclose(file);
+    }
+    // QProcess passes names as UTF-8, so the shell hands over the raw bytes.
+    QProcess shell;
+    shell.start("/bin/sh", {"-c", "exec \"$0\" repayment --json --file \"$(printf '%s/h\\351.QVL' \"$1\")\"",
+                            QStringLiteral(QUOVELLA_CALC), dir.path()});
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().constData();
+    EXPECT_TRUE(shell.readAllStandardOutput().contains("\"repayment\":675.21"));
+    ::unlink(raw.constData());
 }

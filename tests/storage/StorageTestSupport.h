@@ -13,6 +13,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <functional>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
 inline void PrintTo(const QString &text, std::ostream *os)
 {
     *os << '"' << text.toStdString() << '"';
@@ -80,4 +86,82 @@ QString ErrorOf(F &&call)
         return error.Message();
     }
     return QStringLiteral("<no error>");
+}
+
+inline QString Saving(const QString &path, const SavedInputs &in)
+{
+    return ErrorOf([&] { SaveMortgageFile(path, in); });
+}
+
+inline QString Loading(const QString &path)
+{
+    return ErrorOf([&] { LoadMortgageFile(path); });
+}
+
+struct ChildOutcome {
+    QString report; // what the child wrote back
+    int status = 0; // as waitpid gives it
+};
+
+inline void WriteAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n <= 0)
+            return;
+        done += n;
+    }
+}
+
+// Runs body in a forked child, which reports the string body returns (or the
+// message it throws). The child ends with _exit, so nothing of the test program
+// runs twice. When started is given, the child is not waited for: started gets
+// its pid and must end it.
+inline ChildOutcome RunInChild(const std::function<QString()> &body,
+                        const std::function<void(pid_t)> &started = {})
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return {QStringLiteral("<no pipe>"), -1};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        QString report;
+        try {
+            report = body();
+        } catch (const QuovellaError &error) {
+            report = error.Message();
+        } catch (...) {
+            report = QStringLiteral("<other exception>");
+        }
+        WriteAll(fds[1], report.toUtf8());
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    ChildOutcome outcome;
+    if (started)
+        started(pid);
+    QByteArray bytes;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) != 0;) {
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            break;
+        bytes.append(buffer, n);
+    }
+    ::close(fds[0]);
+    ::waitpid(pid, &outcome.status, 0);
+    outcome.report = QString::fromUtf8(bytes);
+    return outcome;
+}
+
+// Runs body in a child that the system stops after a generous time, so a call
+// that blocks or never ends fails the test instead of hanging it.
+inline ChildOutcome RunWithWatchdog(const std::function<QString()> &body)
+{
+    return RunInChild([&] {
+        ::alarm(20);
+        return body();
+    });
 }
