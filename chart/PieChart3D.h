@@ -7,11 +7,13 @@
 #include <QColor>
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QWidget>
 
 #include <vector>
 
+class QFontMetricsF;
 class QPainter;
 
 // Where the parts of the chart land in a given area: the figures the painting itself
@@ -64,12 +66,27 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // Where Paint puts each part in an area, in device pixels; made by Arrange.
+    struct Layout;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    struct Layout;
+    struct MarkSeed {
+        int index;
+        QPointF anchor, direction;
+        QSizeF size;
+        QString text;
+    };
     Layout Arrange(const QRectF &area, const QPaintDevice *device) const;
+    double ArrangeTitle(Layout &L, const QRectF &area, const QRectF &band, const QFontMetricsF &metrics) const;
+    double ArrangeLegend(Layout &L, const QRectF &area, const QRectF &band, const QFontMetricsF &metrics,
+                         double y) const;
+    QString NothingToShowNote() const;
+    void ArrangeSlices(Layout &L) const;
+    void FitPie(Layout &L, const QRectF &plot, const QFontMetricsF &markMetrics) const;
+    std::vector<MarkSeed> MarkSeeds(const Layout &L, const QFontMetricsF &markMetrics) const;
 
     struct Slice {
         double value = 0;
