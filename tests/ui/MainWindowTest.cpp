@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/ui/UiFixture.h"
 
+#include <QLayout>
 #include <QMenuBar>
 
 using MainWindow = UiTest;
@@ -332,6 +333,12 @@ TEST_F(MainWindow, HelpAndAbout)
     EXPECT_FALSE(windows().about->isModal());
     EXPECT_EQ(windows().about->HeadingLabel->text(), "Quovella");
     EXPECT_EQ(windows().about->VersionLabel->text(), "Version 1.31");
+    const auto *licence = windows().about->findChild<QLabel *>("LicenceLabel");
+    ASSERT_NE(licence, nullptr);
+    EXPECT_TRUE(licence->text().contains("GNU General Public License, version 3 or later"));
+    // The window has a fixed size: its lines must fit in it, not be clipped.
+    const QWidget *about = windows().about;
+    EXPECT_LE(about->layout()->totalHeightForWidth(about->width()), about->height());
     EXPECT_TRUE(platform.modalWindows.isEmpty());
     windows().about->hide();
 }

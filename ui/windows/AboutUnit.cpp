@@ -29,6 +29,11 @@ TAboutForm::TAboutForm(QWidget *parent)
                                              "computer and stay in the files you save."),
                               this);
     maker->setWordWrap(true);
+    auto *licence = Look::Label(QStringLiteral("LicenceLabel"),
+                                QStringLiteral("Free software under the GNU General Public "
+                                               "License, version 3 or later."),
+                                this);
+    licence->setWordWrap(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
@@ -40,6 +45,7 @@ TAboutForm::TAboutForm(QWidget *parent)
     text->addSpacing(6);
     text->addWidget(purpose);
     text->addWidget(maker);
+    text->addWidget(licence);
     auto *top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);
     top->addSpacing(10);
@@ -47,5 +53,5 @@ TAboutForm::TAboutForm(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
-    setFixedSize(380, 220);
+    setFixedSize(380, 256);
 }
