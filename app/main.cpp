@@ -31,6 +31,8 @@ int main(int argc, char **argv)
     QuovellaApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quovella"));
     QApplication::setApplicationVersion(QStringLiteral("1.31"));
+    // Lets the desktop match the window to its menu entry and icon (Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quovella.Quovella"));
     QApplication::setWindowIcon(Look::Icon(QStringLiteral("house")));
     QApplication::setFont(Look::UiFont(9));
     // About and help may still be open when the main window closes; the program ends with it.
