@@ -18,6 +18,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QMenu>
+#include <QScreen>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -82,6 +84,32 @@ int main(int argc, char **argv)
         auto *schedule = static_cast<TMSCHEDULE *>(w);
         schedule->Month->click();
         Save(w, QStringLiteral("schedule-by-month"));
+        schedule->Year->click();
+    });
+    main.SpeedButton2->click();
+
+    // An enlarged schedule, and the menu a right click on a selected range opens.
+    platform.modalActions.insert(QStringLiteral("MSCHEDULE"), [](QDialog *w) {
+        auto *schedule = static_cast<TMSCHEDULE *>(w);
+        schedule->Month->click();
+        const QSize own = w->size();
+        w->resize(760, 640);
+        Save(w, QStringLiteral("schedule-enlarged"));
+        w->resize(own);
+        QApplication::processEvents();
+        TableView *grid = schedule->MSGrid;
+        grid->setFocus();
+        grid->selectionModel()->select(QItemSelection(grid->model()->index(2, 1), grid->model()->index(5, 3)),
+                                       QItemSelectionModel::ClearAndSelect);
+        const QRect cell = grid->visualRect(grid->model()->index(4, 2));
+        QMenu *menu = grid->ContextMenu();
+        menu->popup(grid->viewport()->mapToGlobal(cell.center()));
+        QApplication::processEvents();
+        QTest::qWait(100);
+        const QRect area = w->frameGeometry().united(menu->geometry());
+        w->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+            .save(folder + QStringLiteral("/schedule-menu.png"));
+        menu->hide();
         schedule->Year->click();
     });
     main.SpeedButton2->click();

@@ -58,18 +58,13 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
     Label8 = new HeadingPanel(QStringLiteral("Label8"), QStringLiteral("Total Fortnighly Payments"), kColumns[2], this);
     Label9 = new HeadingPanel(QStringLiteral("Label9"), QStringLiteral("Total Interest"), kColumns[3], this);
     Label11 = new HeadingPanel(QStringLiteral("Label11"), QStringLiteral("Interest Saved"), kColumns[4], this);
-    auto *headingRow = new QHBoxLayout;
-    headingRow->setSpacing(0);
-    headingRow->addSpacing(1);
-    for (QLabel *heading : {Label10, Label7, Label8, Label9, Label11}) {
-        heading->setMinimumHeight(32);
-        headingRow->addWidget(heading);
-    }
-    auto *scrollHeading = new HeadingPanel(QStringLiteral("HeadingPanelScroll"), QString(),
-                                           GridWidth(kColumns) - 2 - 512, this);
-    scrollHeading->setMinimumHeight(32);
-    headingRow->addWidget(scrollHeading);
-    headingRow->addStretch();
+    APGrid->headings = [this] {
+        return QStringList{Label10->text(), Label7->text(), Label8->text(), Label9->text(), Label11->text()};
+    };
+    auto *gridArea = new GridArea(APGrid, kColumns, 18, this);
+    gridArea->SetHeadingPanels({Label10, Label7, Label8, Label9, Label11,
+                                new HeadingPanel(QStringLiteral("HeadingPanelScroll"), QString(), 0, this)},
+                               32);
 
     auto *fields = new QGridLayout;
     fields->setHorizontalSpacing(6);
@@ -103,8 +98,7 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
     layout->addWidget(Label1);
     layout->addLayout(fields);
     layout->addWidget(explanation);
-    layout->addLayout(headingRow);
-    layout->addWidget(APGrid, 1);
+    layout->addWidget(gridArea, 1);
     layout->addLayout(buttons);
 
     OnClick(SpeedButton2, [this] { SpeedButton2Click(); });
@@ -112,6 +106,7 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
     OnClick(BitBtn1, [this] { BitBtn1Click(); });
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     EnterPresses({APAmount, APInterest, APPeriod, PartYear}, SpeedButton2);
+    AllowEnlarging();
 }
 
 LoanTexts TAdditionalP::WindowLoan() const

@@ -32,7 +32,7 @@ public:
     QLineEdit *APAmount, *APInterest, *APPeriod, *PartYear;
     ResultPanel *APMonthlyR;
     QPushButton *SpeedButton2, *SpeedButton1, *BitBtn1, *BitBtn2;
-    QTableView *APGrid;
+    TableView *APGrid;
 
 private:
     LoanTexts WindowLoan() const;

@@ -70,16 +70,19 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     Label10 = new HeadingPanel(QStringLiteral("Label10"), QStringLiteral("Year"), kColumns[0], this);
     const char *headings[] = {"Interest", "Capital Reduction", "Outstanding Balance",
                               "Accumulated Interest", "Accumulated Capital"};
-    auto *headingRow = new QHBoxLayout;
-    headingRow->setSpacing(0);
-    headingRow->addSpacing(1);
-    headingRow->addWidget(Label10);
+    std::vector<QLabel *> panels{Label10};
     for (int c = 1; c < 6; ++c)
-        headingRow->addWidget(new HeadingPanel(QStringLiteral("HeadingPanel%1").arg(c),
-                                               QLatin1String(headings[c - 1]), kColumns[c], this));
-    headingRow->addWidget(new HeadingPanel(QStringLiteral("HeadingPanelScroll"), QString(),
-                                           GridWidth(kColumns) - 2 - 504, this));
-    headingRow->addStretch();
+        panels.push_back(new HeadingPanel(QStringLiteral("HeadingPanel%1").arg(c),
+                                          QLatin1String(headings[c - 1]), kColumns[c], this));
+    panels.push_back(new HeadingPanel(QStringLiteral("HeadingPanelScroll"), QString(), 0, this));
+    MSGrid->headings = [panels] {
+        QStringList texts;
+        for (std::size_t c = 0; c < kColumns.size(); ++c)
+            texts << panels[c]->text();
+        return texts;
+    };
+    auto *gridArea = new GridArea(MSGrid, kColumns, 18, this);
+    gridArea->SetHeadingPanels(std::move(panels), 0);
 
     Label12 = Look::CaptionLabel(QStringLiteral("Label12"),
                           QStringLiteral("Please note that small differences in interest between the "
@@ -122,8 +125,7 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     layout->addLayout(top);
     layout->addLayout(fields);
     layout->addSpacing(2);
-    layout->addLayout(headingRow);
-    layout->addWidget(MSGrid, 1);
+    layout->addWidget(gridArea, 1);
     layout->addLayout(buttons);
 
     OnClick(CalculateBtn, [this] { CalculateBtnClick(); });
@@ -133,6 +135,7 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     OnClick(BitBtn1, [this] { BitBtn1Click(); });
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     EnterPresses({MSAmount, MSInterest, MSPeriod, Partyear}, CalculateBtn);
+    AllowEnlarging();
 }
 
 LoanTexts TMSCHEDULE::WindowLoan() const

@@ -34,7 +34,7 @@ public:
     QGroupBox *GroupBox1;
     QRadioButton *Year, *Month;
     QPushButton *CalculateBtn, *OKBtn, *BitBtn1, *BitBtn2;
-    QTableView *MSGrid;
+    TableView *MSGrid;
 
 private:
     LoanTexts WindowLoan() const;

@@ -138,6 +138,8 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
     for (int c = 0; c < static_cast<int>(kColumns.size()); ++c)
         MGrid->setColumnWidth(c, kColumns[c]);
     MGrid->setItemDelegate(new MGridDelegate(*model_, MGrid));
+    auto *gridArea = new GridArea(MGrid, kColumns, 20, this);
+    gridArea->SetCentred(true);
 
     auto *fields = new QGridLayout;
     fields->setHorizontalSpacing(6);
@@ -173,7 +175,7 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
     layout->setSpacing(4);
     layout->addLayout(top);
     layout->addLayout(fields);
-    layout->addWidget(MGrid, 1, Qt::AlignHCenter);
+    layout->addWidget(gridArea, 1);
     layout->addLayout(buttons);
 
     OnClick(SpeedButton1, [this] { SpeedButton1Click(); });
@@ -181,6 +183,7 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
     OnClick(BitBtn1, [this] { BitBtn1Click(); });
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     EnterPresses({MAmt, InterestR, Years, Partyear}, SpeedButton1);
+    AllowEnlarging();
 
     FormCreate();
 }

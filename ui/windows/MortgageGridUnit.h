@@ -51,7 +51,7 @@ public:
     QLineEdit *MAmt, *InterestR, *Years, *Partyear;
     QComboBox *AmountStep, *InterestStep;
     QPushButton *SpeedButton1, *SpeedButton2, *BitBtn1, *BitBtn2;
-    QTableView *MGrid;
+    TableView *MGrid;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -6,16 +6,25 @@
 #include "platform/Platform.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 
+#include <algorithm>
+#include <numeric>
+
 void CentreOnScreen(QWidget *window)
 {
+    // An enlarged window is centred at its size; a maximised one stays put.
+    if (window->isMaximized() || window->isFullScreen())
+        return;
     QScreen *screen = window->parentWidget() ? window->parentWidget()->screen()
                                              : QGuiApplication::primaryScreen();
     if (!screen)
@@ -53,6 +62,15 @@ void AnalysisWindow::EnterPresses(std::initializer_list<QLineEdit *> fields, QPu
         connect(field, &QLineEdit::returnPressed, button, &QPushButton::click);
 }
 
+void AnalysisWindow::AllowEnlarging()
+{
+    const QSize own = size();
+    setMinimumSize(own);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setWindowFlags((windowFlags() & ~Qt::MSWindowsFixedSizeDialogHint) | Qt::WindowMaximizeButtonHint);
+    resize(own);
+}
+
 LoanTexts LoanWithFields(const MainLoan &main, const QLineEdit *amount, const QLineEdit *rate,
                          const QLineEdit *years, const QLineEdit *part)
 {
@@ -72,10 +90,10 @@ int GridWidth(const std::vector<int> &columnWidths)
     return width + QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
-QTableView *GridView(const QString &name, QAbstractItemModel *model,
-                     const std::vector<int> &columnWidths, int rowHeight, QWidget *parent)
+TableView *GridView(const QString &name, QAbstractItemModel *model,
+                    const std::vector<int> &columnWidths, int rowHeight, QWidget *parent)
 {
-    auto *view = new QTableView(parent);
+    auto *view = new TableView(parent);
     view->setObjectName(name);
     view->horizontalHeader()->setVisible(false);
     view->verticalHeader()->setVisible(false);
@@ -86,7 +104,7 @@ QTableView *GridView(const QString &name, QAbstractItemModel *model,
     view->horizontalHeader()->setMinimumSectionSize(10);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->setSelectionBehavior(QAbstractItemView::SelectItems);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setWordWrap(false);
@@ -95,4 +113,234 @@ QTableView *GridView(const QString &name, QAbstractItemModel *model,
     for (int c = 0; c < static_cast<int>(columnWidths.size()); ++c)
         view->setColumnWidth(c, columnWidths[c]);
     return view;
+}
+
+TableView::TableView(QWidget *parent)
+    : QTableView(parent)
+{
+}
+
+QStringList TableView::Headings() const
+{
+    if (headings)
+        return headings();
+    QStringList texts;
+    for (int c = 0; c < model()->columnCount(); ++c)
+        texts << model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    return texts;
+}
+
+QString TableView::Text(const std::vector<int> &rows, const std::vector<int> &columns) const
+{
+    if (rows.empty() || columns.empty())
+        return QString();
+    const QStringList headingTexts = Headings();
+    QString out;
+    QStringList cells;
+    for (int c : columns)
+        cells << headingTexts.value(c);
+    out += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    const QAbstractItemModel *m = model();
+    for (int r : rows) {
+        cells.clear();
+        for (int c : columns)
+            cells << m->index(r, c).data(Qt::DisplayRole).toString();
+        out += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return out;
+}
+
+QString TableView::SelectedText() const
+{
+    if (!model() || !selectionModel())
+        return QString();
+    // The rows and columns the selection touches: a range copies as a block.
+    std::vector<char> rowMarks(static_cast<std::size_t>(model()->rowCount()), 0);
+    std::vector<char> columnMarks(static_cast<std::size_t>(model()->columnCount()), 0);
+    for (const QItemSelectionRange &range : selectionModel()->selection()) {
+        for (int r = std::max(range.top(), 0); r <= range.bottom() && r < static_cast<int>(rowMarks.size()); ++r)
+            rowMarks[static_cast<std::size_t>(r)] = 1;
+        for (int c = std::max(range.left(), 0); c <= range.right() && c < static_cast<int>(columnMarks.size()); ++c)
+            columnMarks[static_cast<std::size_t>(c)] = 1;
+    }
+    std::vector<int> rows;
+    std::vector<int> columns;
+    for (std::size_t r = 0; r < rowMarks.size(); ++r)
+        if (rowMarks[r])
+            rows.push_back(static_cast<int>(r));
+    for (std::size_t c = 0; c < columnMarks.size(); ++c)
+        if (columnMarks[c])
+            columns.push_back(static_cast<int>(c));
+    return Text(rows, columns);
+}
+
+QString TableView::AllText() const
+{
+    if (!model())
+        return QString();
+    std::vector<int> rows(static_cast<std::size_t>(model()->rowCount()));
+    std::iota(rows.begin(), rows.end(), 0);
+    std::vector<int> columns(static_cast<std::size_t>(model()->columnCount()));
+    std::iota(columns.begin(), columns.end(), 0);
+    return Text(rows, columns);
+}
+
+void TableView::CopySelection() const
+{
+    const QString text = SelectedText();
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void TableView::CopyAll() const
+{
+    const QString text = AllText();
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+QMenu *TableView::ContextMenu()
+{
+    auto *menu = findChild<QMenu *>(QStringLiteral("TableMenu"), Qt::FindDirectChildrenOnly);
+    if (!menu) {
+        menu = new QMenu(this);
+        menu->setObjectName(QStringLiteral("TableMenu"));
+    }
+    menu->clear();
+    QAction *copy = menu->addAction(QStringLiteral("&Copy"), this, [this] { CopySelection(); });
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(selectionModel() && selectionModel()->hasSelection());
+    menu->addAction(QStringLiteral("Copy &All"), this, [this] { CopyAll(); });
+    if (exportTable) {
+        menu->addSeparator();
+        menu->addAction(QStringLiteral("&Export\u2026"), this, [this] { exportTable(); });
+    }
+    return menu;
+}
+
+void TableView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        CopySelection();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void TableView::contextMenuEvent(QContextMenuEvent *event)
+{
+    ContextMenu()->exec(event->globalPos());
+    event->accept();
+}
+
+namespace {
+
+// Columns widened in proportion to their own widths, by `extra` pixels in all.
+std::vector<int> Grown(const std::vector<int> &widths, int extra)
+{
+    const int total = std::accumulate(widths.begin(), widths.end(), 0);
+    std::vector<int> grown = widths;
+    if (extra <= 0 || total <= 0 || grown.empty())
+        return grown;
+    int given = 0;
+    for (std::size_t c = 0; c < grown.size(); ++c) {
+        const int more = static_cast<int>(static_cast<long long>(extra) * widths[c] / total);
+        grown[c] += more;
+        given += more;
+    }
+    grown.back() += extra - given;
+    return grown;
+}
+
+} // namespace
+
+GridArea::GridArea(QTableView *view, std::vector<int> columnWidths, int rowHeight, QWidget *parent)
+    : QWidget(parent), view_(view), columnWidths_(std::move(columnWidths)), rowHeight_(rowHeight)
+{
+    view_->setParent(this);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void GridArea::SetHeadingPanels(std::vector<QLabel *> panels, int minimumHeight)
+{
+    panels_ = std::move(panels);
+    minimumHeadingHeight_ = minimumHeight;
+    for (QLabel *panel : panels_)
+        panel->setParent(this);
+    Arrange();
+}
+
+int GridArea::FixedHeight() const
+{
+    int fixed = 2 * view_->frameWidth();
+    const QHeaderView *header = view_->horizontalHeader();
+    if (!header->isHidden())
+        fixed += std::clamp(header->sizeHint().height(), header->minimumHeight(), header->maximumHeight());
+    return fixed;
+}
+
+int GridArea::HeadingHeight(const std::vector<int> &widths) const
+{
+    int height = panels_.empty() ? 0 : minimumHeadingHeight_;
+    for (std::size_t i = 0; i < panels_.size() && i < widths.size(); ++i)
+        height = std::max(height, panels_[i]->heightForWidth(widths[i]));
+    return height;
+}
+
+QSize GridArea::sizeHint() const
+{
+    return QSize(GridWidth(columnWidths_), HeadingHeight(columnWidths_) + FixedHeight() + 10 * rowHeight_);
+}
+
+QSize GridArea::minimumSizeHint() const
+{
+    return QSize(GridWidth(columnWidths_), HeadingHeight(columnWidths_) + FixedHeight() + 3 * rowHeight_);
+}
+
+int GridArea::VisibleRows() const
+{
+    return view_->viewport()->height() / rowHeight_;
+}
+
+bool GridArea::event(QEvent *event)
+{
+    // A heading panel's new text may need another line.
+    if (event->type() == QEvent::LayoutRequest)
+        Arrange();
+    return QWidget::event(event);
+}
+
+void GridArea::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Arrange();
+}
+
+void GridArea::Arrange()
+{
+    // The window's own size keeps the columns' widths; what it is enlarged by
+    // goes to the columns.
+    const QWidget *top = window();
+    const int extra = top == this ? 0 : std::max(0, top->width() - top->minimumWidth());
+    const std::vector<int> widths = Grown(columnWidths_, extra);
+    const int tableWidth = GridWidth(widths);
+    const int columnsWidth = std::accumulate(widths.begin(), widths.end(), 0);
+    const int left = centred_ ? std::max(0, (width() - tableWidth) / 2) : 0;
+
+    const int headingHeight = HeadingHeight(widths);
+    int x = left + 1;
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        const int w = i < widths.size() ? widths[i] : tableWidth - 2 - columnsWidth;
+        panels_[i]->setFixedSize(std::max(w, 0), headingHeight);
+        panels_[i]->move(x, 0);
+        x += w;
+    }
+
+    const int fixed = FixedHeight();
+    const int rows = std::max(1, (height() - headingHeight - fixed) / rowHeight_);
+    view_->setFixedSize(tableWidth, fixed + rows * rowHeight_);
+    view_->move(left, headingHeight);
+    for (std::size_t c = 0; c < widths.size(); ++c)
+        view_->setColumnWidth(static_cast<int>(c), widths[c]);
 }

@@ -12,7 +12,9 @@
 
 class MainLoan;
 class QAbstractButton;
+class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 // A fixed-size dialog window with the given client area and background.
@@ -31,16 +33,80 @@ protected:
     void OnClick(QAbstractButton *button, const std::function<void()> &handler);
     // Enter in any of the fields presses the button.
     static void EnterPresses(std::initializer_list<QLineEdit *> fields, QPushButton *button);
+    // A table window opens at its own size and may be enlarged or maximised; it
+    // never becomes smaller than that.
+    void AllowEnlarging();
 };
 
 // The main window's loan with a window's own amount, rate and term.
 LoanTexts LoanWithFields(const MainLoan &main, const QLineEdit *amount, const QLineEdit *rate,
                          const QLineEdit *years, const QLineEdit *part);
 
+// A table the user can select in and copy from: a range by mouse or Shift+arrows,
+// Ctrl+A for all, Ctrl+C copies it with its headings as tab-separated lines that a
+// spreadsheet pastes as cells. Its context menu copies or exports.
+class TableView : public QTableView {
+    Q_OBJECT
+public:
+    explicit TableView(QWidget *parent);
+    // The headings a copy starts with, one per column; the view's header when unset.
+    std::function<QStringList()> headings;
+    // "Export…" in the context menu; left out while unset.
+    std::function<void()> exportTable;
+
+    QString SelectedText() const;
+    QString AllText() const;
+    void CopySelection() const;
+    void CopyAll() const;
+    // The context menu as it is shown at a right click.
+    QMenu *ContextMenu();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    QString Text(const std::vector<int> &rows, const std::vector<int> &columns) const;
+    QStringList Headings() const;
+};
+
 // A grid with fixed column widths and row height, a vertical scroll bar only, and
 // no headings of its own unless asked.
-QTableView *GridView(const QString &name, QAbstractItemModel *model,
-                     const std::vector<int> &columnWidths, int rowHeight, QWidget *parent);
+TableView *GridView(const QString &name, QAbstractItemModel *model,
+                    const std::vector<int> &columnWidths, int rowHeight, QWidget *parent);
+
+// Holds a grid and the raised panels that head its columns. It shows whole rows
+// only, and grows with an enlarged window: more rows when taller, wider columns
+// when wider. At the window's own size the columns keep their widths.
+class GridArea : public QWidget {
+    Q_OBJECT
+public:
+    GridArea(QTableView *view, std::vector<int> columnWidths, int rowHeight, QWidget *parent);
+    // Panels over the columns in order, then the one over the scroll bar.
+    void SetHeadingPanels(std::vector<QLabel *> panels, int minimumHeight);
+    // The grid stands in the middle of the area instead of at its left.
+    void SetCentred(bool centred) { centred_ = centred; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    // Whole rows the grid shows as it stands.
+    int VisibleRows() const;
+
+protected:
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void Arrange();
+    int HeadingHeight(const std::vector<int> &widths) const;
+    int FixedHeight() const;
+
+    QTableView *view_;
+    std::vector<int> columnWidths_;
+    int rowHeight_;
+    std::vector<QLabel *> panels_;
+    int minimumHeadingHeight_ = 0;
+    bool centred_ = false;
+};
 
 // Pixels the grid needs for its columns and its scroll bar.
 int GridWidth(const std::vector<int> &columnWidths);
