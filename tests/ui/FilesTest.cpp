@@ -6,6 +6,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const QByteArray kExample = "100000\r\n25\r\n0\r\n6.5\r\n3\r\n3\r\nTRUE\r\nFALSE\r\n\r\n\r\n\r\n\r\n\r\nTRUE\r\n"
@@ -35,6 +40,27 @@ protected:
         TypeLoan("100000", "25", "6.5", "0");
         main().TrasferValuesCheckBox->setChecked(true);
     }
+
+    // Opens a file as the user would, answering No should the window offer to
+    // save first; only the messages after that question are kept.
+    void Open(const QString &path, bool byMenu = false)
+    {
+        const bool asks = !main().SavedFlag();
+        if (asks)
+            platform.messageAnswers.push_back(MessageResult::No);
+        platform.openAnswers.push_back(path);
+        if (byMenu)
+            main().LoadFile1->trigger();
+        else
+            main().LoadBtn->click();
+        if (asks) {
+            ASSERT_FALSE(platform.messages.empty());
+            ASSERT_EQ(platform.messages.front().text, saveFirst);
+            platform.messages.erase(platform.messages.begin());
+        }
+    }
+
+    const QString saveFirst = "Do you want to save your file first?";
 
     QTemporaryDir dir;
 };
@@ -94,8 +120,7 @@ TEST_F(Files, LoadSetsEveryControlAsTyped)
     Write(Path("plan.QVL"), "250000\r\n30\r\n6\r\n4.25\r\n6\r\n7\r\nFALSE\r\nTRUE\r\n100000\r\n25\r\n6\r\n15\r\n5\r\nFALSE\r\n"
                             "1\r\n2\r\n3\r\n4\r\n5\r\n4\r\n5\r\n2\r\n1\r\n");
     main().PaymentRB->setChecked(true);
-    platform.openAnswers.push_back(Path("plan.QVL"));
-    main().LoadFile1->trigger();
+    Open(Path("plan.QVL"), true);
     ASSERT_EQ(platform.openDialogs.size(), 1u);
     EXPECT_EQ(platform.openDialogs[0].filter, "Quovella Saved Files |*.QVL");
     EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
@@ -142,8 +167,7 @@ TEST_F(Files, SavedAndLoadedAgainIsTheSame)
 
     TypeLoan("", "", "", "");
     main().WIPrincipal->clear();
-    platform.openAnswers.push_back(Path("round.QVL"));
-    main().LoadBtn->click();
+    Open(Path("round.QVL"));
     EXPECT_EQ(main().MAmount->text(), "123456.78");
     EXPECT_EQ(main().MPartyear->text(), "5");
     EXPECT_EQ(main().MPayment->currentText(), "Bi-Monthly");
@@ -159,8 +183,7 @@ TEST_F(Files, ChoosingAnotherVariableOnLoadEmptiesItsField)
     Write(Path("pay.QVL"), "1\r\n1\r\n\r\n1\r\n3\r\n3\r\nTRUE\r\nFALSE\r\n\r\n\r\n\r\n\r\n\r\nFALSE\r\n"
                            "1\r\n2\r\n\r\n4\r\n5\r\n4\r\n3\r\n1\r\n3\r\n");
     ASSERT_TRUE(main().AmountRB->isChecked());
-    platform.openAnswers.push_back(Path("pay.QVL"));
-    main().LoadBtn->click();
+    Open(Path("pay.QVL"));
     EXPECT_TRUE(main().PaymentRB->isChecked());
     EXPECT_TRUE(main().WIRepay->text().isEmpty());
     EXPECT_EQ(main().WIPrincipal->text(), "1");
@@ -170,8 +193,7 @@ TEST_F(Files, FourteenLineFileLeavesWhatIfAlone)
 {
     main().WIPeriods->setText("9");
     Write(Path("short.QVL"), kExample.left(kExample.indexOf("TRUE\r\n\r\n\r\n\r\n") + 6));
-    platform.openAnswers.push_back(Path("short.QVL"));
-    main().LoadBtn->click();
+    Open(Path("short.QVL"));
     EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
     EXPECT_EQ(main().MAmount->text(), "100000");
     EXPECT_TRUE(main().TrasferValuesCheckBox->isChecked());
@@ -184,8 +206,7 @@ TEST_F(Files, LowerCaseTrueLoadsAsInArrears)
     QByteArray bytes = kExample;
     bytes.replace("TRUE\r\nFALSE\r\n", "FALSE\r\ntrue\r\n");
     Write(Path("lower.QVL"), bytes);
-    platform.openAnswers.push_back(Path("lower.QVL"));
-    main().LoadBtn->click();
+    Open(Path("lower.QVL"));
     EXPECT_TRUE(main().MArrears->isChecked());
 }
 
@@ -198,8 +219,7 @@ TEST_F(Files, BadFileChangesNothing)
     QByteArray bytes = kExample;
     bytes.replace("6.5\r\n3\r\n", "6.5\r\nabc\r\n");
     Write(Path("bad.QVL"), bytes);
-    platform.openAnswers.push_back(Path("bad.QVL"));
-    main().LoadBtn->click();
+    Open(Path("bad.QVL"));
     EXPECT_EQ(OnlyMessage().text, "'abc' is not a valid integer value");
     EXPECT_EQ(main().MAmount->text(), "77777");
     EXPECT_EQ(main().IRate->text(), "7");
@@ -212,14 +232,12 @@ TEST_F(Files, BadFileChangesNothing)
     bytes = kExample;
     bytes.replace("\r\n1\r\n3\r\n1\r\n3\r\n", "\r\nx\r\n3\r\n1\r\n3\r\n");
     Write(Path("bad2.QVL"), bytes);
-    platform.openAnswers.push_back(Path("bad2.QVL"));
-    main().LoadBtn->click();
+    Open(Path("bad2.QVL"));
     EXPECT_EQ(OnlyMessage().text, "Invalid numeric input");
     EXPECT_EQ(main().MAmount->text(), "77777");
 
     platform.Clear();
-    platform.openAnswers.push_back(Path("nowhere.QVL"));
-    main().LoadBtn->click();
+    Open(Path("nowhere.QVL"));
     EXPECT_EQ(OnlyMessage().text, "File not found");
     EXPECT_EQ(main().MAmount->text(), "77777");
     EXPECT_TRUE(main().CurrentFileName().isEmpty());
@@ -246,11 +264,105 @@ TEST_F(Files, ClosingWithYesButAFailedSaveKeepsTheWindowOpen)
     EXPECT_FALSE(platform.settings.values.contains("CurrentFile"));
 }
 
-TEST_F(Files, ClosingWithYesAndACancelledSaveStillCloses)
+TEST_F(Files, ClosingWithYesAndACancelledSaveKeepsTheWindowOpen)
 {
+    TypeExample();
     platform.messageAnswers.push_back(MessageResult::Yes);
-    EXPECT_TRUE(main().close());
+    EXPECT_FALSE(main().close());
     EXPECT_EQ(platform.saveDialogs.size(), 1u);
+    EXPECT_EQ(main().MAmount->text(), "100000");
+    EXPECT_FALSE(main().SavedFlag());
+    EXPECT_FALSE(platform.settings.values.contains("CurrentFile"));
+}
+
+TEST_F(Files, OpeningWithUnsavedChangesAsksAsClosingDoes)
+{
+    Write(Path("plan.QVL"), kExample);
+    TypeLoan("77777", "7", "7");
+    // Cancel, or Yes and then cancelling the save dialog: nothing is opened or lost.
+    platform.messageAnswers = {MessageResult::Cancel, MessageResult::Yes};
+    main().LoadBtn->click();
+    main().LoadFile1->trigger();
+    ASSERT_EQ(platform.messages.size(), 2u);
+    for (const RecordedMessage &message : platform.messages) {
+        EXPECT_EQ(message.text, saveFirst);
+        EXPECT_EQ(message.kind, MessageKind::Information);
+        EXPECT_EQ(message.buttons, MessageButtons::YesNoCancel);
+    }
+    EXPECT_EQ(platform.saveDialogs.size(), 1u);
+    EXPECT_TRUE(platform.openDialogs.empty());
+    EXPECT_EQ(main().MAmount->text(), "77777");
+
+    // Yes with a save that fails: the message, and still nothing opened.
+    platform.Clear();
+    platform.messageAnswers = {MessageResult::Yes};
+    platform.saveAnswers.push_back(Path("no/such/folder/plan"));
+    main().LoadBtn->click();
+    EXPECT_EQ(platform.MessageTexts(), (QStringList{saveFirst, "File not found"}));
+    EXPECT_TRUE(platform.openDialogs.empty());
+    EXPECT_EQ(main().MAmount->text(), "77777");
+
+    // Yes: the figures are saved, then the other file opens.
+    platform.Clear();
+    platform.messageAnswers = {MessageResult::Yes};
+    platform.saveAnswers.push_back(Path("mine"));
+    platform.openAnswers.push_back(Path("plan.QVL"));
+    main().LoadBtn->click();
+    EXPECT_EQ(platform.MessageTexts(), QStringList{saveFirst});
+    EXPECT_TRUE(Read(Path("mine.QVL")).startsWith("77777\r\n7\r\n"));
+    EXPECT_EQ(main().MAmount->text(), "100000");
+    EXPECT_EQ(main().CurrentFileName(), Path("plan.QVL"));
+
+    // Nothing unsaved: no question.
+    platform.Clear();
+    platform.openAnswers.push_back(Path("mine.QVL"));
+    main().LoadBtn->click();
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+    EXPECT_EQ(main().MAmount->text(), "77777");
+}
+
+static int SyncFailsWithEio(int)
+{
+    errno = EIO;
+    return -1;
+}
+
+TEST_F(Files, SaveTheDiskDidNotConfirmIsNotSaved)
+{
+    TypeExample();
+    platform.saveAnswers.push_back(Path("house"));
+    main().SaveBtn->click();
+    main().MAmount->setText("200000");
+    const DiskCalls system = SystemDiskCalls();
+    const ScopedDiskCalls failing({system.write, &SyncFailsWithEio, system.close});
+    platform.saveAnswers.push_back(Path("house"));
+    main().SaveBtn->click();
+    EXPECT_EQ(OnlyMessage().text, "I/O error 5");
+    EXPECT_FALSE(main().SavedFlag());
+    EXPECT_EQ(Read(Path("house.QVL")), kExample);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"house.QVL"});
+}
+
+TEST_F(Files, SpecialFilesAreRefusedWithoutWaiting)
+{
+    const QString pipe = Path("pipe.QVL");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    TypeExample();
+    main().SetSavedFlag(true);
+    ::alarm(60); // should opening the pipe wait for a writer, the test ends here
+    Open(pipe);
+    EXPECT_EQ(OnlyMessage().text, "Cannot open a named pipe: only an ordinary file can hold a saved loan.");
+    platform.Clear();
+    main().MAmount->setText("5");
+    platform.saveAnswers.push_back(pipe);
+    main().SaveBtn->click();
+    ::alarm(0);
+    EXPECT_EQ(OnlyMessage().text, "Cannot save over a named pipe: only an ordinary file can be replaced.");
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+    EXPECT_EQ(main().MAmount->text(), "5");
+    EXPECT_FALSE(main().SavedFlag());
 }
 
 class StartUp : public Files {

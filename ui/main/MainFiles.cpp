@@ -110,8 +110,27 @@ void TMORTLOAN::LoadMortgageFile(const QString &path)
     savedFlag_ = true;
 }
 
+bool TMORTLOAN::OfferToSave()
+{
+    if (savedFlag_)
+        return true;
+    const MessageResult answer =
+        ThePlatform().ShowMessage(this, QStringLiteral("Do you want to save your file first?"),
+                                  MessageKind::Information, MessageButtons::YesNoCancel);
+    if (answer == MessageResult::No)
+        return true;
+    if (answer != MessageResult::Yes)
+        return false;
+    SaveBtnClick();
+    // A cancelled save dialog saved nothing: the figures stay where they are.
+    return savedFlag_;
+}
+
 void TMORTLOAN::LoadBtnClick()
 {
+    // Opening a file replaces every input, so unsaved ones are offered a save first.
+    if (!OfferToSave())
+        return;
     const std::optional<QString> chosen = ThePlatform().GetOpenFileName(this, open_);
     if (!chosen || chosen->isEmpty())
         return;

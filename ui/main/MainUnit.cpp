@@ -224,21 +224,14 @@ void TMORTLOAN::PageControl1Change()
 
 bool TMORTLOAN::FormCloseQuery()
 {
-    if (!savedFlag_) {
-        const MessageResult answer =
-            ThePlatform().ShowMessage(this, QStringLiteral("Do you want to save your file first?"),
-                                      MessageKind::Information, MessageButtons::YesNoCancel);
-        if (answer == MessageResult::Cancel)
+    // A save that fails or whose dialog is cancelled keeps the window open, so
+    // nothing typed is lost.
+    try {
+        if (!OfferToSave())
             return false;
-        if (answer == MessageResult::Yes) {
-            // A save that fails keeps the window open, so nothing typed is lost.
-            try {
-                SaveBtnClick();
-            } catch (const QuovellaError &error) {
-                Show({error.Message(), MessageKind::Information});
-                return false;
-            }
-        }
+    } catch (const QuovellaError &error) {
+        Show({error.Message(), MessageKind::Information});
+        return false;
     }
     RememberCurrentFile();
     return true;

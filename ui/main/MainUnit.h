@@ -111,6 +111,10 @@ public:
     void ClearAllInputs();
     void SaveMortgageFile(const QString &path);
     void LoadMortgageFile(const QString &path);
+    // Asks "Do you want to save your file first?" when there are unsaved
+    // changes and saves on Yes. False when the user cancels the question or the
+    // save dialog; a failed save throws.
+    bool OfferToSave();
     // The start-up load; returns the message of a file that could not be loaded.
     QString RestoreCurrentFile(const QStringList &arguments);
     void RememberCurrentFile();
