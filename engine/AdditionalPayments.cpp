@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/AdditionalPayments.h"
 
+#include "engine/PaymentWalk.h"
+
 #include <cmath>
 
 namespace {
@@ -23,8 +25,8 @@ AdditionalPaymentGrid BuildAdditionalPaymentGrid(const Loan &loan)
     if (const Frequency *f = FrequencyOfPeriods(p))
         grid.label = f->additionalGridLabel;
     const double nominal = loan.NominalRate();
-    const double i = nominal / (100 * p);
-    grid.repayment = RoundedRepayment(loan.amount, nominal, loan.Payments(), p, loan.timing);
+    const double i = loan.PeriodRate();
+    grid.repayment = loan.Repayment();
     if (loan.Rounds() <= 0 || wholeP <= 0)
         return grid;
 
@@ -65,6 +67,35 @@ AdditionalPaymentGrid BuildAdditionalPaymentGrid(const Loan &loan)
     return grid;
 }
 
+QString PayOffSentence(int termYears, int termPart, int paymentsMade, double paymentsPerYear)
+{
+    const int wholeP = static_cast<int>(paymentsPerYear);
+    const Frequency *frequency = FrequencyOfPeriods(paymentsPerYear);
+    const double perMonth = frequency ? frequency->periodsPerMonth : paymentsPerYear / 12;
+    const int yearsPaid = wholeP > 0 ? paymentsMade / wholeP : 0;
+    // Adding 0.4 counts a remainder of more than a tenth of a month as a whole month.
+    const int months = static_cast<int>(
+        RoundToPlaces((paymentsMade - yearsPaid * paymentsPerYear) / perMonth + 0.4, 0));
+    const int termMonths = static_cast<int>(std::trunc(RoundToPlaces(termPart / perMonth + 0.4, 0)));
+    QString s = QStringLiteral("You have paid off your ");
+    if (termYears != 0)
+        s += QString::number(termYears) + QStringLiteral(" Year");
+    if (termPart != 0)
+        s += QStringLiteral(" and ") + QString::number(termMonths) + QStringLiteral(" month");
+    s += QStringLiteral(" Mortgage in ");
+    if (yearsPaid == 1)
+        s += QStringLiteral("1 Year");
+    else if (yearsPaid > 1)
+        s += QString::number(yearsPaid) + QStringLiteral(" Years");
+    if (yearsPaid != 0 && months != 0)
+        s += QStringLiteral(" and ");
+    if (months == 1)
+        s += QStringLiteral("1 Month");
+    else if (months > 1)
+        s += QString::number(months) + QStringLiteral(" Months");
+    return s;
+}
+
 SpecificAdditionalPayment CalculateSpecificAdditionalPayment(const Loan &loan, double extra,
                                                              const AdditionalPaymentStart &start)
 {
@@ -75,23 +106,12 @@ SpecificAdditionalPayment CalculateSpecificAdditionalPayment(const Loan &loan, d
         return result;
 
     const AmortisationResult run = RunAmortisation(loan);
-    int years = loan.years;
-    int part = loan.part;
-    const bool shortened = run.PaymentsMade != years * p + part;
-    if (shortened) {
-        years = run.PaymentsMade / wholeP;
-        part = run.PaymentsMade - years * wholeP;
-    }
-    const Frequency *frequency = FrequencyOfPeriods(p);
-    const double perMonth = frequency ? frequency->periodsPerMonth : p / 12;
-
     Loan walked = loan;
-    walked.years = years;
-    walked.part = part;
-    const double nominal = walked.NominalRate();
-    const double n = walked.Payments();
-    double pay = RoundedRepayment(loan.amount, nominal, n, p, loan.timing);
-    const double i = nominal / (100 * p);
+    const bool shortened = run.PaymentsMade != loan.Payments();
+    if (shortened) {
+        walked.years = run.PaymentsMade / wholeP;
+        walked.part = run.PaymentsMade - walked.years * wholeP;
+    }
 
     int first = 1;
     if (!start.fromStart) {
@@ -102,58 +122,28 @@ SpecificAdditionalPayment CalculateSpecificAdditionalPayment(const Loan &loan, d
     if (first < 1)
         first = 1;
 
-    double without = ClosedFormInterest(loan.amount, i, n, pay, loan.timing);
+    WalkPlan plan = PlanOf(walked);
+    plan.extra = extra;
+    plan.extraFrom = first;
+    plan.paidWhen = PaidWhen::ACentOrLessIsLeft;
+
+    double without = ClosedFormInterest(loan.amount, plan.periodRate, plan.finalPayment,
+                                        plan.repayment, loan.timing);
     if (shortened || !(without >= 0) || !std::isfinite(without))
         without = run.InterestTotal;
     result.without = without;
 
-    const bool arrears = loan.timing == Timing::InArrears;
-    const int rounds = walked.Rounds();
-    double balance = loan.amount;
-    double total = 0;
-    for (int k = 1; k <= rounds; ++k) {
-        if (k == first)
-            pay = pay + extra;
-        double interest;
-        if (arrears)
-            interest = RoundToPlaces(balance * i, 2);
-        else if (balance > pay)
-            interest = RoundToPlaces((balance - pay) * i, 2);
-        else
-            interest = 0;
-        // The last payment takes what is owed, as in the amortisation run, so a
-        // repayment that rounds to nothing still clears the loan.
-        if (balance + interest < pay || k == n)
-            pay = balance + interest;
-        balance = balance + interest - pay;
-        total = total + interest;
-        if (balance <= 0.01 || k % wholeP == 0 || k == rounds)
-            result.balanceByYear.push_back(RoundToPlaces(balance, 2));
-        if (balance <= 0.01) {
+    PaymentWalk walk(plan);
+    while (walk.Pay()) {
+        const int k = walk.Count();
+        const bool paidOff = walk.PaidOff();
+        if (paidOff || k % wholeP == 0 || k == plan.rounds)
+            result.balanceByYear.push_back(RoundToPlaces(walk.Balance(), 2));
+        if (paidOff) {
             result.paidOff = true;
             result.paymentsMade = k;
-            result.with = RoundToPlaces(total, 2);
-            const int yearsPaid = k / wholeP;
-            const int months = static_cast<int>(
-                RoundToPlaces((k - yearsPaid * p) / perMonth + 0.4, 0));
-            const int termMonths = static_cast<int>(std::trunc(RoundToPlaces(part / perMonth + 0.4, 0)));
-            QString s = QStringLiteral("You have paid off your ");
-            if (years != 0)
-                s += QString::number(years) + QStringLiteral(" Year");
-            if (part != 0)
-                s += QStringLiteral(" and ") + QString::number(termMonths) + QStringLiteral(" month");
-            s += QStringLiteral(" Mortgage in ");
-            if (yearsPaid == 1)
-                s += QStringLiteral("1 Year");
-            else if (yearsPaid > 1)
-                s += QString::number(yearsPaid) + QStringLiteral(" Years");
-            if (yearsPaid != 0 && months != 0)
-                s += QStringLiteral(" and ");
-            if (months == 1)
-                s += QStringLiteral("1 Month");
-            else if (months > 1)
-                s += QString::number(months) + QStringLiteral(" Months");
-            result.sentence = s;
+            result.with = RoundToPlaces(walk.TotalInterest(), 2);
+            result.sentence = PayOffSentence(walked.years, walked.part, k, p);
             result.saved = RoundToPlaces(without - result.with, 2);
             return result;
         }

@@ -42,5 +42,9 @@ struct SpecificAdditionalPayment {
     std::vector<double> balanceByYear;
 };
 
+// "You have paid off your 25 Year Mortgage in 18 Years and 8 Months": the term
+// named by its years and part-year, the time taken by the payments made.
+QString PayOffSentence(int termYears, int termPart, int paymentsMade, double paymentsPerYear);
+
 SpecificAdditionalPayment CalculateSpecificAdditionalPayment(const Loan &loan, double extra,
                                                              const AdditionalPaymentStart &start);

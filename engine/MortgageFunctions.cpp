@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/MortgageFunctions.h"
 
+#include "engine/PaymentWalk.h"
+
 #include <cmath>
 
 namespace {
@@ -200,53 +202,27 @@ double Loan::Repayment() const
 
 AmortisationResult RunAmortisation(const Loan &loan, const AmortisationResult &previous)
 {
-    const int rounds = loan.Rounds();
-    if (rounds <= 0)
+    if (loan.Rounds() <= 0)
         return previous;
-    const double nominal = loan.NominalRate();
-    const double n = loan.Payments();
-    double pay = RoundedRepayment(loan.amount, nominal, n, loan.paymentsPerYear, loan.timing);
-    const double i = nominal / (100 * loan.paymentsPerYear);
-    const bool arrears = loan.timing == Timing::InArrears;
-    double balance = loan.amount;
-    double total = 0;
-    int count = 0;
-    for (int k = 1; k <= rounds; ++k) {
-        double interest;
-        if (arrears)
-            interest = RoundToPlaces(balance * i, 2);
-        else if (balance > pay && k != n)
-            interest = RoundToPlaces((balance - pay) * i, 2);
-        else
-            interest = 0;
-        if (balance + interest < pay || k == n)
-            pay = balance + interest;
-        balance = balance + interest - pay;
-        total = total + interest;
-        count = count + 1;
-        if (RoundToPlaces(balance, 2) <= 0) {
-            AmortisationResult result;
-            result.LastPayment = pay;
-            result.LastPaymentText = MoneyText(pay);
-            result.PaymentsMade = count;
-            result.InterestTotal = RoundToPlaces(total, 2);
-            return result;
-        }
-    }
-    // Only reached when N is not a whole number of payments, which a checked term never is.
-    return previous;
+    const WalkEnd end = Walk(PlanOf(loan));
+    // Only unpaid when N is not a whole number of payments, which a checked term never is.
+    if (!end.paidOff)
+        return previous;
+    AmortisationResult result;
+    result.LastPayment = end.lastPayment;
+    result.LastPaymentText = MoneyText(end.lastPayment);
+    result.PaymentsMade = end.payments;
+    result.InterestTotal = end.totalInterest;
+    return result;
 }
 
 MortgageFigures CalculateMortgage(const Loan &loan)
 {
     MortgageFigures figures;
     figures.payments = loan.Payments();
-    const double nominal = loan.NominalRate();
-    figures.repayment = RoundedRepayment(loan.amount, nominal, figures.payments,
-                                         loan.paymentsPerYear, loan.timing);
-    const double i = nominal / (100 * loan.paymentsPerYear);
-    double interest = ClosedFormInterest(loan.amount, i, figures.payments, figures.repayment,
-                                         loan.timing);
+    figures.repayment = loan.Repayment();
+    double interest = ClosedFormInterest(loan.amount, loan.PeriodRate(), figures.payments,
+                                         figures.repayment, loan.timing);
     figures.run = RunAmortisation(loan);
     figures.paymentsDiffer = figures.run.PaymentsMade != figures.payments;
     if (figures.paymentsDiffer || !(interest >= 0) || !std::isfinite(interest))
