@@ -31,7 +31,9 @@ struct FileDialogState {
 class Settings {
 public:
     virtual ~Settings() = default;
+    // The fallback also when the store cannot be read.
     virtual QString Value(const QString &key, const QString &fallback) const = 0;
+    // Throws QuovellaError, saying why, when the store cannot be written.
     virtual void SetValue(const QString &key, const QString &value) = 0;
 };
 

@@ -6,6 +6,7 @@
 #include "platform/QtPrinterChannel.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -29,6 +30,10 @@ void QtSettings::SetValue(const QString &key, const QString &value)
 {
     settings_.setValue(key, value);
     settings_.sync();
+    // A folder in the file's place or a read-only folder fails here, not in setValue.
+    if (settings_.status() != QSettings::NoError)
+        throw QuovellaError(QStringLiteral("The settings file %1 cannot be written.")
+                                .arg(QDir::toNativeSeparators(settings_.fileName())));
 }
 
 QString DialogFilter(const QString &filter)

@@ -14,6 +14,8 @@ QString MemorySettings::Value(const QString &key, const QString &fallback) const
 
 void MemorySettings::SetValue(const QString &key, const QString &value)
 {
+    if (failWrites)
+        throw QuovellaError(QStringLiteral("The settings file cannot be written."));
     values.insert(key, value);
 }
 

@@ -22,6 +22,8 @@ public:
     QString Value(const QString &key, const QString &fallback) const override;
     void SetValue(const QString &key, const QString &value) override;
     QHash<QString, QString> values;
+    // Set, SetValue fails as a store that cannot be written does.
+    bool failWrites = false;
 };
 
 class ScriptedPlatform : public Platform {

@@ -5,6 +5,7 @@
 #include "tests/storage/StorageTestSupport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 TEST(CurrentFileMemory, RemembersWhatIsStoredAndStoresEmptyToo)
@@ -33,6 +34,26 @@ TEST(CurrentFileMemory, LivesInTheTernvikQVIniSettings)
     EXPECT_TRUE(ReadBytes(file).contains("CurrentFile=")) << file.toStdString();
     QtSettings again;
     EXPECT_EQ(RememberedFile(again), QString::fromUtf8("/home/ann/h\u00e4us.QVL"));
+}
+
+// A folder where the settings file belongs stands for any store that cannot be
+// written: reading gives the fallback, writing says so.
+TEST(CurrentFileMemory, AStoreThatCannotBeWrittenSaysSoAndReadingGoesOn)
+{
+    const QString file = QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath("Ternvik/QVIni.conf");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+    const QString aside = file + ".aside";
+    const bool hadFile = QFile::exists(file) && QFile::rename(file, aside);
+    ASSERT_TRUE(QDir().mkdir(file));
+    {
+        QtSettings settings;
+        EXPECT_NO_THROW(RememberedFile(settings));
+        EXPECT_EQ(ErrorOf([&] { RememberCurrentFile(settings, "/home/ann/house.QVL"); }),
+                  "The settings file " + file + " cannot be written.");
+    }
+    QDir().rmdir(file);
+    if (hadFile)
+        QFile::rename(aside, file);
 }
 
 class StartupFileChoice : public ::testing::Test {

@@ -275,6 +275,15 @@ TEST_F(Files, ClosingWithYesAndACancelledSaveKeepsTheWindowOpen)
     EXPECT_FALSE(platform.settings.values.contains("CurrentFile"));
 }
 
+TEST_F(Files, ClosingSaysOnceWhenTheFileCannotBeRememberedAndCloses)
+{
+    platform.settings.failWrites = true;
+    main().SetSavedFlag(true);
+    EXPECT_TRUE(main().close());
+    EXPECT_EQ(OnlyMessage().text, "The file you worked with could not be remembered for the next start. "
+                                  "The settings file cannot be written.");
+}
+
 TEST_F(Files, OpeningWithUnsavedChangesAsksAsClosingDoes)
 {
     Write(Path("plan.QVL"), kExample);

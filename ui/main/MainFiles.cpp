@@ -176,5 +176,12 @@ QString TMORTLOAN::RestoreCurrentFile(const QStringList &arguments)
 
 void TMORTLOAN::RememberCurrentFile()
 {
-    ::RememberCurrentFile(ThePlatform().UserSettings(), currentFileName_);
+    // Closing goes on: only the file to open at the next start is lost, and the user is told.
+    try {
+        ::RememberCurrentFile(ThePlatform().UserSettings(), currentFileName_);
+    } catch (const QuovellaError &error) {
+        Show({QStringLiteral("The file you worked with could not be remembered for the next start. ")
+                  + error.Message(),
+              MessageKind::Information});
+    }
 }
