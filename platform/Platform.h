@@ -17,6 +17,10 @@ class QDialog;
 class QWidget;
 class PrinterChannel;
 
+// A report written from its set-up to its last line on a channel; the same
+// writer serves the printer, the preview and a PDF file.
+using ReportWriter = std::function<void(PrinterChannel &)>;
+
 enum class MessageButtons { Ok, YesNoCancel };
 enum class MessageResult { Ok, Yes, No, Cancel };
 
@@ -62,9 +66,20 @@ public:
     virtual bool SelectPrinter(QWidget *parent) = 0;
     // A text channel on the printer chosen last (or the default one).
     virtual std::unique_ptr<PrinterChannel> OpenPrinterChannel() = 0;
-    // Paints one landscape page on the chosen printer, without asking; the
-    // printer's orientation is put back afterwards.
-    virtual void PrintLandscapePage(const std::function<void(class QPainter &, const class QRectF &)> &paint) = 0;
+    // Paints one landscape page on the chosen printer, without the print dialog;
+    // the printer's orientation is put back afterwards. A printer that is a file
+    // asks for the file's name first, so no earlier print is overwritten unasked.
+    virtual void PrintLandscapePage(QWidget *parent,
+                                    const std::function<void(class QPainter &, const class QRectF &)> &paint) = 0;
+    // The report's pages as they would print on the chosen printer; the user may
+    // print them from there.
+    virtual void PreviewReport(QWidget *parent, const ReportWriter &write) = 0;
+    // Where to write a PDF: a save dialog that starts with the suggested name and
+    // asks before replacing a file. Nothing when the user cancels.
+    virtual std::optional<QString> GetPdfFileName(QWidget *parent, const QString &suggestedName) = 0;
+    // A channel that writes a PDF at the path on the chosen printer's paper; the
+    // file is replaced only when the job closes whole.
+    virtual std::unique_ptr<PrinterChannel> OpenPdfChannel(const QString &path) = 0;
     // Shows the window modally and returns when it has closed.
     virtual int ShowModal(QDialog *window) = 0;
     // Help: the contents (topic 0) or a topic by its context number.

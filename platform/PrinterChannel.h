@@ -37,4 +37,7 @@ public:
     virtual void FormFeed() = 0;
     // Ends the job and sends it to the printer.
     virtual void Close() = 0;
+    // How often the report must be written into the job for the copies the user
+    // asked for: 1 where the printer makes the copies itself.
+    virtual int CopiesToWrite() const { return 1; }
 };

@@ -5,15 +5,23 @@
 #include "platform/PrinterChannel.h"
 #include "platform/QtPrinterChannel.h"
 
+#include "platform/ReportOutput.h"
+
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScreen>
+
+#include <filesystem>
 
 QtSettings::QtSettings()
     : settings_(QStringLiteral("Ternvik"), QStringLiteral("QVIni"))
@@ -56,8 +64,6 @@ QtPlatform::QtPlatform()
     : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
 }
-
-QtPlatform::~QtPlatform() = default;
 
 MessageResult QtPlatform::ShowMessage(QWidget *parent, const QString &text, MessageKind kind,
                                       MessageButtons buttons)
@@ -115,31 +121,129 @@ std::optional<QString> QtPlatform::GetSaveFileName(QWidget *parent, FileDialogSt
 
 bool QtPlatform::SelectPrinter(QWidget *parent)
 {
-    QPrintDialog dialog(printer_.get(), parent);
+    QPrintDialog dialog(&Printer(), parent);
+    // No page range: the reports print whole. Copies are made by the printer or,
+    // where it cannot, by writing the report again (CopiesToWrite).
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
     return dialog.exec() == QDialog::Accepted;
 }
 
 std::unique_ptr<PrinterChannel> QtPlatform::OpenPrinterChannel()
 {
-    return std::make_unique<QtPrinterChannel>(*printer_);
+    return std::make_unique<QtPrinterChannel>(Printer());
 }
 
-void QtPlatform::PrintLandscapePage(const std::function<void(QPainter &, const QRectF &)> &paint)
+namespace {
+
+const QString NoPrinter = QStringLiteral("There is no default printer currently selected");
+const QString InvalidPrinter = QStringLiteral("Printer selected is not valid");
+
+// A printer with the settings the user chose on another one. Qt keeps a printer
+// whose job could not start "active" for good, refusing every later setting.
+std::unique_ptr<QPrinter> FreshCopy(const QPrinter &old)
 {
-    QPrinter &printer = *printer_;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (old.outputFormat() == QPrinter::NativeFormat && !old.printerName().isEmpty())
+        printer->setPrinterName(old.printerName());
+    else
+        printer->setOutputFormat(QPrinter::PdfFormat);
+    if (!old.outputFileName().isEmpty())
+        printer->setOutputFileName(old.outputFileName());
+    printer->setPageLayout(old.pageLayout());
+    printer->setCopyCount(old.copyCount());
+    printer->setCollateCopies(old.collateCopies());
+    printer->setDuplex(old.duplex());
+    printer->setColorMode(old.colorMode());
+    printer->setPageOrder(old.pageOrder());
+    printer->setFullPage(old.fullPage());
+    printer->setDocName(old.docName());
+    return printer;
+}
+
+// A PDF written beside its final name and put in place only when whole, so a
+// failed export leaves the file it was to replace as it was.
+class PdfFileChannel final : public PrinterChannel {
+public:
+    PdfFileChannel(const QPrinter &settings, const QString &path)
+        : path_(path), part_(path + QStringLiteral(".part")), printer_(FreshCopy(settings)), channel_(*printer_)
+    {
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(part_);
+        printer_->setCopyCount(1);
+    }
+    ~PdfFileChannel() override
+    {
+        if (!done_)
+            QFile::remove(part_);
+    }
+
+    void SetOrientation(PageOrientation orientation) override { channel_.SetOrientation(orientation); }
+    void SetFont(const PrintFont &font) override { channel_.SetFont(font); }
+    PrintFont Font() const override { return channel_.Font(); }
+    double PageHeight() const override { return channel_.PageHeight(); }
+    double TextHeight(const QString &text) const override { return channel_.TextHeight(text); }
+    void Open(const QString &documentName) override
+    {
+        try {
+            channel_.Open(documentName);
+        } catch (const QuovellaError &) {
+            throw QuovellaError(QStringLiteral("Cannot create the file ") + QDir::toNativeSeparators(path_));
+        }
+    }
+    void Write(const QString &text) override { channel_.Write(text); }
+    void LineEnd() override { channel_.LineEnd(); }
+    void FormFeed() override { channel_.FormFeed(); }
+    void Close() override
+    {
+        channel_.Close();
+        std::error_code error;
+        std::filesystem::rename(std::filesystem::path(part_.toStdU16String()),
+                                std::filesystem::path(path_.toStdU16String()), error);
+        if (error)
+            throw QuovellaError(QStringLiteral("Cannot create the file ") + QDir::toNativeSeparators(path_));
+        done_ = true;
+    }
+
+private:
+    QString path_;
+    QString part_;
+    std::unique_ptr<QPrinter> printer_;
+    QtPrinterChannel channel_;
+    bool done_ = false;
+};
+
+} // namespace
+
+QPrinter &QtPlatform::Printer()
+{
+    if (printer_->printerState() != QPrinter::Idle && !printer_->paintingActive())
+        printer_ = FreshCopy(*printer_);
+    return *printer_;
+}
+
+void QtPlatform::PrintLandscapePage(QWidget *parent, const std::function<void(QPainter &, const QRectF &)> &paint)
+{
+    QPrinter &printer = Printer();
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        // The file of the last print is not this page's to overwrite.
+        const std::optional<QString> path = GetPdfFileName(parent, QStringLiteral("Cost Breakdown Graph.pdf"));
+        if (!path)
+            return;
+        printer.setOutputFileName(*path);
+    }
+    printer.setDocName(QStringLiteral("Cost Breakdown Graph"));
     // The printer's orientation is the user's; it is put back however this ends.
     struct Restore {
-        QPrinter &printer;
+        QtPlatform &platform;
         QPageLayout::Orientation orientation;
-        ~Restore() { printer.setPageOrientation(orientation); }
-    } restore{printer, printer.pageLayout().orientation()};
+        ~Restore() { platform.Printer().setPageOrientation(orientation); }
+    } restore{*this, printer.pageLayout().orientation()};
     printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
     if (!painter.begin(&printer)) {
         if (printer.printerName().isEmpty() && printer.outputFileName().isEmpty())
-            throw QuovellaError(QStringLiteral("There is no default printer currently selected"));
-        throw QuovellaError(QStringLiteral("Printer selected is not valid"));
+            throw QuovellaError(NoPrinter);
+        throw QuovellaError(InvalidPrinter);
     }
     try {
         const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -158,25 +262,101 @@ void QtPlatform::PrintLandscapePage(const std::function<void(QPainter &, const Q
         throw QuovellaError(QStringLiteral("The print job could not be finished"));
 }
 
+void QtPlatform::PreviewReport(QWidget *parent, const ReportWriter &write)
+{
+    QPrintPreviewDialog dialog(&Printer(), parent);
+    dialog.setObjectName(QStringLiteral("PrintPreview"));
+    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    // The preview draws with the report's own code, and so does its Print button.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {
+        RunGuarded(&dialog, [&] {
+            QtPrinterChannel channel(*target);
+            WriteReportCopies(channel, write);
+        });
+    });
+    dialog.resize(900, 760);
+    dialog.exec();
+}
+
+std::optional<QString> QtPlatform::GetPdfFileName(QWidget *parent, const QString &suggestedName)
+{
+    if (pdfFolder_.isEmpty()) {
+        const QString last = Printer().outputFileName();
+        pdfFolder_ = last.isEmpty() ? QDir::homePath() : QFileInfo(last).absolutePath();
+    }
+    QFileDialog dialog(parent, QStringLiteral("Export to PDF"), pdfFolder_, QStringLiteral("PDF Files (*.pdf)"));
+    dialog.setObjectName(QStringLiteral("PdfFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave); // asks before replacing a file
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(suggestedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    pdfFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+std::unique_ptr<PrinterChannel> QtPlatform::OpenPdfChannel(const QString &path)
+{
+    return std::make_unique<PdfFileChannel>(Printer(), path);
+}
+
 int QtPlatform::ShowModal(QDialog *window)
 {
     return window->exec();
 }
 
+namespace {
+
+// Beside the window help was asked from, on the side with more room, so the
+// buttons of that window stay in view; narrower where the screen is small.
+void PlaceBeside(QWidget *help, const QWidget *owner)
+{
+    QScreen *screen = owner->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = owner->frameGeometry();
+    const int frameExtra = help->frameGeometry().width() - help->width();
+    const int right = area.right() - frame.right() - frameExtra;
+    const int left = frame.left() - area.left() - frameExtra;
+    const int room = std::max(right, left);
+    const int width = std::clamp(room, 380, 620);
+    const int height = std::min(560, area.height() - 40);
+    help->resize(width, height);
+    const int x = right >= left ? std::min(frame.right() + 1, area.right() - width - frameExtra)
+                                : std::max(frame.left() - width - frameExtra, area.left());
+    const int y = std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - height - 40));
+    help->move(x, y);
+}
+
+} // namespace
+
+QtPlatform::~QtPlatform()
+{
+    delete help_.data(); // owned by a window when it has one, else here
+}
+
 void QtPlatform::ShowHelp(QWidget *parent, int topic)
 {
+    // Help belongs to the window in front: under a modal window it would take
+    // no input until that window closed. A window of its own kind, not modal.
+    QWidget *owner = QApplication::activeModalWidget();
+    if (!owner && parent)
+        owner = parent->window();
     if (!help_)
-        help_ = std::make_unique<HelpViewer>(); // a window of its own, kept for the run
-    Q_UNUSED(parent);
+        help_ = new HelpViewer(owner);
+    if (help_->parentWidget() != owner) {
+        help_->setParent(owner, help_->windowFlags());
+        help_->hide();
+    }
+    if (!help_->isVisible() && owner)
+        PlaceBeside(help_, owner);
     help_->ShowTopic(topic);
 }
 
 Settings &QtPlatform::UserSettings()
 {
     return settings_;
-}
-
-QPrinter &QtPlatform::Printer()
-{
-    return *printer_;
 }

@@ -4,12 +4,13 @@
 
 #include "platform/Platform.h"
 
+#include <QPointer>
 #include <QSettings>
 
 #include <memory>
 
 class QPrinter;
-class HelpViewer;
+#include "platform/HelpViewer.h"
 
 class QtSettings : public Settings {
 public:
@@ -32,16 +33,25 @@ public:
     std::optional<QString> GetSaveFileName(QWidget *parent, FileDialogState &state) override;
     bool SelectPrinter(QWidget *parent) override;
     std::unique_ptr<PrinterChannel> OpenPrinterChannel() override;
-    void PrintLandscapePage(const std::function<void(QPainter &, const QRectF &)> &paint) override;
+    void PrintLandscapePage(QWidget *parent, const std::function<void(QPainter &, const QRectF &)> &paint) override;
+    void PreviewReport(QWidget *parent, const ReportWriter &write) override;
+    std::optional<QString> GetPdfFileName(QWidget *parent, const QString &suggestedName) override;
+    std::unique_ptr<PrinterChannel> OpenPdfChannel(const QString &path) override;
     int ShowModal(QDialog *window) override;
     void ShowHelp(QWidget *parent, int topic) override;
     Settings &UserSettings() override;
 
+    // The printer the next job prints on, with the settings chosen last. A printer
+    // left unusable by a job that failed is replaced by a fresh one with the same
+    // settings first.
     QPrinter &Printer();
+    // The help window, once help has been asked for.
+    HelpViewer *Help() const { return help_; }
 
 private:
     std::unique_ptr<QPrinter> printer_;
-    std::unique_ptr<HelpViewer> help_;
+    QPointer<HelpViewer> help_;
+    QString pdfFolder_; // where the last PDF was saved
     QtSettings settings_;
 };
 

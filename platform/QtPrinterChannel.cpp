@@ -198,3 +198,8 @@ void QtPrinterChannel::Close()
     if (!ended || printer_.printerState() == QPrinter::Error)
         throw QuovellaError(QStringLiteral("The print job could not be finished"));
 }
+
+int QtPrinterChannel::CopiesToWrite() const
+{
+    return printer_.supportsMultipleCopies() ? 1 : std::max(1, printer_.copyCount());
+}

@@ -32,6 +32,8 @@ public:
     void LineEnd() override;
     void FormFeed() override;
     void Close() override;
+    // A file or a printer without copies of its own takes the report again.
+    int CopiesToWrite() const override;
 
     int PagesStarted() const { return pages_; }
 

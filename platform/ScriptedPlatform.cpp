@@ -72,7 +72,7 @@ std::unique_ptr<PrinterChannel> ScriptedPlatform::OpenPrinterChannel()
     return channelFactory();
 }
 
-void ScriptedPlatform::PrintLandscapePage(const std::function<void(QPainter &, const QRectF &)> &paint)
+void ScriptedPlatform::PrintLandscapePage(QWidget *, const std::function<void(QPainter &, const QRectF &)> &paint)
 {
     ++landscapePages;
     QImage page(1100, 850, QImage::Format_ARGB32_Premultiplied);
@@ -81,6 +81,31 @@ void ScriptedPlatform::PrintLandscapePage(const std::function<void(QPainter &, c
     paint(painter, QRectF(page.rect()));
     if (landscapeTarget)
         landscapeTarget(painter, QRectF(page.rect()));
+}
+
+void ScriptedPlatform::PreviewReport(QWidget *, const ReportWriter &write)
+{
+    ++previews;
+    if (channelFactory)
+        write(*channelFactory());
+}
+
+std::optional<QString> ScriptedPlatform::GetPdfFileName(QWidget *, const QString &suggestedName)
+{
+    pdfSuggestions << suggestedName;
+    if (pdfAnswers.empty())
+        return std::nullopt;
+    const std::optional<QString> answer = pdfAnswers.front();
+    pdfAnswers.pop_front();
+    return answer;
+}
+
+std::unique_ptr<PrinterChannel> ScriptedPlatform::OpenPdfChannel(const QString &path)
+{
+    pdfFiles << path;
+    if (!channelFactory)
+        throw QuovellaError(QStringLiteral("Cannot create the file ") + path);
+    return channelFactory();
 }
 
 int ScriptedPlatform::ShowModal(QDialog *window)
@@ -125,4 +150,7 @@ void ScriptedPlatform::Clear()
     modalWindows.clear();
     helpTopics.clear();
     landscapePages = 0;
+    previews = 0;
+    pdfSuggestions.clear();
+    pdfFiles.clear();
 }

@@ -34,7 +34,10 @@ public:
     std::optional<QString> GetSaveFileName(QWidget *parent, FileDialogState &state) override;
     bool SelectPrinter(QWidget *parent) override;
     std::unique_ptr<PrinterChannel> OpenPrinterChannel() override;
-    void PrintLandscapePage(const std::function<void(QPainter &, const QRectF &)> &paint) override;
+    void PrintLandscapePage(QWidget *parent, const std::function<void(QPainter &, const QRectF &)> &paint) override;
+    void PreviewReport(QWidget *parent, const ReportWriter &write) override;
+    std::optional<QString> GetPdfFileName(QWidget *parent, const QString &suggestedName) override;
+    std::unique_ptr<PrinterChannel> OpenPdfChannel(const QString &path) override;
     int ShowModal(QDialog *window) override;
     void ShowHelp(QWidget *parent, int topic) override;
     Settings &UserSettings() override;
@@ -47,16 +50,21 @@ public:
     QStringList modalWindows; // objectName of each window shown modally
     std::vector<int> helpTopics;
     int landscapePages = 0;
+    int previews = 0;          // each preview writes its report on a channelFactory channel
+    QStringList pdfSuggestions; // name suggested by each PDF file dialog
+    QStringList pdfFiles;       // path of each PDF channel opened
 
     // The user's answers; an empty queue answers OK, Cancel, or "cancel the dialog".
     std::deque<MessageResult> messageAnswers;
     std::deque<std::optional<QString>> openAnswers;
     std::deque<std::optional<QString>> saveAnswers;
     std::deque<bool> printerAnswers;
+    std::deque<std::optional<QString>> pdfAnswers;
     // What the user does inside a modal window, by the window's objectName; the
     // window is shown for the call and hidden afterwards, as if it had closed.
     QHash<QString, std::function<void(QDialog *)>> modalActions;
-    // Makes the channel a report prints on; tests install a recording one.
+    // Makes the channel a report prints, previews or exports on; tests install a
+    // recording one.
     std::function<std::unique_ptr<PrinterChannel>()> channelFactory;
     std::function<void(QPainter &, const QRectF &)> landscapeTarget;
 

@@ -33,8 +33,10 @@ void StartReport(PrintState &state, PrinterChannel &channel, const QString &docu
     // reports no text height gets no page breaks rather than undefined arithmetic.
     const double lines = h > 0 ? std::nearbyint(channel.PageHeight() / h) : 0;
     state.LinesPerPage = static_cast<int>(std::clamp(lines, -1e6, 1e6)) - 7;
+    // The pages print in the orientation the user chose in the print dialog
+    // (portrait unless changed): forcing one after measuring the other would
+    // leave a third of every page empty or run lines off it.
     state.HeadingPending = true;
-    channel.SetOrientation(PageOrientation::Portrait);
     PrintFont font = channel.Font();
     font.name = QStringLiteral("Courier New");
     channel.SetFont(font);

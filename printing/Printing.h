@@ -24,7 +24,8 @@ struct PrintState {
 PrintState &ThePrintState();
 
 // Resets the state and opens the channel, in the order the page count relies on:
-// the 8-point height is measured before the font name is set.
+// the 8-point height is measured before the font name is set, on the page in the
+// orientation it prints in.
 void StartReport(PrintState &state, PrinterChannel &channel, const QString &documentName);
 // Size, then no styles, then bold and underline as asked; the name stays.
 void SetPrintFont(PrintState &state, int pointSize, bool bold, bool underline);

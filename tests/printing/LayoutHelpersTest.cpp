@@ -20,9 +20,9 @@ TEST(RightAligned, PadsShortTextAndNeverCutsLongText)
     EXPECT_EQ(RightAligned("FortNightly", 8), "FortNightly");
 }
 
-TEST(ReportSetUp, MeasuresInEightPointsBeforeNamingTheFontAndOpensInPortrait)
+TEST(ReportSetUp, MeasuresInEightPointsBeforeNamingTheFontAndKeepsTheChosenOrientation)
 {
-    // A channel left by someone else in 12-point bold underlined Arial, landscape.
+    // A channel left in 12-point bold underlined Arial, landscape as the user chose.
     RecordingPrinterChannel channel(1025, 10);
     channel.SetFont({"Arial", 12, true, true});
     channel.SetOrientation(PageOrientation::Landscape);
@@ -44,7 +44,9 @@ TEST(ReportSetUp, MeasuresInEightPointsBeforeNamingTheFontAndOpensInPortrait)
     EXPECT_EQ(events[1].font, (PrintFont{"Arial", 8, false, false})); // measured in this one
     EXPECT_EQ(events[2].font, (PrintFont{"Courier New", 8, false, false}));
     EXPECT_TRUE(channel.opened);
-    EXPECT_EQ(channel.orientationAtOpen, PageOrientation::Portrait);
+    // The page is measured as it prints: the orientation is not changed after.
+    EXPECT_EQ(channel.orientationAtOpen, PageOrientation::Landscape);
+    EXPECT_EQ(channel.orientationChanges, 1);
     EXPECT_EQ(channel.documentName, "Mortgage Schedule");
 }
 

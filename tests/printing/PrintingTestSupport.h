@@ -4,6 +4,7 @@
 
 #include "tests/common/QtPrinters.h"
 #include "printing/Printing.h"
+#include "platform/QtPlatform.h"
 #include "platform/RecordingPrinterChannel.h"
 
 #include <QProcess>
@@ -13,7 +14,25 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <optional>
 #include <vector>
+
+// The real desktop platform, with the user's answers to the PDF file dialog.
+class AnsweringDesktop : public QtPlatform {
+public:
+    std::optional<QString> GetPdfFileName(QWidget *, const QString &suggestedName) override
+    {
+        pdfSuggestions << suggestedName;
+        if (pdfAnswers.empty())
+            return std::nullopt;
+        const std::optional<QString> answer = pdfAnswers.front();
+        pdfAnswers.pop_front();
+        return answer;
+    }
+    QStringList pdfSuggestions;
+    std::deque<std::optional<QString>> pdfAnswers;
+};
 
 // A table of cell texts, row by row.
 inline ReportCell Cells(std::vector<QStringList> rows)

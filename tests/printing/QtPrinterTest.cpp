@@ -315,12 +315,13 @@ TEST(QtPlatformPrinting, ReportsPrintOnThePrinterChosenLast)
 
 TEST(QtPlatformPrinting, ChartPrintsOneLandscapePageAndRestoresTheOrientation)
 {
-    QtPlatform platform;
+    AnsweringDesktop platform;
     PdfPrinter pdf;
     pdf.Prepare(platform.Printer());
+    platform.pdfAnswers.push_back(pdf.path);
     platform.Printer().setPageOrientation(QPageLayout::Portrait);
     QRectF area;
-    platform.PrintLandscapePage([&](QPainter &painter, const QRectF &page) {
+    platform.PrintLandscapePage(nullptr, [&](QPainter &painter, const QRectF &page) {
         area = page;
         painter.drawText(page.center(), "chart");
     });
@@ -336,20 +337,21 @@ TEST(QtPlatformPrinting, ChartPrintsOneLandscapePageAndRestoresTheOrientation)
 
 TEST(QtPlatformPrinting, ChartPrintRestoresTheOrientationWhenItFails)
 {
-    QtPlatform platform;
+    AnsweringDesktop platform;
     PdfPrinter pdf;
     pdf.Prepare(platform.Printer());
+    platform.pdfAnswers.push_back(pdf.path);
+    platform.pdfAnswers.push_back(pdf.dir.filePath("missing/folder/chart.pdf"));
     platform.Printer().setPageOrientation(QPageLayout::Portrait);
-    EXPECT_THROW(platform.PrintLandscapePage([](QPainter &, const QRectF &) {
+    EXPECT_THROW(platform.PrintLandscapePage(nullptr, [](QPainter &, const QRectF &) {
         throw QuovellaError("painting failed");
     }),
                  QuovellaError);
     EXPECT_EQ(platform.Printer().pageLayout().orientation(), QPageLayout::Portrait);
     EXPECT_FALSE(QFile::exists(pdf.path)) << "half a page is no print";
 
-    platform.Printer().setOutputFileName(pdf.dir.filePath("missing/folder/chart.pdf"));
     try {
-        platform.PrintLandscapePage([](QPainter &, const QRectF &) {});
+        platform.PrintLandscapePage(nullptr, [](QPainter &, const QRectF &) {});
         ADD_FAILURE() << "printed";
     } catch (const QuovellaError &error) {
         EXPECT_EQ(error.Message(), "Printer selected is not valid");

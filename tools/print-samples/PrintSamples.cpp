@@ -26,6 +26,13 @@
 
 namespace {
 
+// The desktop, writing the chart into the file named for its sample.
+class SampleDesktop : public QtPlatform {
+public:
+    std::optional<QString> GetPdfFileName(QWidget *, const QString &) override { return file; }
+    QString file;
+};
+
 // Confirms every print dialog and prints into the file named for the next sample.
 class SamplePlatform : public ScriptedPlatform {
 public:
@@ -44,10 +51,11 @@ public:
         printerAnswers.push_back(true);
     }
 
-    void PrintLandscapePage(const std::function<void(QPainter &, const QRectF &)> &paint) override
+    void PrintLandscapePage(QWidget *parent, const std::function<void(QPainter &, const QRectF &)> &paint) override
     {
         PrintToFile(desktop_.Printer());
-        desktop_.PrintLandscapePage(paint);
+        desktop_.file = file_;
+        desktop_.PrintLandscapePage(parent, paint);
     }
 
 private:
@@ -61,7 +69,7 @@ private:
     QString folder_;
     QString file_;
     std::unique_ptr<QPrinter> printer_;
-    QtPlatform desktop_;
+    SampleDesktop desktop_;
 };
 
 } // namespace

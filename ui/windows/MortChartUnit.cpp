@@ -52,7 +52,7 @@ void TMortChartForm::Fill(double principal, double interest)
 
 void TMortChartForm::BitBtn1Click()
 {
-    ThePlatform().PrintLandscapePage(
+    ThePlatform().PrintLandscapePage(this,
         [this](QPainter &painter, const QRectF &page) { MortgageChart->Paint(painter, page); });
 }
 

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/ReportOutput.h"
+
+#include "platform/PrinterChannel.h"
+
+#include <algorithm>
+
+QString ReportTitle(const QString &report, const QString &amount, const QString &rate)
+{
+    QString title = report;
+    const QString loan = amount.trimmed();
+    if (!loan.isEmpty()) {
+        title += QLatin1Char(' ') + loan;
+        if (!rate.trimmed().isEmpty())
+            title += QStringLiteral(" at ") + rate.trimmed() + QLatin1Char('%');
+    }
+    QString safe;
+    for (const QChar c : title) {
+        // A slash would make a folder of the amount; the others are refused on
+        // some file systems the PDF may be saved to.
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            continue;
+        safe += c;
+    }
+    return safe.simplified();
+}
+
+namespace {
+
+// One job that takes the report several times: the report opens and closes its
+// job each time, and every copy after the first starts on a new page.
+class RepeatedCopies : public PrinterChannel {
+public:
+    RepeatedCopies(PrinterChannel &job, int copies) : job_(job), copies_(copies) {}
+
+    void SetOrientation(PageOrientation orientation) override
+    {
+        if (written_ == 0)
+            job_.SetOrientation(orientation);
+    }
+    void SetFont(const PrintFont &font) override { job_.SetFont(font); }
+    PrintFont Font() const override { return job_.Font(); }
+    double PageHeight() const override { return job_.PageHeight(); }
+    double TextHeight(const QString &text) const override { return job_.TextHeight(text); }
+    void Open(const QString &documentName) override
+    {
+        if (written_ == 0)
+            job_.Open(documentName);
+        else
+            job_.FormFeed();
+    }
+    void Write(const QString &text) override { job_.Write(text); }
+    void LineEnd() override { job_.LineEnd(); }
+    void FormFeed() override { job_.FormFeed(); }
+    void Close() override
+    {
+        if (++written_ == copies_)
+            job_.Close();
+    }
+
+private:
+    PrinterChannel &job_;
+    int copies_;
+    int written_ = 0;
+};
+
+} // namespace
+
+void WriteReportCopies(PrinterChannel &channel, const ReportWriter &write)
+{
+    const int copies = std::max(1, channel.CopiesToWrite());
+    if (copies == 1) {
+        write(channel);
+        return;
+    }
+    RepeatedCopies repeated(channel, copies);
+    for (int copy = 0; copy < copies; ++copy)
+        write(repeated);
+}
+
+void PrintReport(const PrintableReport &report)
+{
+    const std::unique_ptr<PrinterChannel> channel = ThePlatform().OpenPrinterChannel();
+    WriteReportCopies(*channel, report.write);
+}
+
+void PreviewReport(QWidget *parent, const PrintableReport &report)
+{
+    ThePlatform().PreviewReport(parent, report.write);
+}
+
+bool ExportReportToPdf(QWidget *parent, const PrintableReport &report)
+{
+    const QString title = report.title.isEmpty() ? QStringLiteral("Report") : report.title;
+    const std::optional<QString> path = ThePlatform().GetPdfFileName(parent, title + QStringLiteral(".pdf"));
+    if (!path)
+        return false;
+    const std::unique_ptr<PrinterChannel> channel = ThePlatform().OpenPdfChannel(*path);
+    report.write(*channel);
+    return true;
+}

@@ -1,0 +1,282 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Print jobs on the real QPrinter: a failed job leaves the next one working, the
+// chart never overwrites a file unasked, pages fill in the orientation chosen,
+// copies, the preview and PDF export.
+#include "tests/printing/PrintingTestSupport.h"
+
+#include "platform/QtPrinterChannel.h"
+#include "platform/ReportOutput.h"
+#include "platform/ScriptedPlatform.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+QByteArray Bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString PrintError(const std::function<void()> &print)
+{
+    try {
+        print();
+    } catch (const QuovellaError &error) {
+        return error.Message();
+    }
+    return QStringLiteral("(printed)");
+}
+
+void DrawChart(QPainter &painter, const QRectF &page)
+{
+    painter.drawText(page.center(), QStringLiteral("chart"));
+}
+
+// A schedule of `rows` monthly rows with made-up money.
+ScheduleReport LongSchedule(int rows)
+{
+    ScheduleReport report = WorkedSchedule();
+    report.periodHeading = "Month";
+    report.rowCount = rows;
+    report.cell = [](int column, int row) {
+        return column == 0 ? QString::number(row + 1) : QStringLiteral("$1,234.56");
+    };
+    return report;
+}
+
+// Lowest point of any text on a page, in points from its top.
+double LowestText(const QString &path, int page)
+{
+    const QString html = RunTool(QStringLiteral(QV_PDFTOTEXT),
+                                 {"-bbox", "-f", QString::number(page), "-l", QString::number(page), path, "-"});
+    static const QRegularExpression box(R"re(yMax="([\d.]+)")re");
+    double lowest = 0;
+    for (auto it = box.globalMatch(html); it.hasNext();)
+        lowest = std::max(lowest, it.next().captured(1).toDouble());
+    return lowest;
+}
+
+void PrintToFile(QPrinter &printer, const QString &path)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Point);
+}
+
+} // namespace
+
+TEST(PrintAfterFailure, ChartWithoutPrinterThenReportToPdfPrints)
+{
+    AnsweringDesktop platform; // a fresh start: no printer chosen, no file
+    platform.Printer().setPageSize(QPageSize(QPageSize::A5));
+    EXPECT_EQ(PrintError([&] { platform.PrintLandscapePage(nullptr, DrawChart); }),
+              "There is no default printer currently selected");
+    EXPECT_TRUE(platform.pdfSuggestions.isEmpty()) << "no file to protect, no question";
+
+    // What the print dialog does when the user picks "Print to File (PDF)".
+    QTemporaryDir dir;
+    const QString path = dir.filePath("schedule.pdf");
+    platform.Printer().setOutputFileName(path);
+    EXPECT_EQ(platform.Printer().outputFileName(), path) << "the printer took the setting";
+    EXPECT_EQ(platform.Printer().pageLayout().pageSize().id(), QPageSize::A5) << "settings survive";
+    EXPECT_EQ(platform.Printer().pageLayout().orientation(), QPageLayout::Portrait);
+
+    PrintSchedule(WorkedSchedule(), *platform.OpenPrinterChannel());
+    ASSERT_TRUE(QFile::exists(path));
+    const QStringList lines = PdfLines(PdfText(path));
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.first().trimmed(), "Page 1");
+    EXPECT_TRUE(lines.join('\n').contains("Mortgage Schedule"));
+}
+
+TEST(PrintAfterFailure, UnwritableFileAndStoppedJobLeaveTheNextPrintWorking)
+{
+    QtPlatform platform;
+    QTemporaryDir dir;
+    PrintToFile(platform.Printer(), dir.filePath("missing/folder/report.pdf"));
+    EXPECT_EQ(PrintError([&] { PrintMortgageDetails(WorkedDetails(), *platform.OpenPrinterChannel()); }),
+              "Printer selected is not valid");
+
+    const QString stopped = dir.filePath("stopped.pdf");
+    platform.Printer().setOutputFileName(stopped);
+    ScheduleReport failing = LongSchedule(50);
+    failing.cell = [](int, int row) -> QString {
+        if (row == 20)
+            throw QuovellaError("figures went missing");
+        return QStringLiteral("1");
+    };
+    EXPECT_EQ(PrintError([&] { PrintSchedule(failing, *platform.OpenPrinterChannel()); }),
+              "figures went missing");
+    EXPECT_FALSE(QFile::exists(stopped)) << "half a report is no report";
+
+    const QString good = dir.filePath("good.pdf");
+    platform.Printer().setOutputFileName(good);
+    EXPECT_EQ(platform.Printer().outputFileName(), good);
+    PrintMortgageDetails(WorkedDetails(), *platform.OpenPrinterChannel());
+    EXPECT_EQ(PdfPages(good), 1);
+    EXPECT_TRUE(PdfText(good).contains("Mortgage Details"));
+}
+
+TEST(ChartOnAFilePrinter, AsksForTheFileAndNeverOverwritesTheLastPrint)
+{
+    AnsweringDesktop platform;
+    QTemporaryDir dir;
+    const QString report = dir.filePath("report.pdf");
+    PrintToFile(platform.Printer(), report);
+    PrintMortgageDetails(WorkedDetails(), *platform.OpenPrinterChannel());
+    const QByteArray reportBytes = Bytes(report);
+    ASSERT_FALSE(reportBytes.isEmpty());
+
+    // Cancelled: nothing printed, nothing touched.
+    platform.PrintLandscapePage(nullptr, DrawChart);
+    EXPECT_EQ(platform.pdfSuggestions, QStringList{"Cost Breakdown Graph.pdf"});
+    EXPECT_EQ(Bytes(report), reportBytes);
+
+    const QString chart = dir.filePath("chart.pdf");
+    platform.pdfAnswers.push_back(chart);
+    platform.PrintLandscapePage(nullptr, DrawChart);
+    EXPECT_EQ(Bytes(report), reportBytes);
+    EXPECT_EQ(PdfPages(chart), 1);
+    EXPECT_TRUE(PdfText(chart).contains("chart"));
+    EXPECT_TRUE(RunTool(QStringLiteral(QV_PDFINFO), {chart}).contains("Cost Breakdown Graph"))
+        << "the chart's own title, not the last report's";
+}
+
+TEST(ReportPages, FillThePageInTheOrientationChosen)
+{
+    QTemporaryDir dir;
+    int pagesOf[2] = {0, 0};
+    int linesOf[2] = {0, 0};
+    for (const bool landscape : {false, true}) {
+        SCOPED_TRACE(landscape ? "landscape" : "portrait");
+        const QString path = dir.filePath(landscape ? "landscape.pdf" : "portrait.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        PrintToFile(printer, path);
+        printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        {
+            QtPrinterChannel channel(printer);
+            PrintSchedule(LongSchedule(400), channel);
+        }
+        const QSizeF size = PdfPageSize(path);
+        EXPECT_EQ(size.width() > size.height(), landscape);
+        pagesOf[landscape] = PdfPages(path);
+        linesOf[landscape] = ThePrintState().LinesPerPage;
+        EXPECT_EQ(pagesOf[landscape], ThePrintState().PrintPageNumber) << "no page broke by itself";
+        // A full page reaches near its bottom margin: within about 12 lines of it.
+        EXPECT_GT(LowestText(path, 2), size.height() - 10 - 12 * 9.1);
+    }
+    EXPECT_GT(linesOf[0], linesOf[1] * 13 / 10);
+    EXPECT_GT(pagesOf[1], pagesOf[0]);
+}
+
+TEST(ReportCopies, APrinterThatCannotMakeCopiesGetsTheReportAgain)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("copies.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    PrintToFile(printer, path);
+    printer.setCopyCount(3);
+    {
+        QtPrinterChannel channel(printer);
+        ASSERT_EQ(channel.CopiesToWrite(), 3);
+        WriteReportCopies(channel, [](PrinterChannel &c) { PrintSchedule(LongSchedule(150), c); });
+    }
+    const int perCopy = ThePrintState().PrintPageNumber;
+    ASSERT_GE(perCopy, 2);
+    EXPECT_EQ(PdfPages(path), 3 * perCopy);
+    for (int copy = 0; copy < 3; ++copy)
+        EXPECT_EQ(PdfLines(PdfText(path, copy * perCopy + 1)).first().trimmed(), "Page 1") << copy;
+}
+
+TEST(PdfExport, WritesTheReportUnderTheNameChosenAndKeepsTheOldFileUntilDone)
+{
+    AnsweringDesktop platform;
+    SetPlatform(&platform);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Schedule 100000 at 6%.pdf");
+    WriteBytes(path, "the file it replaces");
+    const PrintableReport good{ReportTitle("Schedule", "100000", "6"),
+                               [](PrinterChannel &c) { PrintSchedule(WorkedSchedule(), c); }};
+
+    EXPECT_FALSE(ExportReportToPdf(nullptr, good)) << "cancelled";
+    EXPECT_EQ(platform.pdfSuggestions, QStringList{"Schedule 100000 at 6%.pdf"});
+    EXPECT_EQ(Bytes(path), "the file it replaces");
+
+    ScheduleReport failing = LongSchedule(300);
+    failing.cell = [](int, int row) -> QString {
+        if (row == 200)
+            throw QuovellaError("figures went missing");
+        return QStringLiteral("1");
+    };
+    platform.pdfAnswers.push_back(path);
+    EXPECT_EQ(PrintError([&] {
+                  ExportReportToPdf(nullptr, {"Schedule", [&](PrinterChannel &c) { PrintSchedule(failing, c); }});
+              }),
+              "figures went missing");
+    EXPECT_EQ(Bytes(path), "the file it replaces");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Schedule 100000 at 6%.pdf"})
+        << "no half-written file left beside it";
+
+    platform.Printer().setPageSize(QPageSize(QPageSize::A4));
+    platform.pdfAnswers.push_back(path);
+    EXPECT_TRUE(ExportReportToPdf(nullptr, good));
+    EXPECT_EQ(PdfLines(PdfText(path)).first().trimmed(), "Page 1");
+    EXPECT_NEAR(PdfPageSize(path).width(), 595.28, 1) << "the chosen printer's paper";
+
+    platform.pdfAnswers.push_back(dir.filePath("missing/folder/x.pdf"));
+    EXPECT_EQ(PrintError([&] { ExportReportToPdf(nullptr, good); }),
+              "Cannot create the file " + QDir::toNativeSeparators(dir.filePath("missing/folder/x.pdf")));
+    SetPlatform(nullptr);
+}
+
+TEST(PdfExport, TitlesNameTheReportAndTheLoanAsAFileNameCan)
+{
+    EXPECT_EQ(ReportTitle("Schedule", "100000", "6"), "Schedule 100000 at 6%");
+    EXPECT_EQ(ReportTitle("Mortgage Grid", " 250,000 ", "5.25"), "Mortgage Grid 250,000 at 5.25%");
+    EXPECT_EQ(ReportTitle("Schedule", "1/2", "6\n"), "Schedule 12 at 6%");
+    EXPECT_EQ(ReportTitle("Schedule", "..\\..\\x:y*", "?"), "Schedule ....xy at %");
+    EXPECT_EQ(ReportTitle("Mortgage Savings", "", "6"), "Mortgage Savings");
+}
+
+TEST(PrintPreview, ShowsThePagesTheReportPrints)
+{
+    QtPlatform platform;
+    SetPlatform(&platform);
+    int writes = 0;
+    int previewPages = -1;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        if (auto *preview = dialog->findChild<QPrintPreviewWidget *>()) {
+            preview->updatePreview();
+            previewPages = preview->pageCount();
+        }
+        dialog->close();
+    });
+    platform.PreviewReport(nullptr, [&](PrinterChannel &channel) {
+        ++writes;
+        PrintSchedule(LongSchedule(150), channel);
+    });
+    EXPECT_GE(writes, 1);
+    EXPECT_EQ(previewPages, ThePrintState().PrintPageNumber);
+    EXPECT_GE(previewPages, 2);
+    SetPlatform(nullptr);
+}
