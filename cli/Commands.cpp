@@ -92,6 +92,16 @@ QString RepaymentCaption(const Frequency &f)
     return caption;
 }
 
+// What the Mortgage tab's Calculate tells in a message box, if anything.
+Cell MortgageMessage(const MortgageFigures &figures)
+{
+    if (figures.paymentsDiffer)
+        return Cell::Text(ImpossiblePayOffMessage(figures.run.PaymentsMade));
+    if (figures.balloon)
+        return Cell::Text(BalloonMessage(figures.repayment, figures.run.LastPaymentText));
+    return Cell::Null();
+}
+
 } // namespace
 
 CommandResult RunRepayment(const Request &request)
@@ -114,10 +124,7 @@ CommandResult RunRepayment(const Request &request)
          Cell::Money(figures.run.LastPayment)},
         {QStringLiteral("payments_expected"), QStringLiteral("Payments in the term"),
          Cell::Count(std::llround(figures.payments))},
-        {QStringLiteral("message"), QString(),
-         figures.paymentsDiffer ? Cell::Text(ImpossiblePayOffMessage(figures.run.PaymentsMade))
-                                : Cell::Null(),
-         Shown::Line},
+        {QStringLiteral("message"), QString(), MortgageMessage(figures), Shown::Line},
     };
     return Finish(report, request.format);
 }
@@ -241,55 +248,21 @@ CommandResult RunSpecific(const Request &request)
     if (auto problem = LoanRejection(texts, LoanChecks::Analysis()))
         return Reject(*problem);
     const Loan loan = LoanOfTexts(texts, Cli());
-    const Frequency &frequency = FrequencyOf(texts.payment);
 
-    const QString extraText = request.Value(QStringLiteral("extra"));
-    if (!IsNumberInRange(extraText, 0, 999999999, Cli()))
-        return Reject(QStringLiteral("You must enter a valid Mortgage amount between 0 and 999999999"));
-    const double extra = *ParseNumber(extraText, Cli());
-
-    AdditionalPaymentStart start;
     if (request.Has(QStringLiteral("start-period")) && !request.Has(QStringLiteral("start-year")))
         return UsageError(QStringLiteral("--start-period needs --start-year."));
-    if (request.Has(QStringLiteral("start-year"))) {
-        const QString yearText = request.Value(QStringLiteral("start-year"));
-        const auto year = ParseWholeNumber(yearText, Cli());
-        if (!year || yearText == QLatin1String("0"))
-            return Reject(QStringLiteral("You must enter a year."));
-        // A part-year-only term has no whole year to start in.
-        if (loan.years == 0)
-            return Reject(QStringLiteral("A start year needs a term of at least one whole year."));
-        if (*year > loan.years || *year < 1)
-            return Reject(QStringLiteral("You must enter a year between 1 and ")
-                          + QString::number(loan.years));
-        start.fromStart = false;
-        start.year = *year;
+    const QString periodText = request.Value(QStringLiteral("start-period"));
+    if (texts.payment == kAnnualy && !periodText.trimmed().isEmpty())
+        return Reject(QStringLiteral("Annualy payments have one payment a year; leave out --start-period."));
+    const SpecificPaymentTexts specific{request.Value(QStringLiteral("extra")),
+                                        !request.Has(QStringLiteral("start-year")),
+                                        request.Value(QStringLiteral("start-year")), periodText};
+    const CheckedSpecificPayment checked = CheckSpecificPayment(texts, specific, Cli());
+    if (checked.problem)
+        return Reject(checked.problem->text);
 
-        const QString periodText = request.Value(QStringLiteral("start-period"));
-        if (texts.payment == kAnnualy) {
-            if (!periodText.trimmed().isEmpty())
-                return Reject(QStringLiteral(
-                    "Annualy payments have one payment a year; leave out --start-period."));
-        } else {
-            const QString &unit = frequency.specificUnit;
-            int period = 1; // an empty start period, or "0", means the first payment of the year
-            if (!periodText.trimmed().isEmpty()) {
-                const auto whole = ParseWholeNumber(periodText, Cli());
-                if (!whole)
-                    return Reject(QStringLiteral("You must enter a valid start ") + unit.toLower()
-                                  + QStringLiteral(" between 1 and ")
-                                  + GeneralNumberText(loan.paymentsPerYear, Cli()));
-                if (periodText != QLatin1String("0"))
-                    period = *whole;
-            }
-            if (period < 1 || period > loan.paymentsPerYear)
-                return Reject(QStringLiteral("You must enter a ") + unit + QStringLiteral(" between 1 and ")
-                              + GeneralNumberText(loan.paymentsPerYear, Cli()));
-            start.period = period;
-        }
-    }
-
-    const SpecificAdditionalPayment result = CalculateSpecificAdditionalPayment(loan, extra, start);
+    const SpecificAdditionalPayment result =
+        CalculateSpecificAdditionalPayment(loan, checked.extra, checked.start);
     if (!result.paidOff)
         return Reject(QStringLiteral("The loan is not paid off within its term with this additional payment."));
 

@@ -80,11 +80,10 @@ QString MachineNumberText(double x)
 
 QString MachineMoneyText(double x)
 {
-    // RoundToPlaces leaves a few tiny magnitudes alone; anything under half a
-    // cent is zero to a script.
-    if (std::fabs(x) < 0.005)
-        return QStringLiteral("0");
-    return MachineNumberText(RoundToPlaces(x, 2));
+    // The figure the money text shows, digit for digit: the same zero below half a
+    // cent, and the same rounding to cents (0.005 is 0.01, never 0).
+    const QString cents = MoneyText(x, MoneyFormat::TwoDecimals, QLocale::c());
+    return MachineNumberText(ParseNumber(cents, QLocale::c()).value_or(0));
 }
 
 namespace {

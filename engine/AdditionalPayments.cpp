@@ -51,8 +51,10 @@ AdditionalPaymentGrid BuildAdditionalPaymentGrid(const Loan &loan)
         const double n = term.Payments();
         const double repayment = RoundedRepayment(loan.amount, nominal, n, p, loan.timing);
         double interest = ClosedFormInterest(loan.amount, i, n, repayment, loan.timing);
-        if (!(interest >= 0) || !std::isfinite(interest))
-            interest = RunAmortisation(term).InterestTotal;
+        // Each row is a loan of its own, walked with its own repayment.
+        const AmortisationResult run = RunAmortisation(term);
+        if (!(interest >= 0) || !std::isfinite(interest) || IsBalloon(run, repayment))
+            interest = run.InterestTotal;
         interest = RoundToPlaces(interest, 2);
         if (o == rows)
             firstInterest = interest;
@@ -93,7 +95,26 @@ QString PayOffSentence(int termYears, int termPart, int paymentsMade, double pay
         s += QStringLiteral("1 Month");
     else if (months > 1)
         s += QString::number(months) + QStringLiteral(" Months");
+    else if (yearsPaid == 0)
+        s += QStringLiteral("less than 1 Month"); // a few daily payments: never end on "in "
     return s;
+}
+
+namespace {
+
+Term TermOfRun(const Loan &loan, const AmortisationResult &run)
+{
+    const int wholeP = static_cast<int>(loan.paymentsPerYear);
+    if (wholeP <= 0 || run.PaymentsMade == loan.Payments())
+        return {loan.years, loan.part};
+    return {run.PaymentsMade / wholeP, run.PaymentsMade % wholeP};
+}
+
+} // namespace
+
+Term SpecificPaymentTerm(const Loan &loan)
+{
+    return TermOfRun(loan, RunAmortisation(loan));
 }
 
 SpecificAdditionalPayment CalculateSpecificAdditionalPayment(const Loan &loan, double extra,
@@ -106,12 +127,7 @@ SpecificAdditionalPayment CalculateSpecificAdditionalPayment(const Loan &loan, d
         return result;
 
     const AmortisationResult run = RunAmortisation(loan);
-    Loan walked = loan;
-    const bool shortened = run.PaymentsMade != loan.Payments();
-    if (shortened) {
-        walked.years = run.PaymentsMade / wholeP;
-        walked.part = run.PaymentsMade - walked.years * wholeP;
-    }
+    const Term term = TermOfRun(loan, run);
 
     int first = 1;
     if (!start.fromStart) {
@@ -122,15 +138,14 @@ SpecificAdditionalPayment CalculateSpecificAdditionalPayment(const Loan &loan, d
     if (first < 1)
         first = 1;
 
-    WalkPlan plan = PlanOf(walked);
+    // The entered term's repayment, the one the Mortgage tab shows: a loan that
+    // repayment clears early is still paid with it, so an extra of 0 saves nothing.
+    WalkPlan plan = PlanOf(loan);
     plan.extra = extra;
     plan.extraFrom = first;
     plan.paidWhen = PaidWhen::ACentOrLessIsLeft;
 
-    double without = ClosedFormInterest(loan.amount, plan.periodRate, plan.finalPayment,
-                                        plan.repayment, loan.timing);
-    if (shortened || !(without >= 0) || !std::isfinite(without))
-        without = run.InterestTotal;
+    const double without = TotalInterest(loan, run);
     result.without = without;
 
     PaymentWalk walk(plan);
@@ -143,10 +158,63 @@ SpecificAdditionalPayment CalculateSpecificAdditionalPayment(const Loan &loan, d
             result.paidOff = true;
             result.paymentsMade = k;
             result.with = RoundToPlaces(walk.TotalInterest(), 2);
-            result.sentence = PayOffSentence(walked.years, walked.part, k, p);
+            result.sentence = PayOffSentence(term.years, term.part, k, p);
             result.saved = RoundToPlaces(without - result.with, 2);
             return result;
         }
     }
     return result;
+}
+
+CheckedSpecificPayment CheckSpecificPayment(const LoanTexts &loanTexts,
+                                            const SpecificPaymentTexts &texts, const QLocale &locale)
+{
+    CheckedSpecificPayment checked;
+    auto refuse = [&checked](const QString &text, MessageKind kind) {
+        checked.problem = Message{text, kind};
+        return checked;
+    };
+    if (!IsNumberInRange(texts.extra, 0, 999999999, locale))
+        return refuse(QStringLiteral("You must enter a valid Mortgage amount between 0 and 999999999"),
+                      MessageKind::Information);
+    checked.extra = ParseNumber(texts.extra, locale).value_or(0);
+    checked.start.fromStart = texts.fromStart;
+
+    const double p = PaymentsPerYear(loanTexts.payment);
+    if (!texts.fromStart) {
+        if (!IsWholeNumber(texts.year, locale) || texts.year == QLatin1String("0"))
+            return refuse(QStringLiteral("You must enter a year."), MessageKind::Confirmation);
+        const int year = ParseWholeNumber(texts.year, locale).value_or(0);
+        const Loan loan = LoanOfTexts(loanTexts, locale);
+        // A loan the rounded repayment clears early ends before its entered term.
+        const Term term = SpecificPaymentTerm(loan);
+        if (term.years == 0)
+            return refuse(QStringLiteral("This Mortgage is shorter than a year, so the additional "
+                                         "payment can only start from the start of the Mortgage."),
+                          MessageKind::Information);
+        const QString range = QStringLiteral("You must enter a year between 1 and ")
+            + (term.years == loan.years ? loanTexts.years : QString::number(term.years));
+        if (year > term.years)
+            return refuse(range, MessageKind::Information);
+        if (year < 1)
+            return refuse(range, MessageKind::Confirmation);
+        checked.start.year = year;
+    }
+    if (loanTexts.payment != QLatin1String("Annualy")) {
+        const Frequency *frequency = FindFrequency(loanTexts.payment);
+        const QString range = QStringLiteral("You must enter a ")
+            + (frequency ? frequency->specificUnit : QString()) + QStringLiteral(" between 1 and ")
+            + GeneralNumberText(p, locale);
+        const QString &text = texts.period;
+        // An empty period, or "0", is the first payment of the year.
+        int period = 1;
+        if (IsWholeNumber(text, locale) && text != QLatin1String("0"))
+            period = ParseWholeNumber(text, locale).value_or(1);
+        else if (!texts.fromStart && !text.trimmed().isEmpty() && text != QLatin1String("0"))
+            return refuse(range, MessageKind::Confirmation); // letters name no period
+        if (period < 1 || period > p)
+            return refuse(range, MessageKind::Confirmation);
+        checked.start.period = period;
+    }
+    return checked;
 }

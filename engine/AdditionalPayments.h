@@ -2,6 +2,7 @@
 // What paying more than the required repayment achieves.
 #pragma once
 
+#include "engine/LoanChecks.h"
 #include "engine/MortgageFunctions.h"
 
 #include <vector>
@@ -46,5 +47,29 @@ struct SpecificAdditionalPayment {
 // named by its years and part-year, the time taken by the payments made.
 QString PayOffSentence(int termYears, int termPart, int paymentsMade, double paymentsPerYear);
 
+// The term the rounded repayment really takes: the entered one, or a shorter one
+// when the repayment's rounding clears the loan early. The pay-off sentence names it
+// and a start year must lie within it.
+Term SpecificPaymentTerm(const Loan &loan);
+
 SpecificAdditionalPayment CalculateSpecificAdditionalPayment(const Loan &loan, double extra,
                                                              const AdditionalPaymentStart &start);
+
+// The specific additional payment as its fields hold it.
+struct SpecificPaymentTexts {
+    QString extra;
+    bool fromStart = true;
+    QString year;   // "Starting in year"
+    QString period; // payment period within that year; checked even from the start
+};
+
+struct CheckedSpecificPayment {
+    std::optional<Message> problem; // the first check that failed, in the window's words
+    double extra = 0;
+    AdditionalPaymentStart start;
+};
+
+// The checks of an extra payment and its start, in order, stopping at the first
+// failure. The loan's texts must have passed their own checks.
+CheckedSpecificPayment CheckSpecificPayment(const LoanTexts &loan, const SpecificPaymentTexts &texts,
+                                            const QLocale &locale = QLocale());

@@ -216,18 +216,34 @@ AmortisationResult RunAmortisation(const Loan &loan, const AmortisationResult &p
     return result;
 }
 
+bool IsBalloon(const AmortisationResult &run, double repayment)
+{
+    if (run.PaymentsMade <= 0 || !std::isfinite(run.LastPayment) || !std::isfinite(repayment))
+        return false;
+    const double above = std::llround(run.LastPayment * 100) - std::llround(repayment * 100);
+    return above >= 1 && above * 100 > std::llround(repayment * 100);
+}
+
+double TotalInterest(const Loan &loan, const AmortisationResult &run)
+{
+    const double repayment = loan.Repayment();
+    const double interest = ClosedFormInterest(loan.amount, loan.PeriodRate(), loan.Payments(),
+                                               repayment, loan.timing);
+    if (run.PaymentsMade != loan.Payments() || !(interest >= 0) || !std::isfinite(interest)
+        || IsBalloon(run, repayment))
+        return run.InterestTotal;
+    return interest;
+}
+
 MortgageFigures CalculateMortgage(const Loan &loan)
 {
     MortgageFigures figures;
     figures.payments = loan.Payments();
     figures.repayment = loan.Repayment();
-    double interest = ClosedFormInterest(loan.amount, loan.PeriodRate(), figures.payments,
-                                         figures.repayment, loan.timing);
     figures.run = RunAmortisation(loan);
     figures.paymentsDiffer = figures.run.PaymentsMade != figures.payments;
-    if (figures.paymentsDiffer || !(interest >= 0) || !std::isfinite(interest))
-        interest = figures.run.InterestTotal;
-    figures.totalInterest = interest;
+    figures.balloon = IsBalloon(figures.run, figures.repayment);
+    figures.totalInterest = TotalInterest(loan, figures.run);
     return figures;
 }
 
@@ -237,6 +253,14 @@ QString ImpossiblePayOffMessage(int paymentsMade)
                           "Mortgage payment is rounded to 2 decimal places. If it is rounded it "
                           "will be paid off in ")
         + QString::number(paymentsMade) + QStringLiteral(" payments.");
+}
+
+QString BalloonMessage(double repayment, const QString &lastPaymentText, const QLocale &locale)
+{
+    return QStringLiteral("The repayment of ") + MoneyText(repayment, MoneyFormat::Currency, locale)
+        + QStringLiteral(", rounded to 2 decimal places, does not pay off this Mortgage evenly: "
+                         "your last payment will be ")
+        + lastPaymentText + QLatin1Char('.');
 }
 
 QString LastPaymentMessage(int paymentsMade, double repayment, const QString &lastPaymentText,

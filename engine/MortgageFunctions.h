@@ -100,6 +100,17 @@ struct AmortisationResult {
 // interest rounded to cents. A term without payments returns `previous` unchanged.
 AmortisationResult RunAmortisation(const Loan &loan, const AmortisationResult &previous = {});
 
+// A run whose last payment, in cents, is at least a cent and more than 1 % above
+// the rounded repayment: rounding each period's interest up to cents has kept the
+// repayment from paying the loan down, and the last payment carries what is left.
+// A few cents more than the repayment is ordinary rounding, not a balloon.
+bool IsBalloon(const AmortisationResult &run, double repayment);
+
+// The loan's total interest: the closed form, or the walked run's when the closed
+// form cannot stand (the run needs another number of payments than N, the closed form
+// is not a sum of money, or the last payment is a balloon the closed form knows nothing of).
+double TotalInterest(const Loan &loan, const AmortisationResult &run);
+
 // The figures of the Mortgage tab and of the cost breakdown pie.
 struct MortgageFigures {
     double repayment = 0;
@@ -107,10 +118,13 @@ struct MortgageFigures {
     double payments = 0;       // N
     AmortisationResult run;
     bool paymentsDiffer = false; // the rounded repayment clears the loan in other than N payments
+    bool balloon = false;        // IsBalloon of the run
 };
 MortgageFigures CalculateMortgage(const Loan &loan);
 
 QString ImpossiblePayOffMessage(int paymentsMade);
+QString BalloonMessage(double repayment, const QString &lastPaymentText,
+                       const QLocale &locale = QLocale());
 QString LastPaymentMessage(int paymentsMade, double repayment, const QString &lastPaymentText,
                            const QLocale &locale = QLocale());
 

@@ -118,7 +118,7 @@ TEST(Rejection, SpecificPaymentAndItsStart)
     ExpectRejected(with({"--extra", "100", "--start-year", "1", "--start-period", "-0"}),
                    QStringLiteral("You must enter a Month between 1 and 12"));
     ExpectRejected(with({"--extra", "100", "--start-year", "1", "--start-period", "June"}),
-                   QStringLiteral("You must enter a valid start month between 1 and 12"));
+                   QStringLiteral("You must enter a Month between 1 and 12"));
     ExpectRejected(with({"--extra", "1", "--start-year", "2", "--start-period", "53", "--payment", "Weekly"}),
                    QStringLiteral("You must enter a Week between 1 and 52"));
     ExpectRejected(with({"--extra", "1", "--start-year", "2", "--start-period", "1", "--payment", "Annualy"}),
@@ -129,7 +129,17 @@ TEST(Rejection, SpecificPaymentAndItsStart)
     // A term of part-years only has no whole year to start in.
     ExpectRejected(Args({"specific", "--amount", "100000", "--rate", "6", "--part", "6", "--extra", "1",
                          "--start-year", "1"}),
-                   QStringLiteral("A start year needs a term of at least one whole year."));
+                   QStringLiteral("This Mortgage is shorter than a year, so the additional payment "
+                                  "can only start from the start of the Mortgage."));
+    // Nor has a loan its rounded repayment clears within a year: 0.11 at 0.01 a month.
+    ExpectRejected(Args({"specific", "--amount", "0.11", "--rate", "0.000001", "--years", "50",
+                         "--extra", "1", "--start-year", "1"}),
+                   QStringLiteral("This Mortgage is shorter than a year, so the additional payment "
+                                  "can only start from the start of the Mortgage."));
+    // A start year must lie within the term the rounded repayment really takes.
+    ExpectRejected(Args({"specific", "--amount", "100", "--rate", "25", "--years", "25", "--extra", "1",
+                         "--start-year", "24"}),
+                   QStringLiteral("You must enter a year between 1 and 23"));
 }
 
 TEST(Rejection, WhatIfChecksRateFirst)

@@ -340,14 +340,42 @@ TEST(SpecificAdditionalPayment, ShortenedLoanIsNamedByItsRealTerm)
 
 TEST(SpecificAdditionalPayment, EmptyStartPeriodIsTheFirstPeriodOfTheYear)
 {
-    const Loan loan = TestLoan(100000, 6, 25);
-    const auto withPeriodOne = CalculateSpecificAdditionalPayment(loan, 100, {false, 6, 1});
-    const auto fromYearSix = CalculateSpecificAdditionalPayment(loan, 100, {false, 6, 1});
-    EXPECT_EQ(withPeriodOne.with, fromYearSix.with);
+    LoanTexts texts;
+    texts.amount = QStringLiteral("100000");
+    texts.rate = QStringLiteral("6");
+    texts.years = QStringLiteral("25");
+    const Loan loan = LoanOfTexts(texts);
+    auto startingInYearSix = [&](const char *period) {
+        const CheckedSpecificPayment checked = CheckSpecificPayment(
+            texts, {QStringLiteral("100"), false, QStringLiteral("6"), QString::fromLatin1(period)});
+        EXPECT_FALSE(checked.problem) << period;
+        return CalculateSpecificAdditionalPayment(loan, checked.extra, checked.start);
+    };
+    const SpecificAdditionalPayment empty = startingInYearSix("");
+    EXPECT_DOUBLE_EQ(empty.with, 76948.06); // the worked start at payment 61
+    EXPECT_EQ(empty.with, startingInYearSix("1").with);
+    EXPECT_EQ(empty.with, startingInYearSix("0").with);
+    EXPECT_NE(empty.with, startingInYearSix("2").with);
     // Yearly payments have one period a year whatever the field held.
     const Loan yearly = TestLoan(100000, 6, 25, 0, 1);
     EXPECT_EQ(CalculateSpecificAdditionalPayment(yearly, 1000, {false, 3, 0}).with,
               CalculateSpecificAdditionalPayment(yearly, 1000, {false, 3, 1}).with);
+    EXPECT_NE(CalculateSpecificAdditionalPayment(yearly, 1000, {false, 3, 1}).with,
+              CalculateSpecificAdditionalPayment(yearly, 1000, {false, 4, 1}).with);
+}
+
+TEST(SpecificAdditionalPayment, StartBeforeTheFirstPaymentIsTheFirstPayment)
+{
+    // Year 1 at period 0, or a year before the loan, would otherwise never start the extra.
+    const Loan loan = TestLoan(100000, 6, 25);
+    const SpecificAdditionalPayment fromStart = CalculateSpecificAdditionalPayment(loan, 100, {});
+    for (const AdditionalPaymentStart start :
+         {AdditionalPaymentStart{false, 1, 0}, AdditionalPaymentStart{false, 0, 5},
+          AdditionalPaymentStart{false, -3, 1}}) {
+        const SpecificAdditionalPayment early = CalculateSpecificAdditionalPayment(loan, 100, start);
+        EXPECT_EQ(early.with, fromStart.with) << start.year << "/" << start.period;
+        EXPECT_EQ(early.paymentsMade, 224);
+    }
 }
 
 TEST(SpecificAdditionalPayment, RepaymentThatRoundsToNothingStillClears)

@@ -162,62 +162,14 @@ void TADDMONTHLYR::Show(const QString &text, MessageKind kind)
 void TADDMONTHLYR::BitBtn1Click()
 {
     const LoanTexts loanTexts = main_.CurrentLoanTexts();
-    const double p = PaymentsPerYear(loanTexts.payment);
-    const Frequency *frequency = FindFrequency(loanTexts.payment);
-    const QString unit = frequency ? frequency->specificUnit : QString();
-    if (!IsNumberInRange(AdditionalMR->text(), 0, 999999999)) {
-        Show(QStringLiteral("You must enter a valid Mortgage amount between 0 and 999999999"),
-             MessageKind::Information);
+    const CheckedSpecificPayment checked = CheckSpecificPayment(
+        loanTexts, {AdditionalMR->text(), !RadioButton2->isChecked(), Year->text(), StartMonth->text()});
+    if (checked.problem) {
+        Show(checked.problem->text, checked.problem->kind);
         return;
     }
-    AdditionalPaymentStart start;
-    start.fromStart = !RadioButton2->isChecked();
-    if (RadioButton2->isChecked()) {
-        if (!IsWholeNumber(Year->text()) || Year->text() == QLatin1String("0")) {
-            Show(QStringLiteral("You must enter a year."), MessageKind::Confirmation);
-            return;
-        }
-        const int year = *ParseWholeNumber(Year->text());
-        const int years = ParseWholeNumber(loanTexts.years).value_or(0);
-        if (years == 0) {
-            // A term of part-year periods only has no whole year to start in.
-            Show(QStringLiteral("This Mortgage is shorter than a year, so the additional payment "
-                                "can only start from the start of the Mortgage."),
-                 MessageKind::Information);
-            return;
-        }
-        const QString range = QStringLiteral("You must enter a year between 1 and ") + loanTexts.years;
-        if (year > years) {
-            Show(range, MessageKind::Information);
-            return;
-        }
-        if (year < 1) {
-            Show(range, MessageKind::Confirmation);
-            return;
-        }
-        start.year = year;
-    }
-    if (loanTexts.payment != QLatin1String("Annualy")) {
-        const QString periodText = StartMonth->text();
-        const QString range = QStringLiteral("You must enter a ") + unit + QStringLiteral(" between 1 and ")
-            + GeneralNumberText(p);
-        int period = 1;
-        if (IsWholeNumber(periodText) && periodText != QLatin1String("0"))
-            period = *ParseWholeNumber(periodText);
-        else if (RadioButton2->isChecked() && !periodText.trimmed().isEmpty()
-                 && periodText != QLatin1String("0")) {
-            // Letters cannot name a period to start in.
-            Show(range, MessageKind::Confirmation);
-            return;
-        }
-        if (period < 1 || period > p) {
-            Show(range, MessageKind::Confirmation);
-            return;
-        }
-        start.period = period;
-    }
-    const SpecificAdditionalPayment result = CalculateSpecificAdditionalPayment(
-        LoanOfTexts(loanTexts), *ParseNumber(AdditionalMR->text()), start);
+    const SpecificAdditionalPayment result =
+        CalculateSpecificAdditionalPayment(LoanOfTexts(loanTexts), checked.extra, checked.start);
     TotalInterest->setText(MoneyText(result.without));
     if (!result.paidOff)
         return;
