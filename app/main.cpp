@@ -5,6 +5,7 @@
 #include "ui/main/Program.h"
 #include "platform/QtPlatform.h"
 #include "storage/FileNames.h"
+#include "version/Version.h"
 
 #include <QApplication>
 
@@ -30,7 +31,7 @@ int main(int argc, char **argv)
 {
     QuovellaApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quovella"));
-    QApplication::setApplicationVersion(QStringLiteral("1.31"));
+    QApplication::setApplicationVersion(QLatin1String(Quovella::kVersion));
     // Lets the desktop match the window to its menu entry and icon (Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quovella.Quovella"));
     QApplication::setWindowIcon(Look::Icon(QStringLiteral("house")));

@@ -73,7 +73,7 @@ TEST_F(Files, SaveWritesTheFileAndNamesIt)
     ASSERT_EQ(platform.saveDialogs.size(), 1u);
     EXPECT_EQ(platform.saveDialogs[0].filter, "Quovella File |*.QVL");
     EXPECT_EQ(Read(Path("house.QVL")), kExample);
-    EXPECT_EQ(main().windowTitle(), "Quovella 1.31 -  " + Path("house.QVL"));
+    EXPECT_EQ(main().windowTitle(), kProgramTitle + " -  " + Path("house.QVL"));
     EXPECT_TRUE(main().SavedFlag());
     EXPECT_EQ(main().CurrentFileName(), Path("house.QVL"));
     // The open dialog is preset to the name as the user gave it.
@@ -141,7 +141,7 @@ TEST_F(Files, LoadSetsEveryControlAsTyped)
     EXPECT_EQ(main().WIPayment->currentText(), "FortNightly");
     EXPECT_TRUE(main().WIAdvanceRB->isChecked());
     EXPECT_EQ(main().WICompounded->currentText(), "Bi-Annualy");
-    EXPECT_EQ(main().windowTitle(), "Quovella 1.31 -  " + Path("plan.QVL"));
+    EXPECT_EQ(main().windowTitle(), kProgramTitle + " -  " + Path("plan.QVL"));
     EXPECT_TRUE(main().SavedFlag());
     EXPECT_EQ(main().CurrentFileName(), Path("plan.QVL"));
     EXPECT_EQ(main().SaveDialog().fileName, Path("plan.QVL"));
@@ -394,7 +394,7 @@ TEST_F(StartUp, CommandLineFileBeatsTheRememberedOne)
     Write(Path("given.QVL"), other);
     Start({Path("given.QVL")}, Path("remembered.QVL"));
     EXPECT_EQ(main().MAmount->text(), "55555");
-    EXPECT_EQ(main().windowTitle(), "Quovella 1.31"); // the set-up renames the window
+    EXPECT_EQ(main().windowTitle(), kProgramTitle); // the set-up renames the window
     EXPECT_EQ(main().CurrentFileName(), Path("remembered.QVL"));
     EXPECT_FALSE(main().SavedFlag());
     platform.messageAnswers.push_back(MessageResult::No);

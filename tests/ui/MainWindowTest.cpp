@@ -8,7 +8,7 @@ using MainWindow = UiTest;
 
 TEST_F(MainWindow, StartsWithTitleTabsMenuAndToolbar)
 {
-    EXPECT_EQ(main().windowTitle(), "Quovella 1.31");
+    EXPECT_EQ(main().windowTitle(), kProgramTitle);
     EXPECT_EQ(main().centralWidget()->size(), QSize(525, 401));
     EXPECT_EQ(main().minimumSize(), main().maximumSize()); // fixed size
     EXPECT_FALSE(main().windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -332,7 +332,7 @@ TEST_F(MainWindow, HelpAndAbout)
     EXPECT_TRUE(windows().about->isVisible());
     EXPECT_FALSE(windows().about->isModal());
     EXPECT_EQ(windows().about->HeadingLabel->text(), "Quovella");
-    EXPECT_EQ(windows().about->VersionLabel->text(), "Version 1.31");
+    EXPECT_EQ(windows().about->VersionLabel->text(), "Version " + QLatin1String(Quovella::kVersion));
     const auto *licence = windows().about->findChild<QLabel *>("LicenceLabel");
     ASSERT_NE(licence, nullptr);
     EXPECT_TRUE(licence->text().contains("GNU General Public License, version 3 or later"));

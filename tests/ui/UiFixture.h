@@ -15,6 +15,7 @@
 #include "ui/main/Program.h"
 #include "platform/ScriptedPlatform.h"
 #include "ui/windows/SpecificAPUnit.h"
+#include "version/Version.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,6 +32,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// The main window's title once the program is set up.
+inline const QString kProgramTitle = QStringLiteral("Quovella ") + QLatin1String(Quovella::kVersion);
 
 class UiTest : public ::testing::Test {
 protected:

@@ -95,10 +95,12 @@ void TMORTLOAN::BuildToolBar(QWidget *band)
     bar->setGeometry(0, 70, MainControls::kClientWidth, kBandHeight - 70);
     LoadBtn = ToolButton(QStringLiteral("LoadBtn"), QStringLiteral("open"), QStringLiteral("Load File"), bar);
     SaveBtn = ToolButton(QStringLiteral("SaveBtn"), QStringLiteral("save"), QStringLiteral("Save File"), bar);
-    BitBtn7 = ToolButton(QStringLiteral("BitBtn7"), QStringLiteral("grid"), QString(), bar);
-    BitBtn5 = ToolButton(QStringLiteral("BitBtn5"), QStringLiteral("schedule"), QString(), bar);
-    BitBtn11 = ToolButton(QStringLiteral("BitBtn11"), QStringLiteral("additional"), QString(), bar);
-    BitBtn2 = ToolButton(QStringLiteral("BitBtn2"), QStringLiteral("graph"), QString(), bar);
+    BitBtn7 = ToolButton(QStringLiteral("BitBtn7"), QStringLiteral("grid"), QStringLiteral("View the Mortgage Grid"), bar);
+    BitBtn5 = ToolButton(QStringLiteral("BitBtn5"), QStringLiteral("schedule"),
+                         QStringLiteral("View the Mortgage Schedule"), bar);
+    BitBtn11 = ToolButton(QStringLiteral("BitBtn11"), QStringLiteral("additional"),
+                          QStringLiteral("See the effect of additional payments on your Mortgage"), bar);
+    BitBtn2 = ToolButton(QStringLiteral("BitBtn2"), QStringLiteral("graph"), QStringLiteral("View a  graph of your Mortgage"), bar);
     AboutBtn = ToolButton(QStringLiteral("AboutBtn"), QStringLiteral("about"), QStringLiteral("About"), bar);
     HelpBtn = ToolButton(QStringLiteral("HelpBtn"), QStringLiteral("help"), QStringLiteral("Help"), bar);
     ExitBtn = ToolButton(QStringLiteral("ExitBtn"), QStringLiteral("exit"), QStringLiteral("Quit"), bar);

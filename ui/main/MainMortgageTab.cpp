@@ -287,3 +287,20 @@ void TMORTLOAN::BitBtn8Click()
     const AmortisationResult run = RunAmortisation(loan);
     Show({LastPaymentMessage(run.PaymentsMade, pay, run.LastPaymentText), MessageKind::Confirmation});
 }
+
+MortgageDetailsReport TMORTLOAN::DetailsReportInputs() const
+{
+    MortgageDetailsReport report;
+    report.amount = MAmount->text();
+    report.years = Period->text();
+    report.partYearCaption = Label98->text();
+    report.partYear = MPartyear->text();
+    report.rate = IRate->text();
+    report.compounded = MCompounded->currentText();
+    report.payment = MPayment->currentText();
+    report.inArrears = MArrears->isChecked();
+    report.repaymentSentence = Panel1->title();
+    report.repayment = MonthlyRepayment->text();
+    report.totalInterest = TotalInterest->text();
+    return report;
+}

@@ -204,3 +204,19 @@ void TMORTLOAN::BitBtn12Click()
     if (ThePlatform().SelectPrinter(this) && reports_.mortgageSavings)
         reports_.mortgageSavings();
 }
+
+MortgageSavingsReport TMORTLOAN::SavingsReportInputs() const
+{
+    MortgageSavingsReport report;
+    report.amount = MSavingsAmount->text();
+    report.rate = minterest->text();
+    report.years = mperiod->text();
+    report.repayment = mrepayment->text();
+    report.reducedPeriod = reducedperiod->text();
+    report.reducedRepayment = reducedpayment->text();
+    report.extra = textra->text();
+    report.reducedYears = tyears->text();
+    report.investRate = investrate->text();
+    report.investTotal = investtotal->text();
+    return report;
+}

@@ -3,27 +3,16 @@
 // and the header band live in a file of their own.
 #include "ui/main/MainUnit.h"
 
-#include "chart/PieChart3D.h"
 #include "ui/main/MainControls.h"
-#include "ui/windows/AboutUnit.h"
-#include "ui/windows/APGridUnit.h"
-#include "ui/windows/APOptionsUnit.h"
-#include "ui/windows/MortChartUnit.h"
-#include "ui/windows/MortgageGridUnit.h"
-#include "ui/windows/MSCHEDULEUnit.h"
-#include "ui/windows/SpecificAPUnit.h"
+#include "version/Version.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolButton>
@@ -31,24 +20,9 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Quovella 1.31");
-
-// Sets the text a named control of another window shows, whatever kind it is.
-void SetText(QWidget *window, const char *name, const QString &text)
+QString Title()
 {
-    if (!window)
-        return;
-    QWidget *control = window->findChild<QWidget *>(QLatin1String(name));
-    if (!control)
-        return;
-    if (auto *label = qobject_cast<QLabel *>(control))
-        label->setText(text);
-    else if (auto *button = qobject_cast<QAbstractButton *>(control))
-        button->setText(text);
-    else if (auto *group = qobject_cast<QGroupBox *>(control))
-        group->setTitle(text);
-    else
-        control->setProperty("title", text);
+    return QStringLiteral("Quovella ") + QLatin1String(Quovella::kVersion);
 }
 
 } // namespace
@@ -137,60 +111,10 @@ void TMORTLOAN::SetupProgram()
     UpdateAllLabelsToMortgageLoan();
 }
 
+// Every caption is given where its control is built; the set-up only names the window.
 void TMORTLOAN::UpdateAllLabelsToMortgageLoan()
 {
-    setWindowTitle(kTitle);
-    MALabel->setText(QStringLiteral("Quovella"));
-    HeadingLabel1->setText(QStringLiteral("Quovella"));
-    HeadingLabel2->setText(QStringLiteral("Quovella"));
-    const QString hints[] = {QStringLiteral("View the Mortgage Grid"),
-                             QStringLiteral("View the Mortgage Schedule"),
-                             QStringLiteral("See the effect of additional payments on your Mortgage"),
-                             QStringLiteral("View a  graph of your Mortgage")};
-    QToolButton *twins[] = {BitBtn7, BitBtn5, BitBtn11, BitBtn2};
-    for (int k = 0; k < 4; ++k) {
-        twins[k]->setToolTip(hints[k]);
-        twins[k]->setStatusTip(hints[k]);
-        twins[k]->setAccessibleName(hints[k]);
-    }
-    PageControl1->setTabText(0, QStringLiteral("Mortgage"));
-    MAmountLabel->setText(QStringLiteral("Mortgage Amount"));
-    MortgageGridBtn->setText(QStringLiteral("Mortgage Grid"));
-    WhatIfHeading->setText(QStringLiteral("Mortgage What If?"));
-    WhatIfHelpLabel->setText(QStringLiteral(
-        "Calculate any of the four Mortgage variables. Select the variable to be calculated on "
-        "the right, and enter the values for the other three variables."));
-    WhatIfAmountLabel->setText(QStringLiteral("Mortgage Amount"));
-    TransferBtn->setText(QStringLiteral("Transfer to Quovella"));
-
-    QWidget *about = windows_.about;
-    QWidget *additional = windows_.additional;
-    QWidget *options = windows_.options;
-    QWidget *grid = windows_.grid;
-    QWidget *schedule = windows_.schedule;
-    QWidget *specific = windows_.specific;
-    SetText(about, "HeadingLabel", QStringLiteral("Quovella"));
-    SetText(about, "VersionLabel", QStringLiteral("Version 1.31"));
-    SetText(additional, "MortgageLabel",
-            QStringLiteral("The table below shows the additional payment required to pay off the "
-                           "Mortgage in the number of years indicated. It also shows the saving on "
-                           "interest charges achieved by paying off the Mortgage in a shorter period."));
-    SetText(additional, "Label10", QStringLiteral("Years to pay off Mortgage"));
-    SetText(options, "Label2",
-            QStringLiteral("Compare the additional payments required to reduce the Mortgage by "
-                           "different periods."));
-    if (windows_.chart)
-        windows_.chart->MortgageChart->SetTitle(QStringLiteral("Cost Breakdown of Mortgage"));
-    if (grid)
-        grid->setWindowTitle(QStringLiteral("Mortgage Grid"));
-    SetText(grid, "HeadingLabel", QStringLiteral("Mortgage Grid"));
-    SetText(grid, "Label8",
-            QStringLiteral("This screen allows you to easily see the effect of changes in interest "
-                           "rates or your Mortgage amount on your monthly Mortgage repayment."));
-    SetText(schedule, "HeadingLabel", QStringLiteral("Mortgage Schedule"));
-    if (schedule)
-        schedule->setWindowTitle(QStringLiteral("Mortgage Schedule"));
-    SetText(specific, "Now", QStringLiteral("From the start of the Mortgage"));
+    setWindowTitle(Title());
     MPaymentChange();
 }
 
@@ -251,5 +175,5 @@ void TMORTLOAN::closeEvent(QCloseEvent *event)
 
 void TMORTLOAN::SetCaption(const QString &path)
 {
-    setWindowTitle(kTitle + QStringLiteral(" -  ") + path);
+    setWindowTitle(Title() + QStringLiteral(" -  ") + path);
 }

@@ -5,6 +5,7 @@
 
 #include "ui/windows/MainLoan.h"
 #include "platform/Platform.h"
+#include "printing/Printing.h"
 #include "engine/Savings.h"
 #include "engine/WhatIf.h"
 
@@ -80,6 +81,9 @@ public:
     // The Mortgage Savings figures as the tab shows them, for the savings report.
     SavingsFields SavingsInputs() const;
     WhatIfFields WhatIfInputs() const;
+    // The Mortgage and Mortgage Savings tabs as their reports print them.
+    MortgageDetailsReport DetailsReportInputs() const;
+    MortgageSavingsReport SavingsReportInputs() const;
 
     // Handlers, one per user event.
     void CalMortBtnClick(QObject *sender);

@@ -27,7 +27,11 @@ QWidget *TMORTLOAN::BuildWhatIfTab()
     WhatIfHeading = Look::Heading(QStringLiteral("WhatIfHeading"), QStringLiteral("Mortgage What If?"), 16, tab);
     BitBtn14 = Look::PictureButton(QStringLiteral("BitBtn14"), QStringLiteral("help"),
                                    QStringLiteral("Help on the What If? tab"), tab);
-    WhatIfHelpLabel = Look::Label(QStringLiteral("WhatIfHelpLabel"), QString(), tab);
+    WhatIfHelpLabel = Look::Label(QStringLiteral("WhatIfHelpLabel"),
+                                  QStringLiteral("Calculate any of the four Mortgage variables. Select the "
+                                                 "variable to be calculated on the right, and enter the "
+                                                 "values for the other three variables."),
+                                  tab);
     WhatIfHelpLabel->setWordWrap(true);
 
     QGridLayout *inputs = BuildWhatIfInputs(tab);

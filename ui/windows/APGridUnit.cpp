@@ -41,7 +41,12 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
     APMonthlyR = new ResultPanel(QStringLiteral("APMonthlyR"), this, Look::ResultColour(), Look::Maroon(), true);
     APMonthlyR->setFixedWidth(100);
 
-    QFrame *explanation = Look::ExplanationPanel(MortgageLabel, QStringLiteral("MortgageLabel"), QString(), this);
+    QFrame *explanation = Look::ExplanationPanel(
+        MortgageLabel, QStringLiteral("MortgageLabel"),
+        QStringLiteral("The table below shows the additional payment required to pay off the Mortgage in "
+                       "the number of years indicated. It also shows the saving on interest charges "
+                       "achieved by paying off the Mortgage in a shorter period."),
+        this);
 
     SpeedButton2 = Look::Button(QStringLiteral("SpeedButton2"), QStringLiteral("Calculate"), this,
                                 QStringLiteral("calculate"));
@@ -161,4 +166,20 @@ void TAdditionalP::BitBtn1Click()
 void TAdditionalP::BitBtn2Click()
 {
     ThePlatform().ShowHelp(this, 5);
+}
+
+AdditionalPaymentsReport TAdditionalP::ReportInputs() const
+{
+    AdditionalPaymentsReport report;
+    report.loan = MainFrequencies(main_);
+    report.loan.amount = APAmount->text();
+    report.loan.rate = APInterest->text();
+    report.loan.years = APPeriod->text();
+    report.loan.partYearCaption = main_.PartYearCaption();
+    report.loan.partYear = PartYear->text();
+    report.frequencyWord = Label5->text();
+    const AdditionalPaymentModel *model = model_;
+    report.rowCount = model->rowCount();
+    report.cell = [model](int column, int row) { return model->CellText(column, row); };
+    return report;
 }

@@ -26,6 +26,8 @@ public:
     void BitBtn2Click();
 
     AdditionalPaymentModel *Model() const { return model_; }
+    // The table as its report prints it; the part-year caption is the main window's.
+    AdditionalPaymentsReport ReportInputs() const;
 
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label12, *MortgageLabel;
     QLabel *Label10, *Label7, *Label8, *Label9, *Label11;

@@ -40,7 +40,7 @@ TAPOPTIONS::TAPOPTIONS(MainLoan &main, QWidget *parent)
     };
     Label1 = description("Label1", QStringLiteral("Calculate the effects of a specific additional payment"));
     Label2 = description("Label2", QStringLiteral("Compare the additional payments required to reduce the "
-                                                  "bond by different periods."));
+                                                  "Mortgage by different periods."));
     BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), QStringLiteral("OK"), this, QStringLiteral("ok"));
     BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), QStringLiteral("Cancel"), this);
     BitBtn2->setDefault(true);

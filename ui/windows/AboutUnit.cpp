@@ -2,6 +2,7 @@
 #include "ui/windows/AboutUnit.h"
 
 #include "ui/common/Look.h"
+#include "version/Version.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -18,7 +19,7 @@ TAboutForm::TAboutForm(QWidget *parent)
     auto *icon = new QLabel(this);
     icon->setPixmap(Look::Icon(QStringLiteral("house")).pixmap(64, 64));
     HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Quovella"), 28, this);
-    VersionLabel = Look::Label(QStringLiteral("VersionLabel"), QStringLiteral("Version 1.31"), this);
+    VersionLabel = Look::Label(QStringLiteral("VersionLabel"), QStringLiteral("Version ") + QLatin1String(Quovella::kVersion), this);
     auto *purpose = Look::Label(QStringLiteral("PurposeLabel"),
                                 QStringLiteral("A mortgage calculator for home buyers: repayments, "
                                                "schedules, grids, additional payments and savings."),

@@ -18,7 +18,7 @@ const std::vector<int> kColumns{65, 77, 84, 87, 98, 93};
 }
 
 TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
-    : AnalysisWindow(QStringLiteral("MSCHEDULE"), QStringLiteral("Mortage Schedule"), 534, 377,
+    : AnalysisWindow(QStringLiteral("MSCHEDULE"), QStringLiteral("Mortgage Schedule"), 534, 377,
                      Look::Teal(), parent),
       main_(main), model_(new ScheduleModel(this))
 {
@@ -195,4 +195,20 @@ void TMSCHEDULE::BitBtn1Click()
 void TMSCHEDULE::BitBtn2Click()
 {
     ThePlatform().ShowHelp(this, 4);
+}
+
+ScheduleReport TMSCHEDULE::ReportInputs() const
+{
+    ScheduleReport report;
+    report.loan = MainFrequencies(main_);
+    report.loan.amount = MSAmount->text();
+    report.loan.rate = MSInterest->text();
+    report.loan.years = MSPeriod->text();
+    report.loan.partYearCaption = Label11->text();
+    report.loan.partYear = Partyear->text();
+    report.periodHeading = Label10->text();
+    const ScheduleModel *model = model_;
+    report.rowCount = model->rowCount();
+    report.cell = [model](int column, int row) { return model->CellText(column, row); };
+    return report;
 }

@@ -27,6 +27,8 @@ public:
     void BitBtn2Click();
 
     ScheduleModel *Model() const { return model_; }
+    // The schedule as its report prints it, with this window's own part-year.
+    ScheduleReport ReportInputs() const;
 
     QLabel *HeadingLabel, *Label2, *Label3, *Label5, *Label11, *Label4, *Label10, *Label12;
     QLineEdit *MSAmount, *MSInterest, *MSPeriod, *Partyear;

@@ -90,7 +90,7 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
                      Look::Teal(), parent),
       main_(main), model_(new MortgageGridModel(this))
 {
-    HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Mortage Grid"), 20, this);
+    HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Mortgage Grid"), 20, this);
     auto white = [this](const char *name, const char *text) {
         return Look::CaptionLabel(QLatin1String(name), QLatin1String(text), this);
     };
@@ -118,7 +118,7 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
     QFrame *explanation = Look::ExplanationPanel(
         Label8, QStringLiteral("Label8"),
         QStringLiteral("This screen allows you to easily see the effect of changes in interest rates or "
-                       "your mortgage amount on your monthly mortgage repayment."),
+                       "your Mortgage amount on your monthly Mortgage repayment."),
         this);
 
     SpeedButton1 = Look::Button(QStringLiteral("SpeedButton1"), QStringLiteral("Calculate"), this,
@@ -253,4 +253,21 @@ void TMORTAGEGRID::BitBtn1Click()
 void TMORTAGEGRID::BitBtn2Click()
 {
     ThePlatform().ShowHelp(this, 3);
+}
+
+MortgageGridReport TMORTAGEGRID::ReportInputs() const
+{
+    MortgageGridReport report;
+    report.loan = MainFrequencies(main_);
+    report.loan.amount = MAmt->text();
+    report.loan.rate = InterestR->text();
+    report.loan.years = Years->text();
+    report.loan.partYearCaption = Label7->text();
+    report.loan.partYear = Partyear->text();
+    report.amountStep = AmountStep->currentText();
+    report.interestStep = InterestStep->currentText();
+    const MortgageGridModel *model = model_;
+    report.rowCount = model->GridRowCount();
+    report.cell = [model](int column, int row) { return model->CellText(column, row); };
+    return report;
 }

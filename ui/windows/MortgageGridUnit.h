@@ -43,6 +43,8 @@ public:
     void BitBtn2Click();
 
     MortgageGridModel *Model() const { return model_; }
+    // The grid as its report prints it, read when the user confirms printing.
+    MortgageGridReport ReportInputs() const;
     int EnteredAmountRow() const { return model_->Grid().enteredRow; }
     // The first amount row in view (grid rows count the heading row as 0).
     int TopRow() const;

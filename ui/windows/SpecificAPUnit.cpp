@@ -26,7 +26,7 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
     AdditionalMR = Look::Edit(QStringLiteral("AdditionalMR"), 0, this);
     AdditionalMR->setFixedWidth(90);
     Label2 = white("Label2", "When would you like to start paying this additional payment");
-    Now = new QRadioButton(QStringLiteral("From the start of the mortgage"), this);
+    Now = new QRadioButton(QStringLiteral("From the start of the Mortgage"), this);
     Now->setObjectName(QStringLiteral("Now"));
     RadioButton2 = new QRadioButton(QStringLiteral("Starting in year"), this);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));

@@ -344,3 +344,13 @@ void GridArea::Arrange()
     for (std::size_t c = 0; c < widths.size(); ++c)
         view_->setColumnWidth(static_cast<int>(c), widths[c]);
 }
+
+ReportLoan MainFrequencies(const MainLoan &main)
+{
+    const LoanTexts texts = main.CurrentLoanTexts();
+    ReportLoan loan;
+    loan.payment = texts.payment;
+    loan.inArrears = texts.timing == Timing::InArrears;
+    loan.compounded = texts.compounded;
+    return loan;
+}

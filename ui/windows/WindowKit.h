@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/LoanChecks.h"
+#include "printing/Printing.h"
 
 #include <QDialog>
 #include <QTableView>
@@ -110,3 +111,6 @@ private:
 
 // Pixels the grid needs for its columns and its scroll bar.
 int GridWidth(const std::vector<int> &columnWidths);
+
+// The main window's frequencies and timing at the head of a table report.
+ReportLoan MainFrequencies(const MainLoan &main);
