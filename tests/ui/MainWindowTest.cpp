@@ -48,10 +48,10 @@ TEST_F(MainWindow, StartsWithTitleTabsMenuAndToolbar)
 
 TEST_F(MainWindow, MortgageTabControlsAsCreated)
 {
-    EXPECT_EQ(main().MAmount->maxLength(), 9);
-    EXPECT_EQ(main().Period->maxLength(), 2);
-    EXPECT_EQ(main().MPartyear->maxLength(), 3);
-    EXPECT_EQ(main().IRate->maxLength(), 8);
+    EXPECT_EQ(Look::TypingLimitOf(main().MAmount), 9);
+    EXPECT_EQ(Look::TypingLimitOf(main().Period), 2);
+    EXPECT_EQ(Look::TypingLimitOf(main().MPartyear), 3);
+    EXPECT_EQ(Look::TypingLimitOf(main().IRate), 8);
     EXPECT_TRUE(main().MAmount->text().isEmpty());
     EXPECT_EQ(main().MPayment->currentText(), "Monthly");
     EXPECT_EQ(main().MCompounded->currentText(), "Monthly");

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QValidator>
 #include <QVBoxLayout>
 
 namespace Look {
@@ -91,14 +92,52 @@ QLabel *Heading(const QString &name, const QString &text, int pixelSize, QWidget
     return label;
 }
 
+namespace {
+
+// Stops the user typing or pasting past `limit` characters. Unlike QLineEdit's own
+// maximum length it never cuts a text the program sets: a copied or loaded figure
+// arrives whole, and the checks of the tab then judge it. A change is refused only
+// when the user made it and it lengthens a text that is already at the limit.
+class TypingLimit : public QValidator {
+public:
+    TypingLimit(QLineEdit *edit, int limit)
+        : QValidator(edit), edit_(edit), limit_(limit), shown_(edit->text().size())
+    {
+        setObjectName(QStringLiteral("TypingLimit"));
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString &text) { shown_ = text.size(); });
+    }
+
+    State validate(QString &input, int &) const override
+    {
+        // A text set by the program is not a modification; typing and pasting are.
+        const bool typedPast = edit_->isModified() && input.size() > limit_ && input.size() > shown_;
+        return typedPast ? Invalid : Acceptable;
+    }
+
+    int Limit() const { return limit_; }
+
+private:
+    QLineEdit *edit_;
+    int limit_;
+    qsizetype shown_;
+};
+
+} // namespace
+
 QLineEdit *Edit(const QString &name, int maxLength, QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(name);
     if (maxLength > 0)
-        edit->setMaxLength(maxLength);
+        edit->setValidator(new TypingLimit(edit, maxLength));
     MarkAsResult(edit, false);
     return edit;
+}
+
+int TypingLimitOf(const QLineEdit *edit)
+{
+    const auto *limit = edit ? dynamic_cast<const TypingLimit *>(edit->validator()) : nullptr;
+    return limit ? limit->Limit() : 0;
 }
 
 QPushButton *Button(const QString &name, const QString &text, QWidget *parent, const QString &icon)

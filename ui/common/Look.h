@@ -47,7 +47,11 @@ QLabel *CaptionLabel(const QString &name, const QString &text, QWidget *parent);
 // A fixed explanation: green bold words in a sunken panel.
 QFrame *ExplanationPanel(QLabel *&label, const QString &labelName, const QString &text, QWidget *parent);
 QLabel *Heading(const QString &name, const QString &text, int pixelSize, QWidget *parent);
+// An edit box; `maxLength` (0: none) limits what the user types, not what the
+// program puts in it.
 QLineEdit *Edit(const QString &name, int maxLength, QWidget *parent);
+// The typing limit Edit gave the box; 0 when it has none.
+int TypingLimitOf(const QLineEdit *edit);
 QPushButton *Button(const QString &name, const QString &text, QWidget *parent,
                     const QString &icon = QString());
 // A small square button with a picture and no caption (help, graph, print).
