@@ -492,6 +492,16 @@ TEST_F(AnalysisWindows, ChartOfAShortenedLoanAndOfNothing)
     EXPECT_EQ(windows().chart->MortgageChart->SliceValue(1), 0);
 }
 
+TEST_F(AnalysisWindows, ChartOfABalloonLoanShowsTheWalkedInterest)
+{
+    ChoosePayment("Weekly");
+    main().MCompounded->setCurrentText("Weekly");
+    TypeLoan("250000", "50", "30");
+    main().BitBtn9->click();
+    EXPECT_TRUE(platform.messages.empty()); // the Mortgage tab's Calculate tells of the balloon
+    EXPECT_DOUBLE_EQ(windows().chart->MortgageChart->SliceValue(1), 3750006.00);
+}
+
 TEST_F(AnalysisWindows, ChartPrintsOnALandscapePage)
 {
     main().BitBtn9->click();

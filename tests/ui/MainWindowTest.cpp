@@ -166,6 +166,20 @@ TEST_F(MainWindow, RoundedRepaymentThatShortensTheLoanIsReported)
     EXPECT_EQ(main().TotalInterest->text(), MoneyText(RunAmortisation(loan).InterestTotal));
 }
 
+TEST_F(MainWindow, BalloonLastPaymentIsReportedAndItsInterestWalked)
+{
+    ChoosePayment("Weekly");
+    main().MCompounded->setCurrentText("Weekly");
+    TypeLoan("250000", "50", "30");
+    main().CalMortBtn->click();
+    const RecordedMessage message = OnlyMessage();
+    EXPECT_EQ(message.text, "The repayment of $1,442.31, rounded to 2 decimal places, does not pay off "
+                            "this Mortgage evenly: your last payment will be $251,442.31.");
+    EXPECT_EQ(message.kind, MessageKind::Information);
+    EXPECT_EQ(main().MonthlyRepayment->text(), "$1,442.31");
+    EXPECT_EQ(main().TotalInterest->text(), "$3,750,006.00");
+}
+
 TEST_F(MainWindow, PrintAsksForAPrinterOnlyAfterAGoodCalculation)
 {
     int printed = 0;

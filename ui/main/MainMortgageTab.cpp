@@ -232,6 +232,8 @@ void TMORTLOAN::CalMortBtnClick(QObject *sender)
     MonthlyRepayment->setText(MoneyText(figures.repayment));
     if (figures.paymentsDiffer)
         Show({ImpossiblePayOffMessage(figures.run.PaymentsMade), MessageKind::Information});
+    if (figures.balloon)
+        Show({BalloonMessage(figures.repayment, figures.run.LastPaymentText), MessageKind::Information});
     TotalInterest->setText(MoneyText(figures.totalInterest));
     if (sender == PrintMortBtn && ThePlatform().SelectPrinter(this) && reports_.mortgageDetails)
         reports_.mortgageDetails();
