@@ -5,7 +5,7 @@
 #include "printing/Printing.h"
 #include "platform/QtPrinterChannel.h"
 #include "platform/RecordingPrinterChannel.h"
-#include "engine/Schedule.h"
+#include "engine/TableTexts.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -39,7 +39,9 @@ ScheduleReport LongestReport()
     report.loan = {"999999999", "7", "50", "Day(s)", "365", "Daily", true, "Daily"};
     report.periodHeading = "Day";
     report.rowCount = static_cast<int>(rows.size());
-    report.cell = [&rows](int column, int row) { return ScheduleCellText(rows[row], column); };
+    report.cell = [&rows](int column, int row) {
+        return ScheduleCellText(rows[row], column, TextStyle::Shown());
+    };
     return report;
 }
 

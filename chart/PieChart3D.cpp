@@ -234,16 +234,6 @@ QString PieChart3D::Title() const
     return title_;
 }
 
-void PieChart3D::SetSeriesTitle(const QString &title)
-{
-    seriesTitle_ = title;
-}
-
-QString PieChart3D::SeriesTitle() const
-{
-    return seriesTitle_;
-}
-
 QSize PieChart3D::sizeHint() const
 {
     return {int(kReferenceWidth), int(kReferenceHeight)};

@@ -53,8 +53,6 @@ public:
 
     void SetTitle(const QString &title);
     QString Title() const;
-    void SetSeriesTitle(const QString &title);
-    QString SeriesTitle() const;
 
     // Draws the whole chart into `area`, scaled to it: sizes follow the area, so a
     // printer page gets the same picture as the 526 x 380 window.
@@ -96,5 +94,4 @@ private:
 
     std::vector<Slice> slices_;
     QString title_;
-    QString seriesTitle_;
 };

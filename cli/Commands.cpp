@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -147,21 +148,13 @@ CommandResult RunSchedule(const Request &request)
     const QString periodHeading = byPeriod && !frequency.scheduleOption.isEmpty()
         ? frequency.scheduleOption
         : QStringLiteral("Year");
-    table.headings = {periodHeading,
-                      QStringLiteral("Interest"),
-                      QStringLiteral("Capital Reduction"),
-                      QStringLiteral("Outstanding Balance"),
-                      QStringLiteral("Accumulated Interest"),
-                      QStringLiteral("Accumulated Capital")};
-    table.csvHeader = {QStringLiteral("period"),  QStringLiteral("interest"),
-                       QStringLiteral("capital"), QStringLiteral("balance"),
-                       QStringLiteral("accumulated_interest"), QStringLiteral("accumulated_capital")};
-    table.rows.reserve(rows.size());
-    for (const ScheduleRow &row : rows)
-        table.rows.push_back({Cell::Count(row.period), Cell::Money(row.interest),
-                              Cell::Money(row.capital), Cell::Money(row.balance),
-                              Cell::Money(row.accumulatedInterest),
-                              Cell::Money(row.accumulatedCapital)});
+    table.headings = [periodHeading](const TextStyle &style) { return ScheduleHeadings(periodHeading, style); };
+    table.rowCount = static_cast<int>(rows.size());
+    table.columnCount = ScheduleColumns;
+    table.finite = std::all_of(rows.begin(), rows.end(), [](const ScheduleRow &row) { return IsFinite(row); });
+    table.cell = [rows](int row, int column, const TextStyle &style) {
+        return ScheduleCellText(rows[row], column, style);
+    };
     report.table = std::move(table);
     return Finish(report, request.format);
 }
@@ -183,29 +176,24 @@ CommandResult RunGrid(const Request &request)
 
     Report report;
     QJsonArray rates;
-    Table table;
-    table.headings << QStringLiteral("Amt/Int");
-    table.csvHeader << QStringLiteral("amount");
-    for (double rate : grid.rates) {
+    for (double rate : grid.rates)
         rates.append(MachineNumberText(rate).toDouble());
-        table.headings << MortgageGridRateHeading(rate);
-        table.csvHeader << MachineNumberText(rate);
-    }
     report.extraJson.insert(QStringLiteral("rates"), rates);
     report.fields = {
         {QStringLiteral("entered_row"), QString(), Cell::Count(grid.enteredRow), Shown::Hidden},
         {QStringLiteral("first_visible_row"), QString(), Cell::Count(grid.firstVisibleRow), Shown::Hidden},
     };
-    table.rows.reserve(grid.amounts.size());
-    for (std::size_t r = 0; r < grid.amounts.size(); ++r) {
-        std::vector<Cell> row{Cell::Money(grid.amounts[r], MoneyFormat::NoDecimals)};
-        for (double repayment : grid.repayments[r])
-            row.push_back(Cell::Money(repayment, MoneyFormat::TwoDecimals));
-        table.rows.push_back(std::move(row));
-    }
+    Table table;
+    table.headings = [grid](const TextStyle &style) { return MortgageGridHeadings(grid, style); };
+    table.rowCount = static_cast<int>(grid.amounts.size());
+    table.columnCount = MortgageGridColumns;
+    table.finite = IsFinite(grid);
+    table.cell = [grid](int row, int column, const TextStyle &style) {
+        return MortgageGridCellText(grid, row, column, style);
+    };
     table.markedRow = grid.enteredRow - 1;
     table.markNote = QStringLiteral("* marks the entered amount; the entered rate is the %1 column.")
-                         .arg(table.headings[MortgageGrid::EnteredRateColumn]);
+                         .arg(MortgageGridHeadings(grid, TextStyle::Shown())[MortgageGrid::EnteredRateColumn]);
     report.table = std::move(table);
     return Finish(report, request.format);
 }
@@ -226,18 +214,15 @@ CommandResult RunAdditional(const Request &request)
          Cell::Money(grid.repayment)},
     };
     Table table;
-    const QString &word = frequency.chooserWord;
-    table.headings = {QStringLiteral("Years to pay off Mortgage"),
-                      QStringLiteral("Additional ") + word + QStringLiteral(" Payment Required"),
-                      QStringLiteral("Total ") + word + QStringLiteral(" Payment"),
-                      QStringLiteral("Total Interest"), QStringLiteral("Interest Saved")};
-    table.csvHeader = {QStringLiteral("years"), QStringLiteral("additional"),
-                       QStringLiteral("payment"), QStringLiteral("total_interest"),
-                       QStringLiteral("interest_saved")};
-    for (const AdditionalPaymentRow &row : grid.rows)
-        table.rows.push_back({Cell::Count(row.years), Cell::Money(row.additional),
-                              Cell::Money(row.payment), Cell::Money(row.totalInterest),
-                              Cell::Money(row.interestSaved)});
+    const QString word = frequency.chooserWord;
+    table.headings = [word](const TextStyle &style) { return AdditionalPaymentHeadings(word, style); };
+    table.rowCount = static_cast<int>(grid.rows.size());
+    table.columnCount = AdditionalPaymentColumns;
+    table.finite = std::all_of(grid.rows.begin(), grid.rows.end(),
+                               [](const AdditionalPaymentRow &row) { return IsFinite(row); });
+    table.cell = [rows = grid.rows](int row, int column, const TextStyle &style) {
+        return AdditionalPaymentCellText(rows[row], column, style);
+    };
     report.table = std::move(table);
     return Finish(report, request.format);
 }

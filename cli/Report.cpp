@@ -73,19 +73,6 @@ bool Cell::IsFinite() const
     }
 }
 
-QString MachineNumberText(double x)
-{
-    return QString::number(x + 0.0, 'g', 15);
-}
-
-QString MachineMoneyText(double x)
-{
-    // The figure the money text shows, digit for digit: the same zero below half a
-    // cent, and the same rounding to cents (0.005 is 0.01, never 0).
-    const QString cents = MoneyText(x, MoneyFormat::TwoDecimals, QLocale::c());
-    return MachineNumberText(ParseNumber(cents, QLocale::c()).value_or(0));
-}
-
 namespace {
 
 QString Readable(const Cell &c)
@@ -107,18 +94,6 @@ QString Readable(const Cell &c)
     return QString();
 }
 
-QString CsvQuoted(const QString &text)
-{
-    const bool plain = !text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
-        && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))
-        && text.trimmed() == text;
-    if (plain)
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 QString Csv(const Cell &c)
 {
     switch (c.kind) {
@@ -126,7 +101,7 @@ QString Csv(const Cell &c)
     case Cell::Kind::Count: return QString::number(static_cast<long long>(c.number));
     case Cell::Kind::Number: return MachineNumberText(c.number);
     case Cell::Kind::NumberText:
-    case Cell::Kind::Text: return CsvQuoted(c.text);
+    case Cell::Kind::Text: return c.text;
     case Cell::Kind::Null:
     case Cell::Kind::Missing: return QString();
     }
@@ -192,17 +167,19 @@ QString RenderTable(const Report &report)
     const Table &table = *report.table;
     if (wroteFields)
         out += QLatin1Char('\n');
-    const qsizetype columns = table.headings.size();
+    const TextStyle shown = TextStyle::Shown();
+    const QStringList headings = table.headings(shown);
+    const qsizetype columns = headings.size();
     std::vector<std::vector<QString>> texts;
-    texts.reserve(table.rows.size());
+    texts.reserve(table.rowCount);
     std::vector<qsizetype> widths(columns, 0);
     for (qsizetype c = 0; c < columns; ++c)
-        widths[c] = table.headings[c].size();
-    for (const auto &row : table.rows) {
+        widths[c] = headings[c].size();
+    for (int r = 0; r < table.rowCount; ++r) {
         std::vector<QString> line;
-        line.reserve(row.size());
-        for (qsizetype c = 0; c < columns && c < static_cast<qsizetype>(row.size()); ++c) {
-            line.push_back(Readable(row[c]));
+        line.reserve(columns);
+        for (int c = 0; c < columns; ++c) {
+            line.push_back(table.cell(r, c, shown));
             widths[c] = std::max(widths[c], line.back().size());
         }
         texts.push_back(std::move(line));
@@ -219,7 +196,7 @@ QString RenderTable(const Report &report)
         }
         out += line + QLatin1Char('\n');
     };
-    writeLine(std::vector<QString>(table.headings.begin(), table.headings.end()), QLatin1Char(' '));
+    writeLine(std::vector<QString>(headings.begin(), headings.end()), QLatin1Char(' '));
     for (std::size_t r = 0; r < texts.size(); ++r)
         writeLine(texts[r], static_cast<int>(r) == table.markedRow ? QLatin1Char('*') : QLatin1Char(' '));
     if (!table.markNote.isEmpty())
@@ -227,32 +204,34 @@ QString RenderTable(const Report &report)
     return out;
 }
 
+// Every cell of the table in the machine style, as the table windows export it.
+TableTexts MachineTexts(const Table &table)
+{
+    const TextStyle machine = TextStyle::Machine();
+    TableTexts texts;
+    texts.headings = table.headings(machine);
+    texts.rows.reserve(table.rowCount);
+    for (int r = 0; r < table.rowCount; ++r) {
+        QStringList cells;
+        cells.reserve(table.columnCount);
+        for (int c = 0; c < table.columnCount; ++c)
+            cells << table.cell(r, c, machine);
+        texts.rows.push_back(std::move(cells));
+    }
+    return texts;
+}
+
 QString RenderCsv(const Report &report)
 {
-    QString out;
-    auto writeLine = [&](const QStringList &cells) { out += cells.join(QLatin1Char(',')) + QLatin1Char('\n'); };
-    if (report.table) {
-        QStringList header;
-        for (const QString &name : report.table->csvHeader)
-            header << CsvQuoted(name);
-        writeLine(header);
-        for (const auto &row : report.table->rows) {
-            QStringList cells;
-            for (const Cell &c : row)
-                cells << Csv(c);
-            writeLine(cells);
-        }
-        return out;
-    }
+    if (report.table)
+        return CsvText(MachineTexts(*report.table));
     QStringList header;
     QStringList values;
     for (const Field &f : report.fields) {
         header << f.key;
         values << Csv(f.value);
     }
-    writeLine(header);
-    writeLine(values);
-    return out;
+    return CsvText({header, {values}});
 }
 
 QString RenderJson(const Report &report)
@@ -262,11 +241,12 @@ QString RenderJson(const Report &report)
         if (f.value.kind != Cell::Kind::Missing)
             object.insert(f.key, Json(f.value));
     if (report.table) {
+        // Every cell of a table is a number.
         QJsonArray rows;
-        for (const auto &row : report.table->rows) {
+        for (const QStringList &row : MachineTexts(*report.table).rows) {
             QJsonArray cells;
-            for (const Cell &c : row)
-                cells.append(Json(c));
+            for (const QString &text : row)
+                cells.append(text.toDouble());
             rows.append(cells);
         }
         object.insert(report.table->key, rows);
@@ -281,11 +261,8 @@ bool Report::AllFinite() const
     for (const Field &f : fields)
         if (!f.value.IsFinite())
             return false;
-    if (table)
-        for (const auto &row : table->rows)
-            for (const Cell &c : row)
-                if (!c.IsFinite())
-                    return false;
+    if (table && !table->finite)
+        return false;
     for (const QJsonValue &value : extraJson) {
         if (value.isArray()) {
             for (const QJsonValue &item : value.toArray())

@@ -3,12 +3,13 @@
 // as CSV or as JSON.
 #pragma once
 
-#include "engine/ErrorChecking.h"
+#include "engine/TableTexts.h"
 
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -50,11 +51,15 @@ struct Field {
     Shown shown = Shown::Pair;
 };
 
+// One of the engine's tables; its texts come from the engine's rule for that
+// table, in the window's style for people and the machine style for CSV and JSON.
 struct Table {
     QString key = QStringLiteral("rows");
-    QStringList headings;  // readable table
-    QStringList csvHeader; // CSV header line
-    std::vector<std::vector<Cell>> rows;
+    std::function<QStringList(const TextStyle &style)> headings;
+    int rowCount = 0;
+    int columnCount = 0;
+    std::function<QString(int row, int column, const TextStyle &style)> cell;
+    bool finite = true; // every figure in it is a number
     int markedRow = -1; // 0-based row flagged with '*' in the readable table
     QString markNote;
 };
@@ -67,8 +72,3 @@ struct Report {
     bool AllFinite() const;
     QString Render(OutputFormat format) const;
 };
-
-// A number as scripts read it: a decimal point, up to 15 significant digits,
-// trailing zeros dropped, money first rounded to cents.
-QString MachineNumberText(double x);
-QString MachineMoneyText(double x);

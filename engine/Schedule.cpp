@@ -48,16 +48,3 @@ std::vector<ScheduleRow> BuildSchedule(const Loan &loan, ScheduleBy by)
     }
     return rows;
 }
-
-QString ScheduleCellText(const ScheduleRow &row, int column, const QLocale &locale)
-{
-    const auto money = [&locale](double value) { return MoneyText(value, MoneyFormat::Currency, locale); };
-    switch (column) {
-    case 0: return QString::number(row.period);
-    case 1: return money(row.interest);
-    case 2: return money(row.capital);
-    case 3: return money(row.balance);
-    case 4: return money(row.accumulatedInterest);
-    default: return money(row.accumulatedCapital);
-    }
-}

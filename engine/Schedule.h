@@ -21,7 +21,3 @@ enum class ScheduleBy { Year, Period };
 // Walks the loan as RunAmortisation does and writes a row at the end of every
 // year of payments (or every payment), and at the payment that clears the loan.
 std::vector<ScheduleRow> BuildSchedule(const Loan &loan, ScheduleBy by);
-
-// A cell of the schedule as the window and the report show it: the period as a
-// whole number, the rest as money text.
-QString ScheduleCellText(const ScheduleRow &row, int column, const QLocale &locale = QLocale());

@@ -34,7 +34,6 @@ int main(int argc, char **argv)
 
     PieChart3D chart;
     chart.SetTitle(QStringLiteral("Cost Breakdown of Mortgage"));
-    chart.SetSeriesTitle(QStringLiteral("Breakdown of Mortgage Cost"));
     chart.resize(526, 380);
 
     bool ok = true;

@@ -138,8 +138,9 @@ void TAdditionalP::OpenWithLoan(const LoanTexts &loan)
     if (const Frequency *frequency = FindFrequency(loan.payment)) {
         const QString word = frequency->chooserWord;
         Label5->setText(word);
-        Label8->setText(QStringLiteral("Total ") + word + QStringLiteral(" Payment"));
-        Label7->setText(QStringLiteral("Additional ") + word + QStringLiteral(" Payment Required"));
+        const QStringList headings = AdditionalPaymentHeadings(word, TextStyle::Shown());
+        Label7->setText(headings[1]);
+        Label8->setText(headings[2]);
     }
     CentreOnScreen(this);
 }

@@ -6,29 +6,13 @@
 #include <QBrush>
 #include <QFont>
 
-template <typename Row, int Columns>
-QVariant RowsModel<Row, Columns>::FixedColumnBrush()
+template <typename Row, int Columns, QString (*Cell)(const Row &, int, const TextStyle &)>
+QVariant RowsModel<Row, Columns, Cell>::FixedColumnBrush()
 {
     return QBrush(Look::ButtonFace());
 }
-template class RowsModel<ScheduleRow, 6>;
-template class RowsModel<AdditionalPaymentRow, 5>;
-
-QString ScheduleModel::Text(const ScheduleRow &r, int column) const
-{
-    return ScheduleCellText(r, column);
-}
-
-QString AdditionalPaymentModel::Text(const AdditionalPaymentRow &r, int column) const
-{
-    switch (column) {
-    case 0: return QString::number(r.years);
-    case 1: return MoneyText(r.additional);
-    case 2: return MoneyText(r.payment);
-    case 3: return MoneyText(r.totalInterest);
-    default: return MoneyText(r.interestSaved);
-    }
-}
+template class RowsModel<ScheduleRow, ScheduleColumns, &ScheduleCellText>;
+template class RowsModel<AdditionalPaymentRow, AdditionalPaymentColumns, &AdditionalPaymentCellText>;
 
 void MortgageGridModel::SetGrid(MortgageGrid grid)
 {
@@ -37,21 +21,17 @@ void MortgageGridModel::SetGrid(MortgageGrid grid)
     endResetModel();
 }
 
-QString MortgageGridModel::CellText(int column, int gridRow) const
+QString MortgageGridModel::CellText(int column, int gridRow, const TextStyle &style) const
 {
-    if (column < 0 || column > MortgageGrid::RateColumns)
+    if (column < 0 || column >= MortgageGridColumns)
         return QString();
     if (gridRow == 0) {
-        if (column == 0)
-            return QStringLiteral("Amt/Int");
-        return grid_.amounts.empty() ? QString() : MortgageGridRateHeading(grid_.rates[column - 1]);
+        // A grid not yet built has no rates to head its columns with.
+        if (column > 0 && grid_.amounts.empty())
+            return QString();
+        return MortgageGridHeadings(grid_, style)[column];
     }
-    const int r = gridRow - 1;
-    if (r < 0 || r >= static_cast<int>(grid_.amounts.size()))
-        return QString();
-    if (column == 0)
-        return MoneyText(grid_.amounts[r], MoneyFormat::NoDecimals);
-    return MoneyText(grid_.repayments[r][column - 1], MoneyFormat::TwoDecimals);
+    return MortgageGridCellText(grid_, gridRow - 1, column, style);
 }
 
 int MortgageGridModel::rowCount(const QModelIndex &parent) const

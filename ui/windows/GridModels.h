@@ -3,15 +3,13 @@
 // only for the cells a view or a report asks for.
 #pragma once
 
-#include "engine/AdditionalPayments.h"
-#include "engine/MortgageGrid.h"
-#include "engine/Schedule.h"
+#include "engine/TableTexts.h"
 
 #include <QAbstractTableModel>
 #include <QBrush>
 
 // Rows of a builder shown as text: money is formatted only for the cells asked for.
-template <typename Row, int Columns>
+template <typename Row, int Columns, QString (*Cell)(const Row &, int, const TextStyle &)>
 class RowsModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
@@ -22,12 +20,12 @@ public:
         rows_ = std::move(rows);
         endResetModel();
     }
-    const std::vector<Row> &Rows() const { return rows_; }
-    QString CellText(int column, int row) const
+    // The window shows the user's money text; copying and CSV ask for the machine style.
+    QString CellText(int column, int row, const TextStyle &style = TextStyle::Shown()) const
     {
         if (row < 0 || row >= static_cast<int>(rows_.size()) || column < 0 || column >= Columns)
             return QString();
-        return Text(rows_[row], column);
+        return Cell(rows_[row], column, style);
     }
 
     int rowCount(const QModelIndex &parent = {}) const override
@@ -46,20 +44,14 @@ public:
         return QVariant();
     }
 
-protected:
-    virtual QString Text(const Row &row, int column) const = 0;
-
 private:
     static QVariant FixedColumnBrush();
     std::vector<Row> rows_;
 };
 
-class ScheduleModel : public RowsModel<ScheduleRow, 6> {
+class ScheduleModel : public RowsModel<ScheduleRow, ScheduleColumns, &ScheduleCellText> {
 public:
     using RowsModel::RowsModel;
-
-protected:
-    QString Text(const ScheduleRow &row, int column) const override;
 };
 
 // Grid row 0 is the heading row (the view's header); model row r is grid row r + 1.
@@ -69,8 +61,9 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
     void SetGrid(MortgageGrid grid);
     const MortgageGrid &Grid() const { return grid_; }
-    // A cell as the grid shows it, by grid column and grid row (row 0 the headings).
-    QString CellText(int column, int gridRow) const;
+    // A cell by grid column and grid row (row 0 the headings), as the grid shows
+    // it unless another style is asked for.
+    QString CellText(int column, int gridRow, const TextStyle &style = TextStyle::Shown()) const;
     int GridRowCount() const { return static_cast<int>(grid_.amounts.size()) + 1; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -82,10 +75,8 @@ private:
     MortgageGrid grid_;
 };
 
-class AdditionalPaymentModel : public RowsModel<AdditionalPaymentRow, 5> {
+class AdditionalPaymentModel
+    : public RowsModel<AdditionalPaymentRow, AdditionalPaymentColumns, &AdditionalPaymentCellText> {
 public:
     using RowsModel::RowsModel;
-
-protected:
-    QString Text(const AdditionalPaymentRow &row, int column) const override;
 };

@@ -67,13 +67,12 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     CalculateBtn->setDefault(true);
 
     MSGrid = GridView(QStringLiteral("MSGrid"), model_, kColumns, 18, this);
-    Label10 = new HeadingPanel(QStringLiteral("Label10"), QStringLiteral("Year"), kColumns[0], this);
-    const char *headings[] = {"Interest", "Capital Reduction", "Outstanding Balance",
-                              "Accumulated Interest", "Accumulated Capital"};
+    const QStringList headings = ScheduleHeadings(QStringLiteral("Year"), TextStyle::Shown());
+    Label10 = new HeadingPanel(QStringLiteral("Label10"), headings[0], kColumns[0], this);
     std::vector<QLabel *> panels{Label10};
     for (int c = 1; c < 6; ++c)
         panels.push_back(new HeadingPanel(QStringLiteral("HeadingPanel%1").arg(c),
-                                          QLatin1String(headings[c - 1]), kColumns[c], this));
+                                          headings[c], kColumns[c], this));
     panels.push_back(new HeadingPanel(QStringLiteral("HeadingPanelScroll"), QString(), 0, this));
     MSGrid->headings = [panels] {
         QStringList texts;

@@ -18,7 +18,6 @@ TMortChartForm::TMortChartForm(QWidget *parent)
     MortgageChart = new PieChart3D(this);
     MortgageChart->setObjectName(QStringLiteral("MortgageChart"));
     MortgageChart->SetTitle(QStringLiteral("Cost Breakdown of Mortgage"));
-    MortgageChart->SetSeriesTitle(QStringLiteral("Breakdown of Mortgage Cost"));
     MortgageChart->setGeometry(rect());
 
     BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), QStringLiteral("OK"), this, QStringLiteral("ok"));

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The texts of the schedule, mortgage grid and additional payments tables. The
+// windows, the printed reports, copying, CSV files and quovella-calc all take
+// their headings and cells from here, so a figure reads the same everywhere.
+#pragma once
+
+#include "engine/AdditionalPayments.h"
+#include "engine/MortgageGrid.h"
+#include "engine/Schedule.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// How a table's cells are written: as the windows show them, in a locale's money
+// text, or plainly for other programs, whatever the user's locale.
+class TextStyle {
+public:
+    static TextStyle Shown(const QLocale &locale = QLocale());
+    // A decimal point, no thousands separators or currency sign, money to cents.
+    static TextStyle Machine();
+
+    bool IsMachine() const { return machine_; }
+    const QLocale &Locale() const { return locale_; }
+    QString Money(double x, MoneyFormat format = MoneyFormat::Currency) const;
+    QString Count(long long n) const;
+
+private:
+    TextStyle(bool machine, const QLocale &locale) : machine_(machine), locale_(locale) {}
+    bool machine_;
+    QLocale locale_;
+};
+
+// A number as scripts read it: a decimal point, up to 15 significant digits,
+// trailing zeros dropped.
+QString MachineNumberText(double x);
+// Money the same way, first rounded to cents.
+QString MachineMoneyText(double x);
+
+// One line of a CSV file (without its line end); a field is quoted only when it
+// needs to be.
+QString CsvLine(const QStringList &fields);
+
+// Every cell of a table in one style, headings first: what copying and CSV take.
+struct TableTexts {
+    QStringList headings;
+    std::vector<QStringList> rows;
+};
+// The whole table as CSV, one line per row after the heading line, each ended by '\n'.
+QString CsvText(const TableTexts &table);
+
+// The schedule: the period ("Year", "Month", ... as the window's period option
+// reads), then the five money columns.
+constexpr int ScheduleColumns = 6;
+QStringList ScheduleHeadings(const QString &periodHeading, const TextStyle &style);
+QString ScheduleCellText(const ScheduleRow &row, int column, const TextStyle &style);
+bool IsFinite(const ScheduleRow &row);
+
+// The mortgage grid: the amount, then a repayment for each of the seven rates.
+// Rows are the grid's amount rows, 0-based (grid row r + 1).
+constexpr int MortgageGridColumns = MortgageGrid::RateColumns + 1;
+QStringList MortgageGridHeadings(const MortgageGrid &grid, const TextStyle &style);
+QString MortgageGridCellText(const MortgageGrid &grid, int row, int column, const TextStyle &style);
+bool IsFinite(const MortgageGrid &grid);
+
+// The additional payments: the years, then four money columns headed with the
+// payment frequency's word ("Monthly", "Fortnightly", ...).
+constexpr int AdditionalPaymentColumns = 5;
+QStringList AdditionalPaymentHeadings(const QString &frequencyWord, const TextStyle &style);
+QString AdditionalPaymentCellText(const AdditionalPaymentRow &row, int column, const TextStyle &style);
+bool IsFinite(const AdditionalPaymentRow &row);
