@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's heaviest calculations, at the sizes the windows can ask for.
+#include "engine/AdditionalPayments.h"
 #include "engine/ErrorChecking.h"
 #include "engine/MortgageFunctions.h"
 #include "engine/MortgageGrid.h"
@@ -47,6 +48,17 @@ void BM_BuildScheduleByPeriodLargestTerm(benchmark::State &state)
     state.counters["rows"] = static_cast<double>(rows);
 }
 BENCHMARK(BM_BuildScheduleByPeriodLargestTerm)->Unit(benchmark::kMicrosecond);
+
+// Every row is its own loan and is walked, to find a balloon last payment: 51 walks.
+void BM_BuildAdditionalPaymentGridLargestTerm(benchmark::State &state)
+{
+    const Loan loan = LargestLoan();
+    for (auto _ : state) {
+        const AdditionalPaymentGrid grid = BuildAdditionalPaymentGrid(loan);
+        benchmark::DoNotOptimize(grid.rows.data());
+    }
+}
+BENCHMARK(BM_BuildAdditionalPaymentGridLargestTerm)->Unit(benchmark::kMillisecond);
 
 void BM_BuildMortgageGrid1999Rows(benchmark::State &state)
 {
