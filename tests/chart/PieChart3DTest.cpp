@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/PieChart3D.h"
+#include "tests/chart/ChartPixels.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -25,15 +26,6 @@ void Fill(PieChart3D &chart, double principal, double interest)
     chart.AddSlice(interest, QStringLiteral("Interest"), kRed);
 }
 
-QImage Render(const PieChart3D &chart, const QSize &size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter painter(&image);
-    chart.Paint(painter, QRectF(QPointF(0, 0), size));
-    return image;
-}
-
 bool Greenish(QRgb p)
 {
     return qGreen(p) > qRed(p) + 40 && qGreen(p) > qBlue(p) + 40;
@@ -47,16 +39,6 @@ bool Reddish(QRgb p)
 bool White(QRgb p)
 {
     return qRed(p) >= 245 && qGreen(p) >= 245 && qBlue(p) >= 245;
-}
-
-int Count(const QImage &image, const QRectF &where, const std::function<bool(QRgb)> &test)
-{
-    const QRect r = where.toAlignedRect().intersected(image.rect());
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            n += test(image.pixel(x, y)) ? 1 : 0;
-    return n;
 }
 
 QRect Bounds(const QImage &image, const QRectF &where, const std::function<bool(QRgb)> &test)

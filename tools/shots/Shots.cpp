@@ -139,6 +139,13 @@ int main(int argc, char **argv)
     });
     main.SpeedButton3->click();
 
+    // The balance graph of the same loan, with the extra 100 worked out just now.
+    platform.modalActions.insert(QStringLiteral("MSCHEDULE"), [](QDialog *w) {
+        static_cast<TMSCHEDULE *>(w)->GraphBtn->click();
+    });
+    platform.modalActions.insert(QStringLiteral("BalanceGraphForm"), [](QDialog *w) { Save(w, QStringLiteral("balance-graph")); });
+    main.SpeedButton2->click();
+
     platform.modalActions.insert(QStringLiteral("MortChartForm"), [](QDialog *w) { Save(w, QStringLiteral("graph")); });
     main.BitBtn9->click();
 

@@ -20,6 +20,16 @@ void TMORTLOAN::SpeedButton2Click()
     ThePlatform().ShowModal(windows_.schedule);
 }
 
+void TMORTLOAN::BalanceGraphBtnClick()
+{
+    MAmount->setFocus();
+    if (!windows_.schedule || !CheckMainLoan(LoanChecks::Analysis()))
+        return;
+    // The graph draws the schedule's loan, so the main window's loan goes in there first.
+    windows_.schedule->OpenWithLoan(CurrentLoanTexts(), Label98->text());
+    windows_.schedule->GraphBtnClick();
+}
+
 void TMORTLOAN::MortgageGridBtnClick()
 {
     MAmount->setFocus();

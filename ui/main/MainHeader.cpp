@@ -101,6 +101,8 @@ void TMORTLOAN::BuildToolBar(QWidget *band)
     BitBtn11 = ToolButton(QStringLiteral("BitBtn11"), QStringLiteral("additional"),
                           QStringLiteral("See the effect of additional payments on your Mortgage"), bar);
     BitBtn2 = ToolButton(QStringLiteral("BitBtn2"), QStringLiteral("graph"), QStringLiteral("View a  graph of your Mortgage"), bar);
+    BalanceGraphBtn = ToolButton(QStringLiteral("BalanceGraphBtn"), QStringLiteral("balance"),
+                                 QStringLiteral("View the balance of your Mortgage year by year"), bar);
     AboutBtn = ToolButton(QStringLiteral("AboutBtn"), QStringLiteral("about"), QStringLiteral("About"), bar);
     HelpBtn = ToolButton(QStringLiteral("HelpBtn"), QStringLiteral("help"), QStringLiteral("Help"), bar);
     ExitBtn = ToolButton(QStringLiteral("ExitBtn"), QStringLiteral("exit"), QStringLiteral("Quit"), bar);
@@ -124,6 +126,7 @@ void TMORTLOAN::BuildToolBar(QWidget *band)
     row->addWidget(BitBtn5);
     row->addWidget(BitBtn11);
     row->addWidget(BitBtn2);
+    row->addWidget(BalanceGraphBtn);
     separator();
     row->addWidget(AboutBtn);
     row->addWidget(HelpBtn);
@@ -162,6 +165,7 @@ void TMORTLOAN::ConnectHeader()
     connect(BitBtn5, &QToolButton::clicked, SpeedButton2, &QPushButton::click);
     connect(BitBtn11, &QToolButton::clicked, SpeedButton3, &QPushButton::click);
     connect(BitBtn2, &QToolButton::clicked, BitBtn9, &QPushButton::click);
+    On(BalanceGraphBtn, &QToolButton::clicked, [this] { BalanceGraphBtnClick(); });
     On(LoadBtn, &QToolButton::clicked, [this] { LoadBtnClick(); });
     On(SaveBtn, &QToolButton::clicked, [this] { SaveBtnClick(); });
     On(AboutBtn, &QToolButton::clicked, [this] { AboutBtnClick(); });

@@ -142,7 +142,7 @@ void TMORTLOAN::PageControl1Change()
     }
     const bool mortgage = tab == TabSheet1;
     TrasferValuesCheckBox->setVisible(mortgage);
-    for (QToolButton *button : {BitBtn7, BitBtn11, BitBtn5, BitBtn2})
+    for (QToolButton *button : {BitBtn7, BitBtn11, BitBtn5, BitBtn2, BalanceGraphBtn})
         button->setEnabled(mortgage);
 }
 

@@ -27,6 +27,7 @@ class HeaderBand;
 class ResultPanel;
 
 class TAboutForm;
+class TBalanceGraphForm;
 class TMORTAGEGRID;
 class TMSCHEDULE;
 class TAPOPTIONS;
@@ -43,6 +44,7 @@ struct SecondaryWindows {
     TAdditionalP *additional = nullptr;
     TMortChartForm *chart = nullptr;
     TAboutForm *about = nullptr;
+    TBalanceGraphForm *balance = nullptr;
 };
 
 // Hooks for the printed reports; each is called after the print dialog was confirmed.
@@ -105,6 +107,8 @@ public:
     void MSavingsAmountChange(QObject *sender);
     void BitBtn12Click();
     void SpeedButton2Click();
+    // The balance graph of the main window's loan, through the schedule window.
+    void BalanceGraphBtnClick();
     void MortgageGridBtnClick();
     void SpeedButton3Click();
     void BitBtn9Click();
@@ -127,7 +131,7 @@ public:
     HeaderBand *Header;
     QLabel *HeadingLabel1;
     QLabel *HeadingLabel2;
-    QToolButton *LoadBtn, *SaveBtn, *BitBtn7, *BitBtn5, *BitBtn11, *BitBtn2, *AboutBtn, *HelpBtn, *ExitBtn;
+    QToolButton *LoadBtn, *SaveBtn, *BitBtn7, *BitBtn5, *BitBtn11, *BitBtn2, *BalanceGraphBtn, *AboutBtn, *HelpBtn, *ExitBtn;
     QTabWidget *PageControl1;
     QWidget *TabSheet1, *TabSheet2, *TabSheet3;
     QCheckBox *TrasferValuesCheckBox;

@@ -4,6 +4,7 @@
 #include "ui/windows/APGridUnit.h"
 #include "ui/windows/APOptionsUnit.h"
 #include "ui/windows/AboutUnit.h"
+#include "ui/windows/BalanceGraphUnit.h"
 #include "ui/windows/MSCHEDULEUnit.h"
 #include "ui/main/MainUnit.h"
 #include "ui/windows/MortChartUnit.h"
@@ -28,6 +29,8 @@ Program::Program()
     windows.options->AttachWindows(windows.additional, windows.specific);
     windows.chart = new TMortChartForm(&main);
     windows.about = new TAboutForm(&main);
+    windows.balance = new TBalanceGraphForm(&main);
+    windows.schedule->AttachGraph(windows.balance, [specific = windows.specific] { return specific->lastRun; });
     main.AttachWindows(windows);
     ConnectReports(main);
 }

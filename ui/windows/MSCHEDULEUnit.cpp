@@ -62,6 +62,8 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
                                 QStringLiteral("calculate"));
     OKBtn = Look::Button(QStringLiteral("OKBtn"), QStringLiteral("OK"), this, QStringLiteral("ok"));
     BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), QStringLiteral(" Print"), this, QStringLiteral("print"));
+    GraphBtn = Look::Button(QStringLiteral("GraphBtn"), QStringLiteral(" Graph"), this, QStringLiteral("balance"));
+    GraphBtn->setToolTip(QStringLiteral("The balance year by year as a graph"));
     BitBtn2 = Look::PictureButton(QStringLiteral("BitBtn2"), QStringLiteral("help"),
                                   QStringLiteral("Help on the schedule"), this);
     CalculateBtn->setDefault(true);
@@ -115,6 +117,7 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     buttons->addWidget(Label12, 1);
     buttons->addWidget(CalculateBtn);
     buttons->addWidget(BitBtn1);
+    buttons->addWidget(GraphBtn);
     buttons->addWidget(OKBtn);
     buttons->addWidget(BitBtn2);
 
@@ -133,6 +136,7 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     OnClick(OKBtn, [this] { OKBtnClick(); });
     OnClick(BitBtn1, [this] { BitBtn1Click(); });
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
+    OnClick(GraphBtn, [this] { GraphBtnClick(); });
     EnterPresses({MSAmount, MSInterest, MSPeriod, Partyear}, CalculateBtn);
     AllowEnlarging();
 }
@@ -171,14 +175,21 @@ void TMSCHEDULE::OpenWithLoan(const LoanTexts &loan, const QString &partYearCapt
 
 void TMSCHEDULE::CalculateBtnClick()
 {
+    Recalculate();
+}
+
+std::optional<Loan> TMSCHEDULE::Recalculate()
+{
     MSAmount->setFocus();
     const LoanTexts texts = WindowLoan();
     if (const auto problem = CheckLoanTexts(texts, LoanChecks::Analysis())) {
         ThePlatform().ShowMessage(this, problem->message.text, problem->message.kind);
-        return;
+        return std::nullopt;
     }
-    Fill(LoanOfTexts(texts));
+    const Loan loan = LoanOfTexts(texts);
+    Fill(loan);
     Label10->setText(Year->isChecked() ? QStringLiteral("Year") : Month->text());
+    return loan;
 }
 
 void TMSCHEDULE::OKBtnClick()
@@ -210,4 +221,21 @@ ScheduleReport TMSCHEDULE::ReportInputs() const
     report.rowCount = model->rowCount();
     report.cell = [model](int column, int row) { return model->CellText(column, row); };
     return report;
+}
+
+void TMSCHEDULE::AttachGraph(TBalanceGraphForm *graph,
+                             std::function<std::optional<AdditionalPaymentRun>()> lastAdditionalPayment)
+{
+    graph_ = graph;
+    lastAdditionalPayment_ = std::move(lastAdditionalPayment);
+}
+
+void TMSCHEDULE::GraphBtnClick()
+{
+    // The fields are checked and the grid refilled first, so the graph and the
+    // schedule always show the same loan.
+    const std::optional<Loan> loan = Recalculate();
+    if (!loan || !graph_)
+        return;
+    graph_->Open(*loan, lastAdditionalPayment_ ? lastAdditionalPayment_() : std::nullopt);
 }

@@ -2,6 +2,7 @@
 // The Mortgage Schedule window: interest, capital and balance by year or by period.
 #pragma once
 
+#include "ui/windows/BalanceGraphUnit.h"
 #include "ui/windows/GridModels.h"
 #include "ui/windows/MainLoan.h"
 #include "ui/windows/WindowKit.h"
@@ -25,6 +26,11 @@ public:
     void OKBtnClick();
     void BitBtn1Click();
     void BitBtn2Click();
+    // The balance graph of the loan in this window's fields, with the additional
+    // payment last worked out; wired by the program.
+    void AttachGraph(TBalanceGraphForm *graph,
+                     std::function<std::optional<AdditionalPaymentRun>()> lastAdditionalPayment);
+    void GraphBtnClick();
 
     ScheduleModel *Model() const { return model_; }
     // The schedule as its report prints it, with this window's own part-year.
@@ -35,13 +41,17 @@ public:
     ResultPanel *MSMonthlyRepayment;
     QGroupBox *GroupBox1;
     QRadioButton *Year, *Month;
-    QPushButton *CalculateBtn, *OKBtn, *BitBtn1, *BitBtn2;
+    QPushButton *CalculateBtn, *OKBtn, *BitBtn1, *BitBtn2, *GraphBtn;
     TableView *MSGrid;
 
 private:
     LoanTexts WindowLoan() const;
     void Fill(const Loan &loan);
+    // Checks the fields and refills; the loan shown, or nothing after a message.
+    std::optional<Loan> Recalculate();
 
     MainLoan &main_;
     ScheduleModel *model_;
+    TBalanceGraphForm *graph_ = nullptr;
+    std::function<std::optional<AdditionalPaymentRun>()> lastAdditionalPayment_;
 };

@@ -168,8 +168,9 @@ void TADDMONTHLYR::BitBtn1Click()
         Show(checked.problem->text, checked.problem->kind);
         return;
     }
-    const SpecificAdditionalPayment result =
-        CalculateSpecificAdditionalPayment(LoanOfTexts(loanTexts), checked.extra, checked.start);
+    const Loan loan = LoanOfTexts(loanTexts);
+    const SpecificAdditionalPayment result = CalculateSpecificAdditionalPayment(loan, checked.extra, checked.start);
+    lastRun = AdditionalPaymentRun{loan, checked.extra, checked.start, result};
     TotalInterest->setText(MoneyText(result.without));
     if (!result.paidOff)
         return;

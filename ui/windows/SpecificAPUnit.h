@@ -3,6 +3,7 @@
 // from the start or from a chosen year and period.
 #pragma once
 
+#include "ui/windows/BalanceGraphUnit.h"
 #include "ui/windows/MainLoan.h"
 #include "ui/windows/WindowKit.h"
 
@@ -28,6 +29,8 @@ public:
     QRadioButton *Now, *RadioButton2;
     QPushButton *BitBtn1, *BitBtn2, *BitBtn3;
     ResultPanel *InterestSaved, *NewInterest, *TotalInterest;
+    // The last additional payment worked out, kept after "OK" for the balance graph.
+    std::optional<AdditionalPaymentRun> lastRun;
 
 private:
     void Show(const QString &text, MessageKind kind);

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/windows/BalanceGraphUnit.h"
+
+#include "engine/Schedule.h"
+#include "ui/common/Look.h"
+#include "ui/windows/MainLoan.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kGraphWidth = 526;
+constexpr int kGraphHeight = 380;
+constexpr int kButtonRow = 36;
+
+// "18 Years and 8 Months" of the specific window's sentence, so the graph and the
+// window word the new term alike.
+QString PaidOffNote(const SpecificAdditionalPayment &result)
+{
+    const QString marker = QStringLiteral(" Mortgage in ");
+    const qsizetype at = result.sentence.lastIndexOf(marker);
+    if (at < 0)
+        return QStringLiteral("Paid off after %1 payments").arg(result.paymentsMade);
+    return QStringLiteral("Paid off in ") + result.sentence.mid(at + marker.size()).toLower();
+}
+
+} // namespace
+
+bool SameLoan(const Loan &a, const Loan &b)
+{
+    return a.amount == b.amount && a.rate == b.rate && a.paymentsPerYear == b.paymentsPerYear
+        && a.compoundingsPerYear == b.compoundingsPerYear && a.timing == b.timing
+        && a.years == b.years && a.part == b.part;
+}
+
+BalanceGraphSeries BalanceSeriesOf(const Loan &loan, const AdditionalPaymentRun *run)
+{
+    BalanceGraphSeries series;
+    series.amount = loan.amount;
+    const double p = loan.paymentsPerYear;
+    if (!(p > 0))
+        return series;
+    // The last row of a term with a part year ends that part year.
+    const double termYears = loan.Payments() / p;
+    for (const ScheduleRow &row : BuildSchedule(loan, ScheduleBy::Year)) {
+        BalanceGraphPoint point;
+        point.label = row.period;
+        point.year = std::min(double(row.period), termYears);
+        point.balance = row.balance;
+        point.accumulatedInterest = row.accumulatedInterest;
+        point.accumulatedCapital = row.accumulatedCapital;
+        series.points.push_back(point);
+    }
+    if (!run || !SameLoan(run->loan, loan) || !run->result.paidOff)
+        return series;
+    const std::vector<double> &balances = run->result.balanceByYear;
+    series.extra.emplace_back(0.0, loan.amount);
+    for (size_t k = 0; k < balances.size(); ++k) {
+        const bool last = k + 1 == balances.size();
+        series.extra.emplace_back(last ? run->result.paymentsMade / p : double(k + 1), balances[k]);
+    }
+    series.extraNote = PaidOffNote(run->result);
+    return series;
+}
+
+QString BalanceGraphTitle(const Loan &loan, const QLocale &locale)
+{
+    QString term = QStringLiteral("%1 year%2").arg(loan.years).arg(loan.years == 1 ? "" : "s");
+    const Frequency *frequency = nullptr;
+    for (const Frequency &f : Frequencies())
+        if (f.periods == loan.paymentsPerYear)
+            frequency = &f;
+    if (loan.part > 0 && frequency) {
+        const QString unit = frequency->unitName.toLower() + (loan.part == 1 ? "" : "s");
+        const QString part = QStringLiteral("%1 %2").arg(loan.part).arg(unit);
+        term = loan.years > 0 ? term + QStringLiteral(" and ") + part : part;
+    }
+    return QStringLiteral("Mortgage Balance: %1 at %2% for %3")
+        .arg(MoneyText(loan.amount, MoneyFormat::Currency, locale), GeneralNumberText(loan.rate, locale), term);
+}
+
+TBalanceGraphForm::TBalanceGraphForm(QWidget *parent)
+    : AnalysisWindow(QStringLiteral("BalanceGraphForm"), QStringLiteral("Balance Graph"), kGraphWidth,
+                     kGraphHeight + kButtonRow, Look::ButtonFace(), parent)
+{
+    // Unlike the design's windows this one may be enlarged; the graph scales with it.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowMaximizeButtonHint);
+    setMinimumSize(kGraphWidth, kGraphHeight + kButtonRow);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setSizeGripEnabled(true);
+
+    Graph = new BalanceGraph(this);
+    Graph->setObjectName(QStringLiteral("Graph"));
+    ExtraBox = new QCheckBox(QStringLiteral("Show the balance with the additional payment"), this);
+    ExtraBox->setObjectName(QStringLiteral("ExtraBox"));
+    ExtraBox->setChecked(true);
+    ExportBtn = Look::Button(QStringLiteral("ExportBtn"), QStringLiteral("Export…"), this);
+    PrintBtn = Look::Button(QStringLiteral("PrintBtn"), QStringLiteral(" Print"), this, QStringLiteral("print"));
+    OKBtn = Look::Button(QStringLiteral("OKBtn"), QStringLiteral("OK"), this, QStringLiteral("ok"));
+    OKBtn->setDefault(true);
+    exportDialog.filter = QStringLiteral("PNG picture or PDF document|*.png;*.pdf");
+    exportDialog.fileName = QStringLiteral("balance.png");
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(8, 4, 8, 6);
+    buttons->addWidget(ExtraBox);
+    buttons->addStretch();
+    buttons->addWidget(ExportBtn);
+    buttons->addWidget(PrintBtn);
+    buttons->addWidget(OKBtn);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Graph, 1);
+    layout->addLayout(buttons);
+
+    OnClick(ExtraBox, [this] { ExtraBoxClick(); });
+    OnClick(ExportBtn, [this] { ExportBtnClick(); });
+    OnClick(PrintBtn, [this] { PrintBtnClick(); });
+    OnClick(OKBtn, [this] { OKBtnClick(); });
+}
+
+void TBalanceGraphForm::Fill(const Loan &loan, const std::optional<AdditionalPaymentRun> &run)
+{
+    Graph->SetTitle(BalanceGraphTitle(loan));
+    Graph->SetSeries(BalanceSeriesOf(loan, run ? &*run : nullptr));
+    const bool hasExtra = !Graph->Series().extra.empty();
+    ExtraBox->setVisible(hasExtra);
+    Graph->SetExtraShown(hasExtra && ExtraBox->isChecked());
+}
+
+void TBalanceGraphForm::Open(const Loan &loan, const std::optional<AdditionalPaymentRun> &run)
+{
+    Fill(loan, run);
+    CentreOnScreen(this);
+    ThePlatform().ShowModal(this);
+}
+
+void TBalanceGraphForm::ExtraBoxClick()
+{
+    Graph->SetExtraShown(ExtraBox->isChecked());
+}
+
+void TBalanceGraphForm::PrintBtnClick()
+{
+    ThePlatform().PrintLandscapePage(
+        this, [this](QPainter &painter, const QRectF &page) { Graph->Paint(painter, page); });
+}
+
+void TBalanceGraphForm::ExportBtnClick()
+{
+    if (const std::optional<QString> chosen = ThePlatform().GetSaveFileName(this, exportDialog))
+        ExportBalanceGraph(*Graph, *chosen);
+}
+
+void TBalanceGraphForm::OKBtnClick()
+{
+    accept();
+}
+
+QString ExportBalanceGraph(const BalanceGraph &graph, const QString &fileName)
+{
+    QString name = fileName;
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
+        name += QStringLiteral(".png");
+    const QString failure = QStringLiteral("The graph could not be written to ") + name;
+    if (suffix == QLatin1String("pdf")) {
+        QPdfWriter pdf(name);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12)));
+        pdf.setResolution(300);
+        pdf.setTitle(graph.Title());
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            throw QuovellaError(failure);
+        graph.Paint(painter, QRectF(QPointF(0, 0), QSizeF(pdf.pageLayout().paintRectPixels(pdf.resolution()).size())));
+        if (!painter.end())
+            throw QuovellaError(failure);
+        return name;
+    }
+    // Twice the window's size, so the picture stays sharp when shown larger.
+    const QSize size = graph.size().expandedTo(QSize(kGraphWidth, kGraphHeight)) * 2;
+    QImage image(size, QImage::Format_RGB32);
+    image.setDotsPerMeterX(2 * 3780);
+    image.setDotsPerMeterY(2 * 3780);
+    QPainter painter(&image);
+    graph.Paint(painter, QRectF(image.rect()));
+    painter.end();
+    if (!image.save(name, "PNG"))
+        throw QuovellaError(failure);
+    return name;
+}

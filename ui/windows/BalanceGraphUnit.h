@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Balance Graph window: the schedule's loan year by year as a picture, with
+// the balance under the additional payment beside it when one has been worked out.
+#pragma once
+
+#include "chart/BalanceGraph.h"
+#include "engine/AdditionalPayments.h"
+#include "platform/Platform.h"
+#include "ui/windows/WindowKit.h"
+
+#include <optional>
+
+class QCheckBox;
+
+// An additional payment as the specific additional payment window last worked it out.
+struct AdditionalPaymentRun {
+    Loan loan;
+    double extra = 0;
+    AdditionalPaymentStart start;
+    SpecificAdditionalPayment result;
+};
+
+// The same amount, rate, term, frequencies and timing.
+bool SameLoan(const Loan &a, const Loan &b);
+
+// The figures of the graph: the schedule's by-year rows, and the balance with the
+// additional payment when the run is for the same loan and clears it.
+BalanceGraphSeries BalanceSeriesOf(const Loan &loan, const AdditionalPaymentRun *run = nullptr);
+// "Mortgage Balance: $100,000.00 at 6% for 25 years"
+QString BalanceGraphTitle(const Loan &loan, const QLocale &locale = QLocale());
+
+class TBalanceGraphForm : public AnalysisWindow {
+    Q_OBJECT
+public:
+    explicit TBalanceGraphForm(QWidget *parent = nullptr);
+
+    // Draws the loan, and the additional payment's balance when the run fits it.
+    void Fill(const Loan &loan, const std::optional<AdditionalPaymentRun> &run);
+    // Fills and shows the window modally.
+    void Open(const Loan &loan, const std::optional<AdditionalPaymentRun> &run);
+
+    void ExtraBoxClick();
+    void PrintBtnClick();
+    void ExportBtnClick();
+    void OKBtnClick();
+
+    BalanceGraph *Graph;
+    QCheckBox *ExtraBox;
+    QPushButton *ExportBtn, *PrintBtn, *OKBtn;
+    // The export dialog remembers its folder and name between uses.
+    FileDialogState exportDialog;
+};
+
+// Writes the graph as a picture (".png") or a landscape page (".pdf"), by the name's
+// ending; a name with neither gets ".png". Returns the name written; throws a
+// QuovellaError when the file cannot be written.
+QString ExportBalanceGraph(const BalanceGraph &graph, const QString &fileName);
