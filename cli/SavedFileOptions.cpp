@@ -3,7 +3,7 @@
 
 #include "engine/ErrorChecking.h"
 #include "engine/MortgageFunctions.h"
-#include "platform/Platform.h"
+#include "core/Error.h"
 #include "storage/SavingLoading.h"
 
 namespace {

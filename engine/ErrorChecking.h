@@ -2,20 +2,12 @@
 // Input checks, rounding and money text shared by every window and report.
 #pragma once
 
+#include "core/Message.h"
+
 #include <QLocale>
 #include <QString>
 
 #include <optional>
-
-// How a message box looks: the information icon, or the question-mark icon the
-// term check and a few result messages use.
-enum class MessageKind { Information, Confirmation };
-
-struct Message {
-    QString text;
-    MessageKind kind = MessageKind::Information;
-    bool operator==(const Message &) const = default;
-};
 
 // The locale used to read numbers: the given one, but refusing thousands separators.
 QLocale ParsingLocale(const QLocale &locale = QLocale());

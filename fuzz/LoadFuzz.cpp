@@ -2,7 +2,7 @@
 // Any bytes handed to the saved-file reader either parse or throw QuovellaError;
 // whatever parses is written back as a file that parses to the same inputs and
 // writes the same bytes again.
-#include "platform/Platform.h"
+#include "core/Error.h"
 #include "storage/SavingLoading.h"
 
 #include <cstddef>

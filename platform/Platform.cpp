@@ -7,11 +7,6 @@ namespace {
 Platform *current = nullptr;
 }
 
-QuovellaError::QuovellaError(const QString &message)
-    : std::runtime_error(message.toStdString()), message_(message)
-{
-}
-
 Platform &ThePlatform()
 {
     Q_ASSERT(current);

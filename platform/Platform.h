@@ -4,14 +4,15 @@
 // call QMessageBox or QFileDialog themselves, so tests can answer for the user.
 #pragma once
 
-#include "engine/ErrorChecking.h"
+#include "core/Error.h"
+#include "core/Message.h"
+#include "core/Settings.h"
 
 #include <QString>
 
 #include <functional>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 
 class QDialog;
 class QWidget;
@@ -29,27 +30,6 @@ struct FileDialogState {
     QString filter;    // "Quovella Saved Files |*.QVL": description, bar, pattern
     QString fileName;  // preset name
     QString directory; // starting folder
-};
-
-// Per-user values kept from one run to the next.
-class Settings {
-public:
-    virtual ~Settings() = default;
-    // The fallback also when the store cannot be read.
-    virtual QString Value(const QString &key, const QString &fallback) const = 0;
-    // Throws QuovellaError, saying why, when the store cannot be written.
-    virtual void SetValue(const QString &key, const QString &value) = 0;
-};
-
-// A failure the handler does not deal with itself (file and printer errors): it
-// stops the operation and is shown once, centrally, in a message box with OK.
-class QuovellaError : public std::runtime_error {
-public:
-    explicit QuovellaError(const QString &message);
-    QString Message() const { return message_; }
-
-private:
-    QString message_;
 };
 
 class Platform {

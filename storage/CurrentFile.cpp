@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/CurrentFile.h"
 
-#include "platform/Platform.h"
+#include "core/Settings.h"
+#include "core/Error.h"
 #include "storage/FileNames.h"
 
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/DiskFile.h"
 
-#include "platform/Platform.h"
+#include "core/Error.h"
 #include "storage/FileNames.h"
 
 #include <QRandomGenerator>

@@ -2,7 +2,7 @@
 // Shared by the storage tests: the format's example file and small file helpers.
 #pragma once
 
-#include "platform/Platform.h"
+#include "core/Error.h"
 #include "storage/SavingLoading.h"
 
 #include <QByteArray>

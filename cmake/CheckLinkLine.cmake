@@ -1,0 +1,55 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Fails unless the link command of TARGET (in the build folder BUILD_DIR) names no
+# Qt library other than those in ALLOWED_QT and none of the FORBIDDEN libraries.
+# It reads the command the build runs, not what the linker kept afterwards.
+#   cmake -DBUILD_DIR=... -DTARGET=quovella-calc -DTARGET_DIR=cli
+#         -DALLOWED_QT=Core -DFORBIDDEN="qv_platform;qv_ui" -P CheckLinkLine.cmake
+cmake_minimum_required(VERSION 3.25)
+foreach(var BUILD_DIR TARGET TARGET_DIR ALLOWED_QT)
+  if(NOT DEFINED ${var})
+    message(FATAL_ERROR "CheckLinkLine.cmake needs -D${var}=...")
+  endif()
+endforeach()
+
+set(link_line "")
+if(EXISTS "${BUILD_DIR}/${TARGET_DIR}/CMakeFiles/${TARGET}.dir/link.txt")
+  # Makefile generators keep each link command in a file of its own.
+  file(READ "${BUILD_DIR}/${TARGET_DIR}/CMakeFiles/${TARGET}.dir/link.txt" link_line)
+elseif(EXISTS "${BUILD_DIR}/build.ninja")
+  # Ninja: the statement that links the target, with its variables up to the next blank line.
+  file(STRINGS "${BUILD_DIR}/build.ninja" lines)
+  set(inside FALSE)
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^build ${TARGET_DIR}/${TARGET}:")
+      set(inside TRUE)
+    elseif(inside AND line STREQUAL "")
+      break()
+    endif()
+    if(inside)
+      string(APPEND link_line "${line}\n")
+    endif()
+  endforeach()
+endif()
+if(NOT link_line MATCHES "LINK_LIBRARIES|-o")
+  message(FATAL_ERROR "No link command for ${TARGET} found in ${BUILD_DIR}")
+endif()
+
+string(REGEX MATCHALL "Qt6[A-Za-z]+" qt_libraries "${link_line}")
+list(REMOVE_DUPLICATES qt_libraries)
+set(problems "")
+foreach(library IN LISTS qt_libraries)
+  string(REGEX REPLACE "^Qt6" "" module "${library}")
+  if(NOT module IN_LIST ALLOWED_QT)
+    list(APPEND problems "${library}")
+  endif()
+endforeach()
+foreach(library IN LISTS FORBIDDEN)
+  if(link_line MATCHES "${library}")
+    list(APPEND problems "${library}")
+  endif()
+endforeach()
+if(problems)
+  message(FATAL_ERROR "${TARGET} is linked against ${problems}:\n${link_line}")
+endif()
+list(JOIN qt_libraries ", " found)
+message(STATUS "${TARGET} links ${found} and nothing else of Qt")
