@@ -57,8 +57,13 @@ QWidget *TMORTLOAN::BuildMortgageTab()
     heading->addStretch();
     heading->addWidget(BitBtn1);
 
+    // The right column keeps one width for every frequency, that of its longest
+    // sentence, so it neither jumps nor squeezes the inputs when the frequency changes.
+    const int rightWidth = WidestRepaymentPanel();
+    Panel1->setFixedWidth(rightWidth);
+    Panel6->setFixedWidth(rightWidth);
     auto *columns = new QHBoxLayout;
-    columns->setSpacing(12);
+    columns->setSpacing(8);
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
 
@@ -76,6 +81,19 @@ QWidget *TMORTLOAN::BuildMortgageTab()
     return tab;
 }
 
+int TMORTLOAN::WidestRepaymentPanel() const
+{
+    const QString shown = Panel1->title();
+    int widest = 0;
+    for (const QString &name : FrequencyTexts())
+        if (const Frequency *frequency = FindFrequency(name)) {
+            Panel1->setTitle(frequency->repaymentSentence);
+            widest = std::max(widest, Panel1->minimumSizeHint().width());
+        }
+    Panel1->setTitle(shown);
+    return widest;
+}
+
 QGridLayout *TMORTLOAN::BuildMortgageInputs(QWidget *tab)
 {
     MAmountLabel = Look::Label(QStringLiteral("MAmountLabel"), QStringLiteral("Mortgage Amount"), tab);
@@ -84,14 +102,16 @@ QGridLayout *TMORTLOAN::BuildMortgageInputs(QWidget *tab)
     MPartyear = Look::Edit(QStringLiteral("MPartyear"), 3, tab);
     Label98 = Look::Label(QStringLiteral("Label98"), QStringLiteral("Month(s)"), tab);
     IRate = Look::Edit(QStringLiteral("IRate"), 8, tab);
-    Period->setFixedWidth(36);
-    MPartyear->setFixedWidth(40);
+    // Narrow enough that the longest part-year caption ("Half-Month(s)") fits
+    // beside them without squeezing the captions on the left.
+    Period->setFixedWidth(30);
+    MPartyear->setFixedWidth(32);
     MAmount->setFixedWidth(110);
     IRate->setFixedWidth(80);
     MAmountLabel->setBuddy(MAmount);
 
     auto *inputs = new QGridLayout;
-    inputs->setHorizontalSpacing(6);
+    inputs->setHorizontalSpacing(4);
     inputs->setVerticalSpacing(5);
     inputs->addWidget(MAmountLabel, 0, 0);
     inputs->addWidget(MAmount, 0, 1, 1, 4, Qt::AlignLeft);
@@ -99,10 +119,10 @@ QGridLayout *TMORTLOAN::BuildMortgageInputs(QWidget *tab)
     periodLabel->setBuddy(Period);
     inputs->addWidget(periodLabel, 1, 0);
     auto *term = new QHBoxLayout;
-    term->setSpacing(4);
+    term->setSpacing(2);
     term->addWidget(Period);
     term->addWidget(Look::Label(QStringLiteral("YearsLabel"), QStringLiteral("Year(s)"), tab));
-    term->addSpacing(6);
+    term->addSpacing(4);
     term->addWidget(MPartyear);
     term->addWidget(Label98);
     term->addStretch();

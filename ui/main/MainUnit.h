@@ -181,6 +181,7 @@ private:
     QGroupBox *BuildCompoundingGroup(QWidget *tab);
     void BuildMortgageResults(QWidget *tab);
     void BuildMortgageButtons(QWidget *tab);
+    int WidestRepaymentPanel() const;
     void ConnectMortgageTab();
     // The What If? tab (MainWhatIfTab.cpp).
     QWidget *BuildWhatIfTab();

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// No caption or figure is shown cut off, whatever the frequency or the size of the loan.
+#include "engine/MortgageFunctions.h"
+#include "tests/ui/UiFixture.h"
+
+#include <QFontMetrics>
+
+namespace {
+
+// The label shows its whole text: its width takes the text and its frame (its height
+// the lines of a wrapped text).
+::testing::AssertionResult ShowsWhole(const QLabel *label)
+{
+    if (!label->isVisible())
+        return ::testing::AssertionSuccess();
+    if (label->wordWrap()) {
+        if (label->height() >= label->heightForWidth(label->width()))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << label->objectName().toStdString() << " lacks height";
+    }
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth()
+                       + 2 * label->margin();
+    if (label->width() >= needed)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << label->objectName().toStdString() << " \"" << label->text().toStdString()
+                                         << "\" is " << label->width() << " px wide, needs " << needed;
+}
+
+} // namespace
+
+using CutTexts = UiTest;
+
+TEST_F(CutTexts, EveryCaptionOfTheMortgageTabIsWholeForEveryFrequency)
+{
+    main().show();
+    ChoosePayment("Monthly");
+    QApplication::processEvents();
+    const QRect right = main().Panel1->geometry();
+    for (const QString &frequency : FrequencyTexts()) {
+        ChoosePayment(frequency);
+        QApplication::processEvents();
+        for (QLabel *label : main().TabSheet1->findChildren<QLabel *>())
+            EXPECT_TRUE(ShowsWhole(label)) << S(frequency);
+        for (QGroupBox *group : main().TabSheet1->findChildren<QGroupBox *>())
+            EXPECT_GE(group->width(), group->minimumSizeHint().width()) << S(group->title());
+        // The results column stays put when the part-year field comes and goes.
+        EXPECT_EQ(main().Panel1->geometry(), right) << S(frequency);
+    }
+}
+
+TEST_F(CutTexts, EveryCaptionOfTheWhatIfTabIsWholeForEveryFrequency)
+{
+    main().show();
+    main().PageControl1->setCurrentWidget(main().TabSheet2);
+    for (const QString &frequency : FrequencyTexts()) {
+        main().WIPayment->setCurrentText(frequency);
+        emit main().WIPayment->activated(main().WIPayment->currentIndex());
+        QApplication::processEvents();
+        for (QLabel *label : main().TabSheet2->findChildren<QLabel *>())
+            EXPECT_TRUE(ShowsWhole(label)) << S(frequency);
+    }
+}
