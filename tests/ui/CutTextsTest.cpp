@@ -60,3 +60,18 @@ TEST_F(CutTexts, EveryCaptionOfTheWhatIfTabIsWholeForEveryFrequency)
             EXPECT_TRUE(ShowsWhole(label)) << S(frequency);
     }
 }
+
+TEST_F(CutTexts, DisabledEditsLookDisabled)
+{
+    TADDMONTHLYR *specific = windows().specific;
+    specific->Now->setChecked(true);
+    ASSERT_FALSE(specific->Year->isEnabled());
+    ASSERT_FALSE(specific->StartMonth->isEnabled());
+    for (QLineEdit *edit : {specific->Year, specific->StartMonth}) {
+        const QColor shown = edit->palette().color(QPalette::Disabled, QPalette::Base);
+        EXPECT_NE(shown, edit->palette().color(QPalette::Active, QPalette::Base)) << S(edit->objectName());
+    }
+    specific->RadioButton2->setChecked(true);
+    EXPECT_TRUE(specific->Year->isEnabled());
+    EXPECT_EQ(specific->Year->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::white));
+}

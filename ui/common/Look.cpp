@@ -43,7 +43,9 @@ void Paint(QWidget *widget, const QColor &background, const QColor &text)
 void MarkAsResult(QLineEdit *edit, bool result)
 {
     QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, result ? ResultColour() : InputColour());
+    // A disabled edit keeps the style's greyed look, so it is seen to be disabled.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::Base, result ? ResultColour() : InputColour());
     edit->setPalette(palette);
     edit->setReadOnly(result);
 }
