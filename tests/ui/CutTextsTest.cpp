@@ -19,7 +19,7 @@ namespace {
         return ::testing::AssertionFailure() << label->objectName().toStdString() << " lacks height";
     }
     const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth()
-                       + 2 * label->margin();
+                       + 2 * label->margin() + std::max(0, label->indent());
     if (label->width() >= needed)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << label->objectName().toStdString() << " \"" << label->text().toStdString()
@@ -74,4 +74,22 @@ TEST_F(CutTexts, DisabledEditsLookDisabled)
     specific->RadioButton2->setChecked(true);
     EXPECT_TRUE(specific->Year->isEnabled());
     EXPECT_EQ(specific->Year->palette().color(QPalette::Active, QPalette::Base), QColor(Qt::white));
+}
+
+TEST_F(CutTexts, TheLargestSavingsFiguresAreShownWhole)
+{
+    main().show();
+    main().PageControl1->setCurrentWidget(main().TabSheet3);
+    const QRect ordinary = main().textra->geometry();
+    main().MSavingsAmount->setText("999999999");
+    main().mperiod->setText("50");
+    main().minterest->setText("100");
+    main().reducedperiod->setText("1");
+    main().investrate->setText("100");
+    QApplication::processEvents();
+    ASSERT_TRUE(platform.messages.empty()) << S(platform.MessageTexts().join(" | "));
+    ASSERT_GE(main().textra->text().size(), 11) << S(main().textra->text());
+    for (QLabel *label : main().TabSheet3->findChildren<QLabel *>())
+        EXPECT_TRUE(ShowsWhole(label));
+    EXPECT_EQ(main().textra->pos(), ordinary.topLeft()); // it grows to the right only
 }

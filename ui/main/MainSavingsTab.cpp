@@ -67,9 +67,11 @@ void TMORTLOAN::BuildSavingsFields(QWidget *tab)
         e->setFixedWidth(72);
         return e;
     };
+    // A panel keeps its width for ordinary figures and widens for a long one.
     auto result = [tab](const char *name, int width) {
         auto *panel = new ResultPanel(QLatin1String(name), tab);
-        panel->setFixedWidth(width);
+        panel->setMinimumWidth(width);
+        panel->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
         return panel;
     };
     MSavingsAmount = edit("MSavingsAmount");
