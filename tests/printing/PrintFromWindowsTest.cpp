@@ -3,6 +3,10 @@
 #include "tests/ui/UiFixture.h"
 #include "tests/printing/PrintingTestSupport.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
 namespace {
 
 // The program owns the channel it prints on; this one hands every call on to a
@@ -177,4 +181,65 @@ TEST_F(PrintFromWindows, PrinterErrorIsShownAndNothingIsPrinted)
     ASSERT_EQ(jobs.size(), 1u);
     EXPECT_FALSE(jobs.back()->opened);
     EXPECT_TRUE(jobs.back()->Lines().isEmpty());
+}
+
+TEST_F(PrintFromWindows, PreviewAndPdfShowTheSameLinesThePrintButtonPrints)
+{
+    QStringList printed;
+    platform.modalActions.insert("MSCHEDULE", [&](QDialog *window) {
+        platform.printerAnswers.push_back(true);
+        windows().schedule->BitBtn1->click();
+        printed = jobs.back()->Lines();
+        window->findChild<QToolButton *>("PreviewBtn")->click();
+        platform.pdfAnswers.push_back("/somewhere/schedule.pdf");
+        window->findChild<QAction *>("ExportPdf")->trigger();
+        platform.pdfAnswers.push_back(std::nullopt); // cancelled: nothing written
+        window->findChild<QAction *>("ExportPdf")->trigger();
+    });
+    main().SpeedButton2->click();
+    EXPECT_EQ(platform.printDialogs, 1) << "neither preview nor export asks for a printer";
+    EXPECT_EQ(platform.previews, 1);
+    EXPECT_EQ(platform.pdfSuggestions, (QStringList{"Schedule 100000 at 6%.pdf", "Schedule 100000 at 6%.pdf"}));
+    EXPECT_EQ(platform.pdfFiles, QStringList{"/somewhere/schedule.pdf"});
+    ASSERT_EQ(jobs.size(), 3u);
+    ASSERT_FALSE(printed.isEmpty());
+    EXPECT_EQ(jobs[1]->Lines(), printed);
+    EXPECT_EQ(jobs[2]->Lines(), printed);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(PrintFromWindows, FileMenuServesTheReportOfTheTabInFront)
+{
+    platform.pdfAnswers.push_back("/somewhere/details.pdf");
+    main().ExportPdf1->trigger();
+    EXPECT_EQ(platform.pdfSuggestions, QStringList{"Mortgage Details 100000 at 6%.pdf"});
+    EXPECT_EQ(main().MonthlyRepayment->text(), "$644.31") << "worked out afresh, as Print does";
+    RecordingPrinterChannel expected;
+    PrintMortgageDetails(WorkedDetails(), expected);
+    EXPECT_EQ(OnlyJob(), expected.Lines());
+
+    // A loan that does not check out has its message and no report.
+    main().IRate->setText("0");
+    main().PrintPreview1->trigger();
+    EXPECT_EQ(platform.previews, 0);
+    EXPECT_EQ(platform.LastMessage(), "You must enter a valid interest rate between 0 and 100");
+
+    // Ctrl+P is the tab's Print button.
+    main().IRate->setText("6");
+    EXPECT_EQ(main().Print1->shortcut(), QKeySequence(QKeySequence::Print));
+    platform.printerAnswers.push_back(false);
+    main().Print1->trigger();
+    EXPECT_EQ(platform.printDialogs, 1);
+
+    main().PageControl1->setCurrentWidget(main().TabSheet3);
+    main().MSavingsAmount->setText("100000");
+    main().minterest->setText("6");
+    main().PrintPreview1->trigger();
+    EXPECT_EQ(platform.previews, 1);
+    EXPECT_TRUE(jobs.back()->Lines().join('\n').contains("Mortgage Savings"));
+
+    main().PageControl1->setCurrentWidget(main().TabSheet2);
+    for (QMenu *menu : main().menuBar()->findChildren<QMenu *>())
+        emit menu->aboutToShow();
+    EXPECT_FALSE(main().ExportPdf1->isEnabled()) << "the What If? tab has no report";
 }

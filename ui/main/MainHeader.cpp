@@ -140,6 +140,8 @@ void TMORTLOAN::BuildMenu()
     LoadFile1 = file->addAction(QStringLiteral("&Open File"));
     SaveFile1 = file->addAction(QStringLiteral("&Save File"));
     file->addSeparator();
+    AddReportActions(file);
+    file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("&Exit"));
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     Contents1 = help->addAction(QStringLiteral("&Contents"));

@@ -6,6 +6,7 @@
 #include "ui/windows/MainLoan.h"
 #include "platform/Platform.h"
 #include "printing/Printing.h"
+#include "platform/ReportOutput.h"
 #include "engine/Savings.h"
 #include "engine/WhatIf.h"
 
@@ -19,6 +20,7 @@ class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
@@ -53,6 +55,12 @@ struct ReportHooks {
     std::function<void()> mortgageSavings;
 };
 
+// The same reports for the preview and a PDF.
+struct ReportMakers {
+    std::function<PrintableReport()> mortgageDetails;
+    std::function<PrintableReport()> mortgageSavings;
+};
+
 class TMORTLOAN : public QMainWindow, public MainLoan {
     Q_OBJECT
 public:
@@ -62,6 +70,7 @@ public:
     void AttachWindows(const SecondaryWindows &windows);
     const SecondaryWindows &Windows() const { return windows_; }
     void SetReportHooks(const ReportHooks &hooks) { reports_ = hooks; }
+    void SetReportMakers(const ReportMakers &makers) { reportMakers_ = makers; }
 
     // Start-up.
     void FormCreate();
@@ -136,6 +145,8 @@ public:
     QWidget *TabSheet1, *TabSheet2, *TabSheet3;
     QCheckBox *TrasferValuesCheckBox;
     QAction *LoadFile1, *SaveFile1, *Exit1, *Contents1, *About1;
+    // The report of the tab in front (MainPrinting.cpp).
+    QAction *Print1, *PrintPreview1, *ExportPdf1;
 
     // Mortgage tab.
     QLabel *MALabel, *MAmountLabel, *Label98;
@@ -173,6 +184,10 @@ private:
     void BuildHeaderTitle(QWidget *band);
     void BuildToolBar(QWidget *band);
     void BuildMenu();
+    // File menu: print, preview or export the report of the tab in front.
+    void AddReportActions(QMenu *file);
+    void UpdateReportActions();
+    std::optional<PrintableReport> ReportInFront();
     void ConnectHeader();
     // The Mortgage tab (MainMortgageTab.cpp).
     QWidget *BuildMortgageTab();
@@ -212,6 +227,7 @@ private:
 
     SecondaryWindows windows_;
     ReportHooks reports_;
+    ReportMakers reportMakers_;
     bool savedFlag_ = true;
     QString programDirectory_;
     QString currentFileName_;

@@ -2,6 +2,7 @@
 #include "ui/main/Reports.h"
 
 #include "printing/Printing.h"
+#include "platform/ReportOutput.h"
 #include "ui/main/MainUnit.h"
 #include "ui/windows/APGridUnit.h"
 #include "ui/windows/MSCHEDULEUnit.h"
@@ -9,15 +10,31 @@
 
 namespace {
 
-// Every report reads its window as it stands when the user confirms printing, then
-// opens the printer.
 template <typename Report>
-std::function<void()> ReportHook(std::function<Report()> inputs, void (*print)(const Report &, PrinterChannel &))
+QString LoanOf(const Report &report, bool rate)
 {
-    return [inputs, print] {
+    if constexpr (requires { report.loan; })
+        return rate ? report.loan.rate : report.loan.amount;
+    else
+        return rate ? report.rate : report.amount;
+}
+
+// Every report reads its window as it stands when the user confirms printing,
+// previewing or exporting; the same writer then serves each of them.
+template <typename Report>
+std::function<PrintableReport()> ReportMaker(std::function<Report()> inputs,
+                                             void (*print)(const Report &, PrinterChannel &), const QString &name)
+{
+    return [inputs, print, name] {
         const Report report = inputs();
-        print(report, *ThePlatform().OpenPrinterChannel());
+        return PrintableReport{ReportTitle(name, LoanOf(report, false), LoanOf(report, true)),
+                               [report, print](PrinterChannel &channel) { print(report, channel); }};
     };
+}
+
+std::function<void()> Printing(const std::function<PrintableReport()> &maker)
+{
+    return [maker] { PrintReport(maker()); };
 }
 
 } // namespace
@@ -29,12 +46,21 @@ void ConnectReports(TMORTLOAN &main)
     TMSCHEDULE *schedule = windows.schedule;
     TAdditionalP *additional = windows.additional;
     TMORTLOAN *window = &main;
-    grid->printReport = ReportHook<MortgageGridReport>([grid] { return grid->ReportInputs(); }, PrintMortgageGrid);
-    schedule->printReport = ReportHook<ScheduleReport>([schedule] { return schedule->ReportInputs(); }, PrintSchedule);
-    additional->printReport = ReportHook<AdditionalPaymentsReport>(
-        [additional] { return additional->ReportInputs(); }, PrintAdditionalPayments);
-    main.SetReportHooks({ReportHook<MortgageDetailsReport>([window] { return window->DetailsReportInputs(); },
-                                                           PrintMortgageDetails),
-                         ReportHook<MortgageSavingsReport>([window] { return window->SavingsReportInputs(); },
-                                                           PrintMortgageSavings)});
+    grid->report = ReportMaker<MortgageGridReport>([grid] { return grid->ReportInputs(); }, PrintMortgageGrid,
+                                                   QStringLiteral("Mortgage Grid"));
+    schedule->report = ReportMaker<ScheduleReport>([schedule] { return schedule->ReportInputs(); }, PrintSchedule,
+                                                   QStringLiteral("Schedule"));
+    additional->report = ReportMaker<AdditionalPaymentsReport>([additional] { return additional->ReportInputs(); },
+                                                               PrintAdditionalPayments,
+                                                               QStringLiteral("Additional Payments"));
+    const ReportMakers makers{
+        ReportMaker<MortgageDetailsReport>([window] { return window->DetailsReportInputs(); }, PrintMortgageDetails,
+                                           QStringLiteral("Mortgage Details")),
+        ReportMaker<MortgageSavingsReport>([window] { return window->SavingsReportInputs(); }, PrintMortgageSavings,
+                                           QStringLiteral("Mortgage Savings"))};
+    grid->printReport = Printing(grid->report);
+    schedule->printReport = Printing(schedule->report);
+    additional->printReport = Printing(additional->report);
+    main.SetReportHooks({Printing(makers.mortgageDetails), Printing(makers.mortgageSavings)});
+    main.SetReportMakers(makers);
 }

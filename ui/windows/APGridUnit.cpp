@@ -94,6 +94,7 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
     buttons->addStretch();
     buttons->addWidget(SpeedButton2);
     buttons->addWidget(BitBtn1);
+    AddReportButtons(buttons);
     buttons->addWidget(SpeedButton1);
     buttons->addWidget(BitBtn2);
 

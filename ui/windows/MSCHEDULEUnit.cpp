@@ -117,6 +117,7 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     buttons->addWidget(Label12, 1);
     buttons->addWidget(CalculateBtn);
     buttons->addWidget(BitBtn1);
+    AddReportButtons(buttons);
     buttons->addWidget(GraphBtn);
     buttons->addWidget(OKBtn);
     buttons->addWidget(BitBtn2);

@@ -167,6 +167,7 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
     buttons->addStretch();
     buttons->addWidget(SpeedButton1);
     buttons->addWidget(BitBtn1);
+    AddReportButtons(buttons);
     buttons->addWidget(SpeedButton2);
     buttons->addWidget(BitBtn2);
 

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QToolButton>
 #include <QStyle>
 
 #include <algorithm>
@@ -49,6 +52,41 @@ void AnalysisWindow::PrintWithDialog()
 {
     if (ThePlatform().SelectPrinter(this) && printReport)
         printReport();
+}
+
+void AnalysisWindow::AddReportButtons(QBoxLayout *row)
+{
+    // One button, so the row keeps its room: a click previews, its menu also
+    // exports to PDF.
+    auto *preview = new QToolButton(this);
+    preview->setObjectName(QStringLiteral("PreviewBtn"));
+    preview->setText(QStringLiteral("Preview"));
+    preview->setToolTip(QStringLiteral("Show the pages as they will print, or export them to PDF"));
+    preview->setPopupMode(QToolButton::MenuButtonPopup);
+    preview->setMinimumHeight(24);
+    auto *menu = new QMenu(preview);
+    QAction *show = menu->addAction(QStringLiteral("Print Pre&view\u2026"));
+    QAction *pdf = menu->addAction(QStringLiteral("&Export to PDF\u2026"));
+    show->setObjectName(QStringLiteral("PrintPreview"));
+    pdf->setObjectName(QStringLiteral("ExportPdf"));
+    preview->setMenu(menu);
+    connect(preview, &QToolButton::clicked, show, &QAction::trigger);
+    connect(show, &QAction::triggered, this, [this] {
+        RunGuarded(this, [this] {
+            if (report)
+                PreviewReport(this, report());
+        });
+    });
+    connect(pdf, &QAction::triggered, this, [this] {
+        RunGuarded(this, [this] {
+            if (report)
+                ExportReportToPdf(this, report());
+        });
+    });
+    row->addWidget(preview);
+    // Ctrl+P prints the window's report, as its Print button does.
+    auto *print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, [this] { RunGuarded(this, [this] { PrintWithDialog(); }); });
 }
 
 void AnalysisWindow::OnClick(QAbstractButton *button, const std::function<void()> &handler)

@@ -4,6 +4,7 @@
 
 #include "engine/LoanChecks.h"
 #include "printing/Printing.h"
+#include "platform/ReportOutput.h"
 
 #include <QDialog>
 #include <QTableView>
@@ -13,6 +14,7 @@
 
 class MainLoan;
 class QAbstractButton;
+class QBoxLayout;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -26,10 +28,14 @@ public:
                    const QColor &background, QWidget *parent);
     // Prints the window's report; set by the program once the printer is wired.
     std::function<void()> printReport;
+    // The same report for the preview and a PDF; set with printReport.
+    std::function<PrintableReport()> report;
 
 protected:
     // Shows the print dialog and, when the user confirms, prints the report.
     void PrintWithDialog();
+    // "Preview" and "PDF…" buttons into the row, after the Print button.
+    void AddReportButtons(QBoxLayout *row);
     // Runs the handler on a click, its errors shown by the general error handling.
     void OnClick(QAbstractButton *button, const std::function<void()> &handler);
     // Enter in any of the fields presses the button.
