@@ -112,12 +112,12 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     top->addWidget(HeadingLabel);
     top->addStretch();
     top->addWidget(GroupBox1);
+    AddReportButtons(top); // the button row is full
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Label12, 1);
     buttons->addWidget(CalculateBtn);
     buttons->addWidget(BitBtn1);
-    AddReportButtons(buttons);
     buttons->addWidget(GraphBtn);
     buttons->addWidget(OKBtn);
     buttons->addWidget(BitBtn2);
