@@ -3,6 +3,9 @@
 
 #include "tests/chart/ChartPixels.h"
 
+#include <QApplication>
+#include <QMouseEvent>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -251,6 +254,16 @@ TEST(BalanceGraphMouse, TooltipNamesTheNearestYearAndItsFigures)
                                   "Accumulated Capital: $16,000.00");
     EXPECT_TRUE(graph.PointText(25).isEmpty());
     EXPECT_TRUE(graph.PointText(-1).isEmpty());
+
+    // The mouse over the widget marks the year it is nearest; leaving clears it.
+    graph.resize(526, 380);
+    QMouseEvent move(QEvent::MouseMove, year4, graph.mapToGlobal(year4), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&graph, &move);
+    EXPECT_EQ(graph.HoveredPoint(), 3);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&graph, &leave);
+    EXPECT_EQ(graph.HoveredPoint(), -1);
 
     s.extra = {{0, 100000}, {1, 90000}, {2, 70000}, {2.5, 0}};
     graph.SetSeries(s);

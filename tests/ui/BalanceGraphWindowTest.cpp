@@ -66,21 +66,25 @@ TEST_F(BalanceGraphWindow, PointsAreTheSchedulesByYearRows)
 {
     struct Case {
         const char *amount, *years, *part, *rate, *payment;
+        const char *compounded;
         size_t rows;
         double lastYear;
     };
     const Case cases[] = {
-        {"100000", "25", "", "6", "Monthly", 25, 25},
-        {"100000", "25", "6", "6", "Monthly", 26, 25.5},     // a part year at the end
-        {"5000", "", "7", "9", "Monthly", 1, 7.0 / 12},      // a part year only
-        {"1000", "1", "", "5", "Annualy", 1, 1},             // one payment
-        {"999999999", "50", "", "100", "Daily", 50, 50},     // 18 250 payments, the largest figures
-        {"250000", "50", "365", "5", "Daily", 51, 51},       // 18 615 payments
-        {"0", "10", "", "5", "Monthly", 1, 1},               // nothing owed: the schedule stops at once
+        {"100000", "25", "", "6", "Monthly", "Monthly", 25, 25},
+        {"100000", "25", "6", "6", "Monthly", "Monthly", 26, 25.5},     // a part year at the end
+        {"5000", "", "7", "9", "Monthly", "Monthly", 1, 7.0 / 12},      // a part year only
+        {"1000", "1", "", "5", "Annualy", "Monthly", 1, 1},             // one payment
+        {"999999999", "50", "", "100", "Daily", "Monthly", 50, 50},     // 18 250 payments, the largest figures
+        {"250000", "50", "365", "5", "Daily", "Monthly", 51, 51},       // 18 615 payments
+        {"250000", "50", "", "30", "Weekly", "Weekly", 50, 50},        // a balloon: the whole fall in the last year
+        {"100", "25", "", "25", "Monthly", "Monthly", 24, 24},          // the rounded repayment clears it early
+        {"0", "10", "", "5", "Monthly", "Monthly", 1, 1},               // nothing owed: the schedule stops at once
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.amount) + " " + c.years + "/" + c.part + " " + c.payment);
         ChoosePayment(c.payment);
+        main().MCompounded->setCurrentText(c.compounded);
         TypeLoan(c.amount, c.years, c.rate, c.part);
         platform.Clear();
         main().BalanceGraphBtn->click();
@@ -98,6 +102,9 @@ TEST_F(BalanceGraphWindow, PointsAreTheSchedulesByYearRows)
             EXPECT_EQ(s.points[r].accumulatedCapital, rows[r].accumulatedCapital) << r;
         }
         EXPECT_DOUBLE_EQ(s.points.back().year, c.lastYear);
+        if (QLatin1String(c.compounded) == QLatin1String("Weekly")) { // the balloon keeps its last fall
+            EXPECT_GT(s.points[s.points.size() - 2].balance, 0.9 * s.amount);
+        }
         // The tooltip speaks the schedule grid's own cell texts.
         QTableView *grid = windows().schedule->MSGrid;
         ASSERT_EQ(grid->model()->rowCount(), int(rows.size()));
