@@ -204,9 +204,17 @@ TEST_P(PieChartPull, LargerSliceIsPulledOutAwayFromTheOther)
     EXPECT_GT(QPointF::dotProduct(offset, apart), 0);
 }
 
+// Stable names, not the bytes of the parameters.
+std::string PullCaseName(const ::testing::TestParamInfo<PullCase> &info)
+{
+    const char *names[] = {"PrincipalLarger", "InterestLarger", "EqualSlices"};
+    return names[info.index];
+}
+
 INSTANTIATE_TEST_SUITE_P(Loans, PieChartPull,
                          ::testing::Values(PullCase{100000, 93287.0413, 0}, PullCase{100000, 250000, 1},
-                                           PullCase{50, 50, 0}));
+                                           PullCase{50, 50, 0}),
+                         PullCaseName);
 
 TEST(PieChartPaint, OneNonZeroSliceIsAWholeDiscNotPulledOut)
 {
@@ -255,6 +263,13 @@ TEST_P(PieChartNothingToShow, DrawsAnEmptyOutlineWithANote)
     EXPECT_GT(Count(image, g.title, White), 150);
 }
 
+std::string EmptyCaseName(const ::testing::TestParamInfo<EmptyCase> &info)
+{
+    const char *names[] = {"BothZero",           "PrincipalBelowZero", "InterestBelowZero",
+                           "PrincipalNotANumber", "InterestInfinite",   "SumTooLarge"};
+    return names[info.index];
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Values, PieChartNothingToShow,
     ::testing::Values(EmptyCase{0, 0, "Principal and Interest are both 0"},
@@ -262,7 +277,8 @@ INSTANTIATE_TEST_SUITE_P(
                       EmptyCase{100, -5, "Interest is below 0"},
                       EmptyCase{std::numeric_limits<double>::quiet_NaN(), 5, "Principal is not a finite number"},
                       EmptyCase{100, std::numeric_limits<double>::infinity(), "Interest is not a finite number"},
-                      EmptyCase{1e308, 1e308, "too large"}));
+                      EmptyCase{1e308, 1e308, "too large"}),
+    EmptyCaseName);
 
 TEST(PieChartPaint, EmptySeriesShowsOnlyTheNote)
 {

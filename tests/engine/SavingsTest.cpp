@@ -123,7 +123,7 @@ TEST(Savings, ZeroRateDividesTheAmountByTheMonths)
     EXPECT_EQ(CalculateSavings(Fields("12000", "1", "0"), {}).repayment, "$1,000");
 }
 
-TEST(Savings, NothingNonFiniteReachesAField)
+TEST(Savings, NothingNonFiniteComesOutOfTheFigures)
 {
     const char *texts[] = {"", "0", "1", "-1", "100", "1e300", "-1200", "99999999", "-99999999"};
     for (const char *a : texts)

@@ -127,7 +127,7 @@ TEST(WhatIf, RateTooSmallForTheFrequencyIsRefused)
     EXPECT_TRUE(MessageOf(fields).startsWith("This interest rate is too small"));
 }
 
-TEST(WhatIf, NothingNonFiniteReachesAField)
+TEST(WhatIf, NothingNonFiniteComesOutOfTheSolver)
 {
     const char *texts[] = {"", " ", "abc", "1e400", "-0", "0", "0.000001", "100", "999999999", "1e-300"};
     for (int solve = 1; solve <= 4; ++solve)

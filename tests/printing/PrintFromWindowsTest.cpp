@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+
 namespace {
 
 // The program owns the channel it prints on; this one hands every call on to a
@@ -129,6 +131,24 @@ TEST_F(PrintFromWindows, ScheduleWindowPrintsItsFieldsCaptionsAndEveryRow)
     EXPECT_EQ(lines.mid(0, 15), worked.mid(0, 15)); // head, headings and year 1
     EXPECT_EQ(lines[15], worked[15]);                // year 2
     EXPECT_EQ(lines.last(), worked.last());          // year 25
+}
+
+TEST_F(PrintFromWindows, ScheduleHeadShowsTheScheduleWindowsOwnPartYear)
+{
+    TypeLoan("100000", "25", "6", "3");
+    TMSCHEDULE *schedule = windows().schedule;
+    platform.modalActions.insert("MSCHEDULE", [this, schedule](QDialog *) {
+        schedule->Partyear->setText("7");
+        platform.printerAnswers.push_back(true);
+        schedule->BitBtn1->click();
+    });
+    main().SpeedButton2->click();
+    const QStringList lines = OnlyJob();
+    const auto partYearLine = std::find_if(lines.begin(), lines.end(),
+                                           [](const QString &line) { return line.contains("Month(s):"); });
+    ASSERT_NE(partYearLine, lines.end());
+    EXPECT_TRUE(partYearLine->endsWith(QString(7, ' ') + "7")) << partYearLine->toStdString();
+    EXPECT_EQ(main().MPartyear->text(), "3");
 }
 
 TEST_F(PrintFromWindows, ScheduleByMonthNamesItsFirstColumnAfterTheOption)
