@@ -93,3 +93,55 @@ TEST_F(CutTexts, TheLargestSavingsFiguresAreShownWhole)
         EXPECT_TRUE(ShowsWhole(label));
     EXPECT_EQ(main().textra->pos(), ordinary.topLeft()); // it grows to the right only
 }
+
+namespace {
+
+// Every cell's text, in the font its cell is drawn with, fits the cell.
+void ExpectCellsWhole(const QTableView *view)
+{
+    const QAbstractItemModel *model = view->model();
+    const int margin = Look::CellTextMargin(view);
+    for (int r = 0; r < model->rowCount(); ++r)
+        for (int c = 0; c < model->columnCount(); ++c) {
+            const QString text = model->index(r, c).data().toString();
+            const int room = view->columnWidth(c) - 2 * margin;
+            const QFont font = Look::FittingFont(view->font(), text, room);
+            ASSERT_LE(QFontMetrics(font).horizontalAdvance(text), room)
+                << S(view->objectName()) << " row " << r << " column " << c << ": " << S(text);
+            ASSERT_GE(font.pointSizeF(), 5.0) << S(text); // the smallest the fitting goes
+        }
+}
+
+} // namespace
+
+TEST_F(CutTexts, TheLargestFiguresFitTheirTableCells)
+{
+    TypeLoan("999999999", "50", "100");
+    ChoosePayment("Annualy");
+    main().SpeedButton2->click();
+    ASSERT_GT(windows().schedule->MSGrid->model()->rowCount(), 0);
+    EXPECT_TRUE(windows().schedule->MSGrid->model()->index(0, 1).data().toString().size() >= 16);
+    ExpectCellsWhole(windows().schedule->MSGrid);
+
+    main().MortgageGridBtn->click();
+    ExpectCellsWhole(windows().grid->MGrid);
+
+    windows().options->Grid->setChecked(true);
+    platform.modalActions.insert("APOPTIONS", [&](QDialog *) { windows().options->BitBtn2->click(); });
+    main().SpeedButton3->click();
+    ASSERT_GT(windows().additional->APGrid->model()->rowCount(), 0);
+    ExpectCellsWhole(windows().additional->APGrid);
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.MessageTexts().join(" | "));
+}
+
+TEST_F(CutTexts, AFittingFontIsNeverLargerAndFitsWhenItCan)
+{
+    const QFont base = Look::UiFont(9);
+    const QString figure = "$999,999,999,999.99";
+    const int wide = QFontMetrics(base).horizontalAdvance(figure);
+    EXPECT_EQ(Look::FittingFont(base, figure, wide + 5).pointSizeF(), base.pointSizeF());
+    const QFont smaller = Look::FittingFont(base, figure, wide * 3 / 4);
+    EXPECT_LT(smaller.pointSizeF(), base.pointSizeF());
+    EXPECT_LE(QFontMetrics(smaller).horizontalAdvance(figure), wide * 3 / 4);
+    EXPECT_GE(Look::FittingFont(base, figure, 1).pointSizeF(), 5.0);
+}

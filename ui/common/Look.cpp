@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/common/Look.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QIcon>
+#include <QStyle>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
@@ -9,6 +12,24 @@
 #include <QVBoxLayout>
 
 namespace Look {
+
+QFont FittingFont(const QFont &font, const QString &text, int room)
+{
+    QFont fitted = font;
+    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+    for (double size = points; size >= 5.0; size -= 0.5) {
+        fitted.setPointSizeF(size);
+        if (QFontMetrics(fitted).horizontalAdvance(text) <= room)
+            return fitted;
+    }
+    return fitted;
+}
+
+int CellTextMargin(const QWidget *widget)
+{
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    return style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+}
 
 QFont UiFont(int pointSize, bool bold)
 {

@@ -33,6 +33,12 @@ inline QColor ButtonFace() { return QColor(212, 208, 200); }
 QFont UiFont(int pointSize = 9, bool bold = false);
 QFont HeadingFont(int pixelSize, bool bold = true);
 
+// The font, made smaller when needed, in which `text` fits `room` pixels, so a long
+// figure is shown whole rather than cut. Never below 5 points.
+QFont FittingFont(const QFont &font, const QString &text, int room);
+// The inner margin a table cell leaves on each side of its text.
+int CellTextMargin(const QWidget *widget);
+
 // An icon of the program's own, from resources/icons.
 QIcon Icon(const QString &name);
 

@@ -58,10 +58,14 @@ void MGridDrawCell(QPainter &painter, const QRect &rect, int column, int gridRow
     painter.save();
     painter.fillRect(rect, brush);
     painter.setPen(Qt::black);
-    painter.setFont(cellFont);
+    const int margin = Look::CellTextMargin(nullptr);
+    const QRect inner = rect.adjusted(margin, 0, -margin, 0);
+    painter.setFont(Look::FittingFont(cellFont, text, inner.width()));
     painter.setClipRect(rect);
-    // Written at the cell's top-left corner, without an inner margin.
-    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    // Figures in the marked row and column stand like those beside them.
+    const Qt::Alignment alignment = column == 0 || gridRow == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                                                : Qt::AlignRight | Qt::AlignVCenter;
+    painter.drawText(inner, alignment | Qt::TextSingleLine, text);
     painter.restore();
 }
 
@@ -82,6 +86,8 @@ void MGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     }
     QStyleOptionViewItem plain = option;
     plain.displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+    const int room = option.rect.width() - 2 * Look::CellTextMargin(option.widget);
+    plain.font = Look::FittingFont(option.font, index.data().toString(), room);
     QStyledItemDelegate::paint(painter, plain, index);
 }
 

@@ -128,6 +128,19 @@ int GridWidth(const std::vector<int> &columnWidths)
     return width + QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
+FittingDelegate::FittingDelegate(QObject *parent)
+    : QStyledItemDelegate(parent)
+{
+}
+
+void FittingDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QStyleOptionViewItem fitted = option;
+    const int room = option.rect.width() - 2 * Look::CellTextMargin(option.widget);
+    fitted.font = Look::FittingFont(option.font, index.data(Qt::DisplayRole).toString(), room);
+    QStyledItemDelegate::paint(painter, fitted, index);
+}
+
 TableView *GridView(const QString &name, QAbstractItemModel *model,
                     const std::vector<int> &columnWidths, int rowHeight, QWidget *parent)
 {
@@ -147,6 +160,7 @@ TableView *GridView(const QString &name, QAbstractItemModel *model,
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setWordWrap(false);
     view->setFixedWidth(GridWidth(columnWidths));
+    view->setItemDelegate(new FittingDelegate(view));
     view->setModel(model);
     for (int c = 0; c < static_cast<int>(columnWidths.size()); ++c)
         view->setColumnWidth(c, columnWidths[c]);

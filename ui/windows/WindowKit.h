@@ -7,6 +7,7 @@
 #include "platform/ReportOutput.h"
 
 #include <QDialog>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 #include <functional>
@@ -75,6 +76,15 @@ protected:
 private:
     QString Text(const std::vector<int> &rows, const std::vector<int> &columns) const;
     QStringList Headings() const;
+};
+
+// Draws a cell's text in a smaller font when it is wider than the cell, so a large
+// figure is never shown cut.
+class FittingDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    explicit FittingDelegate(QObject *parent);
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };
 
 // A grid with fixed column widths and row height, a vertical scroll bar only, and
