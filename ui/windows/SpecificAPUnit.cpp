@@ -59,6 +59,20 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
     TotalInterest = new ResultPanel(QStringLiteral("TotalInterest"), this, Look::ResultColour(), Look::Maroon(), true);
     for (ResultPanel *panel : {InterestSaved, NewInterest, TotalInterest})
         panel->setFixedWidth(120);
+    QFrame *sentence = BuildSentencePanel();
+    ArrangeControls(sentence);
+
+    connect(Now, &QRadioButton::toggled, this, [this] { NowClick(); });
+    OnClick(BitBtn1, [this] { BitBtn1Click(); });
+    OnClick(BitBtn2, [this] { BitBtn2Click(); });
+    OnClick(BitBtn3, [this] { BitBtn3Click(); });
+    EnterPresses({AdditionalMR, Year, StartMonth}, BitBtn1);
+    NowClick();
+}
+
+// The pay-off sentence, in maroon on the result colour.
+QFrame *TADDMONTHLYR::BuildSentencePanel()
+{
     NewPeriod = Look::Label(QStringLiteral("NewPeriod"), QString(), this);
     NewPeriod->setWordWrap(true);
     NewPeriod->setFont(Look::UiFont(12, true));
@@ -75,7 +89,11 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
     sentenceLayout->setContentsMargins(6, 2, 6, 2);
     NewPeriod->setParent(sentence);
     sentenceLayout->addWidget(NewPeriod);
+    return sentence;
+}
 
+void TADDMONTHLYR::ArrangeControls(QFrame *sentence)
+{
     auto *amount = new QHBoxLayout;
     amount->addWidget(Label1);
     amount->addWidget(AdditionalMR);
@@ -117,13 +135,6 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
     layout->addWidget(sentence);
     layout->addStretch();
     layout->addLayout(buttons);
-
-    connect(Now, &QRadioButton::toggled, this, [this] { NowClick(); });
-    OnClick(BitBtn1, [this] { BitBtn1Click(); });
-    OnClick(BitBtn2, [this] { BitBtn2Click(); });
-    OnClick(BitBtn3, [this] { BitBtn3Click(); });
-    EnterPresses({AdditionalMR, Year, StartMonth}, BitBtn1);
-    NowClick();
 }
 
 void TADDMONTHLYR::PrepareOpening()

@@ -10,6 +10,7 @@
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QFrame;
 class ResultPanel;
 
 class TADDMONTHLYR : public AnalysisWindow {
@@ -33,6 +34,8 @@ public:
     std::optional<AdditionalPaymentRun> lastRun;
 
 private:
+    QFrame *BuildSentencePanel();
+    void ArrangeControls(QFrame *sentence);
     void Show(const QString &text, MessageKind kind);
 
     MainLoan &main_;
