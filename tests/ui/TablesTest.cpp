@@ -198,3 +198,33 @@ TEST_F(TableWindows, GridAndAdditionalPaymentsCopyWithTheirHeadings)
                                "24\t$11.67\t$655.98\t$88,921.00\t$4,366.04\n");
     });
 }
+
+// The entered row and rate are coloured; a selection over them must still show.
+TEST_F(TableWindows, SelectionShowsOnTheGridsColouredCells)
+{
+    OpenGrid([&](TMORTAGEGRID *grid) {
+        TableView *view = grid->MGrid;
+        const int entered = grid->EnteredAmountRow() - 1;
+        auto colourAt = [&](int row, int column) {
+            const QRect cell = view->visualRect(view->model()->index(row, column));
+            return view->viewport()->grab().toImage().pixelColor(cell.right() - 2, cell.bottom() - 2);
+        };
+        const QColor aqua(0, 255, 255), lightBlue(67, 213, 255), silver(192, 192, 192);
+        ASSERT_EQ(colourAt(entered, 2), aqua);
+        ASSERT_EQ(colourAt(entered, 4), lightBlue);
+        ASSERT_EQ(colourAt(entered, 0), silver);
+        Select(view, entered, 0, entered, 4);
+        Settle();
+        const QColor selected = colourAt(entered, 1);
+        Select(view, entered + 1, 5, entered + 1, 5); // a plain cell
+        Settle();
+        const QColor plainSelected = colourAt(entered + 1, 5);
+        EXPECT_NE(plainSelected, QColor(Qt::white));
+        Select(view, entered, 0, entered, 4);
+        Settle();
+        for (int column : {0, 1, 4})
+            EXPECT_EQ(colourAt(entered, column), plainSelected) << column;
+        EXPECT_EQ(selected, plainSelected);
+        EXPECT_EQ(colourAt(entered + 2, 4), aqua); // unselected marked cells keep their colour
+    });
+}

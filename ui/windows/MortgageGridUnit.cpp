@@ -80,14 +80,19 @@ void MGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     const int column = index.column();
     const int gridRow = index.row() + 1;
     const int entered = model_.Grid().enteredRow;
-    if (column == 0 || gridRow == entered || column == MortgageGrid::EnteredRateColumn) {
+    const bool marked = column == 0 || gridRow == entered || column == MortgageGrid::EnteredRateColumn;
+    const bool selected = option.state & QStyle::State_Selected;
+    if (marked && !selected) {
         MGridDrawCell(*painter, option.rect, column, gridRow, index.data().toString(), entered, option.font);
         return;
     }
+    // A selected cell shows the selection colour whatever its mark, or the
+    // aqua and light blue would hide the selection; its text stays in place.
     QStyleOptionViewItem plain = option;
-    plain.displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+    plain.displayAlignment = column == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter;
+    plain.font.setBold(column == 0);
     const int room = option.rect.width() - 2 * Look::CellTextMargin(option.widget);
-    plain.font = Look::FittingFont(option.font, index.data().toString(), room);
+    plain.font = Look::FittingFont(plain.font, index.data().toString(), room);
     QStyledItemDelegate::paint(painter, plain, index);
 }
 
