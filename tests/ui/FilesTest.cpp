@@ -131,7 +131,7 @@ TEST_F(Files, LoadSetsEveryControlAsTyped)
     EXPECT_EQ(main().MPayment->currentText(), "Weekly");
     EXPECT_EQ(main().MCompounded->currentText(), "Daily");
     EXPECT_TRUE(main().MAdvance->isChecked());
-    EXPECT_EQ(main().Label98->text(), "Week(s)"); // the labels follow the loaded frequency
+    EXPECT_EQ(main().PartYearCaption(), "Week(s)"); // the labels follow the loaded frequency
     EXPECT_EQ(main().mrepayment->text(), "$645"); // the savings tab recalculated as typing would
     EXPECT_EQ(main().investtotal->text(), "$100,157");
     EXPECT_FALSE(main().TrasferValuesCheckBox->isChecked());

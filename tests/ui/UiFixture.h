@@ -6,6 +6,7 @@
 #include "ui/windows/APGridUnit.h"
 #include "ui/windows/APOptionsUnit.h"
 #include "ui/windows/AboutUnit.h"
+#include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 #include "ui/windows/MSCHEDULEUnit.h"
 #include "ui/main/MainUnit.h"

@@ -146,7 +146,7 @@ TEST_F(WhatIf, TransferCopiesAndShowsTheMortgageTab)
     EXPECT_EQ(main().MPayment->currentText(), "Weekly");
     EXPECT_EQ(main().MCompounded->currentText(), "Daily");
     EXPECT_TRUE(main().MAdvance->isChecked());
-    EXPECT_EQ(main().Label98->text(), "Week(s)");
+    EXPECT_EQ(main().PartYearCaption(), "Week(s)");
     EXPECT_EQ(main().Panel1->title(), "   Weekly Mortgage Payment is");
     EXPECT_EQ(main().PageControl1->currentWidget(), main().TabSheet1);
     EXPECT_TRUE(main().BitBtn7->isEnabled());

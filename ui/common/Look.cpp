@@ -195,7 +195,9 @@ ResultPanel::ResultPanel(const QString &name, QWidget *parent, const QColor &bac
     setLineWidth(1);
     setMinimumHeight(22);
     setIndent(4);
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Read-only, but reached with Tab and selected and copied with the keyboard.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::StrongFocus);
     Look::Paint(this, background, text);
     QFont f = font();
     f.setBold(bold);

@@ -4,6 +4,7 @@
 #include "ui/main/MainUnit.h"
 
 #include "engine/MortgageFunctions.h"
+#include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 #include "ui/main/MainControls.h"
 #include "ui/windows/MSCHEDULEUnit.h"
@@ -109,6 +110,7 @@ QGridLayout *TMORTLOAN::BuildMortgageInputs(QWidget *tab)
     MAmount->setFixedWidth(110);
     IRate->setFixedWidth(80);
     MAmountLabel->setBuddy(MAmount);
+    Label98->setBuddy(MPartyear);
 
     auto *inputs = new QGridLayout;
     inputs->setHorizontalSpacing(4);
@@ -239,7 +241,7 @@ LoanTexts TMORTLOAN::CurrentLoanTexts() const
 
 QString TMORTLOAN::PartYearCaption() const
 {
-    return Label98->text();
+    return Keyboard::Plain(Label98->text());
 }
 
 void TMORTLOAN::CalMortBtnClick(QObject *sender)
@@ -282,6 +284,7 @@ void TMORTLOAN::MPaymentChange()
         Label98->setText(frequency ? frequency->partYearCaption : QString());
     }
     Panel1->setTitle(frequency ? frequency->repaymentSentence : QString());
+    AssignMnemonics();
 }
 
 void TMORTLOAN::MAmountChange()
@@ -315,7 +318,7 @@ MortgageDetailsReport TMORTLOAN::DetailsReportInputs() const
     MortgageDetailsReport report;
     report.amount = MAmount->text();
     report.years = Period->text();
-    report.partYearCaption = Label98->text();
+    report.partYearCaption = PartYearCaption();
     report.partYear = MPartyear->text();
     report.rate = IRate->text();
     report.compounded = MCompounded->currentText();

@@ -23,9 +23,12 @@ QFrame *SentencePanel(const QString &name, QWidget *parent)
     return panel;
 }
 
-QLabel *Words(const QString &text, QWidget *tab)
+// Words of the sentences around the fields; a field's caption leads to it by its Alt key.
+QLabel *Words(const QString &text, QWidget *tab, QWidget *field = nullptr)
 {
-    return Look::Label(QString(), text, tab);
+    QLabel *label = Look::Label(QString(), text, tab);
+    label->setBuddy(field);
+    return label;
 }
 
 } // namespace
@@ -96,11 +99,11 @@ QFrame *TMORTLOAN::BuildSavingsAmountPanel(QWidget *tab)
     auto *p1 = new QGridLayout(panel1);
     p1->setContentsMargins(8, 4, 8, 4);
     p1->setVerticalSpacing(3);
-    p1->addWidget(Words(QStringLiteral("Mortgage Amount"), tab), 0, 0);
+    p1->addWidget(Words(QStringLiteral("Mortgage Amount"), tab, MSavingsAmount), 0, 0);
     p1->addWidget(MSavingsAmount, 0, 1);
-    p1->addWidget(Words(QStringLiteral("Period (Years)"), tab), 0, 2, Qt::AlignRight);
+    p1->addWidget(Words(QStringLiteral("Period (Years)"), tab, mperiod), 0, 2, Qt::AlignRight);
     p1->addWidget(mperiod, 0, 3);
-    p1->addWidget(Words(QStringLiteral("Interest Rate %"), tab), 1, 0);
+    p1->addWidget(Words(QStringLiteral("Interest Rate %"), tab, minterest), 1, 0);
     p1->addWidget(minterest, 1, 1);
     p1->addWidget(Words(QStringLiteral("Monthly Repayment"), tab), 1, 2, Qt::AlignRight);
     p1->addWidget(mrepayment, 1, 3);
@@ -113,7 +116,7 @@ QFrame *TMORTLOAN::BuildReducedPeriodPanel(QWidget *tab)
     QFrame *panel2 = SentencePanel(QStringLiteral("SavingsPanel2"), tab);
     auto *p2 = new QHBoxLayout(panel2);
     p2->setContentsMargins(8, 4, 8, 4);
-    p2->addWidget(Words(QStringLiteral("Reduce Period to"), tab));
+    p2->addWidget(Words(QStringLiteral("Reduce Period to"), tab, reducedperiod));
     p2->addWidget(reducedperiod);
     p2->addWidget(Words(QStringLiteral("Years"), tab));
     p2->addSpacing(16);
@@ -145,7 +148,7 @@ QFrame *TMORTLOAN::BuildInvestmentPanel(QWidget *tab)
     p4->setContentsMargins(8, 4, 8, 4);
     p4->setSpacing(2);
     auto *line1 = new QHBoxLayout;
-    line1->addWidget(Words(QStringLiteral("If the original monthly repayment is then invested at "), tab));
+    line1->addWidget(Words(QStringLiteral("If the original monthly repayment is then invested at "), tab, investrate));
     line1->addWidget(investrate);
     line1->addWidget(Words(QStringLiteral("% Interest for the"), tab));
     line1->addStretch();

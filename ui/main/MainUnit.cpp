@@ -66,6 +66,7 @@ TMORTLOAN::TMORTLOAN(QWidget *parent)
 
     BuildMenu();
     ConnectHandlers();
+    SetUpKeyboard();
     setFixedSize(sizeHint());
     FormCreate();
 }

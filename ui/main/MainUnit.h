@@ -215,6 +215,10 @@ private:
     void ConnectSavingsTab();
 
     void ConnectHandlers();
+    // Alt keys, Enter, the mouse wheel, Tab order and names for screen readers.
+    void SetUpKeyboard();
+    // Alt keys for the captions as they read now; run again when one changes.
+    void AssignMnemonics();
     // Every handler runs guarded: a file or printer error is shown and the program goes on.
     template <typename Sender, typename Signal, typename Handler>
     void On(Sender *sender, Signal signal, Handler handler)

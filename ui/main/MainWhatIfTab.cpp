@@ -104,7 +104,10 @@ QGridLayout *TMORTLOAN::BuildWhatIfInputs(QWidget *tab)
     inputs->setVerticalSpacing(4);
     inputs->addWidget(WhatIfAmountLabel, 0, 0);
     inputs->addWidget(WIPrincipal, 0, 1, Qt::AlignLeft);
-    inputs->addWidget(Look::Label(QStringLiteral("WIPeriodsLabel"), QStringLiteral("Periods"), tab), 1, 0);
+    QLabel *periodsLabel = Look::Label(QStringLiteral("WIPeriodsLabel"), QStringLiteral("Periods"), tab);
+    periodsLabel->setBuddy(WIPeriods);
+    WIMonthsLabel->setBuddy(WIPartYear);
+    inputs->addWidget(periodsLabel, 1, 0);
     auto *term = new QHBoxLayout;
     term->setSpacing(4);
     term->addWidget(WIPeriods);
@@ -114,9 +117,13 @@ QGridLayout *TMORTLOAN::BuildWhatIfInputs(QWidget *tab)
     term->addWidget(WIMonthsLabel);
     term->addStretch();
     inputs->addLayout(term, 1, 1);
-    inputs->addWidget(Look::Label(QStringLiteral("WIInterestLabel"), QStringLiteral("Interest Rate"), tab), 2, 0);
+    QLabel *interestLabel = Look::Label(QStringLiteral("WIInterestLabel"), QStringLiteral("Interest Rate"), tab);
+    interestLabel->setBuddy(WIInterest);
+    inputs->addWidget(interestLabel, 2, 0);
     inputs->addWidget(WIInterest, 2, 1, Qt::AlignLeft);
-    inputs->addWidget(Look::Label(QStringLiteral("WIRepayLabel"), QStringLiteral("Repayment"), tab), 3, 0);
+    QLabel *repayLabel = Look::Label(QStringLiteral("WIRepayLabel"), QStringLiteral("Repayment"), tab);
+    repayLabel->setBuddy(WIRepay);
+    inputs->addWidget(repayLabel, 3, 0);
     inputs->addWidget(WIRepay, 3, 1, Qt::AlignLeft);
     return inputs;
 }
@@ -231,6 +238,7 @@ void TMORTLOAN::WIPaymentChange()
     } else if (const Frequency *frequency = FindFrequency(WIPayment->currentText())) {
         WIMonthsLabel->setText(frequency->partYearCaption);
     }
+    AssignMnemonics();
 }
 
 void TMORTLOAN::SpeedButton4Click()

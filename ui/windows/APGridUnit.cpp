@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/APGridUnit.h"
 
+#include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 #include "platform/Platform.h"
 
@@ -112,7 +113,20 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
     OnClick(BitBtn1, [this] { BitBtn1Click(); });
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     EnterPresses({APAmount, APInterest, APPeriod, PartYear}, SpeedButton2);
+    SetUpKeyboard();
     AllowEnlarging();
+}
+
+void TAdditionalP::SetUpKeyboard()
+{
+    Label2->setBuddy(APAmount);
+    Label3->setBuddy(APInterest);
+    Label4->setBuddy(APPeriod);
+    Keyboard::TabOrder({APAmount, APInterest, APPeriod, PartYear, SpeedButton2, APMonthlyR, APGrid, BitBtn1,
+                        SpeedButton1, BitBtn2});
+    APGrid->setAccessibleName(QStringLiteral("Additional Payments"));
+    Keyboard::AssignMnemonics(this);
+    Keyboard::NameFieldsForReaders(this);
 }
 
 LoanTexts TAdditionalP::WindowLoan() const
@@ -127,6 +141,7 @@ void TAdditionalP::BuildGrid()
     APMonthlyR->setText(MoneyText(grid.repayment));
     model_->SetRows(grid.rows);
     APGrid->scrollToTop();
+    APMonthlyR->setAccessibleName(Label5->text() + QLatin1Char(' ') + Label12->text());
 }
 
 void TAdditionalP::OpenWithLoan(const LoanTexts &loan)
@@ -142,6 +157,8 @@ void TAdditionalP::OpenWithLoan(const LoanTexts &loan)
         const QStringList headings = AdditionalPaymentHeadings(word, TextStyle::Shown());
         Label7->setText(headings[1]);
         Label8->setText(headings[2]);
+        PartYear->setAccessibleName(frequency->partYearCaption);
+        APMonthlyR->setAccessibleName(Label5->text() + QLatin1Char(' ') + Label12->text());
     }
     CentreOnScreen(this);
 }

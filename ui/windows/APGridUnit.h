@@ -37,6 +37,7 @@ public:
     TableView *APGrid;
 
 private:
+    void SetUpKeyboard();
     LoanTexts WindowLoan() const;
 
     MainLoan &main_;

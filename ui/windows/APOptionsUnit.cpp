@@ -2,6 +2,7 @@
 #include "ui/windows/APOptionsUnit.h"
 
 #include "ui/windows/APGridUnit.h"
+#include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 #include "platform/Platform.h"
 #include "ui/windows/SpecificAPUnit.h"
@@ -44,6 +45,8 @@ TAPOPTIONS::TAPOPTIONS(MainLoan &main, QWidget *parent)
     BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), QStringLiteral("OK"), this, QStringLiteral("ok"));
     BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), QStringLiteral("Cancel"), this);
     BitBtn2->setDefault(true);
+    Label1->setBuddy(Specific);
+    Label2->setBuddy(Grid);
 
     auto *choices = new QGridLayout;
     choices->setHorizontalSpacing(6);
@@ -66,6 +69,8 @@ TAPOPTIONS::TAPOPTIONS(MainLoan &main, QWidget *parent)
     connect(Label2, &ClickableLabel::clicked, this, [this] { Label2Click(); });
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     OnClick(BitBtn1, [this] { BitBtn1Click(); });
+    Keyboard::TabOrder({Specific, Grid, BitBtn2, BitBtn1});
+    Keyboard::AssignMnemonics(this);
 }
 
 void TAPOPTIONS::AttachWindows(TAdditionalP *grid, TADDMONTHLYR *specific)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/MSCHEDULEUnit.h"
 
+#include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 #include "platform/Platform.h"
 
@@ -139,7 +140,23 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     OnClick(GraphBtn, [this] { GraphBtnClick(); });
     EnterPresses({MSAmount, MSInterest, MSPeriod, Partyear}, CalculateBtn);
+    SetUpKeyboard();
     AllowEnlarging();
+}
+
+void TMSCHEDULE::SetUpKeyboard()
+{
+    Label2->setBuddy(MSAmount);
+    Label3->setBuddy(MSInterest);
+    Label5->setBuddy(MSPeriod);
+    Label11->setBuddy(Partyear);
+    Keyboard::EnterPresses({Year, Month}, CalculateBtn);
+    Keyboard::TabOrder({MSAmount, MSInterest, MSPeriod, Partyear, Year, Month, CalculateBtn,
+                        MSMonthlyRepayment, MSGrid, GraphBtn, BitBtn1, OKBtn, BitBtn2});
+    MSGrid->setAccessibleName(QStringLiteral("Mortgage Schedule"));
+    MSMonthlyRepayment->setAccessibleName(Label4->text());
+    Keyboard::AssignMnemonics(this);
+    Keyboard::NameFieldsForReaders(this);
 }
 
 LoanTexts TMSCHEDULE::WindowLoan() const
@@ -169,8 +186,11 @@ void TMSCHEDULE::OpenWithLoan(const LoanTexts &loan, const QString &partYearCapt
         Month->setText(frequency->scheduleOption);
     if (frequency)
         Label4->setText(frequency->scheduleRepaymentCaption);
-    Label10->setText(Month->isChecked() ? Month->text() : Year->text());
-    Label11->setText(partYearCaption);
+    Label10->setText(Keyboard::Plain(Month->isChecked() ? Month->text() : Year->text()));
+    Label11->setText(Keyboard::Plain(partYearCaption));
+    MSMonthlyRepayment->setAccessibleName(Label4->text());
+    Keyboard::AssignMnemonics(this);
+    Keyboard::NameFieldsForReaders(this);
     CentreOnScreen(this);
 }
 
@@ -189,7 +209,7 @@ std::optional<Loan> TMSCHEDULE::Recalculate()
     }
     const Loan loan = LoanOfTexts(texts);
     Fill(loan);
-    Label10->setText(Year->isChecked() ? QStringLiteral("Year") : Month->text());
+    Label10->setText(Year->isChecked() ? QStringLiteral("Year") : Keyboard::Plain(Month->text()));
     return loan;
 }
 
@@ -215,7 +235,7 @@ ScheduleReport TMSCHEDULE::ReportInputs() const
     report.loan.amount = MSAmount->text();
     report.loan.rate = MSInterest->text();
     report.loan.years = MSPeriod->text();
-    report.loan.partYearCaption = Label11->text();
+    report.loan.partYearCaption = Keyboard::Plain(Label11->text());
     report.loan.partYear = Partyear->text();
     report.periodHeading = Label10->text();
     const ScheduleModel *model = model_;

@@ -45,6 +45,7 @@ public:
     TableView *MSGrid;
 
 private:
+    void SetUpKeyboard();
     LoanTexts WindowLoan() const;
     void Fill(const Loan &loan);
     // Checks the fields and refills; the loan shown, or nothing after a message.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/MortChartUnit.h"
 
+#include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 #include "chart/PieChart3D.h"
 #include "platform/Platform.h"
@@ -30,6 +31,7 @@ TMortChartForm::TMortChartForm(QWidget *parent)
 
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     OnClick(BitBtn1, [this] { BitBtn1Click(); });
+    Keyboard::AssignMnemonics(this);
 }
 
 void TMortChartForm::resizeEvent(QResizeEvent *event)

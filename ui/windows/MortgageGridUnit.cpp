@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/MortgageGridUnit.h"
 
+#include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 #include "platform/Platform.h"
 
@@ -195,9 +196,28 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
     OnClick(BitBtn1, [this] { BitBtn1Click(); });
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     EnterPresses({MAmt, InterestR, Years, Partyear}, SpeedButton1);
+    SetUpKeyboard();
     AllowEnlarging();
 
     FormCreate();
+}
+
+void TMORTAGEGRID::SetUpKeyboard()
+{
+    Label4->setBuddy(MAmt);
+    Label5->setBuddy(InterestR);
+    Label6->setBuddy(Years);
+    Label7->setBuddy(Partyear);
+    Label2->setBuddy(AmountStep);
+    Label3->setBuddy(InterestStep);
+    Keyboard::EnterPresses({AmountStep, InterestStep}, SpeedButton1);
+    Keyboard::WheelOnlyWhenFocused(AmountStep);
+    Keyboard::WheelOnlyWhenFocused(InterestStep);
+    Keyboard::TabOrder({MAmt, InterestR, Years, Partyear, AmountStep, InterestStep, SpeedButton1, MGrid,
+                        BitBtn1, SpeedButton2, BitBtn2});
+    MGrid->setAccessibleName(QStringLiteral("Mortgage Grid"));
+    Keyboard::AssignMnemonics(this);
+    Keyboard::NameFieldsForReaders(this);
 }
 
 void TMORTAGEGRID::FormCreate()
@@ -274,7 +294,7 @@ MortgageGridReport TMORTAGEGRID::ReportInputs() const
     report.loan.amount = MAmt->text();
     report.loan.rate = InterestR->text();
     report.loan.years = Years->text();
-    report.loan.partYearCaption = Label7->text();
+    report.loan.partYearCaption = Keyboard::Plain(Label7->text());
     report.loan.partYear = Partyear->text();
     report.amountStep = AmountStep->currentText();
     report.interestStep = InterestStep->currentText();

@@ -59,6 +59,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void SetUpKeyboard();
     void ScrollToFirstVisibleRow();
 
     MainLoan &main_;

@@ -2,6 +2,7 @@
 #include "ui/windows/SpecificAPUnit.h"
 
 #include "engine/AdditionalPayments.h"
+#include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 #include "platform/Platform.h"
 
@@ -67,6 +68,17 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     OnClick(BitBtn3, [this] { BitBtn3Click(); });
     EnterPresses({AdditionalMR, Year, StartMonth}, BitBtn1);
+    Keyboard::EnterPresses({Now, RadioButton2}, BitBtn1);
+    Label1->setBuddy(AdditionalMR);
+    Label6->setBuddy(StartMonth);
+    Year->setAccessibleName(QStringLiteral("Starting in year"));
+    InterestSaved->setAccessibleName(Label5->text());
+    NewInterest->setAccessibleName(Label3->text());
+    TotalInterest->setAccessibleName(Label4->text());
+    Keyboard::TabOrder({AdditionalMR, Now, RadioButton2, Year, StartMonth, InterestSaved, NewInterest,
+                        TotalInterest, BitBtn3});
+    Keyboard::AssignMnemonics(this);
+    Keyboard::NameFieldsForReaders(this);
     NowClick();
 }
 
@@ -148,6 +160,8 @@ void TADDMONTHLYR::PrepareOpening()
                             : QStringLiteral("and ") + frequency->specificUnit + QStringLiteral(" (1 - ")
                                   + QString::number(frequency->periods) + QLatin1Char(')'));
     }
+    Keyboard::AssignMnemonics(this);
+    Keyboard::NameFieldsForReaders(this);
     const bool yearly = payment == QLatin1String("Annualy");
     Label6->setVisible(!yearly);
     StartMonth->setVisible(!yearly);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/WindowKit.h"
 
+#include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 #include "ui/windows/MainLoan.h"
 #include "platform/Platform.h"
@@ -46,6 +47,13 @@ AnalysisWindow::AnalysisWindow(const QString &name, const QString &title, int wi
     setWindowTitle(title);
     setFixedSize(width, height);
     Look::Paint(this, background);
+}
+
+void AnalysisWindow::showEvent(QShowEvent *event)
+{
+    Keyboard::AssignMnemonics(this);
+    Keyboard::NameFieldsForReaders(this);
+    QDialog::showEvent(event);
 }
 
 void AnalysisWindow::PrintWithDialog()

@@ -33,6 +33,8 @@ public:
     std::function<PrintableReport()> report;
 
 protected:
+    // Captions set from outside since the last opening get their Alt keys back.
+    void showEvent(QShowEvent *event) override;
     // Shows the print dialog and, when the user confirms, prints the report.
     void PrintWithDialog();
     // "Preview" and "PDF…" buttons into the row, after the Print button.

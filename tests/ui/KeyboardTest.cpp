@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Working every window from the keyboard: Alt keys, Tab, Enter and the mouse wheel.
+#include "tests/ui/UiFixture.h"
+
+#include <QClipboard>
+#include <QMenuBar>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace {
+
+// The Alt keys of the buttons and field captions a user sees together: the
+// window's own controls outside its tabs, and those of one tab page.
+struct Seen {
+    QStringList captions;
+    QList<QChar> keys;
+};
+
+Seen CaptionsIn(QWidget *window, QWidget *page)
+{
+    Seen seen;
+    const auto pages = window->findChildren<QTabWidget *>();
+    auto onOtherPage = [&](QWidget *w) {
+        for (QTabWidget *tabs : pages)
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->widget(i) != page && tabs->widget(i)->isAncestorOf(w))
+                    return true;
+        return false;
+    };
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (w->window() != window || onOtherPage(w))
+            continue;
+        QString text;
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            text = button->text();
+        else if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy())
+            text = label->text();
+        if (Keyboard::Plain(text).trimmed().isEmpty())
+            continue;
+        seen.captions << text;
+        seen.keys << Keyboard::MnemonicOf(text);
+    }
+    if (auto *bar = window->findChild<QMenuBar *>()) {
+        for (QAction *menu : bar->actions()) {
+            seen.captions << menu->text();
+            seen.keys << Keyboard::MnemonicOf(menu->text());
+        }
+    }
+    return seen;
+}
+
+void ExpectOwnKeys(const Seen &seen, const std::string &where)
+{
+    SCOPED_TRACE(where);
+    QSet<QChar> used;
+    for (int i = 0; i < seen.keys.size(); ++i) {
+        const QChar key = seen.keys[i];
+        EXPECT_FALSE(key.isNull()) << "no Alt key: " << S(seen.captions[i]);
+        if (key.isNull())
+            continue;
+        EXPECT_FALSE(used.contains(key)) << "Alt+" << S(QString(key)) << " twice, on " << S(seen.captions[i]);
+        used.insert(key);
+    }
+}
+
+void Activate(QWidget *window)
+{
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    QApplication::processEvents();
+}
+
+} // namespace
+
+class KeyboardUse : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        TypeLoan("100000", "25", "6");
+    }
+};
+
+TEST_F(KeyboardUse, EveryButtonAndFieldCaptionHasAnAltKeyOfItsOwnInItsWindow)
+{
+    for (const QString &frequency : FrequencyTexts()) {
+        SCOPED_TRACE(S(frequency));
+        ChoosePayment(frequency);
+        for (QWidget *tab : {main().TabSheet1, main().TabSheet2, main().TabSheet3})
+            ExpectOwnKeys(CaptionsIn(&main(), tab), S(tab->objectName()));
+
+        auto check = [&](QDialog *window) { ExpectOwnKeys(CaptionsIn(window, nullptr), S(window->objectName())); };
+        for (const char *name : {"MSCHEDULE", "MORTAGEGRID", "AdditionalP", "ADDMONTHLYR", "MortChartForm"})
+            platform.modalActions.insert(name, check);
+        platform.modalActions.insert("APOPTIONS", [&](QDialog *window) {
+            check(window);
+            windows().options->BitBtn2->click();
+        });
+        main().SpeedButton2->click();
+        main().MortgageGridBtn->click();
+        main().BitBtn9->click();
+        windows().options->Grid->setChecked(true);
+        main().SpeedButton3->click();
+        windows().options->Specific->setChecked(true);
+        main().SpeedButton3->click();
+        EXPECT_EQ(platform.modalWindows.size(), 7);
+        platform.Clear();
+    }
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+}
+
+TEST_F(KeyboardUse, AltKeysLeadToTheirFieldsAndPressTheirButtons)
+{
+    TMSCHEDULE *schedule = windows().schedule;
+    platform.modalActions.insert("MSCHEDULE", [&](QDialog *) {
+        Activate(schedule);
+        const QChar interest = Keyboard::MnemonicOf(schedule->Label3->text());
+        ASSERT_FALSE(interest.isNull());
+        QTest::keyClick(schedule, interest.toLatin1(), Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), schedule->MSInterest);
+        schedule->MSAmount->setText("50000");
+        const QChar calculate = Keyboard::MnemonicOf(schedule->CalculateBtn->text());
+        QTest::keyClick(schedule, calculate.toLatin1(), Qt::AltModifier);
+        QTest::qWait(250); // a button pressed by its key shows itself pressed first
+        EXPECT_EQ(schedule->MSMonthlyRepayment->text(), "$322.16");
+    });
+    main().SpeedButton2->click();
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+}
+
+TEST_F(KeyboardUse, TabGoesThroughTheMortgageTabInReadingOrder)
+{
+    Activate(&main());
+    main().MAmount->setFocus();
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int k = 0; k < 16; ++k) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    // Of the two timing options Tab stops at the chosen one; arrows move between them.
+    EXPECT_EQ(visited, (QStringList{"MAmount", "Period", "MPartyear", "IRate", "MPayment", "MArrears",
+                                    "MCompounded", "CalMortBtn", "PrintMortBtn", "MonthlyRepayment", "BitBtn8",
+                                    "TotalInterest", "BitBtn9", "MortgageGridBtn", "SpeedButton2",
+                                    "SpeedButton3", "BitBtn1"}));
+}
+
+TEST_F(KeyboardUse, EnterOnListsAndOptionButtonsCalculates)
+{
+    Activate(&main());
+    for (QWidget *control : std::initializer_list<QWidget *>{main().MPayment, main().MCompounded, main().MAdvance}) {
+        main().MonthlyRepayment->clear();
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_Return);
+        EXPECT_FALSE(main().MonthlyRepayment->text().isEmpty()) << S(control->objectName());
+    }
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+
+    platform.modalActions.insert("MORTAGEGRID", [&](QDialog *) {
+        TMORTAGEGRID *grid = windows().grid;
+        grid->AmountStep->setCurrentText("10000");
+        QTest::keyClick(grid->AmountStep, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(grid->Model()->CellText(0, 2), "$60,000");
+    });
+    main().MortgageGridBtn->click();
+}
+
+TEST_F(KeyboardUse, WheelOverAListWithoutFocusLeavesTheFrequencyAndTheFileAlone)
+{
+    Activate(&main());
+    main().MAmount->setFocus();
+    main().SetSavedFlag(true);
+    auto wheel = [](QWidget *target) {
+        const QPointF at(target->width() / 2.0, target->height() / 2.0);
+        QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &event);
+    };
+    for (QComboBox *list : {main().MPayment, main().MCompounded}) {
+        wheel(list);
+        EXPECT_EQ(list->currentText(), "Monthly") << S(list->objectName());
+    }
+    EXPECT_TRUE(main().SavedFlag());
+    EXPECT_EQ(QApplication::focusWidget(), main().MAmount);
+
+    // With the focus on it the wheel chooses, as the user means it to.
+    main().MPayment->setFocus();
+    wheel(main().MPayment);
+    EXPECT_EQ(main().MPayment->currentText(), "Bi-Monthly");
+}
+
+TEST_F(KeyboardUse, FieldsAndResultsCarryTheirCaptionsForScreenReaders)
+{
+    EXPECT_EQ(main().MAmount->accessibleName(), "Mortgage Amount");
+    EXPECT_EQ(main().IRate->accessibleName(), "Interest Rate");
+    EXPECT_EQ(main().MPayment->accessibleName(), "Repayment");
+    EXPECT_EQ(main().MCompounded->accessibleName(), "Interest Compounded");
+    EXPECT_EQ(main().MonthlyRepayment->accessibleName(), "Monthly Mortgage Payment is");
+    EXPECT_EQ(main().TotalInterest->accessibleName(), "Total Interest Charges are:");
+    EXPECT_EQ(main().WIRepay->accessibleName(), "Repayment");
+    EXPECT_EQ(main().investrate->accessibleName(),
+              "If the original monthly repayment is then invested at");
+    ChoosePayment("Weekly");
+    EXPECT_EQ(main().MPartyear->accessibleName(), "Week(s)");
+    EXPECT_EQ(main().MonthlyRepayment->accessibleName(), "Weekly Mortgage Payment is");
+    platform.modalActions.insert("MSCHEDULE", [&](QDialog *) {
+        EXPECT_EQ(windows().schedule->MSAmount->accessibleName(), "Amount");
+        EXPECT_EQ(windows().schedule->Partyear->accessibleName(), "Week(s)");
+        EXPECT_EQ(windows().schedule->MSMonthlyRepayment->accessibleName(), "Weekly Payment");
+        EXPECT_EQ(windows().schedule->MSGrid->accessibleName(), "Mortgage Schedule");
+    });
+    main().SpeedButton2->click();
+}
+
+// The result panels take the focus and copy like any read-only field.
+TEST_F(KeyboardUse, ResultPanelsAreSelectedAndCopiedFromTheKeyboard)
+{
+    main().CalMortBtn->click();
+    Activate(&main());
+    for (QWidget *panel : std::initializer_list<QWidget *>{main().MonthlyRepayment, main().TotalInterest}) {
+        EXPECT_EQ(panel->focusPolicy(), Qt::StrongFocus);
+        auto *label = static_cast<QLabel *>(panel);
+        EXPECT_TRUE(label->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+        label->setFocus();
+        label->setSelection(0, static_cast<int>(label->text().size()));
+        QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), label->text());
+    }
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "$93,287.04");
+}
