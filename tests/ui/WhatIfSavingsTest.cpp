@@ -122,7 +122,7 @@ TEST_F(WhatIf, AnnualPaymentsHideThePartYear)
     main().WIPayment->setCurrentText("FortNightly");
     emit main().WIPayment->activated(5);
     EXPECT_FALSE(main().WIPartYear->isHidden());
-    EXPECT_EQ(main().WIMonthsLabel->text(), "Fortnight(s)");
+    EXPECT_EQ(Keyboard::Plain(main().WIMonthsLabel->text()), "Fortnight(s)");
 }
 
 TEST_F(WhatIf, TransferCopiesAndShowsTheMortgageTab)
