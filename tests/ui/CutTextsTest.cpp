@@ -18,7 +18,7 @@ namespace {
             return ::testing::AssertionSuccess();
         return ::testing::AssertionFailure() << label->objectName().toStdString() << " lacks height";
     }
-    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth()
+    const int needed = label->fontMetrics().horizontalAdvance(Keyboard::Plain(label->text())) + 2 * label->frameWidth()
                        + 2 * label->margin() + std::max(0, label->indent());
     if (label->width() >= needed)
         return ::testing::AssertionSuccess();
