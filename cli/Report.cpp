@@ -204,27 +204,10 @@ QString RenderTable(const Report &report)
     return out;
 }
 
-// Every cell of the table in the machine style, as the table windows export it.
-TableTexts MachineTexts(const Table &table)
-{
-    const TextStyle machine = TextStyle::Machine();
-    TableTexts texts;
-    texts.headings = table.headings(machine);
-    texts.rows.reserve(table.rowCount);
-    for (int r = 0; r < table.rowCount; ++r) {
-        QStringList cells;
-        cells.reserve(table.columnCount);
-        for (int c = 0; c < table.columnCount; ++c)
-            cells << table.cell(r, c, machine);
-        texts.rows.push_back(std::move(cells));
-    }
-    return texts;
-}
-
 QString RenderCsv(const Report &report)
 {
     if (report.table)
-        return CsvText(MachineTexts(*report.table));
+        return TableCsv(*report.table);
     QStringList header;
     QStringList values;
     for (const Field &f : report.fields) {

@@ -53,12 +53,8 @@ struct Field {
 
 // One of the engine's tables; its texts come from the engine's rule for that
 // table, in the window's style for people and the machine style for CSV and JSON.
-struct Table {
+struct Table : TableSource {
     QString key = QStringLiteral("rows");
-    std::function<QStringList(const TextStyle &style)> headings;
-    int rowCount = 0;
-    int columnCount = 0;
-    std::function<QString(int row, int column, const TextStyle &style)> cell;
     bool finite = true; // every figure in it is a number
     int markedRow = -1; // 0-based row flagged with '*' in the readable table
     QString markNote;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/TableTexts.h"
 
+#include <algorithm>
 #include <cmath>
 
 TextStyle TextStyle::Shown(const QLocale &locale)
@@ -70,6 +71,27 @@ QString CsvText(const TableTexts &table)
     for (const QStringList &row : table.rows)
         out += CsvLine(row) + QLatin1Char('\n');
     return out;
+}
+
+TableTexts MachineTexts(const TableSource &table)
+{
+    const TextStyle machine = TextStyle::Machine();
+    TableTexts texts;
+    texts.headings = table.headings(machine);
+    texts.rows.reserve(static_cast<std::size_t>(std::max(table.rowCount, 0)));
+    for (int r = 0; r < table.rowCount; ++r) {
+        QStringList cells;
+        cells.reserve(table.columnCount);
+        for (int c = 0; c < table.columnCount; ++c)
+            cells << table.cell(r, c, machine);
+        texts.rows.push_back(std::move(cells));
+    }
+    return texts;
+}
+
+QString TableCsv(const TableSource &table)
+{
+    return CsvText(MachineTexts(table));
 }
 
 QStringList ScheduleHeadings(const QString &periodHeading, const TextStyle &style)

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // How a table's cells are written: as the windows show them, in a locale's money
@@ -50,6 +51,19 @@ struct TableTexts {
 };
 // The whole table as CSV, one line per row after the heading line, each ended by '\n'.
 QString CsvText(const TableTexts &table);
+
+// A table read through its rules: headings and cells in any style.
+struct TableSource {
+    std::function<QStringList(const TextStyle &style)> headings;
+    int rowCount = 0;
+    int columnCount = 0;
+    std::function<QString(int row, int column, const TextStyle &style)> cell;
+};
+// Every cell in the machine style, headings first.
+TableTexts MachineTexts(const TableSource &table);
+// The CSV file of a table. quovella-calc --csv and the windows' Export… both
+// write this, so their files are the same byte for byte.
+QString TableCsv(const TableSource &table);
 
 // The schedule: the period ("Year", "Month", ... as the window's period option
 // reads), then the five money columns.
