@@ -5,9 +5,12 @@
 #include "engine/MortgageFunctions.h"
 #include "engine/MortgageGrid.h"
 #include "engine/Schedule.h"
+#include "engine/TableTexts.h"
 #include "engine/WhatIf.h"
 
 #include <QLocale>
+#include <QSaveFile>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -48,6 +51,31 @@ void BM_BuildScheduleByPeriodLargestTerm(benchmark::State &state)
     state.counters["rows"] = static_cast<double>(rows);
 }
 BENCHMARK(BM_BuildScheduleByPeriodLargestTerm)->Unit(benchmark::kMicrosecond);
+
+// What Export… does for the longest schedule: every cell in the machine style,
+// the CSV text, and the file written and committed.
+void BM_ExportScheduleCsvLargestTerm(benchmark::State &state)
+{
+    const std::vector<ScheduleRow> rows = BuildSchedule(LargestLoan(), ScheduleBy::Period);
+    const TableSource table{[](const TextStyle &style) { return ScheduleHeadings(QStringLiteral("Day"), style); },
+                            static_cast<int>(rows.size()), ScheduleColumns,
+                            [&rows](int row, int column, const TextStyle &style) {
+                                return ScheduleCellText(rows[row], column, style);
+                            }};
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("schedule.csv"));
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        const QByteArray csv = TableCsv(table).toUtf8();
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
+            state.SkipWithError("cannot write the CSV file");
+        bytes = csv.size();
+    }
+    state.counters["rows"] = static_cast<double>(rows.size());
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_ExportScheduleCsvLargestTerm)->Unit(benchmark::kMillisecond);
 
 // Every row is its own loan and is walked, to find a balloon last payment: 51 walks.
 void BM_BuildAdditionalPaymentGridLargestTerm(benchmark::State &state)

@@ -166,7 +166,7 @@ TEST_F(TableWindows, ContextMenuCopiesOrCopiesAll)
         TableView *grid = schedule->MSGrid;
         grid->clearSelection();
         QMenu *menu = grid->ContextMenu();
-        EXPECT_EQ(ActionTexts(menu), (QStringList{"Copy", "Copy All"}));
+        EXPECT_EQ(ActionTexts(menu), (QStringList{"Copy", "Copy All", "Export\u2026"}));
         EXPECT_FALSE(ActionNamed(menu, "Copy")->isEnabled()); // nothing selected
         ActionNamed(menu, "Copy All")->trigger();
         EXPECT_EQ(Clipboard(), grid->AllText());

@@ -96,6 +96,16 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
     buttons->addWidget(SpeedButton2);
     buttons->addWidget(BitBtn1);
     AddReportButtons(buttons);
+    AddExportButton(
+        buttons, APGrid,
+        [this] { return ReportTitle(QStringLiteral("Additional Payments"), APAmount->text(), APInterest->text()); },
+        [this] {
+            return TableSource{[this](const TextStyle &style) { return AdditionalPaymentHeadings(Label5->text(), style); },
+                               model_->rowCount(), AdditionalPaymentColumns,
+                               [this](int row, int column, const TextStyle &style) {
+                                   return model_->CellText(column, row, style);
+                               }};
+        });
     buttons->addWidget(SpeedButton1);
     buttons->addWidget(BitBtn2);
 

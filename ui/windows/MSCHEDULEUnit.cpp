@@ -114,6 +114,16 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     top->addStretch();
     top->addWidget(GroupBox1);
     AddReportButtons(top); // the button row is full
+    AddExportButton(
+        top, MSGrid,
+        [this] { return ReportTitle(QStringLiteral("Schedule by ") + Label10->text(), MSAmount->text(), MSInterest->text()); },
+        [this] {
+            return TableSource{[this](const TextStyle &style) { return ScheduleHeadings(Label10->text(), style); },
+                               model_->rowCount(), ScheduleColumns,
+                               [this](int row, int column, const TextStyle &style) {
+                                   return model_->CellText(column, row, style);
+                               }};
+        });
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Label12, 1);

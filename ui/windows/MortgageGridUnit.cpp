@@ -180,6 +180,16 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
     buttons->addWidget(SpeedButton1);
     buttons->addWidget(BitBtn1);
     AddReportButtons(buttons);
+    AddExportButton(
+        buttons, MGrid, [this] { return ReportTitle(QStringLiteral("Mortgage Grid"), MAmt->text(), InterestR->text()); },
+        [this] {
+            // Model row r is grid row r + 1; the headings are grid row 0.
+            return TableSource{[this](const TextStyle &style) { return MortgageGridHeadings(model_->Grid(), style); },
+                               model_->rowCount(), MortgageGridColumns,
+                               [this](int row, int column, const TextStyle &style) {
+                                   return model_->CellText(column, row + 1, style);
+                               }};
+        });
     buttons->addWidget(SpeedButton2);
     buttons->addWidget(BitBtn2);
 

@@ -5,16 +5,20 @@
 #include "ui/common/Look.h"
 #include "ui/windows/MainLoan.h"
 #include "platform/Platform.h"
+#include "platform/ReportOutput.h"
 
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -95,6 +99,52 @@ void AnalysisWindow::AddReportButtons(QBoxLayout *row)
     // Ctrl+P prints the window's report, as its Print button does.
     auto *print = new QShortcut(QKeySequence::Print, this);
     connect(print, &QShortcut::activated, this, [this] { RunGuarded(this, [this] { PrintWithDialog(); }); });
+}
+
+void AnalysisWindow::AddExportButton(QBoxLayout *row, TableView *table, std::function<QString()> title,
+                                     std::function<TableSource()> source)
+{
+    auto *button = new QPushButton(QStringLiteral("Export\u2026"), this);
+    button->setObjectName(QStringLiteral("ExportBtn"));
+    button->setToolTip(QStringLiteral("Save the whole table as a CSV file"));
+    button->setMinimumHeight(24);
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    const auto exportTable = [this, title, source] {
+        RunGuarded(this, [this, title, source] { ExportTableCsv(this, title(), source()); });
+    };
+    connect(button, &QPushButton::clicked, this, exportTable);
+    table->exportTable = exportTable;
+}
+
+bool ExportTableCsv(QWidget *parent, const QString &title, const TableSource &table)
+{
+    // The folder chosen last is offered again while the program runs.
+    static FileDialogState state{QStringLiteral("CSV Files |*.csv"), QString(), QString()};
+    state.fileName = title + QStringLiteral(".csv");
+    const std::optional<QString> chosen = ThePlatform().GetSaveFileName(parent, state);
+    if (!chosen || chosen->isEmpty())
+        return false;
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    if (QFileInfo::exists(path)
+        && ThePlatform().ShowMessage(parent,
+                                     QFileInfo(path).fileName()
+                                         + QStringLiteral(" already exists.\nDo you want to replace it?"),
+                                     MessageKind::Confirmation, MessageButtons::YesNoCancel)
+            != MessageResult::Yes)
+        return false;
+    const QByteArray bytes = TableCsv(table).toUtf8();
+    // A file that cannot be written whole keeps what it held.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        ThePlatform().ShowMessage(parent, QStringLiteral("Cannot write the file %1: %2")
+                                              .arg(QDir::toNativeSeparators(path), file.errorString()),
+                                  MessageKind::Information);
+        return false;
+    }
+    return true;
 }
 
 void AnalysisWindow::OnClick(QAbstractButton *button, const std::function<void()> &handler)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/LoanChecks.h"
+#include "engine/TableTexts.h"
 #include "printing/Printing.h"
 #include "platform/ReportOutput.h"
 
@@ -39,6 +40,10 @@ protected:
     void PrintWithDialog();
     // "Preview" and "PDF…" buttons into the row, after the Print button.
     void AddReportButtons(QBoxLayout *row);
+    // "Export…" into the row and into the table's context menu: saves the whole
+    // table as a CSV file named after the title ("Schedule by Month 100000 at 6%").
+    void AddExportButton(QBoxLayout *row, class TableView *table, std::function<QString()> title,
+                         std::function<TableSource()> source);
     // Runs the handler on a click, its errors shown by the general error handling.
     void OnClick(QAbstractButton *button, const std::function<void()> &handler);
     // Enter in any of the fields presses the button.
@@ -51,6 +56,11 @@ protected:
 // The main window's loan with a window's own amount, rate and term.
 LoanTexts LoanWithFields(const MainLoan &main, const QLineEdit *amount, const QLineEdit *rate,
                          const QLineEdit *years, const QLineEdit *part);
+
+// Asks for the CSV file (default "<title>.csv"), asks before replacing one, and
+// writes it whole or not at all; a failure is shown to the user. False when
+// nothing was written.
+bool ExportTableCsv(QWidget *parent, const QString &title, const TableSource &table);
 
 // A table the user can select in and copy from: a range by mouse or Shift+arrows,
 // Ctrl+A for all, Ctrl+C copies it with its headings as tab-separated lines that a
