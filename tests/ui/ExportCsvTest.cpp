@@ -13,12 +13,6 @@
 
 namespace {
 
-void Settle()
-{
-    QCoreApplication::sendPostedEvents();
-    QApplication::processEvents();
-}
-
 QByteArray Read(const QString &path)
 {
     QFile file(path);
@@ -57,24 +51,6 @@ protected:
         UiTest::SetUp();
         TypeLoan("100000", "25", "6");
         ASSERT_TRUE(folder.isValid());
-    }
-
-    void OpenSchedule(const std::function<void(TMSCHEDULE *)> &inside)
-    {
-        platform.modalActions.insert("MSCHEDULE", [&](QDialog *) { Settle(); inside(windows().schedule); });
-        main().SpeedButton2->click();
-    }
-    void OpenGrid(const std::function<void(TMORTAGEGRID *)> &inside)
-    {
-        platform.modalActions.insert("MORTAGEGRID", [&](QDialog *) { Settle(); inside(windows().grid); });
-        main().MortgageGridBtn->click();
-    }
-    void OpenAdditional(const std::function<void(TAdditionalP *)> &inside)
-    {
-        windows().options->Grid->setChecked(true);
-        platform.modalActions.insert("APOPTIONS", [&](QDialog *) { windows().options->BitBtn2->click(); });
-        platform.modalActions.insert("AdditionalP", [&](QDialog *) { Settle(); inside(windows().additional); });
-        main().SpeedButton3->click();
     }
 
     // Exports through the window's button into the folder; the name the dialog offered.

@@ -34,12 +34,6 @@ void Select(QTableView *view, int top, int left, int bottom, int right)
         QItemSelectionModel::ClearAndSelect);
 }
 
-void Settle()
-{
-    QCoreApplication::sendPostedEvents();
-    QApplication::processEvents();
-}
-
 } // namespace
 
 class TableWindows : public UiTest {
@@ -49,25 +43,6 @@ protected:
         UiTest::SetUp();
         TypeLoan("100000", "25", "6");
         QGuiApplication::clipboard()->clear();
-    }
-
-    // Opens a table window from the main window and runs `inside` while it is shown.
-    void OpenSchedule(const std::function<void(TMSCHEDULE *)> &inside)
-    {
-        platform.modalActions.insert("MSCHEDULE", [&](QDialog *) { Settle(); inside(windows().schedule); });
-        main().SpeedButton2->click();
-    }
-    void OpenGrid(const std::function<void(TMORTAGEGRID *)> &inside)
-    {
-        platform.modalActions.insert("MORTAGEGRID", [&](QDialog *) { Settle(); inside(windows().grid); });
-        main().MortgageGridBtn->click();
-    }
-    void OpenAdditional(const std::function<void(TAdditionalP *)> &inside)
-    {
-        windows().options->Grid->setChecked(true);
-        platform.modalActions.insert("APOPTIONS", [&](QDialog *) { windows().options->BitBtn2->click(); });
-        platform.modalActions.insert("AdditionalP", [&](QDialog *) { Settle(); inside(windows().additional); });
-        main().SpeedButton3->click();
     }
 
     static QString Clipboard() { return QGuiApplication::clipboard()->text(); }

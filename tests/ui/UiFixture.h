@@ -32,6 +32,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 // The main window's title once the program is set up.
@@ -78,6 +79,31 @@ protected:
     {
         EXPECT_EQ(platform.messages.size(), 1u) << platform.MessageTexts().join(" | ").toStdString();
         return platform.messages.empty() ? RecordedMessage{} : platform.messages.back();
+    }
+
+    static void Settle()
+    {
+        QCoreApplication::sendPostedEvents();
+        QApplication::processEvents();
+    }
+
+    // Opens a table window from the main window and runs `inside` while it is shown.
+    void OpenSchedule(const std::function<void(TMSCHEDULE *)> &inside)
+    {
+        platform.modalActions.insert("MSCHEDULE", [&](QDialog *) { Settle(); inside(windows().schedule); });
+        main().SpeedButton2->click();
+    }
+    void OpenGrid(const std::function<void(TMORTAGEGRID *)> &inside)
+    {
+        platform.modalActions.insert("MORTAGEGRID", [&](QDialog *) { Settle(); inside(windows().grid); });
+        main().MortgageGridBtn->click();
+    }
+    void OpenAdditional(const std::function<void(TAdditionalP *)> &inside)
+    {
+        windows().options->Grid->setChecked(true);
+        platform.modalActions.insert("APOPTIONS", [&](QDialog *) { windows().options->BitBtn2->click(); });
+        platform.modalActions.insert("AdditionalP", [&](QDialog *) { Settle(); inside(windows().additional); });
+        main().SpeedButton3->click();
     }
 
     ScriptedPlatform platform;
