@@ -12,6 +12,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <ostream>
 
 namespace {
 
@@ -188,6 +189,12 @@ struct PullCase {
     int pulled;
 };
 
+// Readable values in the test list instead of the struct's bytes.
+void PrintTo(const PullCase &c, std::ostream *os)
+{
+    *os << c.principal << " and " << c.interest;
+}
+
 class PieChartPull : public ::testing::TestWithParam<PullCase> {};
 
 TEST_P(PieChartPull, LargerSliceIsPulledOutAwayFromTheOther)
@@ -235,6 +242,11 @@ struct EmptyCase {
     double principal, interest;
     const char *says;
 };
+
+void PrintTo(const EmptyCase &c, std::ostream *os)
+{
+    *os << c.principal << " and " << c.interest;
+}
 
 class PieChartNothingToShow : public ::testing::TestWithParam<EmptyCase> {};
 

@@ -230,7 +230,7 @@ TEST_F(Savings, PrintAsksForAPrinter)
     EXPECT_EQ(printed, 1);
 }
 
-TEST_F(Savings, NothingNonFiniteReachesAField)
+TEST_F(Savings, NoNonFiniteFigureReachesItsPanels)
 {
     const QStringList texts{"", " ", "abc", "1e400", "-0", "0", "00", "1e300", "-1200", "99999999",
                             QString(3000, QChar('9'))};
@@ -249,7 +249,7 @@ TEST_F(Savings, NothingNonFiniteReachesAField)
         }
 }
 
-TEST_F(WhatIf, NothingNonFiniteReachesAField)
+TEST_F(WhatIf, NoNonFiniteFigureReachesTheTab)
 {
     const QStringList texts{"", " ", "abc", "1e400", "-0", "0", "0.000001", "100", "999999999",
                             "1e-300", QString(4000, QChar('9'))};
