@@ -3,6 +3,7 @@
 // chart never overwrites a file unasked, pages fill in the orientation chosen,
 // copies, the preview and PDF export.
 #include "tests/printing/PrintingTestSupport.h"
+#include "tests/common/TestFiles.h"
 
 #include "platform/QtPrinterChannel.h"
 #include "platform/ReportOutput.h"
@@ -20,19 +21,6 @@
 #include <cmath>
 
 namespace {
-
-QByteArray Bytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QString PrintError(const std::function<void()> &print)
 {
@@ -142,18 +130,18 @@ TEST(ChartOnAFilePrinter, AsksForTheFileAndNeverOverwritesTheLastPrint)
     const QString report = dir.filePath("report.pdf");
     PrintToFile(platform.Printer(), report);
     PrintMortgageDetails(WorkedDetails(), *platform.OpenPrinterChannel());
-    const QByteArray reportBytes = Bytes(report);
+    const QByteArray reportBytes = FileBytes(report);
     ASSERT_FALSE(reportBytes.isEmpty());
 
     // Cancelled: nothing printed, nothing touched.
     platform.PrintLandscapePage(nullptr, DrawChart);
     EXPECT_EQ(platform.pdfSuggestions, QStringList{"Cost Breakdown Graph.pdf"});
-    EXPECT_EQ(Bytes(report), reportBytes);
+    EXPECT_EQ(FileBytes(report), reportBytes);
 
     const QString chart = dir.filePath("chart.pdf");
     platform.pdfAnswers.push_back(chart);
     platform.PrintLandscapePage(nullptr, DrawChart);
-    EXPECT_EQ(Bytes(report), reportBytes);
+    EXPECT_EQ(FileBytes(report), reportBytes);
     EXPECT_EQ(PdfPages(chart), 1);
     EXPECT_TRUE(PdfText(chart).contains("chart"));
     EXPECT_TRUE(RunTool(QStringLiteral(QV_PDFINFO), {chart}).contains("Cost Breakdown Graph"))
@@ -212,13 +200,13 @@ TEST(PdfExport, WritesTheReportUnderTheNameChosenAndKeepsTheOldFileUntilDone)
     SetPlatform(&platform);
     QTemporaryDir dir;
     const QString path = dir.filePath("Schedule 100000 at 6%.pdf");
-    WriteBytes(path, "the file it replaces");
+    SetFileBytes(path, "the file it replaces");
     const PrintableReport good{ReportTitle("Schedule", "100000", "6"),
                                [](PrinterChannel &c) { PrintSchedule(WorkedSchedule(), c); }};
 
     EXPECT_FALSE(ExportReportToPdf(nullptr, good)) << "cancelled";
     EXPECT_EQ(platform.pdfSuggestions, QStringList{"Schedule 100000 at 6%.pdf"});
-    EXPECT_EQ(Bytes(path), "the file it replaces");
+    EXPECT_EQ(FileBytes(path), "the file it replaces");
 
     ScheduleReport failing = LongSchedule(300);
     failing.cell = [](int, int row) -> QString {
@@ -231,7 +219,7 @@ TEST(PdfExport, WritesTheReportUnderTheNameChosenAndKeepsTheOldFileUntilDone)
                   ExportReportToPdf(nullptr, {"Schedule", [&](PrinterChannel &c) { PrintSchedule(failing, c); }});
               }),
               "figures went missing");
-    EXPECT_EQ(Bytes(path), "the file it replaces");
+    EXPECT_EQ(FileBytes(path), "the file it replaces");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Schedule 100000 at 6%.pdf"})
         << "no half-written file left beside it";
 

@@ -2,6 +2,7 @@
 // Exporting a table window writes the very file quovella-calc --csv writes for
 // the same loan, and never overwrites or half-writes a file unasked.
 #include "tests/ui/UiFixture.h"
+#include "tests/common/TestFiles.h"
 
 #include "cli/Commands.h"
 
@@ -12,19 +13,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-QByteArray Read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray CalcCsv(const QStringList &command)
 {
@@ -77,7 +65,7 @@ TEST_F(ExportCsv, EachTableWritesTheSameFileAsQuovellaCalc)
         const QString path = InFolder("schedule.csv");
         const QString offered = ExportWith(schedule, path);
         EXPECT_EQ(QFileInfo(offered).fileName(), "Schedule by Month 100000 at 6%.csv");
-        const QByteArray csv = Read(path);
+        const QByteArray csv = FileBytes(path);
         EXPECT_EQ(csv, CalcCsv({"schedule", "--by", "period"}));
         EXPECT_EQ(csv.count('\n'), 301); // headings and 300 months
         EXPECT_TRUE(csv.startsWith("period,interest,capital,balance,accumulated_interest,accumulated_capital\n"
@@ -88,7 +76,7 @@ TEST_F(ExportCsv, EachTableWritesTheSameFileAsQuovellaCalc)
         Settle();
         EXPECT_EQ(QFileInfo(ExportWith(schedule, InFolder("years.csv"))).fileName(),
                   "Schedule by Year 100000 at 6%.csv");
-        EXPECT_EQ(Read(InFolder("years.csv")), CalcCsv({"schedule"}));
+        EXPECT_EQ(FileBytes(InFolder("years.csv")), CalcCsv({"schedule"}));
     });
     OpenGrid([&](TMORTAGEGRID *grid) {
         // The table's context menu exports as the button does.
@@ -97,12 +85,12 @@ TEST_F(ExportCsv, EachTableWritesTheSameFileAsQuovellaCalc)
         ASSERT_NE(exportAction, nullptr);
         exportAction->trigger();
         EXPECT_EQ(QFileInfo(platform.saveDialogs.back().fileName).fileName(), "Mortgage Grid 100000 at 6%.csv");
-        EXPECT_EQ(Read(InFolder("grid.csv")), CalcCsv({"grid"}));
+        EXPECT_EQ(FileBytes(InFolder("grid.csv")), CalcCsv({"grid"}));
     });
     OpenAdditional([&](TAdditionalP *additional) {
         EXPECT_EQ(QFileInfo(ExportWith(additional, InFolder("extra.csv"))).fileName(),
                   "Additional Payments 100000 at 6%.csv");
-        const QByteArray csv = Read(InFolder("extra.csv"));
+        const QByteArray csv = FileBytes(InFolder("extra.csv"));
         EXPECT_EQ(csv, CalcCsv({"additional"}));
         EXPECT_TRUE(csv.startsWith("years,additional,payment,total_interest,interest_saved\n"));
     });
@@ -120,18 +108,18 @@ TEST_F(ExportCsv, CancellingOrRefusingTheReplacementKeepsFiles)
         EXPECT_TRUE(platform.messages.empty());
 
         const QString path = InFolder("old.csv");
-        Write(path, "kept\n");
+        SetFileBytes(path, "kept\n");
         platform.messageAnswers.push_back(MessageResult::No);
         ExportWith(schedule, path);
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages.back().text, "old.csv already exists.\nDo you want to replace it?");
         EXPECT_EQ(platform.messages.back().buttons, MessageButtons::YesNoCancel);
-        EXPECT_EQ(Read(path), "kept\n");
+        EXPECT_EQ(FileBytes(path), "kept\n");
 
         platform.messageAnswers.push_back(MessageResult::Yes);
         ExportWith(schedule, path);
         EXPECT_EQ(platform.messages.size(), 2u);
-        EXPECT_EQ(Read(path), CalcCsv({"schedule"}));
+        EXPECT_EQ(FileBytes(path), CalcCsv({"schedule"}));
     });
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/SavingLoading.h"
+#include "tests/common/TestFiles.h"
 #include "tests/ui/UiFixture.h"
 
 #include <QDir>
@@ -15,19 +16,6 @@ namespace {
 
 const QByteArray kExample = "100000\r\n25\r\n0\r\n6.5\r\n3\r\n3\r\nTRUE\r\nFALSE\r\n\r\n\r\n\r\n\r\n\r\nTRUE\r\n"
                             "\r\n\r\n\r\n\r\n\r\n1\r\n3\r\n1\r\n3\r\n";
-
-QByteArray Read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 } // namespace
 
@@ -72,7 +60,7 @@ TEST_F(Files, SaveWritesTheFileAndNamesIt)
     main().SaveFile1->trigger();
     ASSERT_EQ(platform.saveDialogs.size(), 1u);
     EXPECT_EQ(platform.saveDialogs[0].filter, "Quovella File |*.QVL");
-    EXPECT_EQ(Read(Path("house.QVL")), kExample);
+    EXPECT_EQ(FileBytes(Path("house.QVL")), kExample);
     EXPECT_EQ(main().windowTitle(), kProgramTitle + " -  " + Path("house.QVL"));
     EXPECT_TRUE(main().SavedFlag());
     EXPECT_EQ(main().CurrentFileName(), Path("house.QVL"));
@@ -94,7 +82,7 @@ TEST_F(Files, CancelledSaveWritesNothing)
     main().MAmount->setText("5");
     platform.saveAnswers.push_back(std::nullopt);
     main().SaveBtn->click();
-    EXPECT_EQ(Read(Path("first.QVL")), kExample);
+    EXPECT_EQ(FileBytes(Path("first.QVL")), kExample);
     EXPECT_FALSE(main().SavedFlag());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"first.QVL"});
 }
@@ -112,12 +100,12 @@ TEST_F(Files, FailedSaveKeepsTheOldFileAndChangesNothing)
     EXPECT_EQ(main().windowTitle(), caption);
     EXPECT_FALSE(main().SavedFlag());
     EXPECT_EQ(main().CurrentFileName(), Path("house.QVL"));
-    EXPECT_EQ(Read(Path("house.QVL")), kExample);
+    EXPECT_EQ(FileBytes(Path("house.QVL")), kExample);
 }
 
 TEST_F(Files, LoadSetsEveryControlAsTyped)
 {
-    Write(Path("plan.QVL"), "250000\r\n30\r\n6\r\n4.25\r\n6\r\n7\r\nFALSE\r\nTRUE\r\n100000\r\n25\r\n6\r\n15\r\n5\r\nFALSE\r\n"
+    SetFileBytes(Path("plan.QVL"), "250000\r\n30\r\n6\r\n4.25\r\n6\r\n7\r\nFALSE\r\nTRUE\r\n100000\r\n25\r\n6\r\n15\r\n5\r\nFALSE\r\n"
                             "1\r\n2\r\n3\r\n4\r\n5\r\n4\r\n5\r\n2\r\n1\r\n");
     main().PaymentRB->setChecked(true);
     Open(Path("plan.QVL"), true);
@@ -163,7 +151,7 @@ TEST_F(Files, SavedAndLoadedAgainIsTheSame)
     main().WIRepay->setText("700");
     platform.saveAnswers.push_back(Path("round"));
     main().SaveBtn->click();
-    const QByteArray first = Read(Path("round.QVL"));
+    const QByteArray first = FileBytes(Path("round.QVL"));
 
     TypeLoan("", "", "", "");
     main().WIPrincipal->clear();
@@ -175,12 +163,12 @@ TEST_F(Files, SavedAndLoadedAgainIsTheSame)
     EXPECT_TRUE(main().WIInterest->text().isEmpty());
     platform.saveAnswers.push_back(Path("again"));
     main().SaveBtn->click();
-    EXPECT_EQ(Read(Path("again.QVL")), first);
+    EXPECT_EQ(FileBytes(Path("again.QVL")), first);
 }
 
 TEST_F(Files, ChoosingAnotherVariableOnLoadEmptiesItsField)
 {
-    Write(Path("pay.QVL"), "1\r\n1\r\n\r\n1\r\n3\r\n3\r\nTRUE\r\nFALSE\r\n\r\n\r\n\r\n\r\n\r\nFALSE\r\n"
+    SetFileBytes(Path("pay.QVL"), "1\r\n1\r\n\r\n1\r\n3\r\n3\r\nTRUE\r\nFALSE\r\n\r\n\r\n\r\n\r\n\r\nFALSE\r\n"
                            "1\r\n2\r\n\r\n4\r\n5\r\n4\r\n3\r\n1\r\n3\r\n");
     ASSERT_TRUE(main().AmountRB->isChecked());
     Open(Path("pay.QVL"));
@@ -192,7 +180,7 @@ TEST_F(Files, ChoosingAnotherVariableOnLoadEmptiesItsField)
 TEST_F(Files, FourteenLineFileLeavesWhatIfAlone)
 {
     main().WIPeriods->setText("9");
-    Write(Path("short.QVL"), kExample.left(kExample.indexOf("TRUE\r\n\r\n\r\n\r\n") + 6));
+    SetFileBytes(Path("short.QVL"), kExample.left(kExample.indexOf("TRUE\r\n\r\n\r\n\r\n") + 6));
     Open(Path("short.QVL"));
     EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
     EXPECT_EQ(main().MAmount->text(), "100000");
@@ -205,7 +193,7 @@ TEST_F(Files, LowerCaseTrueLoadsAsInArrears)
     main().MAdvance->setChecked(true);
     QByteArray bytes = kExample;
     bytes.replace("TRUE\r\nFALSE\r\n", "FALSE\r\ntrue\r\n");
-    Write(Path("lower.QVL"), bytes);
+    SetFileBytes(Path("lower.QVL"), bytes);
     Open(Path("lower.QVL"));
     EXPECT_TRUE(main().MArrears->isChecked());
 }
@@ -218,7 +206,7 @@ TEST_F(Files, BadFileChangesNothing)
     const QString caption = main().windowTitle();
     QByteArray bytes = kExample;
     bytes.replace("6.5\r\n3\r\n", "6.5\r\nabc\r\n");
-    Write(Path("bad.QVL"), bytes);
+    SetFileBytes(Path("bad.QVL"), bytes);
     Open(Path("bad.QVL"));
     EXPECT_EQ(OnlyMessage().text, "'abc' is not a valid integer value");
     EXPECT_EQ(main().MAmount->text(), "77777");
@@ -231,7 +219,7 @@ TEST_F(Files, BadFileChangesNothing)
     platform.Clear();
     bytes = kExample;
     bytes.replace("\r\n1\r\n3\r\n1\r\n3\r\n", "\r\nx\r\n3\r\n1\r\n3\r\n");
-    Write(Path("bad2.QVL"), bytes);
+    SetFileBytes(Path("bad2.QVL"), bytes);
     Open(Path("bad2.QVL"));
     EXPECT_EQ(OnlyMessage().text, "Invalid numeric input");
     EXPECT_EQ(main().MAmount->text(), "77777");
@@ -250,7 +238,7 @@ TEST_F(Files, ClosingWithYesSavesAndRemembersTheNewFile)
     platform.messageAnswers.push_back(MessageResult::Yes);
     platform.saveAnswers.push_back(Path("closing"));
     EXPECT_TRUE(main().close());
-    EXPECT_EQ(Read(Path("closing.QVL")), kExample);
+    EXPECT_EQ(FileBytes(Path("closing.QVL")), kExample);
     EXPECT_EQ(platform.settings.values.value("CurrentFile"), Path("closing.QVL"));
 }
 
@@ -286,7 +274,7 @@ TEST_F(Files, ClosingSaysOnceWhenTheFileCannotBeRememberedAndCloses)
 
 TEST_F(Files, OpeningWithUnsavedChangesAsksAsClosingDoes)
 {
-    Write(Path("plan.QVL"), kExample);
+    SetFileBytes(Path("plan.QVL"), kExample);
     TypeLoan("77777", "7", "7");
     // Cancel, or Yes and then cancelling the save dialog: nothing is opened or lost.
     platform.messageAnswers = {MessageResult::Cancel, MessageResult::Yes};
@@ -318,7 +306,7 @@ TEST_F(Files, OpeningWithUnsavedChangesAsksAsClosingDoes)
     platform.openAnswers.push_back(Path("plan.QVL"));
     main().LoadBtn->click();
     EXPECT_EQ(platform.MessageTexts(), QStringList{saveFirst});
-    EXPECT_TRUE(Read(Path("mine.QVL")).startsWith("77777\r\n7\r\n"));
+    EXPECT_TRUE(FileBytes(Path("mine.QVL")).startsWith("77777\r\n7\r\n"));
     EXPECT_EQ(main().MAmount->text(), "100000");
     EXPECT_EQ(main().CurrentFileName(), Path("plan.QVL"));
 
@@ -348,7 +336,7 @@ TEST_F(Files, SaveTheDiskDidNotConfirmIsNotSaved)
     main().SaveBtn->click();
     EXPECT_EQ(OnlyMessage().text, "I/O error 5");
     EXPECT_FALSE(main().SavedFlag());
-    EXPECT_EQ(Read(Path("house.QVL")), kExample);
+    EXPECT_EQ(FileBytes(Path("house.QVL")), kExample);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"house.QVL"});
 }
 
@@ -388,10 +376,10 @@ protected:
 
 TEST_F(StartUp, CommandLineFileBeatsTheRememberedOne)
 {
-    Write(Path("remembered.QVL"), kExample);
+    SetFileBytes(Path("remembered.QVL"), kExample);
     QByteArray other = kExample;
     other.replace("100000\r\n", "55555\r\n");
-    Write(Path("given.QVL"), other);
+    SetFileBytes(Path("given.QVL"), other);
     Start({Path("given.QVL")}, Path("remembered.QVL"));
     EXPECT_EQ(main().MAmount->text(), "55555");
     EXPECT_EQ(main().windowTitle(), kProgramTitle); // the set-up renames the window
@@ -404,7 +392,7 @@ TEST_F(StartUp, CommandLineFileBeatsTheRememberedOne)
 
 TEST_F(StartUp, MissingCommandLineFileFallsBackToTheRememberedOne)
 {
-    Write(Path("remembered.QVL"), kExample);
+    SetFileBytes(Path("remembered.QVL"), kExample);
     Start({Path("missing.QVL")}, Path("remembered.QVL"));
     EXPECT_EQ(main().MAmount->text(), "100000");
     EXPECT_TRUE(platform.messages.empty());
@@ -424,7 +412,7 @@ TEST_F(StartUp, BadFileIsReportedOnceTheWindowIsUp)
 {
     QByteArray bytes = kExample;
     bytes.replace("6.5\r\n3\r\n", "6.5\r\nzz\r\n");
-    Write(Path("bad.QVL"), bytes);
+    SetFileBytes(Path("bad.QVL"), bytes);
     Start({Path("bad.QVL")}, QString()); // start-up runs the event loop once
     EXPECT_EQ(OnlyMessage().text, "'zz' is not a valid integer value");
     EXPECT_TRUE(main().isVisible());
