@@ -3,6 +3,7 @@
 // (18 615 payments) with an extra payment: a window repaint, the whole opening
 // (schedule, extra-payment walk and repaint), and a printer page.
 #include "engine/AdditionalPayments.h"
+#include "bench/BenchLoans.h"
 #include "ui/windows/BalanceGraphUnit.h"
 
 #include <QApplication>
@@ -13,18 +14,6 @@
 
 namespace {
 
-Loan DailyLoan()
-{
-    Loan loan;
-    loan.amount = 999999999;
-    loan.rate = 6;
-    loan.paymentsPerYear = 365;
-    loan.compoundingsPerYear = 365;
-    loan.years = 50;
-    loan.part = 365;
-    return loan;
-}
-
 AdditionalPaymentRun ExtraRun(const Loan &loan)
 {
     AdditionalPaymentRun run{loan, 100, {}, {}};
@@ -34,7 +23,7 @@ AdditionalPaymentRun ExtraRun(const Loan &loan)
 
 void Redraw(benchmark::State &state, int width, int height)
 {
-    const Loan loan = DailyLoan();
+    const Loan loan = LargestLoan(6);
     const AdditionalPaymentRun run = ExtraRun(loan);
     BalanceGraph graph;
     graph.SetSeries(BalanceSeriesOf(loan, &run));
@@ -57,7 +46,7 @@ BENCHMARK(BM_BalanceGraphWindowRedraw)->Unit(benchmark::kMillisecond);
 
 void BM_BalanceGraphOpening(benchmark::State &state)
 {
-    const Loan loan = DailyLoan();
+    const Loan loan = LargestLoan(6);
     const AdditionalPaymentRun run = ExtraRun(loan);
     BalanceGraph graph;
     QImage image(526, 380, QImage::Format_ARGB32_Premultiplied);

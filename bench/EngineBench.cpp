@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's heaviest calculations, at the sizes the windows can ask for.
 #include "engine/AdditionalPayments.h"
+#include "bench/BenchLoans.h"
 #include "engine/ErrorChecking.h"
 #include "engine/MortgageFunctions.h"
 #include "engine/MortgageGrid.h"
@@ -15,19 +16,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// 50 years and 365 days of daily payments: 18 615 payments, the longest term accepted.
-Loan LargestLoan()
-{
-    Loan loan;
-    loan.amount = 999999999;
-    loan.rate = 7;
-    loan.paymentsPerYear = 365;
-    loan.compoundingsPerYear = 365;
-    loan.years = 50;
-    loan.part = 365;
-    return loan;
-}
 
 void BM_RunAmortisationLargestTerm(benchmark::State &state)
 {

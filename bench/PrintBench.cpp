@@ -3,6 +3,7 @@
 // and 365 days, 18 615 rows) through the QPrinter channel into a PDF file.
 // Goal: at most 2 s.
 #include "printing/Printing.h"
+#include "bench/BenchLoans.h"
 #include "platform/QtPrinterChannel.h"
 #include "platform/RecordingPrinterChannel.h"
 #include "engine/TableTexts.h"
@@ -18,16 +19,7 @@ namespace {
 
 const std::vector<ScheduleRow> &LongestSchedule()
 {
-    static const std::vector<ScheduleRow> rows = [] {
-        Loan loan;
-        loan.amount = 999999999;
-        loan.rate = 7;
-        loan.paymentsPerYear = 365;
-        loan.compoundingsPerYear = 365;
-        loan.years = 50;
-        loan.part = 365;
-        return BuildSchedule(loan, ScheduleBy::Period);
-    }();
+    static const std::vector<ScheduleRow> rows = BuildSchedule(LargestLoan(), ScheduleBy::Period);
     return rows;
 }
 
