@@ -56,98 +56,129 @@ double WhatIfRepayment(double amount, double periodRate, double payments, Timing
     return amount / (1 + (1 - Power(1 + i, -(payments - 1))) / i);
 }
 
-WhatIfOutcome SolveWhatIf(const WhatIfFields &fields, const QLocale &locale)
+namespace {
+
+// The figures of the three known fields and of the frequencies; the one being
+// solved for stays 0.
+struct Known {
+    double p = 0;
+    double c = 0;
+    double i = 0;
+    double n = 0;
+    double amount = 0;
+    double pay = 0;
+};
+
+// Reads the known fields in the tab's order of checks; the failure to show, or
+// nothing when all were read.
+std::optional<WhatIfOutcome> ReadKnown(const WhatIfFields &fields, const QLocale &locale, Known &known)
 {
-    WhatIfOutcome outcome{std::nullopt, fields};
     const WhatIfVariable solve = fields.solveFor;
-    const double c = CompoundingsPerYear(fields.compounded);
-    const double p = PaymentsPerYear(fields.payment);
-    if (p <= 0 || c <= 0)
+    known.c = CompoundingsPerYear(fields.compounded);
+    known.p = PaymentsPerYear(fields.payment);
+    if (known.p <= 0 || known.c <= 0)
         return Fail(fields, QStringLiteral("Choose a payment and a compounding frequency."));
 
-    double i = 0;
     if (solve != WhatIfVariable::Interest) {
         if (!IsNumberInRange(fields.interest, 0.000001, 100, locale))
             return Fail(fields, QStringLiteral(
                 "You must enter an interest rate greater than 0 and less that 100%"));
         const double rate = *ParseNumber(fields.interest, locale);
-        i = RoundToPlaces(PeriodRate(rate, c, p), 10);
-        if (i <= 0)
+        known.i = RoundToPlaces(PeriodRate(rate, known.c, known.p), 10);
+        if (known.i <= 0)
             return Fail(fields, QStringLiteral(
                 "This interest rate is too small to calculate with for this payment frequency. "
                 "Enter a larger interest rate."));
     }
-    double n = 0;
     if (solve != WhatIfVariable::Periods) {
         if (auto message = ValidateTerm(fields.periods, QStringLiteral(" a period "),
-                                        fields.partYear, 50, p, locale))
+                                        fields.partYear, 50, known.p, locale))
             return Fail(fields, *message, MessageKind::Confirmation);
         const Term term = TermOfTexts(fields.periods, fields.partYear, locale);
-        n = term.years * std::trunc(p) + term.part;
+        known.n = term.years * std::trunc(known.p) + term.part;
     }
-    double amount = 0;
     if (solve != WhatIfVariable::Amount) {
         if (!IsNumberInRange(fields.principal, 0, 999999999, locale))
             return Fail(fields, QStringLiteral("You must enter a valid amount, less than 999999999"));
-        amount = *ParseNumber(fields.principal, locale);
+        known.amount = *ParseNumber(fields.principal, locale);
     }
-    double pay = 0;
     if (solve != WhatIfVariable::Payment) {
         if (!IsNumberInRange(fields.repay, 0, 999999999, locale))
             return Fail(fields, QStringLiteral(
                 "You must enter a valid Mortgage payment, less than 999999999"));
-        pay = *ParseNumber(fields.repay, locale);
+        known.pay = *ParseNumber(fields.repay, locale);
     }
+    return std::nullopt;
+}
 
+// The amount the repayment pays off over n payments, unrounded.
+double AmountRepaid(const Known &k, bool arrears)
+{
+    if (arrears) {
+        const double growth = Power(1 + k.i, k.n);
+        return (growth - 1) * k.pay / (growth * k.i);
+    }
+    return k.pay * (1 + (1 - Power(1 + k.i, -(k.n - 1))) / k.i);
+}
+
+// The number of payments, unrounded, that clears the amount; nothing when the
+// repayment never does.
+std::optional<double> PaymentsToClear(const Known &k, bool arrears)
+{
+    if (arrears) {
+        // A repayment that does not exceed one period's interest never clears the loan.
+        const double owed = k.amount * k.i / k.pay;
+        if (!(owed < 1))
+            return std::nullopt;
+        return -std::log(1 - owed) / std::log(1 + k.i);
+    }
+    const double g = (k.amount / k.pay - 1) * k.i;
+    if (!(g < 1))
+        return std::nullopt;
+    return 1 - std::log(1 - g) / std::log(1 + k.i);
+}
+
+} // namespace
+
+WhatIfOutcome SolveWhatIf(const WhatIfFields &fields, const QLocale &locale)
+{
+    Known k;
+    if (auto failed = ReadKnown(fields, locale, k))
+        return *failed;
+
+    WhatIfOutcome outcome{std::nullopt, fields};
     const bool arrears = fields.timing == Timing::InArrears;
-    switch (solve) {
+    switch (fields.solveFor) {
     case WhatIfVariable::Payment: {
-        const double value = RoundToPlaces(WhatIfRepayment(amount, i, n, fields.timing) + 0.000049, 4);
+        const double value = RoundToPlaces(WhatIfRepayment(k.amount, k.i, k.n, fields.timing) + 0.000049, 4);
         if (!std::isfinite(value))
             return Fail(fields, QStringLiteral("The repayment cannot be calculated for these values."));
         outcome.fields.repay = GeneralNumberText(value, locale);
         break;
     }
     case WhatIfVariable::Amount: {
-        double value;
-        if (arrears) {
-            const double growth = Power(1 + i, n);
-            value = (growth - 1) * pay / (growth * i);
-        } else {
-            value = pay * (1 + (1 - Power(1 + i, -(n - 1))) / i);
-        }
-        value = RoundToPlaces(value, 0);
+        const double value = RoundToPlaces(AmountRepaid(k, arrears), 0);
         if (!std::isfinite(value))
             return Fail(fields, QStringLiteral("The amount cannot be calculated for these values."));
         outcome.fields.principal = GeneralNumberText(value, locale);
         break;
     }
     case WhatIfVariable::Periods: {
-        double x;
-        if (arrears) {
-            // A repayment that does not exceed one period's interest never clears the loan.
-            const double owed = amount * i / pay;
-            if (!(owed < 1))
-                return Fail(fields, kCannotPayOff);
-            x = -std::log(1 - owed) / std::log(1 + i);
-        } else {
-            const double g = (amount / pay - 1) * i;
-            if (!(g < 1))
-                return Fail(fields, kCannotPayOff);
-            x = 1 - std::log(1 - g) / std::log(1 + i);
-        }
-        x = RoundToPlaces(x + 0.5, 0);
+        const std::optional<double> payments = PaymentsToClear(k, arrears);
+        if (!payments)
+            return Fail(fields, kCannotPayOff);
+        const double x = RoundToPlaces(*payments + 0.5, 0);
         if (!std::isfinite(x))
             return Fail(fields, kCannotPayOff);
-        const double years = std::trunc(x / p);
-        const double fraction = x / p - years;
+        const double years = std::trunc(x / k.p);
+        const double fraction = x / k.p - years;
         outcome.fields.periods = GeneralNumberText(years, locale);
-        outcome.fields.partYear = GeneralNumberText(RoundToPlaces(fraction * p, 0), locale);
+        outcome.fields.partYear = GeneralNumberText(RoundToPlaces(fraction * k.p, 0), locale);
         break;
     }
     case WhatIfVariable::Interest: {
-        const double base = SearchNominalRate(amount, pay, n, p, fields.timing);
-        const double rate = PeriodRate(base, p, c) * c * 100;
+        const double base = SearchNominalRate(k.amount, k.pay, k.n, k.p, fields.timing);
+        const double rate = PeriodRate(base, k.p, k.c) * k.c * 100;
         outcome.fields.interest = GeneralNumberText(RoundToPlaces(rate, 4), locale);
         break;
     }

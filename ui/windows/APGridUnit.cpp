@@ -21,6 +21,20 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
                      Look::Teal(), parent),
       main_(main), model_(new AdditionalPaymentModel(this))
 {
+    // The steps keep the order the controls were always made in, which is the
+    // order the Alt keys are handed out in.
+    BuildFields();
+    QFrame *explanation = BuildExplanation();
+    BuildButtons();
+    GridArea *table = BuildTable();
+    Arrange(explanation, table);
+    ConnectControls();
+    SetUpKeyboard();
+    AllowEnlarging();
+}
+
+void TAdditionalP::BuildFields()
+{
     Label1 = Look::Heading(QStringLiteral("Label1"), QStringLiteral("Additional Payments"), 20, this);
     auto white = [this](const char *name, const char *text) {
         return Look::CaptionLabel(QLatin1String(name), QLatin1String(text), this);
@@ -41,14 +55,20 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
     PartYear->setFixedWidth(40);
     APMonthlyR = new ResultPanel(QStringLiteral("APMonthlyR"), this, Look::ResultColour(), Look::Maroon(), true);
     APMonthlyR->setFixedWidth(100);
+}
 
-    QFrame *explanation = Look::ExplanationPanel(
+QFrame *TAdditionalP::BuildExplanation()
+{
+    return Look::ExplanationPanel(
         MortgageLabel, QStringLiteral("MortgageLabel"),
         QStringLiteral("The table below shows the additional payment required to pay off the Mortgage in "
                        "the number of years indicated. It also shows the saving on interest charges "
                        "achieved by paying off the Mortgage in a shorter period."),
         this);
+}
 
+void TAdditionalP::BuildButtons()
+{
     SpeedButton2 = Look::Button(QStringLiteral("SpeedButton2"), QStringLiteral("Calculate"), this,
                                 QStringLiteral("calculate"));
     SpeedButton1 = Look::Button(QStringLiteral("SpeedButton1"), QStringLiteral("OK"), this, QStringLiteral("ok"));
@@ -56,7 +76,10 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
     BitBtn2 = Look::PictureButton(QStringLiteral("BitBtn2"), QStringLiteral("help"),
                                   QStringLiteral("Help on additional payments"), this);
     SpeedButton2->setDefault(true);
+}
 
+GridArea *TAdditionalP::BuildTable()
+{
     APGrid = GridView(QStringLiteral("APGrid"), model_, kColumns, 18, this);
     Label10 = new HeadingPanel(QStringLiteral("Label10"), QStringLiteral("Years to pay off Mortgage"), kColumns[0], this);
     Label7 = new HeadingPanel(QStringLiteral("Label7"), QStringLiteral("Additional Payment Required per month"),
@@ -71,7 +94,20 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
     gridArea->SetHeadingPanels({Label10, Label7, Label8, Label9, Label11,
                                 new HeadingPanel(QStringLiteral("HeadingPanelScroll"), QString(), 0, this)},
                                32);
+    return gridArea;
+}
 
+TableSource TAdditionalP::ExportSource() const
+{
+    return TableSource{[this](const TextStyle &style) { return AdditionalPaymentHeadings(Label5->text(), style); },
+                       model_->rowCount(), AdditionalPaymentColumns,
+                       [this](int row, int column, const TextStyle &style) {
+                           return model_->CellText(column, row, style);
+                       }};
+}
+
+void TAdditionalP::Arrange(QFrame *explanation, GridArea *table)
+{
     auto *fields = new QGridLayout;
     fields->setHorizontalSpacing(6);
     fields->setVerticalSpacing(2);
@@ -99,13 +135,7 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
     AddExportButton(
         buttons, APGrid,
         [this] { return ReportTitle(QStringLiteral("Additional Payments"), APAmount->text(), APInterest->text()); },
-        [this] {
-            return TableSource{[this](const TextStyle &style) { return AdditionalPaymentHeadings(Label5->text(), style); },
-                               model_->rowCount(), AdditionalPaymentColumns,
-                               [this](int row, int column, const TextStyle &style) {
-                                   return model_->CellText(column, row, style);
-                               }};
-        });
+        [this] { return ExportSource(); });
     buttons->addWidget(SpeedButton1);
     buttons->addWidget(BitBtn2);
 
@@ -115,16 +145,17 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
     layout->addWidget(Label1);
     layout->addLayout(fields);
     layout->addWidget(explanation);
-    layout->addWidget(gridArea, 1);
+    layout->addWidget(table, 1);
     layout->addLayout(buttons);
+}
 
+void TAdditionalP::ConnectControls()
+{
     OnClick(SpeedButton2, [this] { SpeedButton2Click(); });
     OnClick(SpeedButton1, [this] { SpeedButton1Click(); });
     OnClick(BitBtn1, [this] { BitBtn1Click(); });
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     EnterPresses({APAmount, APInterest, APPeriod, PartYear}, SpeedButton2);
-    SetUpKeyboard();
-    AllowEnlarging();
 }
 
 void TAdditionalP::SetUpKeyboard()

@@ -7,6 +7,7 @@
 #include "ui/windows/MainLoan.h"
 #include "ui/windows/WindowKit.h"
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 class ResultPanel;
@@ -37,7 +38,15 @@ public:
     TableView *APGrid;
 
 private:
+    // Building steps, in the order the constructor runs them.
+    void BuildFields();
+    QFrame *BuildExplanation();
+    void BuildButtons();
+    GridArea *BuildTable();
+    void Arrange(QFrame *explanation, GridArea *table);
+    void ConnectControls();
     void SetUpKeyboard();
+    TableSource ExportSource() const;
     LoanTexts WindowLoan() const;
 
     MainLoan &main_;

@@ -23,6 +23,21 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
                      Look::Teal(), parent),
       main_(main), model_(new ScheduleModel(this))
 {
+    // The steps keep the order the controls were always made in, which is the
+    // order the Alt keys are handed out in.
+    BuildFields();
+    BuildDisplayBy();
+    BuildButtons();
+    GridArea *table = BuildTable();
+    BuildRoundingNote();
+    Arrange(table);
+    ConnectControls();
+    SetUpKeyboard();
+    AllowEnlarging();
+}
+
+void TMSCHEDULE::BuildFields()
+{
     HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Mortgage Schedule"), 20, this);
     auto white = [this](const char *name, const char *text) {
         return Look::CaptionLabel(QLatin1String(name), QLatin1String(text), this);
@@ -45,7 +60,10 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     MSMonthlyRepayment = new ResultPanel(QStringLiteral("MSMonthlyRepayment"), this, Look::ResultColour(),
                                          Look::Maroon(), true);
     MSMonthlyRepayment->setFixedWidth(100);
+}
 
+void TMSCHEDULE::BuildDisplayBy()
+{
     GroupBox1 = new QGroupBox(QStringLiteral("Display By"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     Look::Paint(GroupBox1, Look::ButtonFace(), Qt::black);
@@ -58,7 +76,10 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     displayLayout->setContentsMargins(6, 2, 6, 4);
     displayLayout->addWidget(Year);
     displayLayout->addWidget(Month);
+}
 
+void TMSCHEDULE::BuildButtons()
+{
     CalculateBtn = Look::Button(QStringLiteral("CalculateBtn"), QStringLiteral("Calculate"), this,
                                 QStringLiteral("calculate"));
     OKBtn = Look::Button(QStringLiteral("OKBtn"), QStringLiteral("OK"), this, QStringLiteral("ok"));
@@ -68,7 +89,10 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     BitBtn2 = Look::PictureButton(QStringLiteral("BitBtn2"), QStringLiteral("help"),
                                   QStringLiteral("Help on the schedule"), this);
     CalculateBtn->setDefault(true);
+}
 
+GridArea *TMSCHEDULE::BuildTable()
+{
     MSGrid = GridView(QStringLiteral("MSGrid"), model_, kColumns, 18, this);
     const QStringList headings = ScheduleHeadings(QStringLiteral("Year"), TextStyle::Shown());
     Label10 = new HeadingPanel(QStringLiteral("Label10"), headings[0], kColumns[0], this);
@@ -85,7 +109,11 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     };
     auto *gridArea = new GridArea(MSGrid, kColumns, 18, this);
     gridArea->SetHeadingPanels(std::move(panels), 0);
+    return gridArea;
+}
 
+void TMSCHEDULE::BuildRoundingNote()
+{
     Label12 = Look::CaptionLabel(QStringLiteral("Label12"),
                           QStringLiteral("Please note that small differences in interest between the "
                                          "schedule and the main screen are due to rounding to two "
@@ -93,7 +121,19 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
                           this);
     Label12->setFont(Look::UiFont(7));
     Label12->setWordWrap(true);
+}
 
+TableSource TMSCHEDULE::ExportSource() const
+{
+    return TableSource{[this](const TextStyle &style) { return ScheduleHeadings(Label10->text(), style); },
+                       model_->rowCount(), ScheduleColumns,
+                       [this](int row, int column, const TextStyle &style) {
+                           return model_->CellText(column, row, style);
+                       }};
+}
+
+void TMSCHEDULE::Arrange(GridArea *table)
+{
     auto *fields = new QGridLayout;
     fields->setHorizontalSpacing(6);
     fields->setVerticalSpacing(2);
@@ -117,13 +157,7 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     AddExportButton(
         top, MSGrid,
         [this] { return ReportTitle(QStringLiteral("Schedule by ") + Label10->text(), MSAmount->text(), MSInterest->text()); },
-        [this] {
-            return TableSource{[this](const TextStyle &style) { return ScheduleHeadings(Label10->text(), style); },
-                               model_->rowCount(), ScheduleColumns,
-                               [this](int row, int column, const TextStyle &style) {
-                                   return model_->CellText(column, row, style);
-                               }};
-        });
+        [this] { return ExportSource(); });
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(Label12, 1);
@@ -139,9 +173,12 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     layout->addLayout(top);
     layout->addLayout(fields);
     layout->addSpacing(2);
-    layout->addWidget(gridArea, 1);
+    layout->addWidget(table, 1);
     layout->addLayout(buttons);
+}
 
+void TMSCHEDULE::ConnectControls()
+{
     OnClick(CalculateBtn, [this] { CalculateBtnClick(); });
     OnClick(Year, [this] { CalculateBtnClick(); });
     OnClick(Month, [this] { CalculateBtnClick(); });
@@ -150,8 +187,6 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     OnClick(GraphBtn, [this] { GraphBtnClick(); });
     EnterPresses({MSAmount, MSInterest, MSPeriod, Partyear}, CalculateBtn);
-    SetUpKeyboard();
-    AllowEnlarging();
 }
 
 void TMSCHEDULE::SetUpKeyboard()

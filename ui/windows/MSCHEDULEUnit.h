@@ -45,7 +45,16 @@ public:
     TableView *MSGrid;
 
 private:
+    // Building steps, in the order the constructor runs them.
+    void BuildFields();
+    void BuildDisplayBy();
+    void BuildButtons();
+    GridArea *BuildTable();
+    void BuildRoundingNote();
+    void Arrange(GridArea *table);
+    void ConnectControls();
     void SetUpKeyboard();
+    TableSource ExportSource() const;
     LoanTexts WindowLoan() const;
     void Fill(const Loan &loan);
     // Checks the fields and refills; the loan shown, or nothing after a message.

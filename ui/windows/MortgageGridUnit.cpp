@@ -102,6 +102,22 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
                      Look::Teal(), parent),
       main_(main), model_(new MortgageGridModel(this))
 {
+    // The steps keep the order the controls were always made in, which is the
+    // order the Alt keys are handed out in.
+    BuildFields();
+    QFrame *explanation = BuildExplanation();
+    BuildButtons();
+    GridArea *table = BuildTable();
+    Arrange(explanation, table);
+    ConnectControls();
+    SetUpKeyboard();
+    AllowEnlarging();
+
+    FormCreate();
+}
+
+void TMORTAGEGRID::BuildFields()
+{
     HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Mortgage Grid"), 20, this);
     auto white = [this](const char *name, const char *text) {
         return Look::CaptionLabel(QLatin1String(name), QLatin1String(text), this);
@@ -126,13 +142,19 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
         AmountStep->addItem(QString::number(step));
     InterestStep = new QComboBox(this);
     InterestStep->setObjectName(QStringLiteral("InterestStep"));
+}
 
-    QFrame *explanation = Look::ExplanationPanel(
+QFrame *TMORTAGEGRID::BuildExplanation()
+{
+    return Look::ExplanationPanel(
         Label8, QStringLiteral("Label8"),
         QStringLiteral("This screen allows you to easily see the effect of changes in interest rates or "
                        "your Mortgage amount on your monthly Mortgage repayment."),
         this);
+}
 
+void TMORTAGEGRID::BuildButtons()
+{
     SpeedButton1 = Look::Button(QStringLiteral("SpeedButton1"), QStringLiteral("Calculate"), this,
                                 QStringLiteral("calculate"));
     SpeedButton2 = Look::Button(QStringLiteral("SpeedButton2"), QStringLiteral("OK"), this, QStringLiteral("ok"));
@@ -140,7 +162,10 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
     BitBtn2 = Look::PictureButton(QStringLiteral("BitBtn2"), QStringLiteral("help"),
                                   QStringLiteral("Help on the Mortgage Grid"), this);
     SpeedButton1->setDefault(true);
+}
 
+GridArea *TMORTAGEGRID::BuildTable()
+{
     MGrid = GridView(QStringLiteral("MGrid"), model_, kColumns, 20, this);
     auto *header = new MGridHeader(*model_, MGrid);
     MGrid->setHorizontalHeader(header);
@@ -152,7 +177,21 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
     MGrid->setItemDelegate(new MGridDelegate(*model_, MGrid));
     auto *gridArea = new GridArea(MGrid, kColumns, 20, this);
     gridArea->SetCentred(true);
+    return gridArea;
+}
 
+TableSource TMORTAGEGRID::ExportSource() const
+{
+    // Model row r is grid row r + 1; the headings are grid row 0.
+    return TableSource{[this](const TextStyle &style) { return MortgageGridHeadings(model_->Grid(), style); },
+                       model_->rowCount(), MortgageGridColumns,
+                       [this](int row, int column, const TextStyle &style) {
+                           return model_->CellText(column, row + 1, style);
+                       }};
+}
+
+void TMORTAGEGRID::Arrange(QFrame *explanation, GridArea *table)
+{
     auto *fields = new QGridLayout;
     fields->setHorizontalSpacing(6);
     fields->setVerticalSpacing(2);
@@ -182,14 +221,7 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
     AddReportButtons(buttons);
     AddExportButton(
         buttons, MGrid, [this] { return ReportTitle(QStringLiteral("Mortgage Grid"), MAmt->text(), InterestR->text()); },
-        [this] {
-            // Model row r is grid row r + 1; the headings are grid row 0.
-            return TableSource{[this](const TextStyle &style) { return MortgageGridHeadings(model_->Grid(), style); },
-                               model_->rowCount(), MortgageGridColumns,
-                               [this](int row, int column, const TextStyle &style) {
-                                   return model_->CellText(column, row + 1, style);
-                               }};
-        });
+        [this] { return ExportSource(); });
     buttons->addWidget(SpeedButton2);
     buttons->addWidget(BitBtn2);
 
@@ -198,18 +230,17 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
     layout->setSpacing(4);
     layout->addLayout(top);
     layout->addLayout(fields);
-    layout->addWidget(gridArea, 1);
+    layout->addWidget(table, 1);
     layout->addLayout(buttons);
+}
 
+void TMORTAGEGRID::ConnectControls()
+{
     OnClick(SpeedButton1, [this] { SpeedButton1Click(); });
     OnClick(SpeedButton2, [this] { SpeedButton2Click(); });
     OnClick(BitBtn1, [this] { BitBtn1Click(); });
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     EnterPresses({MAmt, InterestR, Years, Partyear}, SpeedButton1);
-    SetUpKeyboard();
-    AllowEnlarging();
-
-    FormCreate();
 }
 
 void TMORTAGEGRID::SetUpKeyboard()

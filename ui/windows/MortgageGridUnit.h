@@ -9,6 +9,7 @@
 #include <QStyledItemDelegate>
 
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 
@@ -59,7 +60,15 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Building steps, in the order the constructor runs them.
+    void BuildFields();
+    QFrame *BuildExplanation();
+    void BuildButtons();
+    GridArea *BuildTable();
+    void Arrange(QFrame *explanation, GridArea *table);
+    void ConnectControls();
     void SetUpKeyboard();
+    TableSource ExportSource() const;
     void ScrollToFirstVisibleRow();
 
     MainLoan &main_;
