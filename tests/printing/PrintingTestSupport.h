@@ -1,38 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The worked loan as each report's record, and helpers to read printed PDFs.
+// The worked loan as each report's record.
 #pragma once
 
+#include "tests/common/AnsweringDesktop.h"
+#include "tests/common/PdfFiles.h"
 #include "tests/common/QtPrinters.h"
 #include "printing/Printing.h"
 #include "platform/QtPlatform.h"
 #include "platform/RecordingPrinterChannel.h"
 
-#include <QProcess>
-#include <QRegularExpression>
-#include <QSizeF>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <optional>
 #include <vector>
-
-// The real desktop platform, with the user's answers to the PDF file dialog.
-class AnsweringDesktop : public QtPlatform {
-public:
-    std::optional<QString> GetPdfFileName(QWidget *, const QString &suggestedName) override
-    {
-        pdfSuggestions << suggestedName;
-        if (pdfAnswers.empty())
-            return std::nullopt;
-        const std::optional<QString> answer = pdfAnswers.front();
-        pdfAnswers.pop_front();
-        return answer;
-    }
-    QStringList pdfSuggestions;
-    std::deque<std::optional<QString>> pdfAnswers;
-};
 
 // A table of cell texts, row by row.
 inline ReportCell Cells(std::vector<QStringList> rows)
@@ -131,52 +112,4 @@ inline MortgageSavingsReport WorkedSavings()
     report.investRate = "5";
     report.investTotal = "$100,157";
     return report;
-}
-
-// Output of a poppler tool; empty when it could not run.
-inline QString RunTool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-inline QString PdfText(const QString &path, int first = 0, int last = 0)
-{
-    QStringList arguments{"-layout"};
-    if (first > 0)
-        arguments << "-f" << QString::number(first) << "-l" << QString::number(last > 0 ? last : first);
-    arguments << path << "-";
-    return RunTool(QStringLiteral(QV_PDFTOTEXT), arguments);
-}
-
-inline int PdfPages(const QString &path)
-{
-    const auto match = QRegularExpression(R"(Pages:\s+(\d+))")
-                           .match(RunTool(QStringLiteral(QV_PDFINFO), {path}));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-// Size of the first page in points.
-inline QSizeF PdfPageSize(const QString &path)
-{
-    const auto match = QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)")
-                           .match(RunTool(QStringLiteral(QV_PDFINFO), {path}));
-    return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble()) : QSizeF();
-}
-
-// The text lines of a PDF without trailing blanks, empty lines dropped.
-inline QStringList PdfLines(const QString &text)
-{
-    QStringList lines;
-    for (QString line : text.split('\n')) {
-        while (line.endsWith(' ') || line.endsWith('\f'))
-            line.chop(1);
-        line.remove('\f');
-        if (!line.trimmed().isEmpty())
-            lines << line;
-    }
-    return lines;
 }
