@@ -38,22 +38,9 @@ void Save(QWidget *window, const QString &name)
     window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+// The three tabs of the main window with the sample loan worked out.
+void ShootMainTabs(TMORTLOAN &main)
 {
-    QApplication app(argc, argv);
-    QApplication::setFont(Look::UiFont(9));
-    folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
-    QDir().mkpath(folder);
-
-    ScriptedPlatform platform;
-    SetPlatform(&platform);
-    Program program;
-    program.Start({});
-    TMORTLOAN &main = program.Main();
-    const SecondaryWindows &windows = main.Windows();
-
     main.MAmount->setText(QStringLiteral("100000"));
     main.Period->setText(QStringLiteral("25"));
     main.IRate->setText(QStringLiteral("6"));
@@ -76,7 +63,11 @@ int main(int argc, char **argv)
     main.investrate->setText(QStringLiteral("5"));
     Save(&main, QStringLiteral("main-savings"));
     main.PageControl1->setCurrentWidget(main.TabSheet1);
+}
 
+// The schedule by year and by month, enlarged, and with its copy menu open.
+void ShootSchedules(ScriptedPlatform &platform, TMORTLOAN &main, const SecondaryWindows &windows)
+{
     platform.modalActions.insert(QStringLiteral("MSCHEDULE"), [](QDialog *w) { Save(w, QStringLiteral("schedule")); });
     main.SpeedButton2->click();
     windows.schedule->Month->setChecked(true);
@@ -113,7 +104,11 @@ int main(int argc, char **argv)
         schedule->Year->click();
     });
     main.SpeedButton2->click();
+}
 
+// The grid, the additional payments, the balance graph and the pie.
+void ShootAnalysis(ScriptedPlatform &platform, TMORTLOAN &main)
+{
     platform.modalActions.insert(QStringLiteral("MORTAGEGRID"), [](QDialog *w) { Save(w, QStringLiteral("mortgage-grid")); });
     main.MortgageGridBtn->click();
 
@@ -148,7 +143,10 @@ int main(int argc, char **argv)
 
     platform.modalActions.insert(QStringLiteral("MortChartForm"), [](QDialog *w) { Save(w, QStringLiteral("graph")); });
     main.BitBtn9->click();
+}
 
+void ShootAboutAndHelp(const SecondaryWindows &windows)
+{
     Save(windows.about, QStringLiteral("about"));
     windows.about->hide();
 
@@ -156,5 +154,27 @@ int main(int argc, char **argv)
     help.ShowTopic(2);
     Save(&help, QStringLiteral("help"));
     help.hide();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setFont(Look::UiFont(9));
+    folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    QDir().mkpath(folder);
+
+    ScriptedPlatform platform;
+    SetPlatform(&platform);
+    Program program;
+    program.Start({});
+    TMORTLOAN &main = program.Main();
+    const SecondaryWindows &windows = main.Windows();
+
+    ShootMainTabs(main);
+    ShootSchedules(platform, main, windows);
+    ShootAnalysis(platform, main);
+    ShootAboutAndHelp(windows);
     return 0;
 }
