@@ -62,6 +62,15 @@ inline QStringList PdfLines(const QString &text)
     return lines;
 }
 
+// The same lines with runs of blanks collapsed, as column layout spaces them.
+inline QStringList SimplifiedPdfLines(const QString &text)
+{
+    QStringList lines = PdfLines(text);
+    for (QString &line : lines)
+        line = line.simplified();
+    return lines;
+}
+
 // Words of the first page with their boxes in points, from pdftotext -bbox.
 struct PdfWord {
     QString text;

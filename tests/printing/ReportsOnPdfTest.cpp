@@ -55,10 +55,7 @@ TEST(ReportsOnPdf, EachReportPrintsTheTextItWritesOnOnePage)
             print(channel);
         }
         EXPECT_EQ(pdf.Pages(), 1);
-        QStringList printed = PdfLines(pdf.Text());
-        for (QString &line : printed)
-            line = line.simplified();
-        EXPECT_EQ(printed, expected);
+        EXPECT_EQ(SimplifiedPdfLines(pdf.Text()), expected);
     }
 }
 
@@ -107,9 +104,7 @@ TEST(ReportsOnPdf, LongScheduleSpansPagesWithAHeadingOnEach)
     int rows = 0;
     for (int page = 1; page <= pages; ++page) {
         SCOPED_TRACE(page);
-        QStringList lines = PdfLines(pdf.Text(page));
-        for (QString &line : lines)
-            line = line.simplified();
+        const QStringList lines = SimplifiedPdfLines(pdf.Text(page));
         ASSERT_GE(lines.size(), 6);
         EXPECT_EQ(lines[0], QString("Page %1").arg(page));
         const qsizetype heading = lines.indexOf("Mortgage Schedule");
