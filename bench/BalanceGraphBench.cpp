@@ -2,6 +2,7 @@
 // The balance graph of the longest loan, a daily one of 50 years and 365 days
 // (18 615 payments) with an extra payment: a window repaint, the whole opening
 // (schedule, extra-payment walk and repaint), and a printer page.
+#include "bench/BenchMain.h"
 #include "engine/AdditionalPayments.h"
 #include "bench/BenchLoans.h"
 #include "ui/windows/BalanceGraphUnit.h"
@@ -73,10 +74,5 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's heaviest calculations, at the sizes the windows can ask for.
+#include "bench/BenchMain.h"
 #include "engine/AdditionalPayments.h"
 #include "bench/BenchLoans.h"
 #include "engine/ErrorChecking.h"
@@ -139,10 +140,5 @@ int main(int argc, char **argv)
 {
     // Money text as a user in the United States would see it, on any machine.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

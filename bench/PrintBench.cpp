@@ -2,6 +2,7 @@
 // Printing the longest schedule the program makes (daily payments over 50 years
 // and 365 days, 18 615 rows) through the QPrinter channel into a PDF file.
 // Goal: at most 2 s.
+#include "bench/BenchMain.h"
 #include "printing/Printing.h"
 #include "bench/BenchLoans.h"
 #include "platform/QtPrinterChannel.h"
@@ -75,10 +76,5 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How long the windows take to react: start-up, the handlers of the three tabs,
 // and opening the largest schedule and grid (offscreen, the modal loop not counted).
+#include "bench/BenchMain.h"
 #include "ui/windows/APGridUnit.h"
 #include "ui/common/Look.h"
 #include "ui/windows/MSCHEDULEUnit.h"
@@ -185,8 +186,5 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setFont(Look::UiFont(9));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }
