@@ -71,15 +71,16 @@ inline QStringList SimplifiedPdfLines(const QString &text)
     return lines;
 }
 
-// Words of the first page with their boxes in points, from pdftotext -bbox.
+// Words of a page with their boxes in points, from pdftotext -bbox.
 struct PdfWord {
     QString text;
     double xMin, yMin, xMax, yMax;
 };
 
-inline std::vector<PdfWord> PdfWords(const QString &path)
+inline std::vector<PdfWord> PdfWords(const QString &path, int page = 1)
 {
-    const QString html = RunTool(QStringLiteral(QV_PDFTOTEXT), {"-bbox", "-f", "1", "-l", "1", path, "-"});
+    const QString number = QString::number(page);
+    const QString html = RunTool(QStringLiteral(QV_PDFTOTEXT), {"-bbox", "-f", number, "-l", number, path, "-"});
     static const QRegularExpression word(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     std::vector<PdfWord> words;
@@ -99,21 +100,23 @@ inline const PdfWord *FindWord(const std::vector<PdfWord> &words, const QString 
     return nullptr;
 }
 
-// A high-resolution printer writing an A4 PDF with 10-point margins into a
-// folder of its own.
+// Points the printer at an A4 PDF file with 10-point margins.
+inline void PrintToPdfFile(QPrinter &printer, const QString &path)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Point);
+}
+
+// A high-resolution printer writing such a file into a folder of its own.
 class PdfPrinter {
 public:
     PdfPrinter()
     {
         Prepare(printer);
     }
-    void Prepare(QPrinter &target) const
-    {
-        target.setOutputFormat(QPrinter::PdfFormat);
-        target.setOutputFileName(path);
-        target.setPageSize(QPageSize(QPageSize::A4));
-        target.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Point);
-    }
+    void Prepare(QPrinter &target) const { PrintToPdfFile(target, path); }
     QString Text(int first = 0, int last = 0) const { return PdfText(path, first, last); }
     int Pages() const { return PdfPages(path); }
 

@@ -52,21 +52,10 @@ ScheduleReport LongSchedule(int rows)
 // Lowest point of any text on a page, in points from its top.
 double LowestText(const QString &path, int page)
 {
-    const QString html = RunTool(QStringLiteral(QV_PDFTOTEXT),
-                                 {"-bbox", "-f", QString::number(page), "-l", QString::number(page), path, "-"});
-    static const QRegularExpression box(R"re(yMax="([\d.]+)")re");
     double lowest = 0;
-    for (auto it = box.globalMatch(html); it.hasNext();)
-        lowest = std::max(lowest, it.next().captured(1).toDouble());
+    for (const PdfWord &word : PdfWords(path, page))
+        lowest = std::max(lowest, word.yMax);
     return lowest;
-}
-
-void PrintToFile(QPrinter &printer, const QString &path)
-{
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Point);
 }
 
 } // namespace
@@ -99,7 +88,7 @@ TEST(PrintAfterFailure, UnwritableFileAndStoppedJobLeaveTheNextPrintWorking)
 {
     QtPlatform platform;
     QTemporaryDir dir;
-    PrintToFile(platform.Printer(), dir.filePath("missing/folder/report.pdf"));
+    PrintToPdfFile(platform.Printer(), dir.filePath("missing/folder/report.pdf"));
     EXPECT_EQ(PrintError([&] { PrintMortgageDetails(WorkedDetails(), *platform.OpenPrinterChannel()); }),
               "Printer selected is not valid");
 
@@ -128,7 +117,7 @@ TEST(ChartOnAFilePrinter, AsksForTheFileAndNeverOverwritesTheLastPrint)
     AnsweringDesktop platform;
     QTemporaryDir dir;
     const QString report = dir.filePath("report.pdf");
-    PrintToFile(platform.Printer(), report);
+    PrintToPdfFile(platform.Printer(), report);
     PrintMortgageDetails(WorkedDetails(), *platform.OpenPrinterChannel());
     const QByteArray reportBytes = FileBytes(report);
     ASSERT_FALSE(reportBytes.isEmpty());
@@ -157,7 +146,7 @@ TEST(ReportPages, FillThePageInTheOrientationChosen)
         SCOPED_TRACE(landscape ? "landscape" : "portrait");
         const QString path = dir.filePath(landscape ? "landscape.pdf" : "portrait.pdf");
         QPrinter printer(QPrinter::HighResolution);
-        PrintToFile(printer, path);
+        PrintToPdfFile(printer, path);
         printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         {
             QtPrinterChannel channel(printer);
@@ -180,7 +169,7 @@ TEST(ReportCopies, APrinterThatCannotMakeCopiesGetsTheReportAgain)
     QTemporaryDir dir;
     const QString path = dir.filePath("copies.pdf");
     QPrinter printer(QPrinter::HighResolution);
-    PrintToFile(printer, path);
+    PrintToPdfFile(printer, path);
     printer.setCopyCount(3);
     {
         QtPrinterChannel channel(printer);
