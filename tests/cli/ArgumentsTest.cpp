@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line read in-process, without starting the program.
+#include "tests/cli/Args.h"
 #include "cli/Commands.h"
 
 #include <gtest/gtest.h>
@@ -7,14 +8,6 @@
 #include <initializer_list>
 
 namespace {
-
-QStringList Args(std::initializer_list<const char *> words)
-{
-    QStringList list;
-    for (const char *w : words)
-        list << QString::fromLatin1(w);
-    return list;
-}
 
 Request Parsed(std::initializer_list<const char *> words)
 {

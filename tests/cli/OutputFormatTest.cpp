@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the three output formats look like, and what bad input can never produce.
+#include "tests/cli/Args.h"
 #include "tests/cli/CalcProcess.h"
 
 #include <QJsonArray>
@@ -12,14 +13,6 @@
 #include <initializer_list>
 
 namespace {
-
-QStringList Args(std::initializer_list<const char *> words, const QStringList &tail = {})
-{
-    QStringList list;
-    for (const char *w : words)
-        list << QString::fromLatin1(w);
-    return list + tail;
-}
 
 QStringList Lines(const QString &text)
 {

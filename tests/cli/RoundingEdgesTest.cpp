@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loans where rounding to cents changes the story, as quovella-calc tells it:
 // the same figures and messages as the windows.
+#include "tests/cli/Args.h"
 #include "tests/cli/CalcProcess.h"
 
 #include <QJsonArray>
@@ -10,14 +11,6 @@
 #include <initializer_list>
 
 namespace {
-
-QStringList Args(std::initializer_list<const char *> words)
-{
-    QStringList list;
-    for (const char *w : words)
-        list << QString::fromLatin1(w);
-    return list;
-}
 
 QStringList BalloonLoan(std::initializer_list<const char *> command)
 {
