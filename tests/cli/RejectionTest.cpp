@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs each window refuses: the same message on standard error, exit status 2,
 // nothing on standard output.
+#include "tests/cli/Args.h"
 #include "tests/cli/CalcProcess.h"
 
 #include <gtest/gtest.h>
@@ -13,14 +14,6 @@ struct Rejected {
     std::initializer_list<const char *> args;
     const char *message;
 };
-
-QStringList Args(std::initializer_list<const char *> words)
-{
-    QStringList list;
-    for (const char *w : words)
-        list << QString::fromLatin1(w);
-    return list;
-}
 
 void ExpectRejected(const QStringList &args, const QString &message)
 {
@@ -96,12 +89,8 @@ TEST(Rejection, GridWordsItsMessagesItsOwnWay)
 
 TEST(Rejection, SpecificPaymentAndItsStart)
 {
-    const char *const loan[] = {"--amount", "100000", "--rate", "6", "--years", "25"};
-    auto with = [&](std::initializer_list<const char *> more) {
-        QStringList args{QStringLiteral("specific")};
-        for (const char *w : loan)
-            args << QString::fromLatin1(w);
-        return args + Args(more);
+    auto with = [](std::initializer_list<const char *> more) {
+        return Args({"specific", "--amount", "100000", "--rate", "6", "--years", "25"}) + Args(more);
     };
     ExpectRejected(with({}), QString::fromLatin1(kAmount));
     ExpectRejected(with({"--extra", "letters"}), QString::fromLatin1(kAmount));

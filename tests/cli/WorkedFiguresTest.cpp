@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The figures every front end must agree on, read back from --json.
+#include "tests/cli/Args.h"
 #include "tests/cli/CalcProcess.h"
 
 #include <QJsonArray>
@@ -9,14 +10,6 @@
 #include <initializer_list>
 
 namespace {
-
-QStringList Args(std::initializer_list<const char *> words, const QStringList &tail = {})
-{
-    QStringList list;
-    for (const char *w : words)
-        list << QString::fromLatin1(w);
-    return list + tail;
-}
 
 void ExpectRow(const QJsonValue &row, std::initializer_list<double> expected)
 {
