@@ -106,9 +106,11 @@ AmortisationResult RunAmortisation(const Loan &loan, const AmortisationResult &p
 // A few cents more than the repayment is ordinary rounding, not a balloon.
 bool IsBalloon(const AmortisationResult &run, double repayment);
 
-// The loan's total interest: the closed form, or the walked run's when the closed
-// form cannot stand (the run needs another number of payments than N, the closed form
-// is not a sum of money, or the last payment is a balloon the closed form knows nothing of).
+// The loan's total interest, the one rule every window and command uses: the closed
+// form, or the walked run's when the closed form cannot stand (the run needs another
+// number of payments than N, the closed form is not a sum of money, the last payment
+// is a balloon the closed form knows nothing of, or the two differ by more than a
+// cent a payment, as the run's rounded interest compounds at high rates).
 double TotalInterest(const Loan &loan, const AmortisationResult &run);
 
 // The figures of the Mortgage tab and of the cost breakdown pie.
