@@ -279,7 +279,8 @@ JSON keys:
                entered_row, first_visible_row (grid rows counted with the
                heading row as 0, so entered_row n is rows[n-1])
   additional   label, repayment, rows: [years, additional, payment,
-               total_interest, interest_saved]
+               total_interest, interest_saved, uneven (1 when the row's
+               repayment does not pay its loan off evenly in its term)]
   specific     without, with, saved, payments_made, sentence
   whatif       amount, years, part, rate, repayment (the field texts after
                solving, as strings), message (null)

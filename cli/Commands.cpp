@@ -217,12 +217,14 @@ CommandResult RunAdditional(const Request &request)
     const QString word = frequency.chooserWord;
     table.headings = [word](const TextStyle &style) { return AdditionalPaymentHeadings(word, style); };
     table.rowCount = static_cast<int>(grid.rows.size());
-    table.columnCount = AdditionalPaymentColumns;
+    table.columnCount = AdditionalPaymentMachineColumns;
     table.finite = std::all_of(grid.rows.begin(), grid.rows.end(),
                                [](const AdditionalPaymentRow &row) { return IsFinite(row); });
     table.cell = [rows = grid.rows](int row, int column, const TextStyle &style) {
         return AdditionalPaymentCellText(rows[row], column, style);
     };
+    if (AnyUneven(grid.rows))
+        table.markNote = AdditionalPaymentMarkNote();
     report.table = std::move(table);
     return Finish(report, request.format);
 }

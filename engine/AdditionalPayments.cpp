@@ -24,8 +24,6 @@ AdditionalPaymentGrid BuildAdditionalPaymentGrid(const Loan &loan)
     const int wholeP = static_cast<int>(p);
     if (const Frequency *f = FrequencyOfPeriods(p))
         grid.label = f->additionalGridLabel;
-    const double nominal = loan.NominalRate();
-    const double i = loan.PeriodRate();
     grid.repayment = loan.Repayment();
     if (loan.Rounds() <= 0 || wholeP <= 0)
         return grid;
@@ -39,6 +37,8 @@ AdditionalPaymentGrid BuildAdditionalPaymentGrid(const Loan &loan)
 
     grid.rows.reserve(rows);
     double firstInterest = 0;
+    WalkPlan longest; // the first row's loan, to walk another row's repayment over
+    double previousRepayment = -1;
     for (int o = rows; o >= 1; --o) {
         Loan term = loan;
         if (o == rows && loan.part > 0) {
@@ -48,22 +48,33 @@ AdditionalPaymentGrid BuildAdditionalPaymentGrid(const Loan &loan)
             term.years = o;
             term.part = 0;
         }
-        const double n = term.Payments();
-        const double repayment = RoundedRepayment(loan.amount, nominal, n, p, loan.timing);
-        double interest = ClosedFormInterest(loan.amount, i, n, repayment, loan.timing);
         // Each row is a loan of its own, walked with its own repayment.
+        const double repayment = term.Repayment();
         const AmortisationResult run = RunAmortisation(term);
-        if (!(interest >= 0) || !std::isfinite(interest) || IsBalloon(run, repayment))
-            interest = run.InterestTotal;
-        interest = RoundToPlaces(interest, 2);
-        if (o == rows)
-            firstInterest = interest;
+        const double interest = RoundToPlaces(TotalInterest(term, run), 2);
         AdditionalPaymentRow row;
         row.years = o;
         row.additional = RoundToPlaces(repayment - grid.repayment, 2);
         row.payment = RoundToPlaces(repayment, 2);
         row.totalInterest = interest;
-        row.interestSaved = RoundToPlaces(firstInterest - interest, 2);
+        row.uneven = run.PaymentsMade != term.Payments() || IsBalloon(run, repayment)
+            || repayment == previousRepayment;
+        if (o == rows) {
+            firstInterest = interest;
+            longest = PlanOf(term);
+        }
+        double paid = interest;
+        if (row.uneven && o != rows) {
+            // A saving that only a larger, unshown last payment makes is no saving:
+            // walk this repayment over the longest row's term until it clears the loan.
+            WalkPlan plan = longest;
+            plan.repayment = repayment;
+            const WalkEnd end = Walk(plan);
+            if (end.paidOff)
+                paid = end.totalInterest;
+        }
+        row.interestSaved = RoundToPlaces(firstInterest - paid, 2);
+        previousRepayment = repayment;
         grid.rows.push_back(row);
     }
     return grid;
@@ -180,40 +191,39 @@ CheckedSpecificPayment CheckSpecificPayment(const LoanTexts &loanTexts,
     checked.extra = ParseNumber(texts.extra, locale).value_or(0);
     checked.start.fromStart = texts.fromStart;
 
+    if (texts.fromStart)
+        return checked; // the start fields are greyed out, whatever they still hold
     const double p = PaymentsPerYear(loanTexts.payment);
-    if (!texts.fromStart) {
-        if (!IsWholeNumber(texts.year, locale) || texts.year == QLatin1String("0"))
-            return refuse(QStringLiteral("You must enter a year."), MessageKind::Confirmation);
-        const int year = ParseWholeNumber(texts.year, locale).value_or(0);
-        const Loan loan = LoanOfTexts(loanTexts, locale);
-        // A loan the rounded repayment clears early ends before its entered term.
-        const Term term = SpecificPaymentTerm(loan);
-        if (term.years == 0)
-            return refuse(QStringLiteral("This Mortgage is shorter than a year, so the additional "
-                                         "payment can only start from the start of the Mortgage."),
-                          MessageKind::Information);
-        const QString range = QStringLiteral("You must enter a year between 1 and ")
-            + (term.years == loan.years ? loanTexts.years : QString::number(term.years));
-        if (year > term.years)
-            return refuse(range, MessageKind::Information);
-        if (year < 1)
-            return refuse(range, MessageKind::Confirmation);
-        checked.start.year = year;
-    }
+    if (!IsWholeNumber(texts.year, locale) || texts.year == QLatin1String("0"))
+        return refuse(QStringLiteral("You must enter a year."), MessageKind::Confirmation);
+    const int year = ParseWholeNumber(texts.year, locale).value_or(0);
+    const Loan loan = LoanOfTexts(loanTexts, locale);
+    // A loan the rounded repayment clears early ends before its entered term, and
+    // periods beyond the whole years make a last, shorter year of their own.
+    const Term term = SpecificPaymentTerm(loan);
+    const int lastYear = term.years + (term.part > 0 ? 1 : 0);
+    const QString range = QStringLiteral("You must enter a year between 1 and ")
+        + (lastYear == loan.years ? loanTexts.years : QString::number(lastYear));
+    if (year > lastYear)
+        return refuse(range, MessageKind::Information);
+    if (year < 1)
+        return refuse(range, MessageKind::Confirmation);
+    checked.start.year = year;
     if (loanTexts.payment != QLatin1String("Annualy")) {
+        const int periods = year == lastYear && term.part > 0 ? term.part : static_cast<int>(p);
         const Frequency *frequency = FindFrequency(loanTexts.payment);
-        const QString range = QStringLiteral("You must enter a ")
+        const QString periodRange = QStringLiteral("You must enter a ")
             + (frequency ? frequency->specificUnit : QString()) + QStringLiteral(" between 1 and ")
-            + GeneralNumberText(p, locale);
+            + GeneralNumberText(periods, locale);
         const QString &text = texts.period;
         // An empty period, or "0", is the first payment of the year.
         int period = 1;
         if (IsWholeNumber(text, locale) && text != QLatin1String("0"))
             period = ParseWholeNumber(text, locale).value_or(1);
-        else if (!texts.fromStart && !text.trimmed().isEmpty() && text != QLatin1String("0"))
-            return refuse(range, MessageKind::Confirmation); // letters name no period
-        if (period < 1 || period > p)
-            return refuse(range, MessageKind::Confirmation);
+        else if (!text.trimmed().isEmpty() && text != QLatin1String("0"))
+            return refuse(periodRange, MessageKind::Confirmation); // letters name no period
+        if (period < 1 || period > periods)
+            return refuse(periodRange, MessageKind::Confirmation);
         checked.start.period = period;
     }
     return checked;

@@ -13,6 +13,10 @@ struct AdditionalPaymentRow {
     double payment = 0;     // repayment that clears the loan in that term
     double totalInterest = 0;
     double interestSaved = 0; // against the first (longest) row
+    // The row's repayment does not pay its loan off evenly in its term: the run needs
+    // another number of payments, leaves a balloon, or a longer row has the same
+    // repayment. Its saving is then what the repayment itself saves.
+    bool uneven = false;
 };
 
 struct AdditionalPaymentGrid {
@@ -60,7 +64,7 @@ struct SpecificPaymentTexts {
     QString extra;
     bool fromStart = true;
     QString year;   // "Starting in year"
-    QString period; // payment period within that year; checked even from the start
+    QString period; // payment period within that year; not read from the start
 };
 
 struct CheckedSpecificPayment {

@@ -164,7 +164,8 @@ QStringList AdditionalPaymentHeadings(const QString &frequencyWord, const TextSt
 {
     if (style.IsMachine())
         return {QStringLiteral("years"), QStringLiteral("additional"), QStringLiteral("payment"),
-                QStringLiteral("total_interest"), QStringLiteral("interest_saved")};
+                QStringLiteral("total_interest"), QStringLiteral("interest_saved"),
+                QStringLiteral("uneven")};
     return {QStringLiteral("Years to pay off Mortgage"),
             QStringLiteral("Additional ") + frequencyWord + QStringLiteral(" Payment Required"),
             QStringLiteral("Total ") + frequencyWord + QStringLiteral(" Payment"),
@@ -174,13 +175,31 @@ QStringList AdditionalPaymentHeadings(const QString &frequencyWord, const TextSt
 QString AdditionalPaymentCellText(const AdditionalPaymentRow &row, int column, const TextStyle &style)
 {
     switch (column) {
-    case 0: return style.Count(row.years);
+    case 0:
+        if (row.uneven && !style.IsMachine())
+            return style.Count(row.years) + AdditionalPaymentMark;
+        return style.Count(row.years);
     case 1: return style.Money(row.additional);
     case 2: return style.Money(row.payment);
     case 3: return style.Money(row.totalInterest);
     case 4: return style.Money(row.interestSaved);
+    case 5: return style.IsMachine() ? style.Count(row.uneven ? 1 : 0) : QString();
     default: return QString();
     }
+}
+
+const QString AdditionalPaymentMark = QStringLiteral(" *");
+
+QString AdditionalPaymentMarkNote()
+{
+    return QStringLiteral("* This repayment does not pay the loan off evenly in that many years "
+                          "(its last payment differs, or a longer term has the same repayment); "
+                          "Interest Saved is what the repayment itself saves.");
+}
+
+bool AnyUneven(const std::vector<AdditionalPaymentRow> &rows)
+{
+    return std::any_of(rows.begin(), rows.end(), [](const AdditionalPaymentRow &row) { return row.uneven; });
 }
 
 bool IsFinite(const AdditionalPaymentRow &row)

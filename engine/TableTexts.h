@@ -80,8 +80,15 @@ QString MortgageGridCellText(const MortgageGrid &grid, int row, int column, cons
 bool IsFinite(const MortgageGrid &grid);
 
 // The additional payments: the years, then four money columns headed with the
-// payment frequency's word ("Monthly", "Fortnightly", ...).
+// payment frequency's word ("Monthly", "Fortnightly", ...). A row whose repayment
+// does not pay its loan off evenly shows its years with AdditionalPaymentMark; for
+// other programs a sixth column, "uneven", says 1 or 0 instead.
 constexpr int AdditionalPaymentColumns = 5;
+constexpr int AdditionalPaymentMachineColumns = 6;
+extern const QString AdditionalPaymentMark;
+// The one line that says what the mark means, shown under a table that has one.
+QString AdditionalPaymentMarkNote();
+bool AnyUneven(const std::vector<AdditionalPaymentRow> &rows);
 QStringList AdditionalPaymentHeadings(const QString &frequencyWord, const TextStyle &style);
 QString AdditionalPaymentCellText(const AdditionalPaymentRow &row, int column, const TextStyle &style);
 bool IsFinite(const AdditionalPaymentRow &row);

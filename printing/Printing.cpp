@@ -316,6 +316,18 @@ void PrintAdditionalPayments(const AdditionalPaymentsReport &report, PrinterChan
                  + R(report.cell(4, r), 18));
     };
     out.Rows(0, report.rowCount - 1, heading, row);
+    if (!report.markNote.isEmpty()) {
+        // Wrapped to the width of the table's columns, which an 8-point line fills.
+        QStringList lines{QString(), QString()};
+        for (const QString &word : report.markNote.split(QLatin1Char(' '))) {
+            if (!lines.last().isEmpty() && lines.last().size() + 1 + word.size() > 98)
+                lines.append(QString());
+            lines.last() += (lines.last().isEmpty() ? QString() : QStringLiteral(" ")) + word;
+        }
+        for (const QString &line : lines)
+            out.Line(line);
+        out.State().PrintLineCount += static_cast<int>(lines.size());
+    }
     out.Close();
 }
 

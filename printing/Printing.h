@@ -75,6 +75,7 @@ struct AdditionalPaymentsReport {
     QString frequencyWord; // the window's word for the payment frequency
     int rowCount = 0;
     ReportCell cell;
+    QString markNote; // what a marked row means; empty when no row is marked
 };
 
 struct MortgageDetailsReport {

@@ -115,20 +115,22 @@ TEST(Rejection, SpecificPaymentAndItsStart)
     EXPECT_EQ(RunCalc(with({"--extra", "100", "--start-year", "1", "--start-period", "12"})).status, 0);
     EXPECT_EQ(RunCalc(with({"--extra", "1", "--start-year", "2", "--payment", "Annualy"})).status, 0);
 
-    // A term of part-years only has no whole year to start in.
+    // A part year is the last year to start in, as long as its periods.
+    const QStringList partOnly = Args({"specific", "--amount", "100000", "--rate", "6", "--part", "6",
+                                       "--extra", "1", "--start-year", "1"});
+    EXPECT_EQ(RunCalc(partOnly + Args({"--start-period", "6"})).status, 0);
+    ExpectRejected(partOnly + Args({"--start-period", "7"}), QStringLiteral("You must enter a Month between 1 and 6"));
     ExpectRejected(Args({"specific", "--amount", "100000", "--rate", "6", "--part", "6", "--extra", "1",
-                         "--start-year", "1"}),
-                   QStringLiteral("This Mortgage is shorter than a year, so the additional payment "
-                                  "can only start from the start of the Mortgage."));
-    // Nor has a loan its rounded repayment clears within a year: 0.11 at 0.01 a month.
-    ExpectRejected(Args({"specific", "--amount", "0.11", "--rate", "0.000001", "--years", "50",
-                         "--extra", "1", "--start-year", "1"}),
-                   QStringLiteral("This Mortgage is shorter than a year, so the additional payment "
-                                  "can only start from the start of the Mortgage."));
-    // A start year must lie within the term the rounded repayment really takes.
-    ExpectRejected(Args({"specific", "--amount", "100", "--rate", "25", "--years", "25", "--extra", "1",
-                         "--start-year", "24"}),
-                   QStringLiteral("You must enter a year between 1 and 23"));
+                         "--start-year", "2"}),
+                   QStringLiteral("You must enter a year between 1 and 1"));
+    // A start year must lie within the term the rounded repayment really takes:
+    // 23 years and 2 months, so year 24 at months 1 and 2.
+    const QStringList shortened = Args({"specific", "--amount", "100", "--rate", "25", "--years", "25",
+                                        "--extra", "1", "--start-year"});
+    EXPECT_EQ(RunCalc(shortened + Args({"24", "--start-period", "2"})).status, 0);
+    ExpectRejected(shortened + Args({"24", "--start-period", "3"}),
+                   QStringLiteral("You must enter a Month between 1 and 2"));
+    ExpectRejected(shortened + Args({"25"}), QStringLiteral("You must enter a year between 1 and 24"));
 }
 
 TEST(Rejection, WhatIfChecksRateFirst)

@@ -87,3 +87,56 @@ TEST(RoundingEdges, MachineMoneyRoundsAsTheMoneyText)
     const CalcRun table = RunCalc(halfCent);
     EXPECT_TRUE(table.out.contains(QStringLiteral("Last payment              0.01"))) << table.out.toStdString();
 }
+
+TEST(RoundingEdges, EveryCommandTellsTheSameInterestAtHighRates)
+{
+    const QStringList halfYearly = Args({"--amount", "100000", "--rate", "30", "--years", "50", "--part", "2",
+                                         "--payment", "Bi-Annualy", "--compounding", "Bi-Annualy"});
+    EXPECT_DOUBLE_EQ(RunJson(Args({"repayment"}) + halfYearly)["total_interest"].toDouble(), 1429872.26);
+    const QJsonObject specific = RunJson(Args({"specific", "--extra", "0"}) + halfYearly);
+    EXPECT_DOUBLE_EQ(specific["without"].toDouble(), 1429872.26);
+    EXPECT_DOUBLE_EQ(specific["saved"].toDouble(), 0);
+    EXPECT_DOUBLE_EQ(RunJson(Args({"additional"}) + halfYearly)["rows"].toArray()[0].toArray()[3].toDouble(),
+                     1429872.26);
+}
+
+TEST(RoundingEdges, UnevenAdditionalRowsAreMarkedInEveryOutput)
+{
+    const QStringList weekly = Args({"additional", "--amount", "100000", "--rate", "25", "--years", "50",
+                                     "--payment", "Weekly", "--compounding", "Weekly"});
+    const QJsonArray rows = RunJson(weekly)["rows"].toArray();
+    ASSERT_EQ(rows.size(), 44);
+    // [years, additional, payment, total_interest, interest_saved, uneven]
+    EXPECT_EQ(rows[0].toArray()[0].toInt(), 44);
+    EXPECT_DOUBLE_EQ(rows[0].toArray()[3].toDouble(), 980717.72);
+    EXPECT_EQ(rows[0].toArray()[5].toInt(), 1);
+    EXPECT_EQ(rows[1].toArray()[5].toInt(), 1);
+    EXPECT_EQ(rows[43].toArray()[5].toInt(), 0); // one year pays off evenly
+
+    const CalcRun csv = RunCalc(weekly + Args({"--csv"}));
+    ASSERT_EQ(csv.status, 0);
+    EXPECT_TRUE(csv.out.startsWith("years,additional,payment,total_interest,interest_saved,uneven\n44,"));
+    EXPECT_TRUE(csv.out.contains(QStringLiteral(",0\n1,"))) << csv.out.toStdString();
+
+    const CalcRun table = RunCalc(weekly);
+    ASSERT_EQ(table.status, 0);
+    EXPECT_TRUE(table.out.contains(QStringLiteral("44 *"))) << table.out.toStdString();
+    EXPECT_TRUE(table.out.contains(QStringLiteral("* This repayment does not pay the loan off evenly")));
+
+    // The worked loan has no uneven row, and no note.
+    const CalcRun worked = RunCalc(Args({"additional"}) + WorkedLoan());
+    EXPECT_FALSE(worked.out.contains(QLatin1Char('*')));
+}
+
+TEST(RoundingEdges, WhatIfSaysWhenNoRateFits)
+{
+    const CalcRun above = RunCalc(Args({"whatif", "--solve", "interest", "--amount", "100000", "--years", "25",
+                                        "--repayment", "5000"}));
+    EXPECT_EQ(above.status, 2);
+    EXPECT_TRUE(above.err.contains(QStringLiteral("No interest rate up to 52%"))) << above.err.toStdString();
+    EXPECT_TRUE(above.out.isEmpty());
+    const CalcRun below = RunCalc(Args({"whatif", "--solve", "interest", "--amount", "120000", "--years", "10",
+                                        "--repayment", "900"}));
+    EXPECT_EQ(below.status, 2);
+    EXPECT_TRUE(below.err.contains(QStringLiteral("add up to less than the amount"))) << below.err.toStdString();
+}

@@ -131,20 +131,29 @@ TEST(ShortenedLoan, KeepsTheEnteredTermsRepayment)
 TEST(ShortenedLoan, StartYearMustLieWithinTheShortenedTerm)
 {
     const LoanTexts loan = MonthlyTexts("100", "25", "25");
-    const CheckedSpecificPayment late = CheckSpecificPayment(loan, StartingIn("24"));
+    const CheckedSpecificPayment late = CheckSpecificPayment(loan, StartingIn("25"));
     ASSERT_TRUE(late.problem);
-    EXPECT_EQ(late.problem->text, "You must enter a year between 1 and 23");
+    EXPECT_EQ(late.problem->text, "You must enter a year between 1 and 24");
     EXPECT_EQ(late.problem->kind, MessageKind::Information);
     const CheckedSpecificPayment last = CheckSpecificPayment(loan, StartingIn("23", "2"));
     EXPECT_FALSE(last.problem);
     EXPECT_EQ(last.start.year, 23);
     EXPECT_EQ(last.start.period, 2);
 
-    // Cleared within its first year: no year to start in.
-    const CheckedSpecificPayment tiny =
-        CheckSpecificPayment(MonthlyTexts("0.11", "0.000001", "50"), StartingIn("1"));
-    ASSERT_TRUE(tiny.problem);
-    EXPECT_TRUE(tiny.problem->text.startsWith("This Mortgage is shorter than a year"));
+    // Really 23 years and 2 months: year 24 is its last, two-month year.
+    const CheckedSpecificPayment partYear = CheckSpecificPayment(loan, StartingIn("24", "2"));
+    EXPECT_FALSE(partYear.problem);
+    EXPECT_EQ(partYear.start.year, 24);
+    EXPECT_EQ(partYear.start.period, 2);
+    EXPECT_EQ(CheckSpecificPayment(loan, StartingIn("24", "3")).problem->text,
+              "You must enter a Month between 1 and 2");
+
+    // Cleared within its first year: that part year is the one to start in.
+    const LoanTexts tiny = MonthlyTexts("0.11", "0.000001", "50");
+    const Term tinyTerm = SpecificPaymentTerm(LoanOfTexts(tiny));
+    ASSERT_EQ(tinyTerm.years, 0);
+    EXPECT_FALSE(CheckSpecificPayment(tiny, StartingIn("1")).problem);
+    EXPECT_EQ(CheckSpecificPayment(tiny, StartingIn("2")).problem->text, "You must enter a year between 1 and 1");
 }
 
 TEST(SpecificAdditionalPayment, InAdvanceTheLastPaymentAccruesNoInterest)
@@ -192,11 +201,12 @@ TEST(SpecificPaymentChecks, WindowWordingInOrder)
     EXPECT_EQ(problem(StartingIn("6", "x")), "You must enter a Month between 1 and 12");
     EXPECT_EQ(problem(StartingIn("6", "12")), "");
 
-    // From the start a leftover period is still checked, but letters pass as period 1.
+    // From the start the greyed start fields are not read, whatever an earlier loan left there.
     SpecificPaymentTexts fromStart;
     fromStart.extra = QStringLiteral("100");
+    fromStart.year = QStringLiteral("99");
     fromStart.period = QStringLiteral("13");
-    EXPECT_EQ(problem(fromStart), "You must enter a Month between 1 and 12");
+    EXPECT_EQ(problem(fromStart), "");
     fromStart.period = QStringLiteral("x");
     EXPECT_EQ(problem(fromStart), "");
 
@@ -209,9 +219,19 @@ TEST(SpecificPaymentChecks, WindowWordingInOrder)
     yearly.payment = yearly.compounded = QStringLiteral("Annualy");
     EXPECT_FALSE(CheckSpecificPayment(yearly, StartingIn("6", "53")).problem);
 
-    // Part-year-only terms have no whole year to start in.
+    // A part year is a year of its own, as long as its periods: 25 years and 6 months
+    // starts in year 26 at month 1 to 6; a part-year-only term starts in year 1.
+    LoanTexts withPart = loan;
+    withPart.part = QStringLiteral("6");
+    EXPECT_EQ(problem(StartingIn("26", "6")), "You must enter a year between 1 and 25");
+    EXPECT_FALSE(CheckSpecificPayment(withPart, StartingIn("26", "6")).problem);
+    EXPECT_EQ(CheckSpecificPayment(withPart, StartingIn("26", "7")).problem->text,
+              "You must enter a Month between 1 and 6");
+    EXPECT_EQ(CheckSpecificPayment(withPart, StartingIn("27")).problem->text,
+              "You must enter a year between 1 and 26");
     LoanTexts partOnly = MonthlyTexts("1000", "5", "");
     partOnly.part = QStringLiteral("6");
-    EXPECT_TRUE(CheckSpecificPayment(partOnly, StartingIn("1"))
-                    .problem->text.startsWith("This Mortgage is shorter than a year"));
+    EXPECT_FALSE(CheckSpecificPayment(partOnly, StartingIn("1", "6")).problem);
+    EXPECT_EQ(CheckSpecificPayment(partOnly, StartingIn("1", "7")).problem->text,
+              "You must enter a Month between 1 and 6");
 }

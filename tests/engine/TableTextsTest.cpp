@@ -90,7 +90,7 @@ TEST(TableTexts, AdditionalPaymentHeadingsNameTheFrequency)
     EXPECT_EQ(shown, QStringList({"Years to pay off Mortgage", "Additional Fortnightly Payment Required",
                                   "Total Fortnightly Payment", "Total Interest", "Interest Saved"}));
     EXPECT_EQ(AdditionalPaymentHeadings("Fortnightly", TextStyle::Machine()),
-              QStringList({"years", "additional", "payment", "total_interest", "interest_saved"}));
+              QStringList({"years", "additional", "payment", "total_interest", "interest_saved", "uneven"}));
 
     const AdditionalPaymentGrid grid = BuildAdditionalPaymentGrid(TestLoan(100000, 6, 25));
     ASSERT_FALSE(grid.rows.empty());

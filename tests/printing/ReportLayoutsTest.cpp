@@ -5,6 +5,7 @@
 #include "engine/MortgageGrid.h"
 #include "platform/Platform.h"
 #include "engine/Schedule.h"
+#include "engine/TableTexts.h"
 
 namespace {
 
@@ -298,6 +299,32 @@ TEST(AdditionalPaymentsReport, WorkedLoanLineForLine)
         }));
     EXPECT_TRUE(channel.closed);
     EXPECT_EQ(ThePrintState().PrintLineCount, 1 + 9 + 6 + 3);
+}
+
+TEST(AdditionalPaymentsReport, AMarkedRowPrintsWithTheNoteUnderTheTable)
+{
+    AdditionalPaymentsReport report = WorkedAdditionalPayments();
+    report.cell = Cells({{"44 *", "$0.00", "$481.26", "$980,717.72", "$0.00"},
+                         {"43 *", "$0.00", "$481.26", "$969,397.69", "$0.00"},
+                         {"1", "$9,800.00", "$10,281.26", "$13,625.60", "$967,092.12"}});
+    report.markNote = AdditionalPaymentMarkNote();
+    RecordingPrinterChannel channel;
+    PrintAdditionalPayments(report, channel);
+    const QStringList lines = channel.Lines();
+    EXPECT_TRUE(lines.contains("[8B]               44 *[8]               $0.00                 $481.26         $980,717.72             $0.00"))
+        << lines.join('\n').toStdString();
+    // The note follows the rows, wrapped to the table's width, every word of it.
+    const qsizetype last = lines.indexOf(lines.filter("$967,092.12").value(0));
+    ASSERT_GT(last, 0);
+    EXPECT_EQ(lines[last + 1], "[8]");
+    QString note;
+    for (qsizetype k = last + 2; k < lines.size(); ++k) {
+        QString text = lines[k];
+        text.remove("[8]");
+        EXPECT_LE(text.size(), 98) << text.toStdString();
+        note += (note.isEmpty() ? "" : " ") + text;
+    }
+    EXPECT_EQ(note, AdditionalPaymentMarkNote());
 }
 
 TEST(AdditionalPaymentsReport, ManyRowsRepeatTheHeadingWithoutPageNumbers)

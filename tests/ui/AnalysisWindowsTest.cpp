@@ -280,6 +280,35 @@ TEST_F(AnalysisWindows, AdditionalPaymentsGridWorkedRowsAndHeadings)
         EXPECT_EQ(grid->columnWidth(c), widths[c]);
 }
 
+TEST_F(AnalysisWindows, AdditionalPaymentsMarkRowsNotPaidOffEvenly)
+{
+    TypeLoan("100000", "50", "25");
+    ChoosePayment("Weekly");
+    main().MCompounded->setCurrentText("Weekly");
+    OpenAdditional([&](TAdditionalP *additional) {
+        QTableView *grid = additional->APGrid;
+        // The rounded repayment clears the loan in 2248 payments: 44 rows, the
+        // longest of them not paid off evenly in its term.
+        ASSERT_EQ(grid->model()->rowCount(), 44);
+        EXPECT_EQ(Cell(grid, 0, 0), "44 *");
+        EXPECT_EQ(Cell(grid, 0, 3), "$980,717.72");
+        EXPECT_EQ(Cell(grid, 43, 0), "1");
+        EXPECT_TRUE(additional->MarkNote->isVisibleTo(additional));
+        EXPECT_TRUE(additional->MarkNote->text().startsWith("* This repayment does not pay the loan off evenly"));
+        EXPECT_EQ(additional->ReportInputs().markNote, additional->MarkNote->text());
+        EXPECT_EQ(additional->ReportInputs().cell(0, 0), "44 *");
+
+        // A loan every row pays off evenly has no mark and no note.
+        additional->APInterest->setText("6");
+        additional->APPeriod->setText("25");
+        additional->SpeedButton2->click();
+        EXPECT_EQ(Cell(grid, 0, 0), "25");
+        EXPECT_FALSE(additional->MarkNote->isVisibleTo(additional));
+        EXPECT_TRUE(additional->ReportInputs().markNote.isEmpty());
+    });
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+}
+
 TEST_F(AnalysisWindows, AdditionalPaymentsWordsForEveryFrequency)
 {
     const char *words[] = {"Yearly", "Half Year", "Quarterly", "Monthly", "1/2 Monthly", "Fortnightly", "Weekly", "Daily"};
@@ -397,8 +426,16 @@ TEST_F(SpecificWindow, MessagesAndTheirKinds)
         check("100", true, "-1", "", "You must enter a year between 1 and 25", confirm);
         check("100", true, "2", "13", "You must enter a Month between 1 and 12", confirm);
         check("100", true, "2", "abc", "You must enter a Month between 1 and 12", confirm);
-        // A period left over from earlier is checked even when starting at once.
-        check("100", false, "", "13", "You must enter a Month between 1 and 12", confirm);
+        platform.Clear();
+        // Greyed start fields left from an earlier loan do not stop a start at once.
+        w->AdditionalMR->setText("100");
+        w->Now->setChecked(true);
+        w->Year->setText("");
+        w->StartMonth->setText("13");
+        w->BitBtn1->click();
+        EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+        EXPECT_FALSE(w->Year->isEnabled());
+        EXPECT_FALSE(w->NewPeriod->text().isEmpty());
         platform.Clear();
         w->StartMonth->setText("12");
         w->RadioButton2->setChecked(true);
@@ -442,18 +479,23 @@ TEST_F(SpecificWindow, WeeklyAndYearlyCaptions)
     }
 }
 
-TEST_F(SpecificWindow, PartYearOnlyTermCannotStartInAYear)
+TEST_F(SpecificWindow, APartYearIsAYearToStartIn)
 {
     TypeLoan("6000", "", "6", "6");
     Open([&](TADDMONTHLYR *w) {
         w->AdditionalMR->setText("10");
         w->RadioButton2->setChecked(true);
         w->Year->setText("1");
-        w->StartMonth->setText("1");
-        w->NewInterest->clear();
+        w->StartMonth->setText("7");
+        w->NewInterest->setText("kept");
         w->BitBtn1->click();
-        EXPECT_TRUE(OnlyMessage().text.startsWith("This Mortgage is shorter than a year"));
-        EXPECT_TRUE(w->NewInterest->text().isEmpty());
+        EXPECT_EQ(OnlyMessage().text, "You must enter a Month between 1 and 6");
+        EXPECT_EQ(w->NewInterest->text(), "kept");
+        platform.Clear();
+        w->StartMonth->setText("3");
+        w->BitBtn1->click();
+        EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+        EXPECT_NE(w->NewInterest->text(), "kept");
     });
 }
 

@@ -92,7 +92,7 @@ TEST_F(ExportCsv, EachTableWritesTheSameFileAsQuovellaCalc)
                   "Additional Payments 100000 at 6%.csv");
         const QByteArray csv = FileBytes(InFolder("extra.csv"));
         EXPECT_EQ(csv, CalcCsv({"additional"}));
-        EXPECT_TRUE(csv.startsWith("years,additional,payment,total_interest,interest_saved\n"));
+        EXPECT_TRUE(csv.startsWith("years,additional,payment,total_interest,interest_saved,uneven\n"));
     });
     EXPECT_TRUE(platform.messages.empty()) << platform.MessageTexts().join(" | ").toStdString();
 }

@@ -90,6 +90,10 @@ GridArea *TAdditionalP::BuildTable()
     APGrid->headings = [this] {
         return QStringList{Label10->text(), Label7->text(), Label8->text(), Label9->text(), Label11->text()};
     };
+    // Says what the mark of an unevenly paid row means, while the table has one.
+    MarkNote = Look::CaptionLabel(QStringLiteral("MarkNote"), AdditionalPaymentMarkNote(), this);
+    MarkNote->setWordWrap(true);
+    MarkNote->setVisible(false);
     auto *gridArea = new GridArea(APGrid, kColumns, 18, this);
     gridArea->SetHeadingPanels({Label10, Label7, Label8, Label9, Label11,
                                 new HeadingPanel(QStringLiteral("HeadingPanelScroll"), QString(), 0, this)},
@@ -100,9 +104,9 @@ GridArea *TAdditionalP::BuildTable()
 TableSource TAdditionalP::ExportSource() const
 {
     return TableSource{[this](const TextStyle &style) { return AdditionalPaymentHeadings(Label5->text(), style); },
-                       model_->rowCount(), AdditionalPaymentColumns,
+                       model_->rowCount(), AdditionalPaymentMachineColumns,
                        [this](int row, int column, const TextStyle &style) {
-                           return model_->CellText(column, row, style);
+                           return AdditionalPaymentCellText(model_->Rows()[row], column, style);
                        }};
 }
 
@@ -146,6 +150,7 @@ void TAdditionalP::Arrange(QFrame *explanation, GridArea *table)
     layout->addLayout(fields);
     layout->addWidget(explanation);
     layout->addWidget(table, 1);
+    layout->addWidget(MarkNote);
     layout->addLayout(buttons);
 }
 
@@ -181,6 +186,7 @@ void TAdditionalP::BuildGrid()
     Label5->setText(grid.label);
     APMonthlyR->setText(MoneyText(grid.repayment));
     model_->SetRows(grid.rows);
+    MarkNote->setVisible(AnyUneven(grid.rows));
     APGrid->scrollToTop();
     APMonthlyR->setAccessibleName(Label5->text() + QLatin1Char(' ') + Label12->text());
 }
@@ -241,5 +247,7 @@ AdditionalPaymentsReport TAdditionalP::ReportInputs() const
     const AdditionalPaymentModel *model = model_;
     report.rowCount = model->rowCount();
     report.cell = [model](int column, int row) { return model->CellText(column, row); };
+    if (AnyUneven(model->Rows()))
+        report.markNote = AdditionalPaymentMarkNote();
     return report;
 }

@@ -31,7 +31,7 @@ public:
     AdditionalPaymentsReport ReportInputs() const;
 
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label12, *MortgageLabel;
-    QLabel *Label10, *Label7, *Label8, *Label9, *Label11;
+    QLabel *Label10, *Label7, *Label8, *Label9, *Label11, *MarkNote;
     QLineEdit *APAmount, *APInterest, *APPeriod, *PartYear;
     ResultPanel *APMonthlyR;
     QPushButton *SpeedButton2, *SpeedButton1, *BitBtn1, *BitBtn2;

@@ -28,6 +28,8 @@ public:
         return Cell(rows_[row], column, style);
     }
 
+    const std::vector<Row> &Rows() const { return rows_; }
+
     int rowCount(const QModelIndex &parent = {}) const override
     {
         return parent.isValid() ? 0 : static_cast<int>(rows_.size());
