@@ -8,6 +8,13 @@ namespace {
 const QString kCannotPayOff = QStringLiteral(
     "This Mortgage can't be paid off in a reasonable period. Try increasing your payments.");
 
+const QString kRateAboveRange = QStringLiteral(
+    "No interest rate up to 52% needs a repayment this large, so the rate cannot be found. "
+    "Lower the repayment, raise the amount or shorten the period.");
+const QString kRepaymentsTooSmall = QStringLiteral(
+    "The repayments add up to less than the amount, so no interest rate pays off this Mortgage. "
+    "Raise the repayment or the number of periods.");
+
 WhatIfOutcome Fail(const WhatIfFields &fields, const QString &text,
                    MessageKind kind = MessageKind::Information)
 {
@@ -178,6 +185,11 @@ WhatIfOutcome SolveWhatIf(const WhatIfFields &fields, const QLocale &locale)
     }
     case WhatIfVariable::Interest: {
         const double base = SearchNominalRate(k.amount, k.pay, k.n, k.p, fields.timing);
+        // The search only covers 0 to 51.9999999 %: an answer at either end is no rate.
+        if (base > 51.99999985)
+            return Fail(fields, kRateAboveRange);
+        if (base <= 0 && k.pay * k.n < k.amount)
+            return Fail(fields, kRepaymentsTooSmall);
         const double rate = PeriodRate(base, k.p, k.c) * k.c * 100;
         outcome.fields.interest = GeneralNumberText(RoundToPlaces(rate, 4), locale);
         break;

@@ -73,8 +73,25 @@ TEST(WhatIf, SolvesForTheInterestRate)
     WhatIfFields yearly = Fields(WhatIfVariable::Interest, "100000", "25", "", "", "644.3015");
     yearly.compounded = "Annualy";
     EXPECT_EQ(Solved(yearly).interest, "6.1678");
-    // No rate up to 50 % reaches the repayment: the search caps.
-    EXPECT_EQ(Solved(Fields(WhatIfVariable::Interest, "100000", "25", "", "", "5000")).interest, "52");
+}
+
+TEST(WhatIf, ARateTheSearchCannotReachIsSaidNotShown)
+{
+    // The true rate is about 60 %: the search stops at its top, whatever the compounding.
+    const QString above = MessageOf(Fields(WhatIfVariable::Interest, "100000", "25", "", "", "5000"));
+    EXPECT_TRUE(above.startsWith("No interest rate up to 52%")) << above.toStdString();
+    WhatIfFields yearly = Fields(WhatIfVariable::Interest, "100000", "25", "", "", "5000");
+    yearly.compounded = "Annualy";
+    EXPECT_EQ(MessageOf(yearly), above);
+    // 120 payments of 900 are 108000, less than the 120000 borrowed.
+    const QString below = MessageOf(Fields(WhatIfVariable::Interest, "120000", "10", "", "", "900"));
+    EXPECT_TRUE(below.startsWith("The repayments add up to less than the amount")) << below.toStdString();
+    EXPECT_EQ(MessageOf(Fields(WhatIfVariable::Interest, "120000", "10", "", "", "900", Timing::InAdvance)),
+              below);
+    // Just inside the top of the range is still a rate.
+    const QString top = Solved(Fields(WhatIfVariable::Payment, "100000", "25", "", "51.9", "")).repay;
+    EXPECT_EQ(Solved(Fields(WhatIfVariable::Interest, "100000", "25", "", "", top.toLatin1().constData())).interest,
+              "51.9");
 }
 
 TEST(WhatIf, ZeroAmountOrRepaymentPassesTheChecks)
