@@ -118,7 +118,15 @@ void ShootAnalysis(ScriptedPlatform &platform, TMORTLOAN &main)
         options->Grid->setChecked(true);
         options->BitBtn2->click();
     });
-    platform.modalActions.insert(QStringLiteral("AdditionalP"), [](QDialog *w) { Save(w, QStringLiteral("additional-grid")); });
+    platform.modalActions.insert(QStringLiteral("AdditionalP"), [](QDialog *w) {
+        Save(w, QStringLiteral("additional-grid"));
+        // At 25 % over 50 years the longest rows are not paid off evenly: marked, with the note.
+        auto *additional = static_cast<TAdditionalP *>(w);
+        additional->APInterest->setText(QStringLiteral("25"));
+        additional->APPeriod->setText(QStringLiteral("50"));
+        additional->SpeedButton2->click();
+        Save(w, QStringLiteral("additional-uneven"));
+    });
     main.SpeedButton3->click();
 
     platform.modalActions.insert(QStringLiteral("APOPTIONS"), [&](QDialog *w) {
