@@ -4,6 +4,7 @@
 #include "core/Error.h"
 #include "storage/FileNames.h"
 
+#include <QDir>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -163,11 +164,25 @@ public:
         }
         if (fd_ < 0)
             ThrowFileError(errno);
-        // Tells a save running at the same time that this is no leftover.
-        if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-            // Not every file system locks; the file is still ours.
-        }
     }
+
+    // Tells a save running at the same time that this is no leftover. Another
+    // save's clean-up may have taken the file between its creation and the lock;
+    // false then, and the caller makes another.
+    bool Claim()
+    {
+        if (::flock(fd_, LOCK_EX | LOCK_NB) != 0 && errno != EINVAL && errno != ENOLCK
+            && errno != EOPNOTSUPP)
+            return false; // held by a clean-up that is removing it
+        // A second descriptor keeps the lock from the close, which is checked, to the rename.
+        lock_ = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
+        struct stat mine {}, named {};
+        return ::fstat(fd_, &mine) == 0 && ::lstat(path_.constData(), &named) == 0
+            && mine.st_dev == named.st_dev && mine.st_ino == named.st_ino;
+    }
+
+    const QByteArray &Path() const { return path_; }
+    int Descriptor() const { return fd_; }
 
     ~TemporaryFile()
     {
@@ -175,6 +190,8 @@ public:
             ::close(fd_);
         if (!renamed_)
             ::unlink(path_.constData());
+        if (lock_ >= 0)
+            ::close(lock_);
     }
 
     TemporaryFile(const TemporaryFile &) = delete;
@@ -228,17 +245,22 @@ public:
 private:
     QByteArray path_;
     int fd_ = -1;
+    int lock_ = -1;
     bool renamed_ = false;
 };
 
-// The rename itself is only lasting once the folder is synced.
-void SyncFolder(const QByteArray &folder)
+// The rename itself is only lasting once the folder is synced. The new file is
+// in place by then, so a failure here is a warning, not a failed write.
+QString SyncFolder(const QByteArray &folder, const QString &shownName)
 {
     const Descriptor fd(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.Get() < 0)
-        return;
-    if (::fsync(fd.Get()) != 0 && errno != EINVAL && errno != ENOTSUP && errno != EROFS)
-        ThrowFileError(errno);
+        return QString();
+    if (CurrentCalls().sync(fd.Get()) != 0 && errno != EINVAL && errno != ENOTSUP && errno != EROFS)
+        return QStringLiteral("%1 was written, but the disk did not confirm its folder (%2): the file "
+                              "may not survive a power cut.")
+            .arg(shownName, FileErrorText(errno));
+    return QString();
 }
 
 } // namespace
@@ -286,9 +308,17 @@ QByteArray ReadOrdinaryFile(const QString &path, qint64 maxBytes, const QString 
     return bytes;
 }
 
-void ReplaceFile(const QString &path, const QByteArray &bytes)
+struct StagedFile::Parts {
+    QString shownName;
+    QByteArray target;
+    QByteArray folder;
+    std::unique_ptr<TemporaryFile> file;
+};
+
+StagedFile::StagedFile(const QString &path) : parts_(std::make_unique<Parts>())
 {
     CheckFileName(path);
+    parts_->shownName = QDir::toNativeSeparators(path);
     QByteArray target = EncodeFileName(path);
     struct stat status {};
     if (::lstat(target.constData(), &status) == 0 && S_ISLNK(status.st_mode)) {
@@ -308,17 +338,60 @@ void ReplaceFile(const QString &path, const QByteArray &bytes)
             ThrowFileError(errno);
     }
     const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
-    RemoveLeftovers(folder, target.mid(slash + 1), exists ? &status : nullptr);
+    parts_->folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
+    parts_->target = target;
+    RemoveLeftovers(parts_->folder, target.mid(slash + 1), exists ? &status : nullptr);
 
-    const DiskCalls calls = CurrentCalls();
-    TemporaryFile file(target);
+    for (int attempt = 0; attempt < 100 && !parts_->file; ++attempt) {
+        auto file = std::make_unique<TemporaryFile>(target);
+        if (file->Claim())
+            parts_->file = std::move(file);
+    }
+    if (!parts_->file)
+        ThrowFileError(EEXIST);
     if (exists)
-        file.TakeOver(status);
-    file.Write(bytes, calls);
-    file.SyncAndClose(calls);
-    file.RenameTo(target);
-    SyncFolder(folder);
+        parts_->file->TakeOver(status);
+}
+
+StagedFile::~StagedFile() = default;
+
+QString StagedFile::TemporaryPath() const
+{
+    return DecodeFileName(parts_->file->Path());
+}
+
+QString StagedFile::ShownName() const
+{
+    return parts_->shownName;
+}
+
+void StagedFile::Write(const QByteArray &bytes)
+{
+    parts_->file->Write(bytes, CurrentCalls());
+}
+
+QByteArray StagedFile::ReadBack(qint64 maxBytes) const
+{
+    return ReadOrdinaryFile(TemporaryPath(), maxBytes, QStringLiteral("File too large"));
+}
+
+WriteOutcome StagedFile::Commit()
+{
+    parts_->file->SyncAndClose(CurrentCalls());
+    parts_->file->RenameTo(parts_->target);
+    return WriteOutcome{SyncFolder(parts_->folder, parts_->shownName)};
+}
+
+WriteOutcome ReplaceFile(const QString &path, const QByteArray &bytes)
+{
+    StagedFile file(path);
+    file.Write(bytes);
+    return file.Commit();
+}
+
+QuovellaError NamedFileError(const QString &path, const QuovellaError &error)
+{
+    return QuovellaError(QStringLiteral("%1 was not written: %2").arg(QDir::toNativeSeparators(path), error.Message()));
 }
 
 ScopedDiskCalls::ScopedDiskCalls(const DiskCalls &calls)

@@ -4,8 +4,12 @@
 // the old one or the new one, whole, with the disk having confirmed the new data.
 #pragma once
 
+#include "core/Error.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <memory>
 
 #include <sys/types.h>
 
@@ -15,14 +19,48 @@
 // file over maxBytes.
 QByteArray ReadOrdinaryFile(const QString &path, qint64 maxBytes, const QString &tooLargeMessage);
 
-// Replaces (or creates) the file at path with the bytes: they go into a
-// temporary file beside it ("<name>.XXXXXX"), which is synced to disk, closed
-// and only then renamed over the file. Any failure up to the rename throws
-// QuovellaError with the platform's message and leaves the old file as it was.
-// A link is followed and kept; the old file's permissions are kept. Temporary
-// files that an earlier save of the same file left behind when it was killed
-// are removed on the way.
-void ReplaceFile(const QString &path, const QByteArray &bytes);
+// How a write that put the new file in place ended.
+struct WriteOutcome {
+    // Set when the file is in place but its folder could not be synced: the file
+    // may not survive a power cut. The write still counts as done.
+    QString warning;
+};
+
+// One replacement of a file, the way every file Quovella writes is written: the
+// new contents go into a temporary file beside the target ("<name>.XXXXXX",
+// locked while it is written), which is synced to disk, closed and only then
+// renamed over the target. Every write, sync and close is checked; any failure
+// up to the rename throws QuovellaError with the platform's message ("Disk full",
+// "I/O error 5") and leaves the old file as it was. Destroyed without Commit, the
+// temporary file goes. A target that is not an ordinary file is refused before
+// anything is opened; a link is followed and kept; the old file's permissions are
+// kept. Temporary files that a killed write of the same file left behind are
+// removed on the way, never one that a running write holds.
+class StagedFile {
+public:
+    explicit StagedFile(const QString &path);
+    ~StagedFile();
+    StagedFile(const StagedFile &) = delete;
+    StagedFile &operator=(const StagedFile &) = delete;
+
+    // For writers that only take a path (printers, pictures); check what they
+    // wrote with ReadBack before the commit.
+    QString TemporaryPath() const;
+    QString ShownName() const;
+    void Write(const QByteArray &bytes);
+    QByteArray ReadBack(qint64 maxBytes) const;
+    WriteOutcome Commit();
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
+
+// Replaces (or creates) the file at path with the bytes through a StagedFile.
+WriteOutcome ReplaceFile(const QString &path, const QByteArray &bytes);
+
+// The error of a write, naming the file that was not written.
+QuovellaError NamedFileError(const QString &path, const QuovellaError &error);
 
 // The calls that write a file and confirm it, replaceable so tests can make
 // the disk fail where it cannot be made to fail on demand.
