@@ -183,6 +183,12 @@ void TAdditionalP::BuildGrid()
     model_->SetRows(grid.rows);
     APGrid->scrollToTop();
     APMonthlyR->setAccessibleName(Label5->text() + QLatin1Char(' ') + Label12->text());
+    NoteTableBuilt();
+}
+
+QStringList TAdditionalP::TableFieldTexts() const
+{
+    return {APAmount->text(), APInterest->text(), APPeriod->text(), PartYear->text()};
 }
 
 void TAdditionalP::OpenWithLoan(const LoanTexts &loan)
