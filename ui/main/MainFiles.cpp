@@ -20,8 +20,7 @@ void TMORTLOAN::ClearAllInputs()
     MCompounded->setCurrentIndex(3);
     MArrears->setChecked(true);
     MAdvance->setChecked(false);
-    MonthlyRepayment->clear();
-    TotalInterest->clear();
+    EmptyMortgageResults();
     for (QLineEdit *edit : {MSavingsAmount, mperiod, minterest, reducedperiod, investrate})
         edit->clear();
     for (ResultPanel *panel : {mrepayment, reducedpayment, textra, tyears, investtotal})

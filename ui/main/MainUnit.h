@@ -198,6 +198,7 @@ private:
     void BuildMortgageButtons(QWidget *tab);
     int WidestRepaymentPanel() const;
     void ConnectMortgageTab();
+    void EmptyMortgageResults();
     // The What If? tab (MainWhatIfTab.cpp).
     QWidget *BuildWhatIfTab();
     QGridLayout *BuildWhatIfInputs(QWidget *tab);
