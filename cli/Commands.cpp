@@ -341,9 +341,9 @@ CommandResult RunSavings(const Request &request)
     if (fields.amount.isEmpty() || fields.period.isEmpty() || fields.rate.isEmpty())
         return UsageError(QStringLiteral("savings needs --amount, --period and --rate."));
 
-    const SavingsOutcome outcome = CalculateSavings(fields, std::nullopt, Cli());
-    if (outcome.message)
-        return Reject(outcome.message->text);
+    const SavingsOutcome outcome = CalculateSavings(fields, Cli());
+    if (const Message *message = outcome.FirstMessage())
+        return Reject(message->text);
 
     auto money = [](const std::optional<double> &value) {
         return value ? Cell::Money(*value, MoneyFormat::NoDecimals) : Cell::Missing();

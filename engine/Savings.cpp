@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/Savings.h"
 
+#include "engine/LoanChecks.h"
 #include "engine/MortgageFunctions.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
+
+constexpr SavingsField kFields[] = {SavingsField::Amount, SavingsField::Period, SavingsField::Rate,
+                                    SavingsField::ReducedPeriod, SavingsField::InvestRate};
 
 const QString &FieldText(const SavingsFields &fields, SavingsField field)
 {
@@ -19,11 +25,66 @@ const QString &FieldText(const SavingsFields &fields, SavingsField field)
     return fields.amount;
 }
 
-SavingsOutcome Fail(const QString &text)
+bool Blank(const QString &text)
 {
-    SavingsOutcome outcome;
-    outcome.message = Message{text, MessageKind::Information};
-    return outcome;
+    return text.trimmed().isEmpty();
+}
+
+// "0" in the reduced period means no shorter term is asked for.
+bool NoReducedPeriod(const QString &text)
+{
+    return Blank(text) || text == QLatin1String("0");
+}
+
+struct FieldCheck {
+    QString message;
+    bool notNumber = false;
+};
+
+std::optional<FieldCheck> CheckYears(const QString &text, const QString &wholeMessage, const QString &zeroMessage,
+                                     const QLocale &locale)
+{
+    const auto years = ParseWholeNumber(text, locale);
+    if (!years)
+        return FieldCheck{wholeMessage};
+    if (*years <= 0)
+        return FieldCheck{zeroMessage};
+    return std::nullopt;
+}
+
+// What is wrong with one field's text on its own.
+std::optional<FieldCheck> CheckField(const SavingsFields &fields, SavingsField field, const QLocale &locale)
+{
+    const QString &text = FieldText(fields, field);
+    if (Blank(text) || (field == SavingsField::ReducedPeriod && NoReducedPeriod(text)))
+        return std::nullopt;
+    if (field == SavingsField::Period && text == QLatin1String("0"))
+        return FieldCheck{QStringLiteral("You must enter a period greater than 0.")};
+    if (!IsNumber(text, locale))
+        return FieldCheck{SavingsFieldMessage(field), true};
+    switch (field) {
+    case SavingsField::Amount: {
+        // The Mortgage tab's range, so no figure grows too long for its panel.
+        const LoanCheck &mortgage = LoanChecks::Mortgage();
+        if (!IsNumberInRange(text, mortgage.amountLow, mortgage.amountHigh, locale))
+            return FieldCheck{mortgage.amountMessage};
+        return std::nullopt;
+    }
+    case SavingsField::Period:
+        return CheckYears(text, QStringLiteral("This Period(years) must be a whole number of years"),
+                          QStringLiteral("You must enter a period greater than 0."), locale);
+    case SavingsField::ReducedPeriod:
+        return CheckYears(text, QStringLiteral("This Reduced Period(years) must be a whole number of years"),
+                          QStringLiteral("You must enter a reduced period greater than 0."), locale);
+    case SavingsField::Rate:
+    case SavingsField::InvestRate: break;
+    }
+    return std::nullopt;
+}
+
+SavingsProblem Problem(const QString &text, std::vector<SavingsField> fields)
+{
+    return SavingsProblem{Message{text, MessageKind::Information}, std::move(fields)};
 }
 
 // Monthly repayment over `months`, rounded up to a whole unit unless its
@@ -34,6 +95,19 @@ double WholeRepayment(double amount, double rate, double months)
 }
 
 } // namespace
+
+bool SavingsProblem::Concerns(SavingsField field) const
+{
+    return std::find(fields.begin(), fields.end(), field) != fields.end();
+}
+
+const SavingsProblem *SavingsOutcome::ProblemOf(SavingsField field) const
+{
+    for (const SavingsProblem &problem : problems)
+        if (problem.Concerns(field))
+            return &problem;
+    return nullptr;
+}
 
 QString SavingsFieldMessage(SavingsField field)
 {
@@ -49,67 +123,73 @@ QString SavingsFieldMessage(SavingsField field)
     return QString();
 }
 
-SavingsOutcome CalculateSavings(const SavingsFields &fields, std::optional<SavingsField> changed,
-                                const QLocale &locale)
+SavingsOutcome CalculateSavings(const SavingsFields &fields, const QLocale &locale)
 {
     SavingsOutcome outcome;
-    if (changed) {
-        const QString &text = FieldText(fields, *changed);
-        if (!IsNumber(text, locale) && !text.trimmed().isEmpty())
-            return Fail(SavingsFieldMessage(*changed));
+    bool notNumber = false;
+    bool fieldBad[std::size(kFields)] = {};
+    for (SavingsField field : kFields)
+        if (const auto check = CheckField(fields, field, locale)) {
+            outcome.problems.push_back(Problem(check->message, {field}));
+            notNumber = notNumber || check->notNumber;
+            fieldBad[static_cast<int>(field)] = true;
+        }
+    auto bad = [&fieldBad](SavingsField field) { return fieldBad[static_cast<int>(field)]; };
+    const auto years = ParseWholeNumber(fields.period, locale);
+    const auto reducedYears = ParseWholeNumber(fields.reducedPeriod, locale);
+    const bool notShorter = !bad(SavingsField::Period) && !bad(SavingsField::ReducedPeriod)
+                            && !NoReducedPeriod(fields.reducedPeriod) && years && reducedYears
+                            && *reducedYears >= *years;
+    if (notShorter) {
+        const auto at = std::find_if(outcome.problems.begin(), outcome.problems.end(), [](const SavingsProblem &p) {
+            return p.Concerns(SavingsField::InvestRate);
+        });
+        outcome.problems.insert(at, Problem(QStringLiteral("The reduced period must be shorter than the period."),
+                                            {SavingsField::ReducedPeriod, SavingsField::Period}));
     }
-    if (fields.period == QLatin1String("0"))
-        return Fail(QStringLiteral("You must enter a period greater than 0."));
-    if (fields.amount.isEmpty() || fields.period.isEmpty() || fields.rate.isEmpty())
+    if (notNumber)
         return outcome;
 
-    const auto amount = ParseNumber(fields.amount, locale);
-    if (!amount)
-        return Fail(SavingsFieldMessage(SavingsField::Amount));
-    if (!IsNumber(fields.period, locale))
-        return Fail(SavingsFieldMessage(SavingsField::Period));
-    const auto years = ParseWholeNumber(fields.period, locale);
-    if (!years)
-        return Fail(QStringLiteral("This Period(years) must be a whole number of years"));
-    if (*years <= 0)
-        return Fail(QStringLiteral("You must enter a period greater than 0."));
-    const auto rate = ParseNumber(fields.rate, locale);
-    if (!rate)
-        return Fail(SavingsFieldMessage(SavingsField::Rate));
+    if (Blank(fields.amount) || Blank(fields.period) || Blank(fields.rate) || bad(SavingsField::Amount)
+        || bad(SavingsField::Period) || bad(SavingsField::Rate))
+        return outcome;
+    const double amount = ParseNumber(fields.amount, locale).value_or(0);
+    const double rate = ParseNumber(fields.rate, locale).value_or(0);
     const double months = *years * 12.0;
-    const double pay = WholeRepayment(*amount, *rate, months);
-    if (!std::isfinite(pay))
-        return Fail(QStringLiteral("The monthly repayment cannot be calculated for these values."));
+    const double pay = WholeRepayment(amount, rate, months);
+    if (!std::isfinite(pay)) {
+        outcome.problems.push_back(Problem(QStringLiteral("The monthly repayment cannot be calculated for these values."),
+                                           {SavingsField::Amount, SavingsField::Period, SavingsField::Rate}));
+        return outcome;
+    }
     outcome.repayment = MoneyText(pay, MoneyFormat::NoDecimals, locale);
     outcome.repaymentValue = pay;
 
-    if (fields.reducedPeriod.isEmpty() || fields.reducedPeriod == QLatin1String("0"))
+    if (NoReducedPeriod(fields.reducedPeriod) || bad(SavingsField::ReducedPeriod) || notShorter)
         return outcome;
-    if (!IsNumber(fields.reducedPeriod, locale))
-        return Fail(SavingsFieldMessage(SavingsField::ReducedPeriod));
-    const auto reducedYears = ParseWholeNumber(fields.reducedPeriod, locale);
-    if (!reducedYears)
-        return Fail(QStringLiteral("This Reduced Period(years) must be a whole number of years"));
-    if (*reducedYears <= 0)
-        return Fail(QStringLiteral("You must enter a reduced period greater than 0."));
     const double reducedMonths = *reducedYears * 12.0;
-    const double pay2 = WholeRepayment(*amount, *rate, reducedMonths);
-    if (!std::isfinite(pay2))
-        return Fail(QStringLiteral("The monthly repayment cannot be calculated for these values."));
+    const double pay2 = WholeRepayment(amount, rate, reducedMonths);
+    if (!std::isfinite(pay2)) {
+        outcome.problems.push_back(Problem(QStringLiteral("The monthly repayment cannot be calculated for these values."),
+                                           {SavingsField::ReducedPeriod}));
+        return outcome;
+    }
     outcome.reducedRepayment = MoneyText(pay2, MoneyFormat::NoDecimals, locale);
     outcome.extra = MoneyText(pay2 - pay, MoneyFormat::NoDecimals, locale);
     outcome.years = fields.reducedPeriod;
     outcome.reducedRepaymentValue = pay2;
     outcome.extraValue = pay2 - pay;
 
-    if (fields.investRate.isEmpty())
+    if (Blank(fields.investRate))
         return outcome;
-    const auto investRate = ParseNumber(fields.investRate, locale);
-    if (!investRate)
-        return Fail(SavingsFieldMessage(SavingsField::InvestRate));
-    const double value = InvestmentValue(pay, *investRate, months - reducedMonths, 12);
-    if (!std::isfinite(value))
-        return Fail(QStringLiteral("The value of the investment cannot be calculated for these values."));
+    const double investRate = ParseNumber(fields.investRate, locale).value_or(0);
+    const double value = InvestmentValue(pay, investRate, months - reducedMonths, 12);
+    if (!std::isfinite(value)) {
+        outcome.problems.push_back(
+            Problem(QStringLiteral("The value of the investment cannot be calculated for these values."),
+                    {SavingsField::InvestRate}));
+        return outcome;
+    }
     outcome.investment = MoneyText(value, MoneyFormat::NoDecimals, locale);
     outcome.investmentValue = value;
     return outcome;

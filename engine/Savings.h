@@ -6,6 +6,7 @@
 #include "engine/ErrorChecking.h"
 
 #include <optional>
+#include <vector>
 
 enum class SavingsField { Amount, Period, Rate, ReducedPeriod, InvestRate };
 
@@ -17,9 +18,20 @@ struct SavingsFields {
     QString investRate;    // investrate, percent
 };
 
-// Each result is empty when its inputs are missing, or all are when a message is due.
+// What is wrong with the fields: the message, and the fields it is about (the
+// reduced period against the period is about both).
+struct SavingsProblem {
+    Message message;
+    std::vector<SavingsField> fields;
+
+    bool Concerns(SavingsField field) const;
+};
+
+// A field that is not a number empties every result; any other problem empties
+// the results that depend on its field.
 struct SavingsOutcome {
-    std::optional<Message> message;
+    // Every problem found, in the order of the fields; the first is the one to tell.
+    std::vector<SavingsProblem> problems;
     QString repayment;        // mrepayment
     QString reducedRepayment; // reducedpayment
     QString extra;            // textra
@@ -28,12 +40,14 @@ struct SavingsOutcome {
 
     // The same figures as numbers, for scripts.
     std::optional<double> repaymentValue, reducedRepaymentValue, extraValue, investmentValue;
+
+    const Message *FirstMessage() const { return problems.empty() ? nullptr : &problems.front().message; }
+    // The problem a user leaving this field is told of, if any.
+    const SavingsProblem *ProblemOf(SavingsField field) const;
 };
 
 // The message shown when the field holds something other than a number.
 QString SavingsFieldMessage(SavingsField field);
 
-// `changed` is the field the user just edited; only it is checked for letters
-// before the figures are worked out.
-SavingsOutcome CalculateSavings(const SavingsFields &fields, std::optional<SavingsField> changed,
-                                const QLocale &locale = QLocale());
+// Blank fields are not typed yet: they raise nothing and leave the later results empty.
+SavingsOutcome CalculateSavings(const SavingsFields &fields, const QLocale &locale = QLocale());

@@ -136,6 +136,18 @@ TEST_F(Files, LoadSetsEveryControlAsTyped)
     EXPECT_TRUE(main().MonthlyRepayment->text().isEmpty()); // nothing is calculated
 }
 
+TEST_F(Files, ABadSavingsLineIsToldOnce)
+{
+    // Loading fills the five savings fields one by one; the bad amount is told once, not at each.
+    SetFileBytes(Path("plan.QVL"), "100000\r\n25\r\n0\r\n6\r\n3\r\n3\r\nTRUE\r\nFALSE\r\nabc\r\n25\r\n6\r\n15\r\n5\r\n"
+                                   "FALSE\r\n\r\n\r\n\r\n\r\n\r\n1\r\n3\r\n1\r\n3\r\n");
+    Open(Path("plan.QVL"));
+    EXPECT_EQ(OnlyMessage().text, "This Mortgage Amount must be Numeric only");
+    EXPECT_EQ(main().MSavingsAmount->text(), "abc");
+    EXPECT_TRUE(main().mrepayment->text().isEmpty());
+    EXPECT_EQ(main().MAmount->text(), "100000"); // the rest of the file is loaded
+}
+
 TEST_F(Files, SavedAndLoadedAgainIsTheSame)
 {
     TypeLoan("123456.78", "12", "7.125", "5");
@@ -406,6 +418,16 @@ TEST_F(StartUp, RememberedFileThatIsGoneLoadsNothingAndStaysRemembered)
     platform.messageAnswers.push_back(MessageResult::No);
     main().close();
     EXPECT_EQ(platform.settings.values.value("CurrentFile"), Path("gone.QVL"));
+}
+
+TEST_F(StartUp, ABadSavingsLineIsToldOnceTheWindowIsUp)
+{
+    QByteArray bytes = kExample;
+    bytes.replace("TRUE\r\nFALSE\r\n\r\n\r\n", "TRUE\r\nFALSE\r\n1\r\n-\r\n");
+    SetFileBytes(Path("plan.QVL"), bytes);
+    Start({Path("plan.QVL")}, QString());
+    EXPECT_EQ(OnlyMessage().text, "This Period(years) must be Numeric only");
+    EXPECT_EQ(main().mperiod->text(), "-");
 }
 
 TEST_F(StartUp, BadFileIsReportedOnceTheWindowIsUp)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/ui/UiFixture.h"
 
+#include <QTest>
+
 namespace {
 
 bool IsResult(QLineEdit *edit)
@@ -151,11 +153,45 @@ TEST_F(WhatIf, TransferCopiesAndShowsTheMortgageTab)
     EXPECT_EQ(main().PageControl1->currentWidget(), main().TabSheet1);
     EXPECT_TRUE(main().BitBtn7->isEnabled());
     EXPECT_TRUE(main().TrasferValuesCheckBox->isVisible());
-    EXPECT_EQ(main().MonthlyRepayment->text(), shown); // nothing recalculated
+    EXPECT_FALSE(shown.isEmpty());
+    EXPECT_TRUE(main().MonthlyRepayment->text().isEmpty()); // a new loan, not yet calculated
     EXPECT_FALSE(main().SavedFlag());
 }
 
-using Savings = UiTest;
+class Savings : public UiTest {
+protected:
+    // The tab in front of an active window, so the focus moves as the user moves it.
+    void ShowTab()
+    {
+        main().PageControl1->setCurrentWidget(main().TabSheet3);
+        main().activateWindow();
+        QApplication::setActiveWindow(&main());
+        QApplication::processEvents();
+    }
+
+    void FillTab(const char *amount, const char *period, const char *rate, const char *reduced,
+                 const char *invest)
+    {
+        main().MSavingsAmount->setText(amount);
+        main().mperiod->setText(period);
+        main().minterest->setText(rate);
+        main().reducedperiod->setText(reduced);
+        main().investrate->setText(invest);
+    }
+
+    // Types into the field key by key, as the user would.
+    static void Type(QLineEdit *field, const char *typed)
+    {
+        field->setFocus(Qt::MouseFocusReason);
+        field->clear();
+        QTest::keyClicks(field, typed);
+    }
+
+    std::vector<ResultPanel *> Results()
+    {
+        return {main().mrepayment, main().reducedpayment, main().textra, main().tyears, main().investtotal};
+    }
+};
 
 TEST_F(Savings, RecalculatesOnEveryChange)
 {
@@ -180,25 +216,139 @@ TEST_F(Savings, RecalculatesOnEveryChange)
 
 TEST_F(Savings, LettersShowTheFieldsMessageAndEmptyTheResults)
 {
-    main().MSavingsAmount->setText("100000");
-    main().mperiod->setText("25");
-    main().minterest->setText("6");
-    main().reducedperiod->setText("15");
-    main().investrate->setText("5x");
-    EXPECT_EQ(OnlyMessage().text, "This Investment rate(%) must be Numeric only");
-    for (ResultPanel *panel : {main().mrepayment, main().reducedpayment, main().textra, main().tyears,
-                               main().investtotal})
+    ShowTab();
+    FillTab("100000", "25", "6", "15", "");
+    Type(main().investrate, "5x");
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage()); // told on leaving, not while typing
+    for (ResultPanel *panel : Results())
         EXPECT_TRUE(panel->text().isEmpty());
+    emit main().investrate->returnPressed();
+    EXPECT_EQ(OnlyMessage().text, "This Investment rate(%) must be Numeric only");
     EXPECT_EQ(main().investrate->text(), "5x");
     platform.Clear();
     main().investrate->clear();
+    emit main().investrate->returnPressed();
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(main().mrepayment->text(), "$645");
 
-    platform.Clear();
-    main().mperiod->setText("0");
+    Type(main().mperiod, "0");
+    emit main().mperiod->returnPressed();
     EXPECT_EQ(OnlyMessage().text, "You must enter a period greater than 0.");
     EXPECT_TRUE(main().mrepayment->text().isEmpty());
+}
+
+TEST_F(Savings, TypingOnTheWayToANumberPopsNothing)
+{
+    ShowTab();
+    FillTab("100000", "25", "6", "15", "5");
+    for (QLineEdit *field : {main().MSavingsAmount, main().mperiod, main().minterest, main().reducedperiod,
+                             main().investrate}) {
+        const QString kept = field->text();
+        for (const char *typed : {"-5", ".5", "1e5"}) {
+            Type(field, typed);
+            EXPECT_EQ(field->text(), typed);
+        }
+        field->setText(kept);
+    }
+    // "1e" is not a number yet: nothing to show, nothing to say; "1e5" is 100000.
+    Type(main().MSavingsAmount, "1e");
+    for (ResultPanel *panel : Results())
+        EXPECT_TRUE(panel->text().isEmpty());
+    QTest::keyClick(main().MSavingsAmount, '5');
+    EXPECT_EQ(main().mrepayment->text(), "$645");
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.MessageTexts().join(" | "));
+}
+
+namespace {
+
+// A message box as the desktop shows one: it takes the focus from the window
+// while open, and on closing gives it to another field.
+class BoxTakesTheFocus : public ScriptedPlatform {
+public:
+    QWidget *window = nullptr;
+    QWidget *focusAfter = nullptr;
+
+    MessageResult ShowMessage(QWidget *parent, const QString &text, MessageKind kind, MessageButtons buttons) override
+    {
+        const MessageResult answer = ScriptedPlatform::ShowMessage(parent, text, kind, buttons);
+        if (messages.size() > 3) // a loop would go on for ever
+            return answer;
+        QApplication::setActiveWindow(nullptr);
+        QApplication::setActiveWindow(window);
+        if (focusAfter)
+            focusAfter->setFocus(Qt::OtherFocusReason);
+        return answer;
+    }
+};
+
+} // namespace
+
+TEST_F(Savings, LeavingABadFieldTellsOnceAndTheFocusReturns)
+{
+    ShowTab();
+    FillTab("100000", "25", "6", "15", "5");
+    Type(main().MSavingsAmount, "abc");
+    QTest::keyClick(main().MSavingsAmount, Qt::Key_Tab);
+    EXPECT_EQ(OnlyMessage().text, "This Mortgage Amount must be Numeric only");
+    EXPECT_EQ(QApplication::focusWidget(), main().MSavingsAmount);
+    EXPECT_EQ(main().MSavingsAmount->text(), "abc");
+
+    // Another bad field; the box's own comings and goings of the focus are not the
+    // user leaving either field.
+    Type(main().MSavingsAmount, "100000");
+    Type(main().investrate, "x");
+    main().MSavingsAmount->setText("abc");
+    BoxTakesTheFocus boxes;
+    boxes.window = &main();
+    boxes.focusAfter = main().MSavingsAmount;
+    SetPlatform(&boxes);
+    main().MSavingsAmount->setFocus(Qt::MouseFocusReason);
+    SetPlatform(&platform);
+    ASSERT_EQ(boxes.messages.size(), 1u) << S(boxes.MessageTexts().join(" | "));
+    EXPECT_EQ(boxes.messages[0].text, "This Investment rate(%) must be Numeric only");
+    EXPECT_EQ(QApplication::focusWidget(), main().investrate);
+}
+
+TEST_F(Savings, AReducedPeriodNotShorterIsToldAndShowsNoNegativeFigure)
+{
+    ShowTab();
+    FillTab("100000", "25", "6", "", "5");
+    Type(main().reducedperiod, "30");
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(main().mrepayment->text(), "$645");
+    for (ResultPanel *panel : {main().reducedpayment, main().textra, main().tyears, main().investtotal})
+        EXPECT_TRUE(panel->text().isEmpty()) << S(panel->objectName()) << " " << S(panel->text());
+    QTest::keyClick(main().reducedperiod, Qt::Key_Tab);
+    EXPECT_EQ(OnlyMessage().text, "The reduced period must be shorter than the period.");
+    EXPECT_EQ(QApplication::focusWidget(), main().reducedperiod);
+
+    // Shortening the period past the reduced one is the same fault, told on leaving the period.
+    platform.Clear();
+    main().reducedperiod->setText("15");
+    EXPECT_EQ(main().textra->text(), "$199");
+    Type(main().mperiod, "10");
+    QTest::keyClick(main().mperiod, Qt::Key_Tab);
+    EXPECT_EQ(OnlyMessage().text, "The reduced period must be shorter than the period.");
+    EXPECT_EQ(QApplication::focusWidget(), main().mperiod);
+    EXPECT_TRUE(main().textra->text().isEmpty());
+}
+
+TEST_F(Savings, AnAmountBeyondTheMortgageTabsRangeGetsItsMessage)
+{
+    TypeLoan("1000000000", "25", "6");
+    main().CalMortBtn->click();
+    const QString mortgageTab = OnlyMessage().text;
+    EXPECT_EQ(mortgageTab, "You must enter a valid Mortgage amount between 0 and 999999999");
+    platform.Clear();
+
+    ShowTab();
+    FillTab("", "25", "6", "15", "5");
+    Type(main().MSavingsAmount, "1000000000");
+    for (ResultPanel *panel : Results())
+        EXPECT_TRUE(panel->text().isEmpty()) << S(panel->text());
+    EXPECT_TRUE(platform.messages.empty());
+    QTest::keyClick(main().MSavingsAmount, Qt::Key_Return);
+    EXPECT_EQ(OnlyMessage().text, mortgageTab);
 }
 
 TEST_F(Savings, TransferBoxCopiesTheLoanWhenTheTabOpens)

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHash>
 #include <QKeyEvent>
@@ -102,6 +103,32 @@ public:
 
 private:
     QPointer<QAbstractButton> button_;
+};
+
+class LeaveFilter : public QObject {
+public:
+    LeaveFilter(std::function<void()> handler, QObject *owner) : QObject(owner), handler_(std::move(handler)) {}
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::FocusOut)
+            return false;
+        switch (static_cast<QFocusEvent *>(event)->reason()) {
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::MouseFocusReason:
+        case Qt::ShortcutFocusReason:
+        case Qt::OtherFocusReason:
+            handler_();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> handler_;
 };
 
 class WheelFilter : public QObject {
@@ -262,6 +289,11 @@ void WheelOnlyWhenFocused(QComboBox *list)
 {
     list->setFocusPolicy(Qt::StrongFocus);
     list->installEventFilter(new WheelFilter(list));
+}
+
+void OnLeave(QWidget *field, QObject *owner, std::function<void()> handler)
+{
+    field->installEventFilter(new LeaveFilter(std::move(handler), owner));
 }
 
 void TabOrder(std::initializer_list<QWidget *> controls)

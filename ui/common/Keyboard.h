@@ -7,10 +7,12 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 
 class QAbstractButton;
 class QComboBox;
+class QObject;
 class QWidget;
 
 namespace Keyboard {
@@ -38,5 +40,9 @@ void WheelOnlyWhenFocused(QComboBox *list);
 void TabOrder(std::initializer_list<QWidget *> controls);
 // Names every field after its caption for screen readers, where it has none yet.
 void NameFieldsForReaders(QWidget *scope);
+// Runs `handler` when the user takes the focus from `field` to another control
+// (Tab, a click, an Alt key, another tab page), not when a message box, menu or
+// another program takes it for a while. It stops when `owner` is deleted.
+void OnLeave(QWidget *field, QObject *owner, std::function<void()> handler);
 
 } // namespace Keyboard

@@ -20,8 +20,7 @@ void TMORTLOAN::ClearAllInputs()
     MCompounded->setCurrentIndex(3);
     MArrears->setChecked(true);
     MAdvance->setChecked(false);
-    MonthlyRepayment->clear();
-    TotalInterest->clear();
+    EmptyMortgageResults();
     for (QLineEdit *edit : {MSavingsAmount, mperiod, minterest, reducedperiod, investrate})
         edit->clear();
     for (ResultPanel *panel : {mrepayment, reducedpayment, textra, tyears, investtotal})
@@ -139,6 +138,9 @@ void TMORTLOAN::LoadBtnClick()
     save_.directory = open_.directory;
     currentFileName_ = *chosen;
     savedFlag_ = true;
+    // Loading fills every savings field in turn; what is wrong with them is told once, at the end.
+    if (const auto problem = SavingsMessage())
+        Show(*problem);
 }
 
 void TMORTLOAN::SaveBtnClick()
@@ -171,7 +173,8 @@ QString TMORTLOAN::RestoreCurrentFile(const QStringList &arguments)
         // Shown once the main window is up; start-up goes on.
         return error.Message();
     }
-    return QString();
+    const auto problem = SavingsMessage();
+    return problem ? problem->text : QString();
 }
 
 void TMORTLOAN::RememberCurrentFile()

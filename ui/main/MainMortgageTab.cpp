@@ -244,10 +244,15 @@ QString TMORTLOAN::PartYearCaption() const
     return Keyboard::Plain(Label98->text());
 }
 
-void TMORTLOAN::CalMortBtnClick(QObject *sender)
+void TMORTLOAN::EmptyMortgageResults()
 {
     TotalInterest->clear();
     MonthlyRepayment->clear();
+}
+
+void TMORTLOAN::CalMortBtnClick(QObject *sender)
+{
+    EmptyMortgageResults();
     if (!CheckMainLoan(LoanChecks::Mortgage()))
         return;
     const MortgageFigures figures = CalculateMortgage(LoanOfTexts(CurrentLoanTexts()));
@@ -264,6 +269,8 @@ void TMORTLOAN::CalMortBtnClick(QObject *sender)
 void TMORTLOAN::MPaymentChange()
 {
     savedFlag_ = false;
+    // Old figures would stand under the new frequency's sentence.
+    EmptyMortgageResults();
     Label98->setVisible(true);
     MPartyear->setVisible(true);
     TMSCHEDULE *schedule = windows_.schedule;
@@ -287,14 +294,17 @@ void TMORTLOAN::MPaymentChange()
     AssignMnemonics();
 }
 
+// A changed input empties the figures, so none stands beside a loan it was not worked out for.
 void TMORTLOAN::MAmountChange()
 {
     savedFlag_ = false;
+    EmptyMortgageResults();
 }
 
 void TMORTLOAN::MCompoundedChange()
 {
     savedFlag_ = false;
+    EmptyMortgageResults();
 }
 
 void TMORTLOAN::BitBtn1Click()

@@ -3,6 +3,7 @@
 // what investing the old repayment afterwards would earn.
 #include "ui/main/MainUnit.h"
 
+#include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 
 #include <QGridLayout>
@@ -10,7 +11,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -165,8 +170,11 @@ QFrame *TMORTLOAN::BuildInvestmentPanel(QWidget *tab)
 
 void TMORTLOAN::ConnectSavingsTab()
 {
-    for (QLineEdit *edit : {MSavingsAmount, mperiod, minterest, reducedperiod, investrate})
-        On(edit, &QLineEdit::textChanged, [this, edit] { MSavingsAmountChange(edit); });
+    for (QLineEdit *edit : {MSavingsAmount, mperiod, minterest, reducedperiod, investrate}) {
+        On(edit, &QLineEdit::textChanged, [this] { MSavingsAmountChange(); });
+        On(edit, &QLineEdit::returnPressed, [this, edit] { MSavingsAmountExit(edit); });
+        Keyboard::OnLeave(edit, &savingsLeaving_, [this, edit] { RunGuarded(this, [this, edit] { MSavingsAmountExit(edit); }); });
+    }
     On(BitBtn12, &QPushButton::clicked, [this] { BitBtn12Click(); });
 }
 
@@ -176,32 +184,48 @@ SavingsFields TMORTLOAN::SavingsInputs() const
                          reducedperiod->text(), investrate->text()};
 }
 
-void TMORTLOAN::MSavingsAmountChange(QObject *sender)
+void TMORTLOAN::MSavingsAmountChange()
 {
     savedFlag_ = false;
-    for (ResultPanel *panel : {mrepayment, reducedpayment, textra, tyears, investtotal})
-        panel->clear();
-    std::optional<SavingsField> changed;
-    if (sender == MSavingsAmount)
-        changed = SavingsField::Amount;
-    else if (sender == mperiod)
-        changed = SavingsField::Period;
-    else if (sender == minterest)
-        changed = SavingsField::Rate;
-    else if (sender == reducedperiod)
-        changed = SavingsField::ReducedPeriod;
-    else if (sender == investrate)
-        changed = SavingsField::InvestRate;
-    const SavingsOutcome outcome = CalculateSavings(SavingsInputs(), changed);
-    if (outcome.message) {
-        Show(*outcome.message);
-        return;
-    }
+    // A text on its way to a number ("-", ".", "1e") only leaves the results empty;
+    // what is wrong is told when the user leaves the field.
+    const SavingsOutcome outcome = CalculateSavings(SavingsInputs());
     mrepayment->setText(outcome.repayment);
     reducedpayment->setText(outcome.reducedRepayment);
     textra->setText(outcome.extra);
     tyears->setText(outcome.years);
     investtotal->setText(outcome.investment);
+}
+
+void TMORTLOAN::MSavingsAmountExit(QLineEdit *field)
+{
+    // The message box takes the focus from the field, and putting it back takes it
+    // from another: neither is the user leaving a field.
+    if (savingsMessageShown_)
+        return;
+    const std::pair<QLineEdit *, SavingsField> fields[] = {
+        {MSavingsAmount, SavingsField::Amount},   {mperiod, SavingsField::Period},
+        {minterest, SavingsField::Rate},          {reducedperiod, SavingsField::ReducedPeriod},
+        {investrate, SavingsField::InvestRate},
+    };
+    const auto it = std::find_if(std::begin(fields), std::end(fields), [field](const auto &f) { return f.first == field; });
+    if (it == std::end(fields))
+        return;
+    const SavingsOutcome outcome = CalculateSavings(SavingsInputs());
+    const SavingsProblem *problem = outcome.ProblemOf(it->second);
+    if (!problem)
+        return;
+    const QScopedValueRollback<bool> shown(savingsMessageShown_, true);
+    Show(problem->message);
+    field->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<Message> TMORTLOAN::SavingsMessage() const
+{
+    const SavingsOutcome outcome = CalculateSavings(SavingsInputs());
+    if (const Message *message = outcome.FirstMessage())
+        return *message;
+    return std::nullopt;
 }
 
 void TMORTLOAN::BitBtn12Click()

@@ -91,6 +91,8 @@ public:
     FileDialogState &SaveDialog() { return save_; }
     // The Mortgage Savings figures as the tab shows them, for the savings report.
     SavingsFields SavingsInputs() const;
+    // The first thing wrong with the Mortgage Savings fields, told once after a load.
+    std::optional<Message> SavingsMessage() const;
     WhatIfFields WhatIfInputs() const;
     // The Mortgage and Mortgage Savings tabs as their reports print them.
     MortgageDetailsReport DetailsReportInputs() const;
@@ -113,7 +115,10 @@ public:
     void WIPaymentChange();
     void SpeedButton4Click();
     void TransferBtnClick();
-    void MSavingsAmountChange(QObject *sender);
+    void MSavingsAmountChange();
+    // The user left a Mortgage Savings field, or pressed Enter in it: what is wrong
+    // with it is told once and the focus goes back to it.
+    void MSavingsAmountExit(QLineEdit *field);
     void BitBtn12Click();
     void SpeedButton2Click();
     // The balance graph of the main window's loan, through the schedule window.
@@ -198,6 +203,7 @@ private:
     void BuildMortgageButtons(QWidget *tab);
     int WidestRepaymentPanel() const;
     void ConnectMortgageTab();
+    void EmptyMortgageResults();
     // The What If? tab (MainWhatIfTab.cpp).
     QWidget *BuildWhatIfTab();
     QGridLayout *BuildWhatIfInputs(QWidget *tab);
@@ -238,6 +244,9 @@ private:
     FileDialogState open_;
     FileDialogState save_;
     bool closing_ = false;
+    bool savingsMessageShown_ = false;
+    // Owns the savings fields' focus watchers, which go before the fields do.
+    QObject savingsLeaving_;
 };
 
 // The band across the top: a picture, the program's name with a shadow, and the toolbar.

@@ -189,6 +189,12 @@ void TAdditionalP::BuildGrid()
     MarkNote->setVisible(AnyUneven(grid.rows));
     APGrid->scrollToTop();
     APMonthlyR->setAccessibleName(Label5->text() + QLatin1Char(' ') + Label12->text());
+    NoteTableBuilt();
+}
+
+QStringList TAdditionalP::TableFieldTexts() const
+{
+    return {APAmount->text(), APInterest->text(), APPeriod->text(), PartYear->text()};
 }
 
 void TAdditionalP::OpenWithLoan(const LoanTexts &loan)

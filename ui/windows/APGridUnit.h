@@ -37,6 +37,10 @@ public:
     QPushButton *SpeedButton2, *SpeedButton1, *BitBtn1, *BitBtn2;
     TableView *APGrid;
 
+protected:
+    QStringList TableFieldTexts() const override;
+    void RecalculateTable() override { SpeedButton2Click(); }
+
 private:
     // Building steps, in the order the constructor runs them.
     void BuildFields();

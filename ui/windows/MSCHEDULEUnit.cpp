@@ -214,6 +214,13 @@ void TMSCHEDULE::Fill(const Loan &loan)
     model_->SetRows(BuildSchedule(loan, Month->isChecked() ? ScheduleBy::Period : ScheduleBy::Year));
     MSMonthlyRepayment->setText(MoneyText(loan.Repayment()));
     MSGrid->scrollToTop();
+    NoteTableBuilt();
+}
+
+QStringList TMSCHEDULE::TableFieldTexts() const
+{
+    return {MSAmount->text(), MSInterest->text(), MSPeriod->text(), Partyear->text(),
+            Month->isChecked() ? Month->objectName() : Year->objectName()};
 }
 
 void TMSCHEDULE::OpenWithLoan(const LoanTexts &loan, const QString &partYearCaption)

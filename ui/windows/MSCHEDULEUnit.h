@@ -44,6 +44,10 @@ public:
     QPushButton *CalculateBtn, *OKBtn, *BitBtn1, *BitBtn2, *GraphBtn;
     TableView *MSGrid;
 
+protected:
+    QStringList TableFieldTexts() const override;
+    void RecalculateTable() override { CalculateBtnClick(); }
+
 private:
     // Building steps, in the order the constructor runs them.
     void BuildFields();

@@ -277,6 +277,13 @@ void TMORTAGEGRID::BuildGrid()
     const double interestStep = ParseNumber(InterestStep->currentText()).value_or(0.25);
     model_->SetGrid(BuildMortgageGrid(LoanOfTexts(texts), amountStep, interestStep));
     ScrollToFirstVisibleRow();
+    NoteTableBuilt();
+}
+
+QStringList TMORTAGEGRID::TableFieldTexts() const
+{
+    return {MAmt->text(), InterestR->text(), Years->text(), Partyear->text(), AmountStep->currentText(),
+            InterestStep->currentText()};
 }
 
 void TMORTAGEGRID::ScrollToFirstVisibleRow()

@@ -58,6 +58,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    QStringList TableFieldTexts() const override;
+    void RecalculateTable() override { SpeedButton1Click(); }
 
 private:
     // Building steps, in the order the constructor runs them.

@@ -62,8 +62,16 @@ void AnalysisWindow::showEvent(QShowEvent *event)
 
 void AnalysisWindow::PrintWithDialog()
 {
-    if (ThePlatform().SelectPrinter(this) && printReport)
+    if (TableMatchesFields() && ThePlatform().SelectPrinter(this) && printReport)
         printReport();
+}
+
+bool AnalysisWindow::TableMatchesFields()
+{
+    if (!builtFrom_ || TableFieldTexts() == *builtFrom_)
+        return true;
+    RecalculateTable();
+    return TableFieldTexts() == *builtFrom_;
 }
 
 void AnalysisWindow::AddReportButtons(QBoxLayout *row)
@@ -85,13 +93,13 @@ void AnalysisWindow::AddReportButtons(QBoxLayout *row)
     connect(preview, &QToolButton::clicked, show, &QAction::trigger);
     connect(show, &QAction::triggered, this, [this] {
         RunGuarded(this, [this] {
-            if (report)
+            if (report && TableMatchesFields())
                 PreviewReport(this, report());
         });
     });
     connect(pdf, &QAction::triggered, this, [this] {
         RunGuarded(this, [this] {
-            if (report)
+            if (report && TableMatchesFields())
                 ExportReportToPdf(this, report());
         });
     });
@@ -111,7 +119,10 @@ void AnalysisWindow::AddExportButton(QBoxLayout *row, TableView *table, std::fun
     button->setAutoDefault(false);
     row->addWidget(button);
     const auto exportTable = [this, title, source] {
-        RunGuarded(this, [this, title, source] { ExportTableCsv(this, title(), source()); });
+        RunGuarded(this, [this, title, source] {
+            if (TableMatchesFields())
+                ExportTableCsv(this, title(), source());
+        });
     };
     connect(button, &QPushButton::clicked, this, exportTable);
     table->exportTable = exportTable;

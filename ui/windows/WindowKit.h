@@ -12,6 +12,7 @@
 #include <QTableView>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class MainLoan;
@@ -51,6 +52,21 @@ protected:
     // A table window opens at its own size and may be enlarged or maximised; it
     // never becomes smaller than that.
     void AllowEnlarging();
+
+    // The texts of the fields a table window's table is built from; none for other windows.
+    virtual QStringList TableFieldTexts() const { return {}; }
+    // The window's own calculate step, messages and all.
+    virtual void RecalculateTable() {}
+    // Each build calls it: the table shown now answers the fields as they stand.
+    void NoteTableBuilt() { builtFrom_ = TableFieldTexts(); }
+    // Print, preview and export recalculate first when the fields were changed, so
+    // a report or file never describes another table than the one it holds. False
+    // when that calculation stopped: then nothing is printed or exported.
+    bool TableMatchesFields();
+
+private:
+    // Unset until the first build: an empty table disagrees with no fields.
+    std::optional<QStringList> builtFrom_;
 };
 
 // The main window's loan with a window's own amount, rate and term.
