@@ -166,5 +166,10 @@ TEST(Rejection, SavingsNamesTheFieldAtFault)
         {{"savings", "--amount", "100000", "--period", "25", "--rate", "6", "--reduced", "15", "--invest", "nan"},
          "This Investment rate(%) must be Numeric only"},
         {{"savings", "--amount", "100000", "--period", "0", "--rate", "6"}, "You must enter a period greater than 0."},
+        // As the tab: a shorter period that is not shorter, and the Mortgage tab's amount range.
+        {{"savings", "--amount", "100000", "--period", "25", "--rate", "6", "--reduced", "30"},
+         "The reduced period must be shorter than the period."},
+        {{"savings", "--amount", "1000000000", "--period", "25", "--rate", "6"},
+         "You must enter a valid Mortgage amount between 0 and 999999999"},
     });
 }
