@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtPlatform.h"
 
+#include "platform/FileWriting.h"
 #include "platform/HelpViewer.h"
 #include "platform/PrinterChannel.h"
 #include "platform/QtPrinterChannel.h"
@@ -21,7 +22,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 
-#include <filesystem>
+
 
 QtSettings::QtSettings()
     : settings_(QStringLiteral("Ternvik"), QStringLiteral("QVIni"))
@@ -160,21 +161,16 @@ std::unique_ptr<QPrinter> FreshCopy(const QPrinter &old)
     return printer;
 }
 
-// A PDF written beside its final name and put in place only when whole, so a
-// failed export leaves the file it was to replace as it was.
+// A PDF written into a staged file beside its final name and put in place only
+// when it reads back whole, so a failed export leaves the old file as it was.
 class PdfFileChannel final : public PrinterChannel {
 public:
     PdfFileChannel(const QPrinter &settings, const QString &path)
-        : path_(path), part_(path + QStringLiteral(".part")), printer_(FreshCopy(settings)), channel_(*printer_)
+        : staged_(Staged(path)), printer_(FreshCopy(settings)), channel_(*printer_)
     {
         printer_->setOutputFormat(QPrinter::PdfFormat);
-        printer_->setOutputFileName(part_);
+        printer_->setOutputFileName(staged_->TemporaryPath());
         printer_->setCopyCount(1);
-    }
-    ~PdfFileChannel() override
-    {
-        if (!done_)
-            QFile::remove(part_);
     }
 
     void SetOrientation(PageOrientation orientation) override { channel_.SetOrientation(orientation); }
@@ -187,7 +183,7 @@ public:
         try {
             channel_.Open(documentName);
         } catch (const QuovellaError &) {
-            throw QuovellaError(QStringLiteral("Cannot create the file ") + QDir::toNativeSeparators(path_));
+            throw QuovellaError(QStringLiteral("Cannot create the file ") + staged_->ShownName());
         }
     }
     void Write(const QString &text) override { channel_.Write(text); }
@@ -196,20 +192,22 @@ public:
     void Close() override
     {
         channel_.Close();
-        std::error_code error;
-        std::filesystem::rename(std::filesystem::path(part_.toStdU16String()),
-                                std::filesystem::path(path_.toStdU16String()), error);
-        if (error)
-            throw QuovellaError(QStringLiteral("Cannot create the file ") + QDir::toNativeSeparators(path_));
-        done_ = true;
+        CommitRendered(QApplication::activeWindow(), *staged_, &IsWholePdf);
     }
 
 private:
-    QString path_;
-    QString part_;
+    static std::unique_ptr<StagedFile> Staged(const QString &path)
+    {
+        try {
+            return std::make_unique<StagedFile>(path);
+        } catch (const QuovellaError &error) {
+            throw NamedFileError(path, error);
+        }
+    }
+
+    std::unique_ptr<StagedFile> staged_;
     std::unique_ptr<QPrinter> printer_;
     QtPrinterChannel channel_;
-    bool done_ = false;
 };
 
 } // namespace
@@ -224,13 +222,32 @@ QPrinter &QtPlatform::Printer()
 void QtPlatform::PrintLandscapePage(QWidget *parent, const std::function<void(QPainter &, const QRectF &)> &paint)
 {
     QPrinter &printer = Printer();
+    // A PDF file is written staged, and put in place only when whole.
+    std::unique_ptr<StagedFile> staged;
+    QString pdfPath;
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         // The file of the last print is not this page's to overwrite.
         const std::optional<QString> path = GetPdfFileName(parent, QStringLiteral("Cost Breakdown Graph.pdf"));
         if (!path)
             return;
-        printer.setOutputFileName(*path);
+        pdfPath = *path;
+        try {
+            staged = std::make_unique<StagedFile>(pdfPath);
+        } catch (const QuovellaError &error) {
+            throw NamedFileError(pdfPath, error);
+        }
+        printer.setOutputFileName(staged->TemporaryPath());
     }
+    // The next print to a file offers the chosen name, not the temporary one.
+    struct NameBack {
+        QtPlatform &platform;
+        const QString &path;
+        ~NameBack()
+        {
+            if (!path.isEmpty())
+                platform.Printer().setOutputFileName(path);
+        }
+    } nameBack{*this, pdfPath};
     printer.setDocName(QStringLiteral("Cost Breakdown Graph"));
     // The printer's orientation is the user's; it is put back however this ends.
     struct Restore {
@@ -260,6 +277,8 @@ void QtPlatform::PrintLandscapePage(QWidget *parent, const std::function<void(QP
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         throw QuovellaError(QStringLiteral("The print job could not be finished"));
+    if (staged)
+        CommitRendered(parent, *staged, &IsWholePdf);
 }
 
 void QtPlatform::PreviewReport(QWidget *parent, const ReportWriter &write)

@@ -220,14 +220,14 @@ SavedInputs ParseMortgageFile(const QByteArray &bytes)
     return in;
 }
 
-void SaveMortgageFile(const QString &path, const SavedInputs &inputs)
+WriteOutcome SaveMortgageFile(const QString &path, const SavedInputs &inputs)
 {
     const QByteArray bytes = FormatMortgageFile(inputs);
     // A file the program would refuse to open again is not saved at all.
     if (bytes.size() > savedFileLimit)
         throw QuovellaError(QStringLiteral("These inputs are too long to save: the file would be larger than "
                                            "1 MiB and could not be opened again."));
-    ReplaceFile(path, bytes);
+    return ReplaceFile(path, bytes);
 }
 
 SavedInputs LoadMortgageFile(const QString &path)

@@ -62,7 +62,7 @@ SavedInputs ParseMortgageFile(const QByteArray &bytes);
 // leaves the previous file as it was. Inputs that would make a file over
 // savedFileLimit are refused. Throws QuovellaError with the platform's message
 // (see FileErrorText) or the reason.
-void SaveMortgageFile(const QString &path, const SavedInputs &inputs);
+WriteOutcome SaveMortgageFile(const QString &path, const SavedInputs &inputs);
 
 // Reads the whole file, then parses it. Only an ordinary file of at most
 // savedFileLimit bytes is read (ReadOrdinaryFile). Throws QuovellaError ("File

@@ -5,6 +5,7 @@
 #include "tests/printing/PrintingTestSupport.h"
 #include "tests/common/TestFiles.h"
 
+#include "platform/FileWriting.h"
 #include "platform/QtPrinterChannel.h"
 #include "platform/ReportOutput.h"
 #include "platform/ScriptedPlatform.h"
@@ -18,7 +19,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cerrno>
 #include <cmath>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -220,8 +225,71 @@ TEST(PdfExport, WritesTheReportUnderTheNameChosenAndKeepsTheOldFileUntilDone)
 
     platform.pdfAnswers.push_back(dir.filePath("missing/folder/x.pdf"));
     EXPECT_EQ(PrintError([&] { ExportReportToPdf(nullptr, good); }),
-              "Cannot create the file " + QDir::toNativeSeparators(dir.filePath("missing/folder/x.pdf")));
+              QDir::toNativeSeparators(dir.filePath("missing/folder/x.pdf")) + " was not written: File not found");
     SetPlatform(nullptr);
+}
+
+namespace {
+
+int injected = 0;
+
+int SyncFails(int)
+{
+    errno = injected;
+    return -1;
+}
+
+int CloseFails(int fd)
+{
+    ::close(fd);
+    errno = injected;
+    return -1;
+}
+
+} // namespace
+
+TEST(PdfExport, ADiskThatFailsLeavesTheOldFileAndNothingBesideIt)
+{
+    AnsweringDesktop platform;
+    SetPlatform(&platform);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.pdf");
+    const PrintableReport good{"x", [](PrinterChannel &c) { PrintSchedule(WorkedSchedule(), c); }};
+    const DiskCalls system = SystemDiskCalls();
+    for (const DiskCalls &calls : {DiskCalls{system.write, &SyncFails, system.close},
+                                   DiskCalls{system.write, system.sync, &CloseFails}}) {
+        SetFileBytes(path, "the file it replaces");
+        injected = EIO;
+        const ScopedDiskCalls failing(calls);
+        platform.pdfAnswers.push_back(path);
+        EXPECT_EQ(PrintError([&] { ExportReportToPdf(nullptr, good); }),
+                  QDir::toNativeSeparators(path) + " was not written: I/O error 5");
+        EXPECT_EQ(FileBytes(path), "the file it replaces");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"x.pdf"});
+    }
+    // A special file is refused before the printer opens it.
+    const QString pipe = dir.filePath("pipe.pdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    platform.pdfAnswers.push_back(pipe);
+    EXPECT_TRUE(PrintError([&] { ExportReportToPdf(nullptr, good); }).endsWith("Cannot save over a named pipe: only an ordinary file can be replaced."));
+    SetPlatform(nullptr);
+}
+
+TEST(PdfExport, OnlyAPdfReadToItsEndCountsAsWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("whole.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    PrintToPdfFile(printer, path);
+    {
+        QtPrinterChannel channel(printer);
+        WriteReportCopies(channel, [](PrinterChannel &c) { PrintSchedule(WorkedSchedule(), c); });
+    }
+    const QByteArray whole = FileBytes(path);
+    EXPECT_TRUE(IsWholePdf(whole));
+    // Cut off anywhere, as a full disk leaves it, it is not.
+    for (qsizetype size : {qsizetype(0), qsizetype(8), whole.size() / 2, whole.size() - 30})
+        EXPECT_FALSE(IsWholePdf(whole.left(size))) << size;
 }
 
 TEST(PdfExport, TitlesNameTheReportAndTheLoanAsAFileNameCan)

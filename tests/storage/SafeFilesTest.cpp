@@ -150,6 +150,61 @@ TEST_F(DiskThatFails, ShortAndInterruptedWritesStillWriteEverything)
     EXPECT_EQ(Entries(), QStringList{"house.QVL"});
 }
 
+int FolderSyncFails(int fd)
+{
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
+        errno = EIO;
+        return -1;
+    }
+    return ::fdatasync(fd);
+}
+
+TEST_F(DiskThatFails, AFolderThatCannotBeSyncedAfterTheRenameIsAWarningNotAFailure)
+{
+    const DiskCalls system = SystemDiskCalls();
+    const ScopedDiskCalls failing({system.write, &FolderSyncFails, system.close});
+    const WriteOutcome outcome = SaveMortgageFile(path_, Other());
+    EXPECT_EQ(ReadBytes(path_), FormatMortgageFile(Other())) << "the new file is in place";
+    EXPECT_EQ(outcome.warning, QDir::toNativeSeparators(path_)
+                                   + " was written, but the disk did not confirm its folder (I/O error 5): the "
+                                     "file may not survive a power cut.");
+    EXPECT_EQ(Entries(), QStringList{"house.QVL"});
+}
+
+TEST_F(DiskThatFails, AStagedFileNotCommittedLeavesNothingAndTheOldFileWhole)
+{
+    // As a write killed between writing and renaming: the old file stays.
+    {
+        StagedFile file(path_);
+        file.Write("half of a new file");
+        EXPECT_EQ(Entries().size(), 2);
+        EXPECT_EQ(file.ReadBack(100), "half of a new file");
+    }
+    ExpectPreviousFileIntact();
+    EXPECT_EQ(Entries(), QStringList{"house.QVL"});
+    // Two writes of one file at once each have a temporary file of their own.
+    StagedFile first(path_), second(path_);
+    EXPECT_NE(first.TemporaryPath(), second.TemporaryPath());
+    first.Write("first");
+    second.Write("second");
+    EXPECT_TRUE(first.Commit().warning.isEmpty());
+    EXPECT_TRUE(second.Commit().warning.isEmpty());
+    EXPECT_EQ(ReadBytes(path_), "second");
+    EXPECT_EQ(Entries(), QStringList{"house.QVL"});
+}
+
+TEST_F(DiskThatFails, ACleanUpNeverTakesTheTemporaryFileOfARunningWrite)
+{
+    StagedFile running(path_);
+    running.Write("still being written");
+    // Another write of the same file starts, and cleans up leftovers on its way.
+    ASSERT_EQ(Saving(path_, Other()), "<no error>");
+    EXPECT_TRUE(QFileInfo::exists(running.TemporaryPath()));
+    EXPECT_TRUE(running.Commit().warning.isEmpty());
+    EXPECT_EQ(ReadBytes(path_), "still being written");
+}
+
 using SpecialFiles = SafeFiles;
 
 TEST_F(SpecialFiles, NamedPipeIsNeitherReadNorReplaced)

@@ -210,13 +210,16 @@ TEST_F(BalanceGraphWindow, EnlargesAndPrintsAndExportsThePicture)
     QFile document(pdf);
     ASSERT_TRUE(document.open(QIODevice::ReadOnly));
     EXPECT_TRUE(document.read(5).startsWith("%PDF"));
-    form->ExportBtn->click(); // no ending: a picture
-    EXPECT_TRUE(QFile::exists(folder.filePath("graph.png")));
     EXPECT_TRUE(platform.messages.empty());
+    platform.messageAnswers = {MessageResult::Yes};
+    form->ExportBtn->click(); // no ending: a picture, over the one made before, once agreed
+    EXPECT_EQ(OnlyMessage().text, "graph.png already exists.\nDo you want to replace it?");
+    EXPECT_TRUE(QFile::exists(folder.filePath("graph.png")));
+    platform.Clear();
     form->ExportBtn->click(); // cancelled
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2);
     form->ExportBtn->click(); // into a folder that does not exist
-    EXPECT_EQ(OnlyMessage().text, "The graph could not be written to " + folder.filePath("missing/graph.png"));
+    EXPECT_EQ(OnlyMessage().text, folder.filePath("missing/graph.png") + " was not written: File not found");
     EXPECT_EQ(platform.saveDialogs.front().filter, "PNG picture or PDF document|*.png;*.pdf");
     form->OKBtn->click();
     EXPECT_FALSE(form->isVisible());

@@ -57,9 +57,12 @@ void TMORTLOAN::SaveMortgageFile(const QString &path)
     inputs.wiTiming = WIArrearsRB->isChecked() ? 1 : 2;
     inputs.wiCompounded = WICompounded->currentIndex();
     // Written whole or not at all: a failure leaves the caption and the saved flag as they were.
-    ::SaveMortgageFile(path, inputs);
+    const WriteOutcome outcome = ::SaveMortgageFile(path, inputs);
     SetCaption(path);
     savedFlag_ = true;
+    // In place, but the folder unconfirmed: saved all the same, and the user is told.
+    if (!outcome.warning.isEmpty())
+        Show({outcome.warning, MessageKind::Information});
 }
 
 void TMORTLOAN::LoadMortgageFile(const QString &path)

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/BalanceGraphUnit.h"
 
+#include "platform/FileWriting.h"
+
 #include "engine/Schedule.h"
 #include "ui/common/Look.h"
 #include "ui/windows/MainLoan.h"
 
+#include <QBuffer>
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QImage>
@@ -162,7 +166,7 @@ void TBalanceGraphForm::PrintBtnClick()
 void TBalanceGraphForm::ExportBtnClick()
 {
     if (const std::optional<QString> chosen = ThePlatform().GetSaveFileName(this, exportDialog))
-        ExportBalanceGraph(*Graph, *chosen);
+        ExportBalanceGraph(this, *Graph, *chosen);
 }
 
 void TBalanceGraphForm::OKBtnClick()
@@ -170,15 +174,21 @@ void TBalanceGraphForm::OKBtnClick()
     accept();
 }
 
-QString ExportBalanceGraph(const BalanceGraph &graph, const QString &fileName)
+QString ExportBalanceGraph(QWidget *parent, const BalanceGraph &graph, const QString &fileName)
 {
     QString name = fileName;
     const QString suffix = QFileInfo(name).suffix().toLower();
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
         name += QStringLiteral(".png");
-    const QString failure = QStringLiteral("The graph could not be written to ") + name;
+    if (!MayReplace(parent, name))
+        return QString();
+    const QString failure = QStringLiteral("The graph could not be drawn for ") + QDir::toNativeSeparators(name);
+    // Drawn in memory first, so nothing touches the old file until all of it is made.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     if (suffix == QLatin1String("pdf")) {
-        QPdfWriter pdf(name);
+        QPdfWriter pdf(&buffer);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12)));
         pdf.setResolution(300);
         pdf.setTitle(graph.Title());
@@ -186,19 +196,20 @@ QString ExportBalanceGraph(const BalanceGraph &graph, const QString &fileName)
         if (!painter.begin(&pdf))
             throw QuovellaError(failure);
         graph.Paint(painter, QRectF(QPointF(0, 0), QSizeF(pdf.pageLayout().paintRectPixels(pdf.resolution()).size())));
-        if (!painter.end())
+        if (!painter.end() || !IsWholePdf(bytes))
             throw QuovellaError(failure);
-        return name;
+    } else {
+        // Twice the window's size, so the picture stays sharp when shown larger.
+        const QSize size = graph.size().expandedTo(QSize(kGraphWidth, kGraphHeight)) * 2;
+        QImage image(size, QImage::Format_RGB32);
+        image.setDotsPerMeterX(2 * 3780);
+        image.setDotsPerMeterY(2 * 3780);
+        QPainter painter(&image);
+        graph.Paint(painter, QRectF(image.rect()));
+        painter.end();
+        if (!image.save(&buffer, "PNG") || QImage::fromData(bytes, "PNG").isNull())
+            throw QuovellaError(failure);
     }
-    // Twice the window's size, so the picture stays sharp when shown larger.
-    const QSize size = graph.size().expandedTo(QSize(kGraphWidth, kGraphHeight)) * 2;
-    QImage image(size, QImage::Format_RGB32);
-    image.setDotsPerMeterX(2 * 3780);
-    image.setDotsPerMeterY(2 * 3780);
-    QPainter painter(&image);
-    graph.Paint(painter, QRectF(image.rect()));
-    painter.end();
-    if (!image.save(name, "PNG"))
-        throw QuovellaError(failure);
+    WriteNamedFile(parent, name, bytes);
     return name;
 }

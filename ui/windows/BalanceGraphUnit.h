@@ -52,6 +52,7 @@ public:
 };
 
 // Writes the graph as a picture (".png") or a landscape page (".pdf"), by the name's
-// ending; a name with neither gets ".png". Returns the name written; throws a
-// QuovellaError when the file cannot be written.
-QString ExportBalanceGraph(const BalanceGraph &graph, const QString &fileName);
+// ending; a name with neither gets ".png". An existing file is replaced only when the
+// user agrees. Returns the name written, empty when the user kept the old file;
+// throws a QuovellaError naming the file when it cannot be written.
+QString ExportBalanceGraph(QWidget *parent, const BalanceGraph &graph, const QString &fileName);

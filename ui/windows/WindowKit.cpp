@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/WindowKit.h"
 
+#include "platform/FileWriting.h"
+
 #include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 #include "ui/windows/MainLoan.h"
@@ -18,7 +20,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -139,22 +140,9 @@ bool ExportTableCsv(QWidget *parent, const QString &title, const TableSource &ta
     QString path = *chosen;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
-    if (QFileInfo::exists(path)
-        && ThePlatform().ShowMessage(parent,
-                                     QFileInfo(path).fileName()
-                                         + QStringLiteral(" already exists.\nDo you want to replace it?"),
-                                     MessageKind::Confirmation, MessageButtons::YesNoCancel)
-            != MessageResult::Yes)
+    if (!MayReplace(parent, path))
         return false;
-    const QByteArray bytes = TableCsv(table).toUtf8();
-    // A file that cannot be written whole keeps what it held.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        ThePlatform().ShowMessage(parent, QStringLiteral("Cannot write the file %1: %2")
-                                              .arg(QDir::toNativeSeparators(path), file.errorString()),
-                                  MessageKind::Information);
-        return false;
-    }
+    WriteNamedFile(parent, path, TableCsv(table).toUtf8());
     return true;
 }
 
