@@ -3,8 +3,10 @@
 
 #include "platform/Platform.h"
 
+#include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 
 #include <cerrno>
@@ -26,7 +28,9 @@ QString ShortWriteCause(const QString &path)
 
 bool MayReplace(QWidget *parent, const QString &path)
 {
-    if (!QFileInfo::exists(path))
+    // Only an ordinary file is asked about; the writer refuses anything else with its reason.
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
         return true;
     return ThePlatform().ShowMessage(parent,
                                      QFileInfo(path).fileName()

@@ -31,6 +31,45 @@ void RememberCurrentFile(Settings &settings, const QString &name)
     settings.SetValue(currentFileKey, name);
 }
 
+namespace {
+
+const QString recentFilesKey = QStringLiteral("RecentFiles");
+
+bool IsFile(const QString &path)
+{
+    struct stat status {};
+    return !path.isEmpty() && ::stat(EncodeFileName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+} // namespace
+
+QStringList KeptRecentFiles(const QStringList &files)
+{
+    QStringList kept;
+    for (const QString &file : files)
+        if (IsFile(file) && !kept.contains(file) && kept.size() < RecentFileCount)
+            kept << file;
+    return kept;
+}
+
+QStringList RecentFilesOf(const Settings &settings)
+{
+    // One name a line: a file name may hold any character but the line end.
+    return KeptRecentFiles(settings.Value(recentFilesKey, QString()).split(QLatin1Char('\n'), Qt::SkipEmptyParts));
+}
+
+QStringList WithRecentFile(QStringList files, const QString &path)
+{
+    files.removeAll(path);
+    files.prepend(path);
+    return KeptRecentFiles(files);
+}
+
+void StoreRecentFiles(Settings &settings, const QStringList &files)
+{
+    settings.SetValue(recentFilesKey, files.join(QLatin1Char('\n')));
+}
+
 std::optional<QString> StartupFile(const QStringList &commandLine, const QString &remembered)
 {
     if (commandLine.size() > 1 && IsExistingFile(commandLine.at(1)))

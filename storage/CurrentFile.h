@@ -17,6 +17,16 @@ QString RememberedFile(const Settings &settings);
 // Stores the name as "CurrentFile", empty or not.
 void RememberCurrentFile(Settings &settings, const QString &name);
 
+// The loan files opened or saved last, newest first: at most RecentFileCount, each
+// once, those that no longer exist left out.
+constexpr int RecentFileCount = 8;
+QStringList RecentFilesOf(const Settings &settings);
+// The list as the menu shows it: existing files, each once, at most RecentFileCount.
+QStringList KeptRecentFiles(const QStringList &files);
+// The list with path put first, for storing with StoreRecentFiles.
+QStringList WithRecentFile(QStringList files, const QString &path);
+void StoreRecentFiles(Settings &settings, const QStringList &files);
+
 // The file to load at start-up, or nothing. commandLine is the program's
 // arguments as CommandLineArguments gives them, the program first: the first
 // argument wins if it names an existing file (not a folder; a named pipe or a

@@ -3,7 +3,14 @@
 #include "tests/common/TestFiles.h"
 #include "tests/ui/UiFixture.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -439,4 +446,112 @@ TEST_F(StartUp, BadFileIsReportedOnceTheWindowIsUp)
     EXPECT_EQ(OnlyMessage().text, "'zz' is not a valid integer value");
     EXPECT_TRUE(main().isVisible());
     EXPECT_TRUE(main().MAmount->text().isEmpty());
+}
+
+TEST_F(Files, SaveWritesTheCurrentFileWithoutADialogAndSaveAsAsksBeforeReplacingAnother)
+{
+    TypeExample();
+    // No file yet: Save opens the dialog.
+    platform.saveAnswers.push_back(Path("house"));
+    main().SaveCurrent->trigger();
+    ASSERT_EQ(platform.saveDialogs.size(), 1u);
+    EXPECT_EQ(FileBytes(Path("house.QVL")), kExample);
+    // Now it writes that file, asking nothing.
+    main().MAmount->setText("2500");
+    main().SaveCurrent->trigger();
+    EXPECT_EQ(platform.saveDialogs.size(), 1u);
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.MessageTexts().join(" | "));
+    EXPECT_TRUE(FileBytes(Path("house.QVL")).startsWith("2500\r\n"));
+    EXPECT_TRUE(main().SavedFlag());
+    EXPECT_EQ(main().SaveCurrent->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(main().SaveFile1->shortcut(), QKeySequence("Ctrl+Shift+S"));
+    EXPECT_EQ(main().Exit1->shortcut(), QKeySequence("Ctrl+Q"));
+
+    // Save File over another loan's file asks first; No keeps that file.
+    SetFileBytes(Path("other.QVL"), "another loan");
+    platform.saveAnswers.push_back(Path("other.QVL"));
+    platform.messageAnswers = {MessageResult::No};
+    main().SaveFile1->trigger();
+    EXPECT_EQ(OnlyMessage().text, "other.QVL already exists.\nDo you want to replace it?");
+    EXPECT_EQ(FileBytes(Path("other.QVL")), "another loan");
+    // Over the current file it asks nothing.
+    platform.Clear();
+    platform.saveAnswers.push_back(Path("house.QVL"));
+    main().SaveFile1->trigger();
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.MessageTexts().join(" | "));
+}
+
+TEST_F(Files, NewAsksThenEmptiesEveryInputAndForgetsTheFile)
+{
+    TypeExample();
+    main().WIRepay->setText("644");
+    platform.saveAnswers.push_back(Path("house"));
+    main().SaveFile1->trigger();
+    main().MAmount->setText("1");
+    platform.messageAnswers = {MessageResult::Cancel};
+    main().NewFile->trigger();
+    EXPECT_EQ(OnlyMessage().text, saveFirst);
+    EXPECT_EQ(main().MAmount->text(), "1") << "cancelled: nothing emptied";
+    platform.Clear();
+    platform.messageAnswers = {MessageResult::No};
+    main().NewFile->trigger();
+    for (QLineEdit *edit : {main().MAmount, main().IRate, main().WIRepay, main().MSavingsAmount})
+        EXPECT_TRUE(edit->text().isEmpty()) << S(edit->objectName());
+    EXPECT_FALSE(main().TrasferValuesCheckBox->isChecked());
+    EXPECT_FALSE(main().windowTitle().contains("house"));
+    EXPECT_TRUE(main().SavedFlag());
+    // With no file, Save asks for a name again.
+    main().MAmount->setText("5");
+    main().SaveCurrent->trigger();
+    EXPECT_EQ(platform.saveDialogs.size(), 1u);
+}
+
+TEST_F(Files, OpenRecentListsTheFilesOpenedAndSavedThatStillExist)
+{
+    for (const char *name : {"a.QVL", "b.QVL", "c.QVL"})
+        SetFileBytes(Path(name), kExample);
+    Open(Path("a.QVL"));
+    Open(Path("b.QVL"));
+    Open(Path("c.QVL"));
+    Open(Path("a.QVL"));
+    EXPECT_EQ(main().RecentFiles(), (QStringList{Path("a.QVL"), Path("c.QVL"), Path("b.QVL")}));
+    QFile::remove(Path("c.QVL"));
+    emit main().RecentMenu->aboutToShow();
+    QStringList items;
+    for (QAction *action : main().RecentMenu->actions())
+        if (!action->isSeparator())
+            items << action->text();
+    EXPECT_EQ(items, (QStringList{"&1 a.QVL", "&2 b.QVL", "&Clear"}));
+    // Choosing one opens it, as Open does.
+    main().RecentMenu->actions().at(1)->trigger();
+    EXPECT_TRUE(main().windowTitle().endsWith(Path("b.QVL")));
+    // The list outlives the run, and Clear empties it.
+    ASSERT_TRUE(main().close());
+    EXPECT_EQ(platform.settings.values.value("RecentFiles"), Path("b.QVL") + "\n" + Path("a.QVL"));
+    main().findChild<QAction *>("ClearRecent")->trigger();
+    EXPECT_TRUE(main().RecentFiles().isEmpty());
+}
+
+TEST_F(Files, ADroppedLoanFileOpensAfterTheQuestion)
+{
+    SetFileBytes(Path("dropped.QVL"), kExample);
+    main().MAmount->setText("1");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(Path("dropped.QVL"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    platform.messageAnswers = {MessageResult::No};
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main(), &drop);
+    EXPECT_EQ(OnlyMessage().text, saveFirst);
+    EXPECT_EQ(main().MAmount->text(), "100000");
+    EXPECT_TRUE(main().windowTitle().endsWith("dropped.QVL"));
+    // Anything else is not taken.
+    QMimeData other;
+    other.setUrls({QUrl::fromLocalFile(Path("notes.txt"))});
+    QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
+    refused.setAccepted(false);
+    QApplication::sendEvent(&main(), &refused);
+    EXPECT_FALSE(refused.isAccepted());
 }

@@ -33,7 +33,7 @@ TEST_F(MainWindow, StartsWithTitleTabsMenuAndToolbar)
     EXPECT_EQ(main().BitBtn11->toolTip(), "See the effect of additional payments on your Mortgage");
     EXPECT_EQ(main().BitBtn2->toolTip(), "View a  graph of your Mortgage");
     EXPECT_EQ(main().LoadBtn->toolTip(), "Load File");
-    EXPECT_EQ(main().SaveBtn->toolTip(), "Save File");
+    EXPECT_EQ(main().SaveBtn->toolTip(), "Save File under a new name (Ctrl+Shift+S)");
     EXPECT_EQ(Keyboard::Plain(main().ExitBtn->text()), "Quit");
     EXPECT_EQ(main().LoadFile1->text(), "&Open File");
     EXPECT_EQ(main().SaveFile1->text(), "&Save File");
@@ -314,8 +314,46 @@ TEST_F(MainWindow, AnyInputChangeClearsTheSavedFlag)
     EXPECT_TRUE(changed([&] { main().MAdvance->setChecked(true); }));
     EXPECT_TRUE(changed([&] { emit main().MCompounded->activated(2); }));
     EXPECT_TRUE(changed([&] { main().mperiod->setText("5"); }));
-    EXPECT_FALSE(changed([&] { main().WIPrincipal->setText("6"); }));
-    EXPECT_FALSE(changed([&] { main().TrasferValuesCheckBox->setChecked(true); }));
+}
+
+// Each of the saved file's 23 lines, changed alone, makes closing ask first.
+TEST_F(MainWindow, EverySavedInputMakesClosingAsk)
+{
+    TMORTLOAN &m = main();
+    const std::vector<std::pair<const char *, std::function<void()>>> inputs = {
+        {"amount", [&] { m.MAmount->setText("1"); }},
+        {"years", [&] { m.Period->setText("2"); }},
+        {"part year", [&] { m.MPartyear->setText("3"); }},
+        {"rate", [&] { m.IRate->setText("4"); }},
+        {"payment", [&] { m.MPayment->setCurrentIndex(1); emit m.MPayment->activated(1); }},
+        {"compounding", [&] { m.MCompounded->setCurrentIndex(1); emit m.MCompounded->activated(1); }},
+        {"in arrears", [&] { m.MAdvance->setChecked(true); m.MArrears->setChecked(true); }},
+        {"in advance", [&] { m.MAdvance->setChecked(true); }},
+        {"savings amount", [&] { m.MSavingsAmount->setText("5"); }},
+        {"savings period", [&] { m.mperiod->setText("6"); }},
+        {"savings rate", [&] { m.minterest->setText("7"); }},
+        {"reduced period", [&] { m.reducedperiod->setText("8"); }},
+        {"investment rate", [&] { m.investrate->setText("9"); }},
+        {"transfer", [&] { m.TrasferValuesCheckBox->setChecked(!m.TrasferValuesCheckBox->isChecked()); }},
+        {"what if amount", [&] { m.WIPrincipal->setText("10"); }},
+        {"what if periods", [&] { m.WIPeriods->setText("11"); }},
+        {"what if part year", [&] { m.WIPartYear->setText("12"); }},
+        {"what if rate", [&] { m.WIInterest->setText("13"); }},
+        {"what if repayment", [&] { m.WIRepay->setText("14"); }},
+        {"what if variable", [&] { m.PaymentRB->setChecked(true); }},
+        {"what if payment", [&] { m.WIPayment->setCurrentIndex(m.WIPayment->currentIndex() == 6 ? 5 : 6); }},
+        {"what if timing", [&] { (m.WIArrearsRB->isChecked() ? m.WIAdvanceRB : m.WIArrearsRB)->setChecked(true); }},
+        {"what if compounding", [&] { m.WICompounded->setCurrentIndex(m.WICompounded->currentIndex() == 6 ? 5 : 6); }},
+    };
+    ASSERT_EQ(inputs.size(), 23u);
+    for (const auto &[name, change] : inputs) {
+        m.SetSavedFlag(true);
+        change();
+        platform.Clear();
+        platform.messageAnswers = {MessageResult::Cancel};
+        EXPECT_FALSE(m.close()) << name << ": cancelled, the window stays";
+        EXPECT_EQ(platform.MessageTexts(), QStringList{"Do you want to save your file first?"}) << name;
+    }
 }
 
 TEST_F(MainWindow, LastPaymentMessage)

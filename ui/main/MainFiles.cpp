@@ -5,11 +5,14 @@
 #include "storage/CurrentFile.h"
 #include "ui/common/Look.h"
 #include "storage/SavingLoading.h"
+#include "platform/FileWriting.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 
 void TMORTLOAN::ClearAllInputs()
@@ -59,6 +62,7 @@ void TMORTLOAN::SaveMortgageFile(const QString &path)
     // Written whole or not at all: a failure leaves the caption and the saved flag as they were.
     const WriteOutcome outcome = ::SaveMortgageFile(path, inputs);
     SetCaption(path);
+    NoteRecentFile(path);
     savedFlag_ = true;
     // In place, but the folder unconfirmed: saved all the same, and the user is told.
     if (!outcome.warning.isEmpty())
@@ -109,6 +113,7 @@ void TMORTLOAN::LoadMortgageFile(const QString &path)
         select(WICompounded, in.wiCompounded);
     }
     MPaymentChange();
+    NoteRecentFile(path);
     savedFlag_ = true;
 }
 
@@ -152,6 +157,9 @@ void TMORTLOAN::SaveBtnClick()
     if (!chosen || chosen->isEmpty())
         return;
     const QString target = SaveTargetPath(*chosen);
+    // Another loan's file is replaced only when the user agrees; the current one is saved over.
+    if (target != documentFile_ && !MayReplace(this, target))
+        return;
     SaveMortgageFile(target);
     currentFileName_ = target;
     open_.directory = save_.directory;
@@ -159,9 +167,80 @@ void TMORTLOAN::SaveBtnClick()
     savedFlag_ = true;
 }
 
+void TMORTLOAN::SaveCurrentClick()
+{
+    if (documentFile_.isEmpty()) {
+        SaveBtnClick();
+        return;
+    }
+    SaveMortgageFile(documentFile_);
+    currentFileName_ = documentFile_;
+}
+
+void TMORTLOAN::NewFileClick()
+{
+    if (!OfferToSave())
+        return;
+    ClearAllInputs();
+    for (QLineEdit *edit : {WIPrincipal, WIPeriods, WIPartYear, WIInterest, WIRepay})
+        edit->clear();
+    TrasferValuesCheckBox->setChecked(false);
+    MPaymentChange();
+    documentFile_.clear();
+    currentFileName_.clear();
+    SetCaption(QString());
+    savedFlag_ = true;
+}
+
+void TMORTLOAN::OpenFileAsked(const QString &path)
+{
+    if (!OfferToSave())
+        return;
+    LoadMortgageFile(path);
+    const QString folder = QFileInfo(path).absolutePath();
+    save_.fileName = open_.fileName = path;
+    save_.directory = open_.directory = folder;
+    currentFileName_ = path;
+    if (const auto problem = SavingsMessage())
+        Show(*problem);
+}
+
+QStringList TMORTLOAN::RecentFiles() const
+{
+    return KeptRecentFiles(recentFiles_);
+}
+
+void TMORTLOAN::NoteRecentFile(const QString &path)
+{
+    documentFile_ = path;
+    recentFiles_ = WithRecentFile(recentFiles_, path);
+}
+
+void TMORTLOAN::FillRecentMenu()
+{
+    RecentMenu->clear();
+    recentFiles_ = KeptRecentFiles(recentFiles_);
+    int number = 1;
+    for (const QString &file : recentFiles_) {
+        // "&1 house.QVL", the folder in the tip: short enough to read, whole where asked.
+        QAction *item = RecentMenu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(QFileInfo(file).fileName()));
+        item->setToolTip(QDir::toNativeSeparators(file));
+        item->setStatusTip(QDir::toNativeSeparators(file));
+        On(item, &QAction::triggered, [this, file] { OpenFileAsked(file); });
+    }
+    if (recentFiles_.isEmpty())
+        RecentMenu->addAction(QStringLiteral("No recent files"))->setEnabled(false);
+    RecentMenu->addSeparator();
+    QAction *clear = RecentMenu->addAction(QStringLiteral("&Clear"));
+    clear->setObjectName(QStringLiteral("ClearRecent"));
+    clear->setEnabled(!recentFiles_.isEmpty());
+    On(clear, &QAction::triggered, [this] { recentFiles_.clear(); });
+}
+
 QString TMORTLOAN::RestoreCurrentFile(const QStringList &arguments)
 {
     currentFileName_ = RememberedFile(ThePlatform().UserSettings());
+    recentFiles_ = RecentFilesOf(ThePlatform().UserSettings());
     const std::optional<QString> file = StartupFile(arguments, currentFileName_);
     if (!file)
         return QString();
@@ -185,6 +264,7 @@ void TMORTLOAN::RememberCurrentFile()
     // Closing goes on: only the file to open at the next start is lost, and the user is told.
     try {
         ::RememberCurrentFile(ThePlatform().UserSettings(), currentFileName_);
+        StoreRecentFiles(ThePlatform().UserSettings(), recentFiles_);
     } catch (const QuovellaError &error) {
         Show({QStringLiteral("The file you worked with could not be remembered for the next start. ")
                   + error.Message(),

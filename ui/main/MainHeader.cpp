@@ -94,7 +94,8 @@ void TMORTLOAN::BuildToolBar(QWidget *band)
     Look::Paint(bar, Look::ButtonFace());
     bar->setGeometry(0, 70, MainControls::kClientWidth, kBandHeight - 70);
     LoadBtn = ToolButton(QStringLiteral("LoadBtn"), QStringLiteral("open"), QStringLiteral("Load File"), bar);
-    SaveBtn = ToolButton(QStringLiteral("SaveBtn"), QStringLiteral("save"), QStringLiteral("Save File"), bar);
+    SaveBtn = ToolButton(QStringLiteral("SaveBtn"), QStringLiteral("save"),
+                         QStringLiteral("Save File under a new name (Ctrl+Shift+S)"), bar);
     BitBtn7 = ToolButton(QStringLiteral("BitBtn7"), QStringLiteral("grid"), QStringLiteral("View the Mortgage Grid"), bar);
     BitBtn5 = ToolButton(QStringLiteral("BitBtn5"), QStringLiteral("schedule"),
                          QStringLiteral("View the Mortgage Schedule"), bar);
@@ -137,8 +138,13 @@ void TMORTLOAN::BuildToolBar(QWidget *band)
 void TMORTLOAN::BuildMenu()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    NewFile = file->addAction(QStringLiteral("&New"));
     LoadFile1 = file->addAction(QStringLiteral("&Open File"));
+    RecentMenu = file->addMenu(QStringLiteral("Open &Recent"));
+    RecentMenu->setObjectName(QStringLiteral("RecentMenu"));
+    SaveCurrent = file->addAction(QStringLiteral("S&ave"));
     SaveFile1 = file->addAction(QStringLiteral("&Save File"));
+    SaveFile1->setToolTip(QStringLiteral("Save File under a new name"));
     file->addSeparator();
     AddReportActions(file);
     file->addSeparator();
@@ -152,8 +158,16 @@ void TMORTLOAN::BuildMenu()
     Exit1->setObjectName(QStringLiteral("Exit1"));
     Contents1->setObjectName(QStringLiteral("Contents1"));
     About1->setObjectName(QStringLiteral("About1"));
+    NewFile->setObjectName(QStringLiteral("NewFile"));
+    SaveCurrent->setObjectName(QStringLiteral("SaveCurrent"));
+    // Spelled out: not every desktop's key theme binds Save As or Quit.
+    NewFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     LoadFile1->setShortcut(QKeySequence::Open);
-    SaveFile1->setShortcut(QKeySequence::Save);
+    SaveCurrent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    SaveFile1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Filled as it opens, so missing files never show.
+    connect(RecentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
     Contents1->setShortcut(QKeySequence::HelpContents);
 }
 
@@ -173,6 +187,8 @@ void TMORTLOAN::ConnectHeader()
     On(AboutBtn, &QToolButton::clicked, [this] { AboutBtnClick(); });
     On(HelpBtn, &QToolButton::clicked, [this] { HelpBtnClick(); });
     On(ExitBtn, &QToolButton::clicked, [this] { ExitBtnClick(); });
+    On(SaveCurrent, &QAction::triggered, [this] { SaveCurrentClick(); });
+    On(NewFile, &QAction::triggered, [this] { NewFileClick(); });
     forward(LoadFile1, LoadBtn);
     forward(SaveFile1, SaveBtn);
     forward(Exit1, ExitBtn);

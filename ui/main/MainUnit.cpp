@@ -6,6 +6,10 @@
 #include "ui/main/MainControls.h"
 #include "version/Version.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -68,6 +72,7 @@ TMORTLOAN::TMORTLOAN(QWidget *parent)
     ConnectHandlers();
     SetUpKeyboard();
     setFixedSize(sizeHint());
+    setAcceptDrops(true);
     FormCreate();
 }
 
@@ -80,6 +85,52 @@ void TMORTLOAN::ConnectHandlers()
     ConnectHeader();
     ConnectWhatIfTab();
     ConnectSavingsTab();
+    MarkChangedOnEdits();
+}
+
+void TMORTLOAN::MarkChangedOnEdits()
+{
+    // The What If? fields and the transfer box are saved lines too; a load sets the
+    // flag back once it is done.
+    const auto changed = [this] { savedFlag_ = false; };
+    for (QLineEdit *edit : {WIPrincipal, WIPeriods, WIPartYear, WIInterest, WIRepay})
+        connect(edit, &QLineEdit::textChanged, this, changed);
+    for (QComboBox *list : {WIPayment, WICompounded})
+        connect(list, &QComboBox::currentIndexChanged, this, changed);
+    for (QAbstractButton *button : std::initializer_list<QAbstractButton *>{
+             AmountRB, PeriodRB, InterestRB, PaymentRB, WIArrearsRB, WIAdvanceRB, TrasferValuesCheckBox})
+        connect(button, &QAbstractButton::toggled, this, changed);
+}
+
+namespace {
+
+// The loan files among what is dragged: local files ending in .QVL in either case.
+QStringList DroppedLoanFiles(const QMimeData *data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile() && url.toLocalFile().right(4).toUpper() == QStringLiteral(".QVL"))
+            files << url.toLocalFile();
+    return files;
+}
+
+} // namespace
+
+void TMORTLOAN::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (DroppedLoanFiles(event->mimeData()).size() == 1)
+        event->acceptProposedAction();
+}
+
+void TMORTLOAN::dropEvent(QDropEvent *event)
+{
+    const QStringList files = DroppedLoanFiles(event->mimeData());
+    if (files.size() != 1)
+        return;
+    event->acceptProposedAction();
+    RunGuarded(this, [this, file = files.first()] { OpenFileAsked(file); });
 }
 
 void TMORTLOAN::AttachWindows(const SecondaryWindows &windows)
@@ -176,5 +227,5 @@ void TMORTLOAN::closeEvent(QCloseEvent *event)
 
 void TMORTLOAN::SetCaption(const QString &path)
 {
-    setWindowTitle(Title() + QStringLiteral(" -  ") + path);
+    setWindowTitle(path.isEmpty() ? Title() : Title() + QStringLiteral(" -  ") + path);
 }

@@ -15,6 +15,8 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QGridLayout;
 class QGroupBox;
@@ -128,6 +130,14 @@ public:
     void BitBtn9Click();
     void LoadBtnClick();
     void SaveBtnClick();
+    // File, Save: the current file without a dialog, or the dialog when there is none.
+    void SaveCurrentClick();
+    // File, New: asks about unsaved changes, then empties every input and forgets the file.
+    void NewFileClick();
+    // Opens a file after the unsaved-changes question: Open Recent and dropped files.
+    void OpenFileAsked(const QString &path);
+    // The loan files opened or saved last, newest first, that still exist.
+    QStringList RecentFiles() const;
 
     // Loading and saving.
     void ClearAllInputs();
@@ -150,6 +160,9 @@ public:
     QWidget *TabSheet1, *TabSheet2, *TabSheet3;
     QCheckBox *TrasferValuesCheckBox;
     QAction *LoadFile1, *SaveFile1, *Exit1, *Contents1, *About1;
+    // Around the design's menu: Save (the current file, no dialog), New, Open Recent.
+    QAction *SaveCurrent, *NewFile;
+    QMenu *RecentMenu;
     // The report of the tab in front (MainPrinting.cpp).
     QAction *Print1, *PrintPreview1, *ExportPdf1;
 
@@ -182,6 +195,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // The header band, the menu and the toolbar (MainHeader.cpp).
@@ -234,6 +249,13 @@ private:
     void Show(const Message &message);
     bool CheckMainLoan(const LoanCheck &check);
     void SetCaption(const QString &path);
+    // Every saved input marks the loan changed: the saved file holds all 23 lines.
+    void MarkChangedOnEdits();
+    void NoteRecentFile(const QString &path);
+    void FillRecentMenu();
+    // The file that File, Save writes: the one loaded or saved in this run.
+    QString documentFile_;
+    QStringList recentFiles_;
 
     SecondaryWindows windows_;
     ReportHooks reports_;
