@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,6 +64,16 @@ void ShootMainTabs(TMORTLOAN &main)
     main.investrate->setText(QStringLiteral("5"));
     Save(&main, QStringLiteral("main-savings"));
     main.PageControl1->setCurrentWidget(main.TabSheet1);
+
+    // The File menu open over the window.
+    QMenu *file = main.menuBar()->actions().constFirst()->menu();
+    file->popup(main.menuBar()->mapToGlobal(main.menuBar()->actionGeometry(main.menuBar()->actions().constFirst()).bottomLeft()));
+    QApplication::processEvents();
+    QTest::qWait(100);
+    const QRect area = main.frameGeometry().united(file->geometry());
+    main.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .save(folder + QStringLiteral("/file-menu.png"));
+    file->hide();
 }
 
 // The schedule by year and by month, enlarged, and with its copy menu open.
