@@ -35,8 +35,23 @@ bool MayReplace(QWidget *parent, const QString &path)
     return ThePlatform().ShowMessage(parent,
                                      QFileInfo(path).fileName()
                                          + QStringLiteral(" already exists.\nDo you want to replace it?"),
-                                     MessageKind::Confirmation, MessageButtons::YesNoCancel)
+                                     MessageKind::Confirmation, MessageButtons::ReplaceCancel)
         == MessageResult::Yes;
+}
+
+std::optional<QString> ChooseFileToWrite(QWidget *parent, FileDialogState &state,
+                                         const std::function<QString(const QString &)> &finalName,
+                                         const QString &keep)
+{
+    for (;;) {
+        const std::optional<QString> chosen = ThePlatform().GetSaveFileName(parent, state);
+        if (!chosen || chosen->isEmpty())
+            return std::nullopt;
+        const QString path = finalName ? finalName(*chosen) : *chosen;
+        // Cancel goes back to the dialog, to choose another name.
+        if (path == keep || MayReplace(parent, path))
+            return path;
+    }
 }
 
 void WriteNamedFile(QWidget *parent, const QString &path, const QByteArray &bytes)

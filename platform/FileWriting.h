@@ -10,11 +10,22 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+
+struct FileDialogState;
 
 class QWidget;
 
-// True when there is no file at path, or the user agrees to replace it.
+// True when there is no ordinary file at path, or the user agrees to replace it
+// ("<name> already exists." with Replace and Cancel).
 bool MayReplace(QWidget *parent, const QString &path);
+
+// The save dialog, then the question when the name is taken; Cancel there goes back
+// to the dialog. finalName adds what the program adds to a chosen name (an ending);
+// keep is a file replaced without asking (the current one). Nothing when cancelled.
+std::optional<QString> ChooseFileToWrite(QWidget *parent, FileDialogState &state,
+                                         const std::function<QString(const QString &)> &finalName = {},
+                                         const QString &keep = QString());
 
 // Writes the bytes; a failure throws QuovellaError naming the file, and a file
 // written without its folder confirmed is said in a message.

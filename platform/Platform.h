@@ -22,7 +22,8 @@ class PrinterChannel;
 // writer serves the printer, the preview and a PDF file.
 using ReportWriter = std::function<void(PrinterChannel &)>;
 
-enum class MessageButtons { Ok, YesNoCancel };
+// ReplaceCancel answers Yes for "Replace".
+enum class MessageButtons { Ok, YesNoCancel, ReplaceCancel };
 enum class MessageResult { Ok, Yes, No, Cancel };
 
 // An open or save dialog as the program keeps it between uses.

@@ -19,6 +19,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 
@@ -69,6 +70,14 @@ QtPlatform::QtPlatform()
 MessageResult QtPlatform::ShowMessage(QWidget *parent, const QString &text, MessageKind kind,
                                       MessageButtons buttons)
 {
+    if (buttons == MessageButtons::ReplaceCancel) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Quovella"), text, QMessageBox::Cancel, parent);
+        QPushButton *replace = box.addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        box.exec();
+        return box.clickedButton() == replace ? MessageResult::Yes : MessageResult::Cancel;
+    }
     QMessageBox box(kind == MessageKind::Information ? QMessageBox::Information : QMessageBox::Question,
                     QStringLiteral("Quovella"), text,
                     buttons == MessageButtons::Ok

@@ -202,6 +202,7 @@ TEST_F(BalanceGraphWindow, EnlargesAndPrintsAndExportsThePicture)
     const QString pdf = folder.filePath("graph.PDF");
     platform.saveAnswers = {png, pdf, folder.filePath("graph"), std::nullopt,
                             folder.filePath("missing/graph.png")};
+    EXPECT_EQ(form->exportDialog.fileName, "Balance 100000 at 6%.png") << "a name that says which loan";
     form->ExportBtn->click();
     QImage picture(png);
     ASSERT_FALSE(picture.isNull());

@@ -109,12 +109,14 @@ TEST_F(ExportCsv, CancellingOrRefusingTheReplacementKeepsFiles)
 
         const QString path = InFolder("old.csv");
         SetFileBytes(path, "kept\n");
-        platform.messageAnswers.push_back(MessageResult::No);
+        platform.messageAnswers.push_back(MessageResult::Cancel);
         ExportWith(schedule, path);
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.messages.back().text, "old.csv already exists.\nDo you want to replace it?");
-        EXPECT_EQ(platform.messages.back().buttons, MessageButtons::YesNoCancel);
+        EXPECT_EQ(platform.messages.back().buttons, MessageButtons::ReplaceCancel);
         EXPECT_EQ(FileBytes(path), "kept\n");
+        // Cancel goes back to the file dialog (cancelled here too).
+        EXPECT_EQ(platform.saveDialogs.size(), 3u);
 
         platform.messageAnswers.push_back(MessageResult::Yes);
         ExportWith(schedule, path);

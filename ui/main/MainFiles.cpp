@@ -153,17 +153,14 @@ void TMORTLOAN::LoadBtnClick()
 
 void TMORTLOAN::SaveBtnClick()
 {
-    const std::optional<QString> chosen = ThePlatform().GetSaveFileName(this, save_);
-    if (!chosen || chosen->isEmpty())
-        return;
-    const QString target = SaveTargetPath(*chosen);
     // Another loan's file is replaced only when the user agrees; the current one is saved over.
-    if (target != documentFile_ && !MayReplace(this, target))
+    const std::optional<QString> target = ChooseFileToWrite(this, save_, &SaveTargetPath, documentFile_);
+    if (!target)
         return;
-    SaveMortgageFile(target);
-    currentFileName_ = target;
+    SaveMortgageFile(*target);
+    currentFileName_ = *target;
     open_.directory = save_.directory;
-    open_.fileName = *chosen;
+    open_.fileName = save_.fileName;
     savedFlag_ = true;
 }
 

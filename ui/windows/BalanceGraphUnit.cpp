@@ -2,6 +2,7 @@
 #include "ui/windows/BalanceGraphUnit.h"
 
 #include "platform/FileWriting.h"
+#include "platform/ReportOutput.h"
 
 #include "engine/Schedule.h"
 #include "ui/common/Look.h"
@@ -139,6 +140,12 @@ TBalanceGraphForm::TBalanceGraphForm(QWidget *parent)
 void TBalanceGraphForm::Fill(const Loan &loan, const std::optional<AdditionalPaymentRun> &run)
 {
     Graph->SetTitle(BalanceGraphTitle(loan));
+    // The export offers a name that says which loan, in the ending chosen last.
+    const QString ending = exportDialog.fileName.toLower().endsWith(QStringLiteral(".pdf")) ? QStringLiteral(".pdf")
+                                                                                         : QStringLiteral(".png");
+    exportDialog.fileName = ReportTitle(QStringLiteral("Balance"), GeneralNumberText(loan.amount),
+                                        GeneralNumberText(loan.rate))
+        + ending;
     Graph->SetSeries(BalanceSeriesOf(loan, run ? &*run : nullptr));
     const bool hasExtra = !Graph->Series().extra.empty();
     ExtraBox->setVisible(hasExtra);
@@ -165,8 +172,8 @@ void TBalanceGraphForm::PrintBtnClick()
 
 void TBalanceGraphForm::ExportBtnClick()
 {
-    if (const std::optional<QString> chosen = ThePlatform().GetSaveFileName(this, exportDialog))
-        ExportBalanceGraph(this, *Graph, *chosen);
+    if (const std::optional<QString> path = ChooseFileToWrite(this, exportDialog, &BalanceGraphFileName))
+        ExportBalanceGraph(this, *Graph, *path);
 }
 
 void TBalanceGraphForm::OKBtnClick()
@@ -174,14 +181,18 @@ void TBalanceGraphForm::OKBtnClick()
     accept();
 }
 
+QString BalanceGraphFileName(const QString &chosen)
+{
+    const QString suffix = QFileInfo(chosen).suffix().toLower();
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
+        return chosen + QStringLiteral(".png");
+    return chosen;
+}
+
 QString ExportBalanceGraph(QWidget *parent, const BalanceGraph &graph, const QString &fileName)
 {
-    QString name = fileName;
+    const QString name = BalanceGraphFileName(fileName);
     const QString suffix = QFileInfo(name).suffix().toLower();
-    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png"))
-        name += QStringLiteral(".png");
-    if (!MayReplace(parent, name))
-        return QString();
     const QString failure = QStringLiteral("The graph could not be drawn for ") + QDir::toNativeSeparators(name);
     // Drawn in memory first, so nothing touches the old file until all of it is made.
     QByteArray bytes;

@@ -51,8 +51,9 @@ public:
     FileDialogState exportDialog;
 };
 
+// The name written for a chosen one: ".png" added unless it ends in ".png" or ".pdf".
+QString BalanceGraphFileName(const QString &chosen);
 // Writes the graph as a picture (".png") or a landscape page (".pdf"), by the name's
-// ending; a name with neither gets ".png". An existing file is replaced only when the
-// user agrees. Returns the name written, empty when the user kept the old file;
-// throws a QuovellaError naming the file when it cannot be written.
+// ending (BalanceGraphFileName). Returns the name written; throws a QuovellaError
+// naming the file when it cannot be written.
 QString ExportBalanceGraph(QWidget *parent, const BalanceGraph &graph, const QString &fileName);

@@ -134,15 +134,12 @@ bool ExportTableCsv(QWidget *parent, const QString &title, const TableSource &ta
     // The folder chosen last is offered again while the program runs.
     static FileDialogState state{QStringLiteral("CSV Files |*.csv"), QString(), QString()};
     state.fileName = title + QStringLiteral(".csv");
-    const std::optional<QString> chosen = ThePlatform().GetSaveFileName(parent, state);
-    if (!chosen || chosen->isEmpty())
+    const std::optional<QString> path = ChooseFileToWrite(parent, state, [](const QString &chosen) {
+        return QFileInfo(chosen).suffix().isEmpty() ? chosen + QStringLiteral(".csv") : chosen;
+    });
+    if (!path)
         return false;
-    QString path = *chosen;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    if (!MayReplace(parent, path))
-        return false;
-    WriteNamedFile(parent, path, TableCsv(table).toUtf8());
+    WriteNamedFile(parent, *path, TableCsv(table).toUtf8());
     return true;
 }
 
