@@ -26,9 +26,9 @@ QString RememberedFile(const Settings &settings)
     return settings.Value(currentFileKey, QString());
 }
 
-void RememberCurrentFile(Settings &settings, const QString &name)
+std::optional<QString> RememberCurrentFile(Settings &settings, const QString &name)
 {
-    settings.SetValue(currentFileKey, name);
+    return settings.SetValue(currentFileKey, name);
 }
 
 std::optional<QString> StartupFile(const QStringList &commandLine, const QString &remembered)

@@ -14,8 +14,9 @@ class Settings;
 // The stored "CurrentFile" value, empty when there is none.
 QString RememberedFile(const Settings &settings);
 
-// Stores the name as "CurrentFile", empty or not.
-void RememberCurrentFile(Settings &settings, const QString &name);
+// Stores the name as "CurrentFile", empty or not. Gives the store's note, if
+// any; throws QuovellaError when it cannot be stored.
+std::optional<QString> RememberCurrentFile(Settings &settings, const QString &name);
 
 // The file to load at start-up, or nothing. commandLine is the program's
 // arguments as CommandLineArguments gives them, the program first: the first

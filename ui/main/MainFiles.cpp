@@ -181,7 +181,8 @@ void TMORTLOAN::RememberCurrentFile()
 {
     // Closing goes on: only the file to open at the next start is lost, and the user is told.
     try {
-        ::RememberCurrentFile(ThePlatform().UserSettings(), currentFileName_);
+        if (const std::optional<QString> note = ::RememberCurrentFile(ThePlatform().UserSettings(), currentFileName_))
+            Show({*note, MessageKind::Information});
     } catch (const QuovellaError &error) {
         Show({QStringLiteral("The file you worked with could not be remembered for the next start. ")
                   + error.Message(),
