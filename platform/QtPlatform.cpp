@@ -7,6 +7,8 @@
 #include "platform/QtPrinterChannel.h"
 
 #include "platform/ReportOutput.h"
+#include "platform/SettingsText.h"
+#include "storage/DiskFile.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -25,25 +27,64 @@
 
 
 
-QtSettings::QtSettings()
-    : settings_(QStringLiteral("Ternvik"), QStringLiteral("QVIni"))
+namespace {
+
+std::unique_ptr<QSettings> OpenSettings()
 {
+    return std::make_unique<QSettings>(QStringLiteral("Ternvik"), QStringLiteral("QVIni"));
 }
+
+// The file holds one short value; anything this large is not ours.
+constexpr qint64 settingsFileLimit = 1 << 20;
+
+} // namespace
+
+QtSettings::QtSettings() : settings_(OpenSettings()) {}
 
 QString QtSettings::Value(const QString &key, const QString &fallback) const
 {
-    settings_.sync();
-    return settings_.value(key, fallback).toString();
+    settings_->sync();
+    return settings_->value(key, fallback).toString();
 }
 
-void QtSettings::SetValue(const QString &key, const QString &value)
+QString QtSettings::FileName() const
 {
-    settings_.setValue(key, value);
-    settings_.sync();
-    // A folder in the file's place or a read-only folder fails here, not in setValue.
-    if (settings_.status() != QSettings::NoError)
-        throw QuovellaError(QStringLiteral("The settings file %1 cannot be written.")
-                                .arg(QDir::toNativeSeparators(settings_.fileName())));
+    return settings_->fileName();
+}
+
+std::optional<QString> QtSettings::SetValue(const QString &key, const QString &value)
+{
+    const QString path = FileName();
+    // A folder that cannot be made is reported by the write, with the system's reason.
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QByteArray text;
+    bool unreadable = false;
+    if (QFileInfo::exists(path)) {
+        try {
+            text = ReadOrdinaryFile(path, settingsFileLimit, QStringLiteral("File too large"));
+            settings_->sync();
+            unreadable = settings_->status() == QSettings::FormatError || !IsSettingsText(text);
+        } catch (const QuovellaError &) {
+            unreadable = true; // a file that cannot be replaced either fails the write below
+        }
+    }
+    WriteOutcome outcome;
+    try {
+        outcome = ReplaceFile(path, WithSetting(unreadable ? QByteArray() : text, key, value));
+    } catch (const QuovellaError &error) {
+        throw NamedFileError(path, error);
+    }
+    // A fresh reader reads the new file and forgets the old one's format error.
+    settings_ = OpenSettings();
+    QStringList notes;
+    if (unreadable)
+        notes << QStringLiteral("The settings file %1 could not be read and has been replaced by a new one.")
+                     .arg(QDir::toNativeSeparators(path));
+    if (!outcome.warning.isEmpty())
+        notes << outcome.warning;
+    if (notes.isEmpty())
+        return std::nullopt;
+    return notes.join(u' ');
 }
 
 QString DialogFilter(const QString &filter)

@@ -12,14 +12,19 @@
 class QPrinter;
 #include "platform/HelpViewer.h"
 
+// The settings file of organisation "Ternvik", application "QVIni". Read
+// through QSettings, which makes the best of any file; written whole by the
+// program through ReplaceFile, never by QSettings. A file that cannot be read
+// is replaced at the next write, with a note saying so.
 class QtSettings : public Settings {
 public:
-    QtSettings(); // organisation "Ternvik", application "QVIni"
+    QtSettings();
     QString Value(const QString &key, const QString &fallback) const override;
-    void SetValue(const QString &key, const QString &value) override;
+    std::optional<QString> SetValue(const QString &key, const QString &value) override;
+    QString FileName() const;
 
 private:
-    mutable QSettings settings_;
+    std::unique_ptr<QSettings> settings_;
 };
 
 class QtPlatform : public Platform {

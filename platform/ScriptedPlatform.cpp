@@ -12,11 +12,12 @@ QString MemorySettings::Value(const QString &key, const QString &fallback) const
     return values.value(key, fallback);
 }
 
-void MemorySettings::SetValue(const QString &key, const QString &value)
+std::optional<QString> MemorySettings::SetValue(const QString &key, const QString &value)
 {
     if (failWrites)
         throw QuovellaError(QStringLiteral("The settings file cannot be written."));
     values.insert(key, value);
+    return note;
 }
 
 MessageResult ScriptedPlatform::ShowMessage(QWidget *, const QString &text, MessageKind kind,
@@ -125,7 +126,7 @@ void ScriptedPlatform::ShowHelp(QWidget *, int topic)
 
 Settings &ScriptedPlatform::UserSettings()
 {
-    return settings;
+    return realSettings ? *realSettings : settings;
 }
 
 QStringList ScriptedPlatform::MessageTexts() const

@@ -20,10 +20,12 @@ struct RecordedMessage {
 class MemorySettings : public Settings {
 public:
     QString Value(const QString &key, const QString &fallback) const override;
-    void SetValue(const QString &key, const QString &value) override;
+    std::optional<QString> SetValue(const QString &key, const QString &value) override;
     QHash<QString, QString> values;
     // Set, SetValue fails as a store that cannot be written does.
     bool failWrites = false;
+    // Given back by each SetValue that stores, as a store with something to tell does.
+    std::optional<QString> note;
 };
 
 class ScriptedPlatform : public Platform {
@@ -69,6 +71,8 @@ public:
     std::function<void(QPainter &, const QRectF &)> landscapeTarget;
 
     MemorySettings settings;
+    // When set, UserSettings gives this store instead of settings.
+    Settings *realSettings = nullptr;
 
     QStringList MessageTexts() const;
     QString LastMessage() const;

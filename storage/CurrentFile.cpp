@@ -26,9 +26,9 @@ QString RememberedFile(const Settings &settings)
     return settings.Value(currentFileKey, QString());
 }
 
-void RememberCurrentFile(Settings &settings, const QString &name)
+std::optional<QString> RememberCurrentFile(Settings &settings, const QString &name)
 {
-    settings.SetValue(currentFileKey, name);
+    return settings.SetValue(currentFileKey, name);
 }
 
 namespace {
@@ -65,9 +65,9 @@ QStringList WithRecentFile(QStringList files, const QString &path)
     return KeptRecentFiles(files);
 }
 
-void StoreRecentFiles(Settings &settings, const QStringList &files)
+std::optional<QString> StoreRecentFiles(Settings &settings, const QStringList &files)
 {
-    settings.SetValue(recentFilesKey, files.join(QLatin1Char('\n')));
+    return settings.SetValue(recentFilesKey, files.join(QLatin1Char('\n')));
 }
 
 std::optional<QString> StartupFile(const QStringList &commandLine, const QString &remembered)

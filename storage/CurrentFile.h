@@ -14,8 +14,9 @@ class Settings;
 // The stored "CurrentFile" value, empty when there is none.
 QString RememberedFile(const Settings &settings);
 
-// Stores the name as "CurrentFile", empty or not.
-void RememberCurrentFile(Settings &settings, const QString &name);
+// Stores the name as "CurrentFile", empty or not. Gives the store's note, if
+// any; throws QuovellaError when it cannot be stored.
+std::optional<QString> RememberCurrentFile(Settings &settings, const QString &name);
 
 // The loan files opened or saved last, newest first: at most RecentFileCount, each
 // once, those that no longer exist left out.
@@ -25,7 +26,8 @@ QStringList RecentFilesOf(const Settings &settings);
 QStringList KeptRecentFiles(const QStringList &files);
 // The list with path put first, for storing with StoreRecentFiles.
 QStringList WithRecentFile(QStringList files, const QString &path);
-void StoreRecentFiles(Settings &settings, const QStringList &files);
+// What the store has to say, as Settings::SetValue.
+std::optional<QString> StoreRecentFiles(Settings &settings, const QStringList &files);
 
 // The file to load at start-up, or nothing. commandLine is the program's
 // arguments as CommandLineArguments gives them, the program first: the first

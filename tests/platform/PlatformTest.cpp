@@ -5,6 +5,7 @@
 #include "platform/ScriptedPlatform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -52,18 +53,19 @@ TEST(FileDialogs, FilterMatchesEitherCase)
     EXPECT_EQ(DialogFilter("All (*)"), "All (*)");
 }
 
+// The test program points the configuration folder at a temporary one (see main).
 TEST(Settings, CurrentFileLivesUnderTernvikQVIni)
 {
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     {
         QtSettings settings;
-        EXPECT_EQ(settings.Value("CurrentFile", "none"), "none");
+        EXPECT_EQ(settings.FileName(), config + "/Ternvik/QVIni.conf");
         settings.SetValue("CurrentFile", "/home/a/house.QVL");
     }
-    EXPECT_TRUE(QFile::exists(config.path() + "/Ternvik/QVIni.conf"));
+    EXPECT_TRUE(QFile::exists(config + "/Ternvik/QVIni.conf"));
     QtSettings again;
     EXPECT_EQ(again.Value("CurrentFile", QString()), "/home/a/house.QVL");
+    QDir(config + "/Ternvik").removeRecursively();
 }
 
 TEST(GeneralErrorHandling, ShowsTheErrorOnceAndGoesOn)
@@ -86,6 +88,11 @@ TEST(GeneralErrorHandling, ShowsTheErrorOnceAndGoesOn)
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Never the user's own settings; QSettings takes the folder once, at its first use.
+    QTemporaryDir config;
+    if (!config.isValid())
+        return 2;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -49,7 +49,7 @@ TEST(CurrentFileMemory, AStoreThatCannotBeWrittenSaysSoAndReadingGoesOn)
         QtSettings settings;
         EXPECT_NO_THROW(RememberedFile(settings));
         EXPECT_EQ(ErrorOf([&] { RememberCurrentFile(settings, "/home/ann/house.QVL"); }),
-                  "The settings file " + file + " cannot be written.");
+                  file + " was not written: Invalid filename");
     }
     QDir().rmdir(file);
     if (hadFile)

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/QtPlatform.h"
+#include "storage/DiskFile.h"
 #include "storage/SavingLoading.h"
 #include "tests/common/TestFiles.h"
 #include "tests/ui/UiFixture.h"
@@ -12,6 +14,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -289,6 +292,140 @@ TEST_F(Files, ClosingSaysOnceWhenTheFileCannotBeRememberedAndCloses)
     EXPECT_TRUE(main().close());
     EXPECT_EQ(OnlyMessage().text, "The file you worked with could not be remembered for the next start. "
                                   "The settings file cannot be written.");
+}
+
+// Closing with the real settings file in the test program's configuration folder.
+class RememberingOnDisk : public Files {
+protected:
+    void SetUp() override
+    {
+        folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Ternvik";
+        file = folder + "/QVIni.conf";
+        ASSERT_FALSE(qEnvironmentVariable("XDG_CONFIG_HOME").isEmpty());
+        Clean();
+        SetFileBytes(Path("plan.QVL"), kExample);
+    }
+
+    void TearDown() override
+    {
+        if (program)
+            Files::TearDown();
+        Clean();
+    }
+
+    void Clean() const
+    {
+        QDir(folder).removeRecursively();
+        QFile::remove(folder);
+    }
+
+    // Starts the program as from the desktop, with a fresh settings reader.
+    void Start()
+    {
+        if (program)
+            Files::TearDown();
+        settings = std::make_unique<QtSettings>();
+        platform.realSettings = settings.get();
+        UiTest::SetUp();
+    }
+
+    QStringList Entries() const { return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
+
+    QString folder, file;
+    std::unique_ptr<QtSettings> settings;
+};
+
+namespace {
+
+const QString notRemembered = "The file you worked with could not be remembered for the next start. ";
+
+int injectedError = 0;
+
+ssize_t WriteFails(int, const void *, size_t)
+{
+    errno = injectedError;
+    return -1;
+}
+
+int SyncFails(int)
+{
+    errno = injectedError;
+    return -1;
+}
+
+int CloseFails(int fd)
+{
+    ::close(fd);
+    errno = injectedError;
+    return -1;
+}
+
+} // namespace
+
+TEST_F(RememberingOnDisk, AFailedWriteSyncOrCloseKeepsTheSettingsFileAndIsToldOnce)
+{
+    const QByteArray old = "[General]\nCurrentFile=\"/home/ann/old.QVL\"\n";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    SetFileBytes(file, old);
+    Start();
+    Open(Path("plan.QVL"));
+    const DiskCalls system = SystemDiskCalls();
+    struct Case {
+        DiskCalls calls;
+        int error;
+        QString reason;
+    };
+    for (const Case &c : {Case{{&WriteFails, system.sync, system.close}, ENOSPC, "Disk full"},
+                          Case{{system.write, &SyncFails, system.close}, EIO, "I/O error 5"},
+                          Case{{system.write, system.sync, &CloseFails}, EIO, "I/O error 5"}}) {
+        platform.Clear();
+        injectedError = c.error;
+        {
+            const ScopedDiskCalls failing(c.calls);
+            // What each close runs; a window closed once gets no second close event.
+            EXPECT_TRUE(main().FormCloseQuery());
+        }
+        const RecordedMessage message = OnlyMessage();
+        EXPECT_EQ(message.text, notRemembered + file + " was not written: " + c.reason);
+        EXPECT_EQ(message.kind, MessageKind::Information);
+        EXPECT_EQ(FileBytes(file), old);
+        EXPECT_EQ(Entries(), QStringList{"QVIni.conf"});
+    }
+}
+
+TEST_F(RememberingOnDisk, AnUnreadableSettingsFileIsReplacedWithANoteAndTheNextStartOpensTheFile)
+{
+    QByteArray noise;
+    for (int i = 0; i < 2048; ++i)
+        noise += char((i * 131 + 7) % 256);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    SetFileBytes(file, noise);
+    Start();
+    EXPECT_TRUE(platform.messages.empty());
+    Open(Path("plan.QVL"));
+    EXPECT_TRUE(main().close());
+    const RecordedMessage message = OnlyMessage();
+    EXPECT_EQ(message.text, "The settings file " + file + " could not be read and has been replaced by a new one.");
+    EXPECT_EQ(message.kind, MessageKind::Information);
+    EXPECT_EQ(Entries(), QStringList{"QVIni.conf"});
+
+    platform.Clear();
+    Start();
+    EXPECT_EQ(main().CurrentFileName(), Path("plan.QVL"));
+    EXPECT_EQ(main().MAmount->text(), "100000");
+    main().SetSavedFlag(true);
+    EXPECT_TRUE(main().close());
+    EXPECT_TRUE(platform.messages.empty()); // the good file is simply updated
+}
+
+TEST_F(RememberingOnDisk, AFolderThatCannotBeMadeIsToldOnceAndClosingGoesOn)
+{
+    SetFileBytes(folder, "a file where the folder belongs");
+    Start();
+    Open(Path("plan.QVL"));
+    EXPECT_TRUE(main().close());
+    EXPECT_EQ(OnlyMessage().text, notRemembered + file + " was not written: Invalid filename");
+    EXPECT_EQ(FileBytes(folder), "a file where the folder belongs");
 }
 
 TEST_F(Files, OpeningWithUnsavedChangesAsksAsClosingDoes)

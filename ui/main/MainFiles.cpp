@@ -260,8 +260,14 @@ void TMORTLOAN::RememberCurrentFile()
 {
     // Closing goes on: only the file to open at the next start is lost, and the user is told.
     try {
-        ::RememberCurrentFile(ThePlatform().UserSettings(), currentFileName_);
-        StoreRecentFiles(ThePlatform().UserSettings(), recentFiles_);
+        Settings &settings = ThePlatform().UserSettings();
+        std::optional<QString> note = ::RememberCurrentFile(settings, currentFileName_);
+        const std::optional<QString> recentNote = StoreRecentFiles(settings, recentFiles_);
+        // Both go into one file: what it has to say is said once.
+        if (!note)
+            note = recentNote;
+        if (note)
+            Show({*note, MessageKind::Information});
     } catch (const QuovellaError &error) {
         Show({QStringLiteral("The file you worked with could not be remembered for the next start. ")
                   + error.Message(),
