@@ -9,7 +9,40 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
 namespace {
+
+const char kHelp[] = "Usage: quovella [FILE]\n"
+                     "\n"
+                     "Opens the Quovella mortgage calculator. FILE is a saved loan (.QVL) to open\n"
+                     "instead of the file remembered from the last run; when it does not exist,\n"
+                     "you are told so and the remembered file opens.\n"
+                     "\n"
+                     "  -h, --help   show this help and exit\n"
+                     "  --version    show the version and exit\n"
+                     "\n"
+                     "quovella-calc works out the same figures on the command line.\n";
+
+// Answers --help and --version before any window system is needed, so they
+// work over ssh and in scripts. Returns the exit status, or -1 to go on.
+int AnswerInformationOption(int argc, char **argv)
+{
+    if (argc < 2)
+        return -1;
+    const char *text = nullptr;
+    QByteArray version;
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+        text = kHelp;
+    } else if (std::strcmp(argv[1], "--version") == 0) {
+        version = QByteArray("quovella ") + Quovella::kVersion + '\n';
+        text = version.constData();
+    } else {
+        return -1;
+    }
+    return std::fputs(text, stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
+}
 
 // The last line of the general error handling: an error that escapes a handler
 // is shown in a message box and the program goes on.
@@ -29,6 +62,8 @@ public:
 
 int main(int argc, char **argv)
 {
+    if (const int status = AnswerInformationOption(argc, argv); status >= 0)
+        return status;
     QuovellaApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quovella"));
     QApplication::setApplicationVersion(QLatin1String(Quovella::kVersion));

@@ -4,6 +4,8 @@
 #include "engine/MortgageFunctions.h"
 #include "engine/MortgageGrid.h"
 
+#include "version/Version.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -48,6 +50,7 @@ const std::vector<OptionRule> &Options()
             {QStringLiteral("csv"), false, {}},
             {QStringLiteral("json"), false, {}},
             {QStringLiteral("help"), false, {}},
+            {QStringLiteral("version"), false, {}},
         };
     }();
     return options;
@@ -142,6 +145,8 @@ ParsedArguments ParseArguments(const QStringList &arguments)
                 return Usage(QStringLiteral("--%1 takes no value.").arg(name));
             if (name == QLatin1String("help"))
                 request.help = true;
+            else if (name == QLatin1String("version"))
+                request.version = true;
             else if (name == QLatin1String("advance"))
                 request.advance = true;
             else if (name == QLatin1String("arrears"))
@@ -165,7 +170,7 @@ ParsedArguments ParseArguments(const QStringList &arguments)
             return Usage(QStringLiteral("--%1 is given twice.").arg(name));
         request.values.insert(name, *value);
     }
-    if (request.help)
+    if (request.help || request.version)
         return ParsedArguments{request, QString()};
     if (request.command.isEmpty())
         return Usage(QStringLiteral("No command given; the commands are %1.")
@@ -293,5 +298,16 @@ Exit status:
      the reason and a short usage note go to standard error
   2  an input was rejected: the message goes to standard error and nothing is
      written to standard output
+  3  the output could not be written (a closed pipe, a full disk): the reason
+     goes to standard error
+
+Other:
+  -h, --help   this text
+  --version    the program's name and version
 )");
+}
+
+QString VersionText()
+{
+    return QStringLiteral("quovella-calc %1\n").arg(QLatin1String(Quovella::kVersion));
 }

@@ -16,6 +16,7 @@ struct Request {
     bool advance = false;
     bool arrears = false; // given to override a saved file's "in advance"
     bool help = false;
+    bool version = false;
     OutputFormat format = OutputFormat::Table;
 
     bool Has(const QString &option) const { return values.contains(option); }
@@ -33,4 +34,5 @@ ParsedArguments ParseArguments(const QStringList &arguments);
 
 const QStringList &CommandNames();
 QString HelpText();
+QString VersionText();
 QString ShortUsage();

@@ -371,6 +371,8 @@ CommandResult RunCommandLine(const QStringList &arguments)
     Request request = *parsed.request;
     if (request.help)
         return CommandResult{HelpText(), QString(), ExitOk};
+    if (request.version)
+        return CommandResult{VersionText(), QString(), ExitOk};
     if (const auto problem = MergeSavedFile(request))
         return Reject(*problem);
     if (request.command == QLatin1String("whatif") && !request.Has(QStringLiteral("solve")))

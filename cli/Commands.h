@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-enum ExitStatus { ExitOk = 0, ExitUsage = 1, ExitRejected = 2 };
+enum ExitStatus { ExitOk = 0, ExitUsage = 1, ExitRejected = 2, ExitOutputFailed = 3 };
 
 struct CommandResult {
     QString out;

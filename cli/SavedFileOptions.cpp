@@ -1,26 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/SavedFileOptions.h"
 
-#include "engine/ErrorChecking.h"
 #include "engine/MortgageFunctions.h"
 #include "core/Error.h"
 #include "storage/SavingLoading.h"
 
 namespace {
 
-// A saved file holds the numbers as the user typed them, in the user's own
-// notation; the commands read a decimal point.
-QString Plain(const QString &text)
-{
-    if (ParseNumber(text, QLocale::c()) || !ParseNumber(text, QLocale()))
-        return text;
-    return QString::number(*ParseNumber(text, QLocale()), 'g', 17);
-}
-
 void Take(Request &request, const QString &option, const QString &text)
 {
     if (!request.Has(option) && !text.isEmpty())
-        request.values.insert(option, Plain(text));
+        request.values.insert(option, text);
 }
 
 void TakeFrequency(Request &request, const QString &option, int index)
@@ -43,7 +33,8 @@ std::optional<QString> MergeSavedFile(Request &request)
         return std::nullopt;
     SavedInputs in;
     try {
-        in = LoadMortgageFile(request.Value(QStringLiteral("file")));
+        // The commands read a decimal point, whatever notation the file was saved in.
+        in = LoadMortgageFile(request.Value(QStringLiteral("file")), QLocale::c());
     } catch (const QuovellaError &error) {
         return error.Message();
     }

@@ -10,7 +10,7 @@ _quovella_calc()
 
     local commands="repayment schedule grid additional specific whatif savings"
     local loan="--amount --rate --years --part --payment --compounding --advance --arrears"
-    local common="--file --csv --json --help"
+    local common="--file --csv --json --help --version"
 
     case $prev in
         --payment|--compounding)
@@ -46,7 +46,7 @@ _quovella_calc()
             --*) ;;
             *)
                 case ${COMP_WORDS[k - 1]} in
-                    --advance|--arrears|--csv|--json|--help|-h) command=$word; break ;;
+                    --advance|--arrears|--csv|--json|--help|--version|-h) command=$word; break ;;
                     --*) ;;
                     *) command=$word; break ;;
                 esac ;;

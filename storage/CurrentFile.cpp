@@ -3,7 +3,12 @@
 
 #include "core/Settings.h"
 #include "core/Error.h"
+#include "storage/DiskFile.h"
 #include "storage/FileNames.h"
+
+#include <QDir>
+
+#include <cerrno>
 
 #include <sys/stat.h>
 
@@ -77,4 +82,21 @@ std::optional<QString> StartupFile(const QStringList &commandLine, const QString
     if (IsExistingFile(remembered))
         return remembered;
     return std::nullopt;
+}
+
+QString CommandLineFileProblem(const QStringList &commandLine)
+{
+    if (commandLine.size() < 2 || commandLine.at(1).isEmpty())
+        return QString();
+    const QString path = commandLine.at(1);
+    const QString shown = QDir::toNativeSeparators(path);
+    struct stat status {};
+    if (::stat(EncodeFileName(path).constData(), &status) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return QStringLiteral("%1 does not exist.").arg(shown);
+        return QStringLiteral("%1 cannot be opened: %2").arg(shown, FileErrorText(errno));
+    }
+    if (S_ISDIR(status.st_mode))
+        return QStringLiteral("%1 is a folder, not a saved loan.").arg(shown);
+    return QString();
 }

@@ -35,3 +35,8 @@ std::optional<QString> StoreRecentFiles(Settings &settings, const QStringList &f
 // device counts, for the load to refuse with its reason), else the remembered
 // file if it names one. A missing file is passed over silently.
 std::optional<QString> StartupFile(const QStringList &commandLine, const QString &remembered);
+
+// Why StartupFile passes over the file named on the command line, as the user
+// is told it ("<path> does not exist.", "<path> is a folder, ..."); empty when
+// it names an existing file or there is no argument.
+QString CommandLineFileProblem(const QStringList &commandLine);

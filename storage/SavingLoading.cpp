@@ -4,8 +4,11 @@
 #include "core/Error.h"
 #include "storage/DiskFile.h"
 
+#include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -110,6 +113,7 @@ public:
     // The next line without its line end; past the end of the file, empty.
     QString Line()
     {
+        ++line_;
         if (AtEnd())
             return {};
         qsizetype end = text_.indexOf(u'\n', pos_);
@@ -125,7 +129,8 @@ public:
         const QString line = Line();
         if (const std::optional<int> value = WholeInteger(line))
             return *value;
-        throw QuovellaError(QLatin1Char('\'') + Quoted(line) + QStringLiteral("' is not a valid integer value"));
+        throw SavedFileLineError(QLatin1Char('\'') + Quoted(line) + QStringLiteral("' is not a valid integer value"),
+                                 line_);
     }
 
     bool Boolean() { return Line() == QStringLiteral("TRUE"); }
@@ -134,8 +139,11 @@ public:
     // of its line is skipped. At the end of the file the number is 0.
     int Number()
     {
-        while (!AtEnd() && IsBlankOrLineEnd(text_[pos_]))
+        while (!AtEnd() && IsBlankOrLineEnd(text_[pos_])) {
+            if (text_[pos_] == u'\n')
+                ++line_;
             ++pos_;
+        }
         if (AtEnd())
             return 0;
         qsizetype end = pos_;
@@ -143,15 +151,17 @@ public:
             ++end;
         const std::optional<int> value = WholeInteger(text_.sliced(pos_, end - pos_));
         if (!value)
-            throw QuovellaError(QStringLiteral("Invalid numeric input"));
+            throw SavedFileLineError(QStringLiteral("Invalid numeric input"), line_ + 1);
         const qsizetype next = text_.indexOf(u'\n', end);
         pos_ = next < 0 ? text_.size() : next + 1;
+        ++line_;
         return *value;
     }
 
 private:
     QStringView text_;
     qsizetype pos_ = 0;
+    int line_ = 0; // lines read whole so far
 };
 
 } // namespace
@@ -230,10 +240,40 @@ WriteOutcome SaveMortgageFile(const QString &path, const SavedInputs &inputs)
     return ReplaceFile(path, bytes);
 }
 
-SavedInputs LoadMortgageFile(const QString &path)
+QString NumberInLocale(const QString &saved, const QLocale &locale)
 {
-    return ParseMortgageFile(ReadOrdinaryFile(
-        path, savedFileLimit, QStringLiteral("This file is too large to be a saved loan (larger than 1 MiB).")));
+    if (saved.count(u'.') + saved.count(u',') != 1)
+        return saved;
+    const qsizetype at = std::max(saved.indexOf(u'.'), saved.indexOf(u','));
+    QString plain = saved;
+    plain[at] = u'.';
+    bool ok = false;
+    const double value = QLocale::c().toDouble(plain, &ok);
+    if (!ok || !std::isfinite(value))
+        return saved;
+    return QString(saved).replace(at, 1, locale.decimalPoint());
+}
+
+SavedInputs LoadMortgageFile(const QString &path, const QLocale &shownIn)
+{
+    // The user may have several files open in turn; the message says which one failed.
+    const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
+    SavedInputs in;
+    try {
+        in = ParseMortgageFile(ReadOrdinaryFile(
+            path, savedFileLimit, QStringLiteral("This file is too large to be a saved loan (larger than 1 MiB).")));
+    } catch (const SavedFileLineError &error) {
+        throw QuovellaError(QStringLiteral("%1 (%2, line %3)").arg(error.Message(), name, QString::number(error.Line())));
+    } catch (const QuovellaError &error) {
+        if (name.isEmpty())
+            throw;
+        throw QuovellaError(QStringLiteral("%1 (%2)").arg(error.Message(), name));
+    }
+    for (QString *text : {&in.amount, &in.years, &in.part, &in.rate, &in.savingsAmount, &in.savingsPeriod,
+                          &in.savingsRate, &in.reducedPeriod, &in.investRate, &in.wiPrincipal, &in.wiPeriods,
+                          &in.wiPartYear, &in.wiInterest, &in.wiRepay})
+        *text = NumberInLocale(*text, shownIn);
+    return in;
 }
 
 QString SaveTargetPath(const QString &chosenName)

@@ -5,9 +5,11 @@
 // control, so a load that fails changes nothing on screen.
 #pragma once
 
+#include "core/Error.h"
 #include "storage/DiskFile.h"
 
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 
 // A saved file is 23 short lines; anything larger is not one.
@@ -35,6 +37,17 @@ struct SavedInputs {
 // is left out, since it would shift every line after it.
 QByteArray FormatMortgageFile(const SavedInputs &inputs);
 
+// A bad line: the format's message, and the line's number (from 1) for the
+// caller that knows the file's name.
+class SavedFileLineError : public QuovellaError {
+public:
+    SavedFileLineError(const QString &message, int line) : QuovellaError(message), line_(line) {}
+    int Line() const { return line_; }
+
+private:
+    int line_;
+};
+
 // Reads a whole file's bytes:
 // - the bytes are UTF-8, or Latin-1 when they are not valid UTF-8; byte order
 //   marks in front of the first line are skipped;
@@ -43,7 +56,7 @@ QByteArray FormatMortgageFile(const SavedInputs &inputs);
 // - lines 1-4, 9-13 and 15-19 are texts, each the whole line;
 // - lines 5 and 6 are whole integers (an optional sign and decimal digits, in
 //   int's range, nothing else), or QuovellaError "'<line>' is not a valid
-//   integer value", the line cut to 40 characters and an ellipsis, control
+//   integer value" (a SavedFileLineError), the line cut to 40 characters and an ellipsis, control
 //   characters but tab shown as '?'; a missing line reads empty and fails so;
 // - lines 7, 8 and 14 are true only when they read "TRUE"; in a file that ends
 //   before line 14, the missing texts are empty and the booleans false;
@@ -64,11 +77,19 @@ SavedInputs ParseMortgageFile(const QByteArray &bytes);
 // (see FileErrorText) or the reason.
 WriteOutcome SaveMortgageFile(const QString &path, const SavedInputs &inputs);
 
+// Numbers are saved as typed, in the notation of whoever saved them, but never
+// with thousands separators, so a single '.' or ',' in one is its decimal
+// separator. Gives the number with the locale's decimal separator instead; a
+// text that is not such a number comes back as it is.
+QString NumberInLocale(const QString &saved, const QLocale &locale);
+
 // Reads the whole file, then parses it. Only an ordinary file of at most
-// savedFileLimit bytes is read (ReadOrdinaryFile). Throws QuovellaError ("File
-// not found", "File access denied", ... or a format message from
-// ParseMortgageFile).
-SavedInputs LoadMortgageFile(const QString &path);
+// savedFileLimit bytes is read (ReadOrdinaryFile). The number texts (lines 1-4,
+// 9-13, 15-19) come back in `shownIn`'s notation (NumberInLocale). Throws
+// QuovellaError ("File not found", "File access denied", ... or a format
+// message from ParseMortgageFile) with the file's name added, and for a bad
+// line its number: "'abc' is not a valid integer value (house.QVL, line 5)".
+SavedInputs LoadMortgageFile(const QString &path, const QLocale &shownIn = QLocale());
 
 // The path a save dialog's chosen name is written to: ".QVL" is appended unless
 // the name already ends in it, in any case. The caller stops on an empty name.

@@ -16,6 +16,10 @@ struct CalcRun {
 // `lang` sets LANG for the run, with LC_ALL and the other locale variables cleared.
 CalcRun RunCalc(const QStringList &arguments, const QString &lang = QStringLiteral("C.UTF-8"));
 
+// Runs with standard output a pipe whose reading end is already closed, as
+// under `| head` once head has gone; standard error is collected.
+CalcRun RunCalcIntoClosedPipe(const QStringList &arguments);
+
 // Runs with --json added and parses standard output; fails the test on a
 // non-zero exit or unreadable JSON.
 QJsonObject RunJson(QStringList arguments);

@@ -2,6 +2,7 @@
 // What the three output formats look like, and what bad input can never produce.
 #include "tests/cli/Args.h"
 #include "tests/cli/CalcProcess.h"
+#include "version/Version.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -206,6 +207,11 @@ TEST(OutputFormat, HelpAndUsageErrors)
                              "--csv", "--json", "Exit status", "FortNightly", "--amount-step", "--start-period"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(word))) << word;
 
+    const CalcRun version = RunCalc(Args({"--version"}));
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "quovella-calc " + QString::fromLatin1(Quovella::kVersion) + "\n");
+    EXPECT_EQ(version.err, QString());
+
     // A usage error explains itself on standard error only.
     for (const QStringList &args : {Args({}), Args({"mortgage"}), Args({"repayment", "--colour"})}) {
         const CalcRun run = RunCalc(args);
@@ -213,4 +219,19 @@ TEST(OutputFormat, HelpAndUsageErrors)
         EXPECT_EQ(run.out, QString());
         EXPECT_TRUE(run.err.contains(QStringLiteral("Usage: quovella-calc")));
     }
+}
+
+// A reader that has gone must not end the program silently by SIGPIPE, nor let
+// a script take a cut-off table for the figures.
+TEST(OutputFormat, OutputThatCannotBeWrittenFailsWithItsOwnStatus)
+{
+    for (const QStringList &args : {Args({"--help"}), Args({"schedule", "--by", "period"}, WorkedLoan()),
+                                    Args({"repayment", "--json"}, WorkedLoan())}) {
+        const CalcRun run = RunCalcIntoClosedPipe(args);
+        EXPECT_FALSE(run.crashed) << args.join(' ').toStdString();
+        EXPECT_EQ(run.status, 3) << args.join(' ').toStdString();
+        EXPECT_EQ(run.err, "quovella-calc: the output could not be written: Broken pipe\n");
+    }
+    // A rejected input writes nothing to standard output, so its own status stands.
+    EXPECT_EQ(RunCalcIntoClosedPipe(Args({"repayment", "--amount", "x"})).status, 2);
 }

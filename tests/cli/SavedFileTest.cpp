@@ -71,14 +71,22 @@ TEST_F(SavedFile, TakesTheSavingsAndWhatIfFields)
     EXPECT_EQ(payment["repayment"].toString(), "644.3015");
 }
 
-TEST_F(SavedFile, NumbersInTheUsersNotationAreRead)
+TEST_F(SavedFile, EitherDecimalSeparatorIsReadUnderAnyLocale)
 {
-    QByteArray german = kPlan;
-    german.replace("\r\n6.5\r\n", "\r\n6,5\r\n");
-    const QString plan = Write("german.QVL", german);
-    const CalcRun run = RunCalc({"repayment", "--file", plan, "--json"}, "de_DE.UTF-8");
-    ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.out.contains("\"repayment\":675.21")) << run.out.toStdString();
+    QByteArray comma = kPlan;
+    comma.replace("\r\n6.5\r\n", "\r\n6,5\r\n").replace("\r\n644.3015\r\n", "\r\n644,3015\r\n");
+    const QString commaPlan = Write("comma.QVL", comma);
+    const QString pointPlan = Write("point.QVL", kPlan);
+    for (const QString &lang : {QStringLiteral("de_DE.UTF-8"), QStringLiteral("C")}) {
+        for (const QString &plan : {commaPlan, pointPlan}) {
+            const CalcRun run = RunCalc({"repayment", "--file", plan, "--json"}, lang);
+            ASSERT_EQ(run.status, 0) << lang.toStdString() << " " << run.err.toStdString();
+            EXPECT_TRUE(run.out.contains("\"repayment\":675.21")) << lang.toStdString() << run.out.toStdString();
+            const CalcRun whatif = RunCalc({"whatif", "--file", plan, "--json"}, lang);
+            ASSERT_EQ(whatif.status, 0) << whatif.err.toStdString();
+            EXPECT_TRUE(whatif.out.contains("\"amount\":\"100000")) << whatif.out.toStdString();
+        }
+    }
 }
 
 TEST_F(SavedFile, BadFilesAreRejectedWithTheirMessage)
@@ -86,13 +94,13 @@ TEST_F(SavedFile, BadFilesAreRejectedWithTheirMessage)
     const CalcRun missing = RunCalc({"repayment", "--file", dir.filePath("missing.QVL")});
     EXPECT_EQ(missing.status, 2);
     EXPECT_TRUE(missing.out.isEmpty());
-    EXPECT_EQ(missing.err.trimmed(), "File not found");
+    EXPECT_EQ(missing.err.trimmed(), "File not found (missing.QVL)");
 
     QByteArray bad = kPlan;
     bad.replace("6.5\r\n3\r\n", "6.5\r\nabc\r\n");
     const CalcRun invalid = RunCalc({"repayment", "--file", Write("bad.QVL", bad)});
     EXPECT_EQ(invalid.status, 2);
-    EXPECT_EQ(invalid.err.trimmed(), "'abc' is not a valid integer value");
+    EXPECT_EQ(invalid.err.trimmed(), "'abc' is not a valid integer value (bad.QVL, line 5)");
 
     QByteArray noFrequency = kPlan;
     noFrequency.replace("6.5\r\n3\r\n3\r\n", "6.5\r\n9\r\n3\r\n");
@@ -115,10 +123,11 @@ TEST_F(SavedFile, SpecialAndHugeFilesAreRefusedWithAShortMessage)
     struct Case {
         QString file, message;
     };
-    for (const Case &c : {Case{pipe, "Cannot open a named pipe: only an ordinary file can hold a saved loan."},
-                          Case{"/dev/zero", "Cannot open a device: only an ordinary file can hold a saved loan."},
-                          Case{huge, tooLarge}, Case{longLine, tooLarge},
-                          Case{badLine, "'" + QString(40, u'x') + QChar(0x2026) + "' is not a valid integer value"}}) {
+    for (const Case &c :
+         {Case{pipe, "Cannot open a named pipe: only an ordinary file can hold a saved loan. (pipe.QVL)"},
+          Case{"/dev/zero", "Cannot open a device: only an ordinary file can hold a saved loan. (zero)"},
+          Case{huge, tooLarge + " (huge.QVL)"}, Case{longLine, tooLarge + " (long.QVL)"},
+          Case{badLine, "'" + QString(40, u'x') + QChar(0x2026) + "' is not a valid integer value (bad.QVL, line 5)"}}) {
         const CalcRun run = RunCalc({"repayment", "--file", c.file});
         EXPECT_FALSE(run.crashed) << c.file.toStdString();
         EXPECT_EQ(run.status, 2) << c.file.toStdString();

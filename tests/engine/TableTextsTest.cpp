@@ -3,6 +3,7 @@
 #include "tests/engine/TestLoans.h"
 
 #include "tests/common/QtPrinters.h"
+#include "tests/common/UserLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +19,6 @@ QStringList ScheduleRowTexts(const ScheduleRow &row, const TextStyle &style)
         texts << ScheduleCellText(row, c, style);
     return texts;
 }
-
-// Sets the program's locale for one test and puts the United States back after it.
-class UserLocale {
-public:
-    explicit UserLocale(const QLocale &locale) { QLocale::setDefault(locale); }
-    ~UserLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-};
 
 } // namespace
 

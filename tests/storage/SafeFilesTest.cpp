@@ -217,7 +217,7 @@ TEST_F(SpecialFiles, NamedPipeIsNeitherReadNorReplaced)
         return Loading(pipe) + "|" + Loading(Path("link.QVL")) + "|" + Saving(pipe, Other()) + "|"
                + Saving(Path("link.QVL"), Other());
     });
-    EXPECT_EQ(outcome.report, pipeRead + "|" + pipeRead + "|" + pipeSave + "|" + pipeSave);
+    EXPECT_EQ(outcome.report, pipeRead + " (pipe.QVL)|" + pipeRead + " (link.QVL)|" + pipeSave + "|" + pipeSave);
     EXPECT_EQ(KindOf(pipe), S_IFIFO);
     EXPECT_EQ(KindOf(Path("link.QVL")), S_IFLNK);
 }
@@ -229,7 +229,7 @@ TEST_F(SpecialFiles, DevicesAndSocketsAreRefusedBeforeTheyAreOpened)
     const ChildOutcome outcome = RunWithWatchdog([&] {
         return Loading("/dev/zero") + "|" + Loading("/dev/urandom") + "|" + Loading(Path("zero.QVL"));
     });
-    EXPECT_EQ(outcome.report, deviceRead + "|" + deviceRead + "|" + deviceRead);
+    EXPECT_EQ(outcome.report, deviceRead + " (zero)|" + deviceRead + " (urandom)|" + deviceRead + " (zero.QVL)");
 
     const QString socketPath = Path("socket.QVL");
     const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -240,7 +240,7 @@ TEST_F(SpecialFiles, DevicesAndSocketsAreRefusedBeforeTheyAreOpened)
     ASSERT_LT(size_t(name.size()), sizeof address.sun_path);
     std::copy(name.begin(), name.end(), address.sun_path);
     ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
-    EXPECT_EQ(Loading(socketPath), "Cannot open a socket: only an ordinary file can hold a saved loan.");
+    EXPECT_EQ(Loading(socketPath), "Cannot open a socket: only an ordinary file can hold a saved loan. (socket.QVL)");
     EXPECT_EQ(Saving(socketPath, Other()), "Cannot save over a socket: only an ordinary file can be replaced.");
     EXPECT_EQ(KindOf(socketPath), S_IFSOCK);
     ::close(sock);
@@ -280,9 +280,9 @@ TEST_F(SizeLimit, FilesOverOneMebibyteAreRefusedUnread)
     WriteBytes(path_, exact);
     EXPECT_EQ(LoadMortgageFile(path_), ExampleInputs());
     WriteBytes(path_, exact + "z");
-    EXPECT_EQ(Loading(path_), tooLarge);
+    EXPECT_EQ(Loading(path_), tooLarge + " (house.QVL)");
     WriteBytes(path_, ExampleBytes() + QByteArray(5 << 20, 'z'));
-    EXPECT_EQ(Loading(path_), tooLarge);
+    EXPECT_EQ(Loading(path_), tooLarge + " (house.QVL)");
 }
 
 TEST_F(SizeLimit, ABadLineIsQuotedCutToAReadableLength)
@@ -290,7 +290,7 @@ TEST_F(SizeLimit, ABadLineIsQuotedCutToAReadableLength)
     QList<QByteArray> lines{"1", "2", "3", "4", QByteArray(500000, 'x')};
     WriteBytes(path_, Lines(lines));
     const QString cut = "'" + QString(40, u'x') + QChar(0x2026) + "' is not a valid integer value";
-    EXPECT_EQ(Loading(path_), cut);
+    EXPECT_EQ(Loading(path_), cut + " (house.QVL, line 5)");
     // The reader cuts as well, whatever the size it is given.
     lines[4] = QByteArray(2 << 20, 'x');
     EXPECT_EQ(ErrorOf([&] { ParseMortgageFile(Lines(lines)); }), cut);

@@ -128,17 +128,53 @@ TEST_F(SavedFileOnDisk, SaveReplacesTheFileAndLoadReadsItBack)
     EXPECT_EQ(Entries(dir_.path()), (QStringList{"house.QVL", "new.qvl"}));
 }
 
-TEST_F(SavedFileOnDisk, LoadSaysWhyTheFileCannotBeRead)
+TEST_F(SavedFileOnDisk, LoadSaysWhyAndWhichFileCannotBeRead)
 {
-    EXPECT_EQ(Loading(Path("missing.QVL")), "File not found");
-    EXPECT_EQ(Loading(Path("nowhere/house.QVL")), "File not found");
+    EXPECT_EQ(Loading(Path("missing.QVL")), "File not found (missing.QVL)");
+    EXPECT_EQ(Loading(Path("nowhere/house.QVL")), "File not found (house.QVL)");
     EXPECT_EQ(Loading(""), "Invalid filename");
-    EXPECT_EQ(Loading(dir_.path()), "Invalid filename");
-    EXPECT_EQ(Loading(path_ + "/house.QVL"), "Invalid filename");
-    EXPECT_EQ(Loading(Path(QString(300, u'n'))), "Invalid filename");
-    // A readable file with bad content reports the content.
+    EXPECT_EQ(Loading(path_ + "/house.QVL"), "Invalid filename (house.QVL)");
+    // A readable file with bad content names the line, counted from 1.
     WriteBytes(path_, "1\r\n2\r\n3\r\n4\r\nabc\r\n");
-    EXPECT_EQ(Loading(path_), "'abc' is not a valid integer value");
+    EXPECT_EQ(Loading(path_), "'abc' is not a valid integer value (house.QVL, line 5)");
+    WriteBytes(path_, "1\r\n2\r\n3\r\n4\r\n3\r\n");
+    EXPECT_EQ(Loading(path_), "'' is not a valid integer value (house.QVL, line 6)");
+    // The What If? numbers are words: blank lines before one are skipped and counted.
+    const QByteArray head = "1\r\n2\r\n3\r\n4\r\n3\r\n3\r\nTRUE\r\nFALSE\r\n\r\n\r\n\r\n\r\n\r\nTRUE\r\n"
+                            "\r\n\r\n\r\n\r\n\r\n";
+    WriteBytes(path_, head + "1\r\nx\r\n");
+    EXPECT_EQ(Loading(path_), "Invalid numeric input (house.QVL, line 21)");
+    WriteBytes(path_, head + "1 9\r\n\r\n \r\n  y\r\n");
+    EXPECT_EQ(Loading(path_), "Invalid numeric input (house.QVL, line 23)");
+}
+
+// A single '.' or ',' in a saved number is its decimal separator, whatever
+// notation the file was saved in; what is not such a number stays as typed.
+TEST_F(SavedFileOnDisk, LoadShowsSavedNumbersInTheUsersNotation)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale american(QLocale::English, QLocale::UnitedStates);
+    struct Case {
+        QString saved, german, plain;
+    };
+    for (const Case &c : {Case{"6,5", "6,5", "6.5"}, Case{"6.5", "6,5", "6.5"}, Case{"-0.25e1", "-0,25e1", "-0.25e1"},
+                          Case{"100000", "100000", "100000"}, Case{"", "", ""}, Case{"abc", "abc", "abc"},
+                          Case{"1,000.5", "1,000.5", "1,000.5"}, Case{"6,5%", "6,5%", "6,5%"}, Case{",", ",", ","}}) {
+        EXPECT_EQ(NumberInLocale(c.saved, german), c.german) << c.saved.toStdString();
+        EXPECT_EQ(NumberInLocale(c.saved, american), c.plain) << c.saved.toStdString();
+        EXPECT_EQ(NumberInLocale(c.saved, QLocale::c()), c.plain) << c.saved.toStdString();
+    }
+
+    // Every number line is shown so; the index and choice lines are not touched.
+    WriteBytes(path_, "1,5\r\n2,5\r\n3,5\r\n4,5\r\n3\r\n3\r\nTRUE\r\nFALSE\r\n9,5\r\n10,5\r\n11,5\r\n12,5\r\n13,5\r\n"
+                      "TRUE\r\n15,5\r\n16,5\r\n17,5\r\n18,5\r\n19,5\r\n1\r\n3\r\n1\r\n3\r\n");
+    const SavedInputs in = LoadMortgageFile(path_, QLocale::c());
+    const QStringList shown{in.amount, in.years, in.part, in.rate, in.savingsAmount, in.savingsPeriod,
+                            in.savingsRate, in.reducedPeriod, in.investRate, in.wiPrincipal, in.wiPeriods,
+                            in.wiPartYear, in.wiInterest, in.wiRepay};
+    EXPECT_EQ(shown, (QStringList{"1.5", "2.5", "3.5", "4.5", "9.5", "10.5", "11.5", "12.5", "13.5", "15.5", "16.5",
+                                  "17.5", "18.5", "19.5"}));
+    EXPECT_EQ(LoadMortgageFile(path_, german).rate, "4,5");
 }
 
 TEST_F(SavedFileOnDisk, SaveToANameThatCannotBeAFileIsAnInvalidFilename)
@@ -188,7 +224,7 @@ TEST_F(SavedFileOnDisk, ReadOnlyFileRefusesTheSaveAndUnreadableFileTheLoad)
         return Saving(path_, Large(10)) + "|" + Loading(unreadable);
     });
     SKIP_IF_CHILD_SAYS(outcome);
-    EXPECT_EQ(outcome.report, "File access denied|File access denied");
+    EXPECT_EQ(outcome.report, "File access denied|File access denied (secret.QVL)");
     ExpectPreviousFileIntact();
     EXPECT_EQ(Entries(dir_.path()), (QStringList{"house.QVL", "secret.QVL"}));
 }
@@ -225,7 +261,7 @@ TEST_F(SavedFileOnDisk, TooManyOpenFilesStopsSaveAndLoad)
         return WithNoHandlesLeft([&] { SaveMortgageFile(path_, Large(10)); }) + "|"
                + WithNoHandlesLeft([&] { LoadMortgageFile(path_); });
     });
-    EXPECT_EQ(outcome.report, "Too many open files|Too many open files");
+    EXPECT_EQ(outcome.report, "Too many open files|Too many open files (house.QVL)");
     ExpectPreviousFileIntact();
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@ int main(int argc, char **argv)
     QTemporaryDir config;
     if (!config.isValid() || ::setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1) != 0)
         return 2;
+    // Loading shows numbers in the user's notation; the tests pin it, as every layer's do.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

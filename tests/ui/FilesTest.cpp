@@ -3,6 +3,7 @@
 #include "storage/DiskFile.h"
 #include "storage/SavingLoading.h"
 #include "tests/common/TestFiles.h"
+#include "tests/common/UserLocale.h"
 #include "tests/ui/UiFixture.h"
 
 #include <QAction>
@@ -230,7 +231,7 @@ TEST_F(Files, BadFileChangesNothing)
     bytes.replace("6.5\r\n3\r\n", "6.5\r\nabc\r\n");
     SetFileBytes(Path("bad.QVL"), bytes);
     Open(Path("bad.QVL"));
-    EXPECT_EQ(OnlyMessage().text, "'abc' is not a valid integer value");
+    EXPECT_EQ(OnlyMessage().text, "'abc' is not a valid integer value (bad.QVL, line 5)");
     EXPECT_EQ(main().MAmount->text(), "77777");
     EXPECT_EQ(main().IRate->text(), "7");
     EXPECT_EQ(main().mperiod->text(), "12");
@@ -243,12 +244,12 @@ TEST_F(Files, BadFileChangesNothing)
     bytes.replace("\r\n1\r\n3\r\n1\r\n3\r\n", "\r\nx\r\n3\r\n1\r\n3\r\n");
     SetFileBytes(Path("bad2.QVL"), bytes);
     Open(Path("bad2.QVL"));
-    EXPECT_EQ(OnlyMessage().text, "Invalid numeric input");
+    EXPECT_EQ(OnlyMessage().text, "Invalid numeric input (bad2.QVL, line 20)");
     EXPECT_EQ(main().MAmount->text(), "77777");
 
     platform.Clear();
     Open(Path("nowhere.QVL"));
-    EXPECT_EQ(OnlyMessage().text, "File not found");
+    EXPECT_EQ(OnlyMessage().text, "File not found (nowhere.QVL)");
     EXPECT_EQ(main().MAmount->text(), "77777");
     EXPECT_TRUE(main().CurrentFileName().isEmpty());
     EXPECT_FALSE(main().SavedFlag());
@@ -504,7 +505,7 @@ TEST_F(Files, SpecialFilesAreRefusedWithoutWaiting)
     main().SetSavedFlag(true);
     ::alarm(60); // should opening the pipe wait for a writer, the test ends here
     Open(pipe);
-    EXPECT_EQ(OnlyMessage().text, "Cannot open a named pipe: only an ordinary file can hold a saved loan.");
+    EXPECT_EQ(OnlyMessage().text, "Cannot open a named pipe: only an ordinary file can hold a saved loan. (pipe.QVL)");
     platform.Clear();
     main().MAmount->setText("5");
     platform.saveAnswers.push_back(pipe);
@@ -546,12 +547,24 @@ TEST_F(StartUp, CommandLineFileBeatsTheRememberedOne)
     EXPECT_EQ(platform.settings.values.value("CurrentFile"), Path("remembered.QVL"));
 }
 
-TEST_F(StartUp, MissingCommandLineFileFallsBackToTheRememberedOne)
+TEST_F(StartUp, MissingCommandLineFileIsToldAndTheRememberedOneOpens)
 {
     SetFileBytes(Path("remembered.QVL"), kExample);
     Start({Path("missing.QVL")}, Path("remembered.QVL"));
+    EXPECT_EQ(OnlyMessage().text, Path("missing.QVL") + " does not exist.");
     EXPECT_EQ(main().MAmount->text(), "100000");
-    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(main().CurrentFileName(), Path("remembered.QVL"));
+}
+
+TEST_F(StartUp, FolderOnTheCommandLineIsToldWithTheRememberedFilesOwnTrouble)
+{
+    QByteArray bytes = kExample;
+    bytes.replace("6.5\r\n3\r\n", "6.5\r\nabc\r\n");
+    SetFileBytes(Path("remembered.QVL"), bytes);
+    Start({dir.path()}, Path("remembered.QVL"));
+    EXPECT_EQ(OnlyMessage().text, dir.path() + " is a folder, not a saved loan.\n\n"
+                                  "'abc' is not a valid integer value (remembered.QVL, line 5)");
+    EXPECT_TRUE(main().MAmount->text().isEmpty());
 }
 
 TEST_F(StartUp, RememberedFileThatIsGoneLoadsNothingAndStaysRemembered)
@@ -580,7 +593,7 @@ TEST_F(StartUp, BadFileIsReportedOnceTheWindowIsUp)
     bytes.replace("6.5\r\n3\r\n", "6.5\r\nzz\r\n");
     SetFileBytes(Path("bad.QVL"), bytes);
     Start({Path("bad.QVL")}, QString()); // start-up runs the event loop once
-    EXPECT_EQ(OnlyMessage().text, "'zz' is not a valid integer value");
+    EXPECT_EQ(OnlyMessage().text, "'zz' is not a valid integer value (bad.QVL, line 5)");
     EXPECT_TRUE(main().isVisible());
     EXPECT_TRUE(main().MAmount->text().isEmpty());
 }
@@ -691,4 +704,84 @@ TEST_F(Files, ADroppedLoanFileOpensAfterTheQuestion)
     refused.setAccepted(false);
     QApplication::sendEvent(&main(), &refused);
     EXPECT_FALSE(refused.isAccepted());
+}
+
+// Every saved line holds its own field: a field dropped or two swapped on save
+// changes the file.
+TEST_F(Files, EveryFieldIsSavedOnItsOwnLineAndLoadsBack)
+{
+    main().TrasferValuesCheckBox->setChecked(true);
+    main().PaymentRB->setChecked(true);
+    TypeLoan("250000", "30", "4.25", "7");
+    ChoosePayment("Weekly");
+    main().MCompounded->setCurrentText("Quarterly");
+    main().MAdvance->setChecked(true);
+    main().MSavingsAmount->setText("90000");
+    main().mperiod->setText("20");
+    main().minterest->setText("5.5");
+    main().reducedperiod->setText("12");
+    main().investrate->setText("3.75");
+    main().WIPrincipal->setText("80000");
+    main().WIPeriods->setText("15");
+    main().WIPartYear->setText("3");
+    main().WIInterest->setText("6.125");
+    main().WIRepay->setText("700");
+    main().WIPayment->setCurrentText("FortNightly");
+    main().WIAdvanceRB->setChecked(true);
+    main().WICompounded->setCurrentText("Bi-Annualy");
+    platform.saveAnswers.push_back(Path("all"));
+    main().SaveBtn->click();
+    const QByteArray saved = FileBytes(Path("all.QVL"));
+    const QList<QByteArray> expected{"250000", "30", "7",  "4.25", "6",     "2",  "FALSE", "TRUE",
+                                     "90000",  "20", "5.5", "12",  "3.75",  "TRUE", "80000", "15",
+                                     "3",      "6.125", "700", "4", "5",    "2",  "1"};
+    const QList<QByteArray> lines = saved.split('\n');
+    ASSERT_EQ(lines.size(), expected.size() + 1) << saved.toStdString();
+    for (qsizetype k = 0; k < expected.size(); ++k)
+        EXPECT_EQ(lines[k], expected[k] + "\r") << "line " << k + 1;
+
+    main().ClearAllInputs();
+    for (QLineEdit *edit : {main().WIPrincipal, main().WIPeriods, main().WIPartYear, main().WIInterest})
+        edit->clear();
+    Open(Path("all.QVL"));
+    platform.saveAnswers.push_back(Path("again"));
+    main().SaveBtn->click();
+    EXPECT_EQ(FileBytes(Path("again.QVL")), saved);
+}
+
+// Numbers are saved as typed; a file saved under a decimal comma opens with the
+// reader's decimal point, and back.
+TEST_F(Files, SavedUnderOneNotationLoadsInAnother)
+{
+    {
+        const UserLocale german(QLocale(QLocale::German, QLocale::Germany));
+        TypeLoan("123456,78", "12", "7,125", "5");
+        main().MSavingsAmount->setText("90000,5");
+        main().WIInterest->setText("6,25");
+        platform.saveAnswers.push_back(Path("german"));
+        main().SaveBtn->click();
+    }
+    const QByteArray saved = FileBytes(Path("german.QVL"));
+    EXPECT_TRUE(saved.startsWith("123456,78\r\n12\r\n5\r\n7,125\r\n")) << saved.toStdString();
+    for (const QLocale &locale : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale::c()}) {
+        const UserLocale reader(locale);
+        main().ClearAllInputs();
+        Open(Path("german.QVL"));
+        EXPECT_EQ(main().MAmount->text(), "123456.78") << S(locale.name());
+        EXPECT_EQ(main().IRate->text(), "7.125");
+        EXPECT_EQ(main().MSavingsAmount->text(), "90000.5");
+        EXPECT_EQ(main().WIInterest->text(), "6.25");
+        platform.Clear();
+        main().CalMortBtn->click();
+        EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+        EXPECT_FALSE(main().MonthlyRepayment->text().isEmpty());
+        // Saving writes what the field holds.
+        platform.saveAnswers.push_back(Path("plain"));
+        main().SaveBtn->click();
+        EXPECT_TRUE(FileBytes(Path("plain.QVL")).startsWith("123456.78\r\n12\r\n5\r\n7.125\r\n"));
+    }
+    const UserLocale german(QLocale(QLocale::German, QLocale::Germany));
+    Open(Path("plain.QVL"));
+    EXPECT_EQ(main().MAmount->text(), "123456,78");
+    EXPECT_EQ(main().IRate->text(), "7,125");
 }

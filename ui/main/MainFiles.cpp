@@ -238,9 +238,13 @@ QString TMORTLOAN::RestoreCurrentFile(const QStringList &arguments)
 {
     currentFileName_ = RememberedFile(ThePlatform().UserSettings());
     recentFiles_ = RecentFilesOf(ThePlatform().UserSettings());
+    // A mistyped name would otherwise open the remembered file without a word.
+    QStringList problems;
+    if (const QString problem = CommandLineFileProblem(arguments); !problem.isEmpty())
+        problems << problem;
     const std::optional<QString> file = StartupFile(arguments, currentFileName_);
     if (!file)
-        return QString();
+        return problems.join(QStringLiteral("\n\n"));
     const QString folder = QFileInfo(*file).absolutePath();
     save_.fileName = *file;
     save_.directory = folder;
@@ -250,10 +254,12 @@ QString TMORTLOAN::RestoreCurrentFile(const QStringList &arguments)
         LoadMortgageFile(*file);
     } catch (const QuovellaError &error) {
         // Shown once the main window is up; start-up goes on.
-        return error.Message();
+        problems << error.Message();
+        return problems.join(QStringLiteral("\n\n"));
     }
-    const auto problem = SavingsMessage();
-    return problem ? problem->text : QString();
+    if (const auto problem = SavingsMessage())
+        problems << problem->text;
+    return problems.join(QStringLiteral("\n\n"));
 }
 
 void TMORTLOAN::RememberCurrentFile()

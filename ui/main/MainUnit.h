@@ -147,7 +147,8 @@ public:
     // changes and saves on Yes. False when the user cancels the question or the
     // save dialog; a failed save throws.
     bool OfferToSave();
-    // The start-up load; returns the message of a file that could not be loaded.
+    // The start-up load; returns what to tell the user once the window is up: a
+    // command-line file that is not there, a file that could not be loaded.
     QString RestoreCurrentFile(const QStringList &arguments);
     void RememberCurrentFile();
 
