@@ -49,9 +49,11 @@ public:
     virtual std::unique_ptr<PrinterChannel> OpenPrinterChannel() = 0;
     // Paints one landscape page on the chosen printer, without the print dialog;
     // the printer's orientation is put back afterwards. A printer that is a file
-    // asks for the file's name first, so no earlier print is overwritten unasked.
+    // asks for the file's name first (the document's name, ".pdf"), so no earlier
+    // print is overwritten unasked.
     virtual void PrintLandscapePage(QWidget *parent,
-                                    const std::function<void(class QPainter &, const class QRectF &)> &paint) = 0;
+                                    const std::function<void(class QPainter &, const class QRectF &)> &paint,
+                                    const QString &documentName = QStringLiteral("Cost Breakdown Graph")) = 0;
     // The report's pages as they would print on the chosen printer; the user may
     // print them from there.
     virtual void PreviewReport(QWidget *parent, const ReportWriter &write) = 0;

@@ -269,15 +269,17 @@ QPrinter &QtPlatform::Printer()
     return *printer_;
 }
 
-void QtPlatform::PrintLandscapePage(QWidget *parent, const std::function<void(QPainter &, const QRectF &)> &paint)
+void QtPlatform::PrintLandscapePage(QWidget *parent, const std::function<void(QPainter &, const QRectF &)> &paint,
+                                    const QString &documentName)
 {
     QPrinter &printer = Printer();
     // A PDF file is written staged, and put in place only when whole.
     std::unique_ptr<StagedFile> staged;
     QString pdfPath;
+    const QString lastFile = printer.outputFileName();
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         // The file of the last print is not this page's to overwrite.
-        const std::optional<QString> path = GetPdfFileName(parent, QStringLiteral("Cost Breakdown Graph.pdf"));
+        const std::optional<QString> path = GetPdfFileName(parent, documentName + QStringLiteral(".pdf"));
         if (!path)
             return;
         pdfPath = *path;
@@ -288,17 +290,19 @@ void QtPlatform::PrintLandscapePage(QWidget *parent, const std::function<void(QP
         }
         printer.setOutputFileName(staged->TemporaryPath());
     }
-    // The next print to a file offers the chosen name, not the temporary one.
+    // The next report printed to a file is offered under its own name, not this
+    // page's file nor the temporary one.
     struct NameBack {
         QtPlatform &platform;
-        const QString &path;
+        QString path;
+        bool changed;
         ~NameBack()
         {
-            if (!path.isEmpty())
+            if (changed)
                 platform.Printer().setOutputFileName(path);
         }
-    } nameBack{*this, pdfPath};
-    printer.setDocName(QStringLiteral("Cost Breakdown Graph"));
+    } nameBack{*this, lastFile, staged != nullptr};
+    printer.setDocName(documentName);
     // The printer's orientation is the user's; it is put back however this ends.
     struct Restore {
         QtPlatform &platform;
@@ -308,8 +312,11 @@ void QtPlatform::PrintLandscapePage(QWidget *parent, const std::function<void(QP
     printer.setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
     if (!painter.begin(&printer)) {
+        // This page prints without the print dialog: say where a printer is chosen.
+        const QString choose = QStringLiteral(". To choose a printer, print any report once (its Print button "
+                                              "shows the print dialog) and try again.");
         if (printer.printerName().isEmpty() && printer.outputFileName().isEmpty())
-            throw QuovellaError(NoPrinter);
+            throw QuovellaError(NoPrinter + choose);
         throw QuovellaError(InvalidPrinter);
     }
     try {
@@ -343,7 +350,11 @@ void QtPlatform::PreviewReport(QWidget *parent, const ReportWriter &write)
             WriteReportCopies(channel, write);
         });
     });
-    dialog.resize(900, 760);
+    // Its own size where the screen has room; within the screen where it has not (1366 x 768).
+    QSize size(900, 760);
+    if (const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(40, 60));
+    dialog.resize(size);
     dialog.exec();
 }
 

@@ -38,7 +38,8 @@ public:
     std::optional<QString> GetSaveFileName(QWidget *parent, FileDialogState &state) override;
     bool SelectPrinter(QWidget *parent) override;
     std::unique_ptr<PrinterChannel> OpenPrinterChannel() override;
-    void PrintLandscapePage(QWidget *parent, const std::function<void(QPainter &, const QRectF &)> &paint) override;
+    void PrintLandscapePage(QWidget *parent, const std::function<void(QPainter &, const QRectF &)> &paint,
+                            const QString &documentName = QStringLiteral("Cost Breakdown Graph")) override;
     void PreviewReport(QWidget *parent, const ReportWriter &write) override;
     std::optional<QString> GetPdfFileName(QWidget *parent, const QString &suggestedName) override;
     std::unique_ptr<PrinterChannel> OpenPdfChannel(const QString &path) override;

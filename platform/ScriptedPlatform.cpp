@@ -73,8 +73,10 @@ std::unique_ptr<PrinterChannel> ScriptedPlatform::OpenPrinterChannel()
     return channelFactory();
 }
 
-void ScriptedPlatform::PrintLandscapePage(QWidget *, const std::function<void(QPainter &, const QRectF &)> &paint)
+void ScriptedPlatform::PrintLandscapePage(QWidget *, const std::function<void(QPainter &, const QRectF &)> &paint,
+                                          const QString &documentName)
 {
+    landscapeDocuments << documentName;
     ++landscapePages;
     QImage page(1100, 850, QImage::Format_ARGB32_Premultiplied);
     page.fill(Qt::white);

@@ -69,8 +69,10 @@ TEST(PrintAfterFailure, ChartWithoutPrinterThenReportToPdfPrints)
 {
     AnsweringDesktop platform; // a fresh start: no printer chosen, no file
     platform.Printer().setPageSize(QPageSize(QPageSize::A5));
+    // The design's words, then how to go on: the page prints without a dialog.
     EXPECT_EQ(PrintError([&] { platform.PrintLandscapePage(nullptr, DrawChart); }),
-              "There is no default printer currently selected");
+              "There is no default printer currently selected. To choose a printer, print any report once "
+              "(its Print button shows the print dialog) and try again.");
     EXPECT_TRUE(platform.pdfSuggestions.isEmpty()) << "no file to protect, no question";
 
     // What the print dialog does when the user picks "Print to File (PDF)".
@@ -140,6 +142,11 @@ TEST(ChartOnAFilePrinter, AsksForTheFileAndNeverOverwritesTheLastPrint)
     EXPECT_TRUE(PdfText(chart).contains("chart"));
     EXPECT_TRUE(RunTool(QStringLiteral(QV_PDFINFO), {chart}).contains("Cost Breakdown Graph"))
         << "the chart's own title, not the last report's";
+    // The next report printed to a file is offered the report's file again, not the chart's.
+    EXPECT_EQ(platform.Printer().outputFileName(), report);
+    // Another page names its own file.
+    platform.PrintLandscapePage(nullptr, DrawChart, "Balance 100000 at 6%");
+    EXPECT_EQ(platform.pdfSuggestions.last(), "Balance 100000 at 6%.pdf");
 }
 
 TEST(ReportPages, FillThePageInTheOrientationChosen)

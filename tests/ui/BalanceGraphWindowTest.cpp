@@ -194,8 +194,14 @@ TEST_F(BalanceGraphWindow, EnlargesAndPrintsAndExportsThePicture)
     EXPECT_GT(form->Graph->width(), 800);
     EXPECT_GT(form->Graph->height(), 600);
 
+    // Print shows the print dialog first; cancelled, nothing prints.
+    form->PrintBtn->click();
+    EXPECT_EQ(platform.printDialogs, 1);
+    EXPECT_EQ(platform.landscapePages, 0);
+    platform.printerAnswers = {true};
     form->PrintBtn->click();
     EXPECT_EQ(platform.landscapePages, 1);
+    EXPECT_EQ(platform.landscapeDocuments, QStringList{"Balance 100000 at 6%"}) << "a PDF is offered under the loan's name";
 
     QTemporaryDir folder;
     const QString png = folder.filePath("graph.png");

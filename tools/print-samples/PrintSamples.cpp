@@ -51,11 +51,12 @@ public:
         printerAnswers.push_back(true);
     }
 
-    void PrintLandscapePage(QWidget *parent, const std::function<void(QPainter &, const QRectF &)> &paint) override
+    void PrintLandscapePage(QWidget *parent, const std::function<void(QPainter &, const QRectF &)> &paint,
+                            const QString &documentName = QStringLiteral("Cost Breakdown Graph")) override
     {
         PrintToFile(desktop_.Printer());
         desktop_.file = file_;
-        desktop_.PrintLandscapePage(parent, paint);
+        desktop_.PrintLandscapePage(parent, paint, documentName);
     }
 
 private:

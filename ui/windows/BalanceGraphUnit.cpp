@@ -166,8 +166,12 @@ void TBalanceGraphForm::ExtraBoxClick()
 
 void TBalanceGraphForm::PrintBtnClick()
 {
+    // Unlike the cost breakdown's direct print, this page is ours: the user picks the printer.
+    if (!ThePlatform().SelectPrinter(this))
+        return;
     ThePlatform().PrintLandscapePage(
-        this, [this](QPainter &painter, const QRectF &page) { Graph->Paint(painter, page); });
+        this, [this](QPainter &painter, const QRectF &page) { Graph->Paint(painter, page); },
+        QFileInfo(exportDialog.fileName).completeBaseName());
 }
 
 void TBalanceGraphForm::ExportBtnClick()
