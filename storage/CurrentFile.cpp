@@ -75,6 +75,29 @@ std::optional<QString> StoreRecentFiles(Settings &settings, const QStringList &f
     return settings.SetValue(recentFilesKey, files.join(QLatin1Char('\n')));
 }
 
+QHash<QString, QSize> WindowSizesOf(const Settings &settings)
+{
+    QHash<QString, QSize> sizes;
+    for (const QString &entry : settings.Value(QStringLiteral("WindowSizes"), QString()).split(QLatin1Char(';'))) {
+        const QStringList nameAndSize = entry.split(QLatin1Char('='));
+        const QStringList wh = nameAndSize.value(1).split(QLatin1Char('x'));
+        bool wide = false, high = false;
+        const int w = wh.value(0).toInt(&wide), h = wh.value(1).toInt(&high);
+        if (nameAndSize.size() == 2 && wh.size() == 2 && wide && high && w > 0 && h > 0 && w <= 100000 && h <= 100000)
+            sizes.insert(nameAndSize[0], QSize(w, h));
+    }
+    return sizes;
+}
+
+std::optional<QString> StoreWindowSizes(Settings &settings, const QHash<QString, QSize> &sizes)
+{
+    QStringList entries;
+    for (auto it = sizes.cbegin(); it != sizes.cend(); ++it)
+        entries << QStringLiteral("%1=%2x%3").arg(it.key()).arg(it->width()).arg(it->height());
+    entries.sort(); // the same sizes always make the same file
+    return settings.SetValue(QStringLiteral("WindowSizes"), entries.join(QLatin1Char(';')));
+}
+
 std::optional<QString> StartupFile(const QStringList &commandLine, const QString &remembered)
 {
     if (commandLine.size() > 1 && IsExistingFile(commandLine.at(1)))

@@ -4,6 +4,8 @@
 // window's; these functions only read and write the stored value.
 #pragma once
 
+#include <QHash>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +30,11 @@ QStringList KeptRecentFiles(const QStringList &files);
 QStringList WithRecentFile(QStringList files, const QString &path);
 // What the store has to say, as Settings::SetValue.
 std::optional<QString> StoreRecentFiles(Settings &settings, const QStringList &files);
+
+// The sizes of the windows that may be enlarged, by window name, kept from one run
+// to the next ("MSCHEDULE=760x640;..."); a malformed entry is left out.
+QHash<QString, QSize> WindowSizesOf(const Settings &settings);
+std::optional<QString> StoreWindowSizes(Settings &settings, const QHash<QString, QSize> &sizes);
 
 // The file to load at start-up, or nothing. commandLine is the program's
 // arguments as CommandLineArguments gives them, the program first: the first

@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMenu>
@@ -539,7 +541,8 @@ TEST_F(StartUp, CommandLineFileBeatsTheRememberedOne)
     SetFileBytes(Path("given.QVL"), other);
     Start({Path("given.QVL")}, Path("remembered.QVL"));
     EXPECT_EQ(main().MAmount->text(), "55555");
-    EXPECT_EQ(main().windowTitle(), kProgramTitle); // the set-up renames the window
+    // The title names the file, so a second loan opened beside the first is told apart.
+    EXPECT_EQ(main().windowTitle(), kProgramTitle + QStringLiteral(" -  ") + Path("given.QVL"));
     EXPECT_EQ(main().CurrentFileName(), Path("remembered.QVL"));
     EXPECT_FALSE(main().SavedFlag());
     platform.messageAnswers.push_back(MessageResult::No);
@@ -784,4 +787,25 @@ TEST_F(Files, SavedUnderOneNotationLoadsInAnother)
     Open(Path("plain.QVL"));
     EXPECT_EQ(main().MAmount->text(), "123456,78");
     EXPECT_EQ(main().IRate->text(), "7,125");
+}
+
+TEST_F(StartUp, EnlargedWindowsKeepTheirSizeFromOneRunToTheNextWithinTheScreen)
+{
+    Start({}, QString());
+    windows().schedule->resize(760, 640);
+    const QSize gridOwn = windows().grid->size();
+    platform.messageAnswers.push_back(MessageResult::No);
+    ASSERT_TRUE(main().close());
+    EXPECT_EQ(platform.settings.values.value("WindowSizes"), "MSCHEDULE=760x640") << "windows at their own size are not kept";
+
+    // The next run opens it at that size; one kept on a larger screen fits this one.
+    program.reset();
+    platform.settings.values.insert("WindowSizes", "MSCHEDULE=760x640;MORTAGEGRID=90000x90000;junk;AdditionalP=x");
+    UiTest::SetUp();
+    EXPECT_EQ(windows().schedule->size(), QSize(760, 640));
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_LE(windows().grid->width(), screen.width());
+    EXPECT_LE(windows().grid->height(), screen.height());
+    EXPECT_GE(windows().grid->width(), gridOwn.width());
+    EXPECT_EQ(windows().additional->size(), windows().additional->minimumSize());
 }

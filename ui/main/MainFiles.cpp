@@ -6,10 +6,16 @@
 #include "ui/common/Look.h"
 #include "storage/SavingLoading.h"
 #include "platform/FileWriting.h"
+#include "ui/windows/APGridUnit.h"
+#include "ui/windows/BalanceGraphUnit.h"
+#include "ui/windows/MSCHEDULEUnit.h"
+#include "ui/windows/MortgageGridUnit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -202,6 +208,35 @@ void TMORTLOAN::OpenFileAsked(const QString &path)
         Show(*problem);
 }
 
+std::vector<QWidget *> TMORTLOAN::EnlargeableWindows() const
+{
+    std::vector<QWidget *> windows;
+    for (QWidget *window : std::initializer_list<QWidget *>{windows_.schedule, windows_.grid, windows_.additional,
+                                                            windows_.balance})
+        if (window)
+            windows.push_back(window);
+    return windows;
+}
+
+QHash<QString, QSize> TMORTLOAN::EnlargedWindowSizes() const
+{
+    QHash<QString, QSize> sizes;
+    for (QWidget *window : EnlargeableWindows())
+        if (window->size() != window->minimumSize())
+            sizes.insert(window->objectName(), window->size());
+    return sizes;
+}
+
+void TMORTLOAN::RestoreWindowSizes(const QHash<QString, QSize> &sizes)
+{
+    // A size kept on a larger screen is fitted to this one, never below the window's own.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(16, 48) : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    for (QWidget *window : EnlargeableWindows())
+        if (sizes.contains(window->objectName()))
+            window->resize(sizes.value(window->objectName()).boundedTo(room).expandedTo(window->minimumSize()));
+}
+
 QStringList TMORTLOAN::RecentFiles() const
 {
     return KeptRecentFiles(recentFiles_);
@@ -238,6 +273,7 @@ QString TMORTLOAN::RestoreCurrentFile(const QStringList &arguments)
 {
     currentFileName_ = RememberedFile(ThePlatform().UserSettings());
     recentFiles_ = RecentFilesOf(ThePlatform().UserSettings());
+    RestoreWindowSizes(WindowSizesOf(ThePlatform().UserSettings()));
     // A mistyped name would otherwise open the remembered file without a word.
     QStringList problems;
     if (const QString problem = CommandLineFileProblem(arguments); !problem.isEmpty())
@@ -268,10 +304,11 @@ void TMORTLOAN::RememberCurrentFile()
     try {
         Settings &settings = ThePlatform().UserSettings();
         std::optional<QString> note = ::RememberCurrentFile(settings, currentFileName_);
-        const std::optional<QString> recentNote = StoreRecentFiles(settings, recentFiles_);
-        // Both go into one file: what it has to say is said once.
-        if (!note)
-            note = recentNote;
+        // All go into one file: what it has to say is said once.
+        for (const std::optional<QString> &more :
+             {StoreRecentFiles(settings, recentFiles_), StoreWindowSizes(settings, EnlargedWindowSizes())})
+            if (!note)
+                note = more;
         if (note)
             Show({*note, MessageKind::Information});
     } catch (const QuovellaError &error) {

@@ -166,7 +166,8 @@ void TMORTLOAN::SetupProgram()
 // Every caption is given where its control is built; the set-up only names the window.
 void TMORTLOAN::UpdateAllLabelsToMortgageLoan()
 {
-    setWindowTitle(Title());
+    // A loan opened at start tells its window apart from another one's by its file.
+    SetCaption(documentFile_);
     MPaymentChange();
 }
 

@@ -10,7 +10,9 @@
 #include "engine/Savings.h"
 #include "engine/WhatIf.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QSize>
 
 class QAction;
 class QCheckBox;
@@ -253,6 +255,11 @@ private:
     // Every saved input marks the loan changed: the saved file holds all 23 lines.
     void MarkChangedOnEdits();
     void NoteRecentFile(const QString &path);
+    // The table windows and the balance graph, whose size the user may change and
+    // which keep it from one run to the next.
+    std::vector<QWidget *> EnlargeableWindows() const;
+    QHash<QString, QSize> EnlargedWindowSizes() const;
+    void RestoreWindowSizes(const QHash<QString, QSize> &sizes);
     void FillRecentMenu();
     // The file that File, Save writes: the one loaded or saved in this run.
     QString documentFile_;
