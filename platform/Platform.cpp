@@ -24,10 +24,26 @@ void RunGuarded(QWidget *parent, const std::function<void()> &handler)
     try {
         handler();
         return;
+    } catch (const ReportCancelled &) {
+        return; // the user's own choice: nothing to say
     } catch (const QuovellaError &error) {
         text = error.Message();
     } catch (const std::exception &error) {
         text = QString::fromLocal8Bit(error.what());
     }
     ThePlatform().ShowMessage(parent, text, MessageKind::Information, MessageButtons::Ok);
+}
+
+namespace {
+
+class NoProgress final : public Platform::Progress {
+public:
+    bool Tick(int) override { return true; }
+};
+
+} // namespace
+
+std::unique_ptr<Platform::Progress> Platform::StartProgress(QWidget *, const QString &)
+{
+    return std::make_unique<NoProgress>();
 }

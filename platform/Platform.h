@@ -68,6 +68,20 @@ public:
     // Help: the contents (topic 0) or a topic by its context number.
     virtual void ShowHelp(QWidget *parent, int topic) = 0;
     virtual Settings &UserSettings() = 0;
+    // Progress of a long report: nothing shows for the first half second, then a
+    // dialog with Cancel. Tick is false once the user cancelled.
+    class Progress {
+    public:
+        virtual ~Progress() = default;
+        virtual bool Tick(int page) = 0;
+    };
+    virtual std::unique_ptr<Progress> StartProgress(QWidget *parent, const QString &title);
+};
+
+// Thrown when the user cancels a report; nothing is said of it.
+class ReportCancelled : public std::exception {
+public:
+    const char *what() const noexcept override { return "cancelled"; }
 };
 
 Platform &ThePlatform();

@@ -7,6 +7,8 @@
 #include "platform/QtPrinterChannel.h"
 
 #include "platform/ReportOutput.h"
+
+#include <limits>
 #include "platform/SettingsText.h"
 #include "storage/DiskFile.h"
 
@@ -21,6 +23,8 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -439,4 +443,51 @@ void QtPlatform::ShowHelp(QWidget *parent, int topic)
 Settings &QtPlatform::UserSettings()
 {
     return settings_;
+}
+
+QProgressDialog *NewReportProgress(QWidget *parent, const QString &title)
+{
+    auto *dialog = new QProgressDialog(QStringLiteral("Writing %1…").arg(title), QStringLiteral("Cancel"), 0, 0, parent);
+    dialog->setObjectName(QStringLiteral("ReportProgress"));
+    dialog->setWindowTitle(QStringLiteral("Quovella"));
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setMinimumWidth(460); // room for a long title and its page
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    // Shown by the ticker itself after half a second, not by the dialog's own timer.
+    dialog->setMinimumDuration(std::numeric_limits<int>::max());
+    dialog->hide();
+    return dialog;
+}
+
+namespace {
+
+class DialogProgress final : public Platform::Progress {
+public:
+    DialogProgress(QWidget *parent, const QString &title) : title_(title), dialog_(NewReportProgress(parent, title))
+    {
+        clock_.start();
+    }
+    bool Tick(int page) override
+    {
+        if (!dialog_->isVisible() && clock_.elapsed() >= 500)
+            dialog_->show();
+        if (dialog_->isVisible()) {
+            dialog_->setLabelText(QStringLiteral("Writing %1: page %2…").arg(title_).arg(page));
+            QCoreApplication::processEvents();
+        }
+        return !dialog_->wasCanceled();
+    }
+
+private:
+    QString title_;
+    std::unique_ptr<QProgressDialog> dialog_;
+    QElapsedTimer clock_;
+};
+
+} // namespace
+
+std::unique_ptr<Platform::Progress> QtPlatform::StartProgress(QWidget *parent, const QString &title)
+{
+    return std::make_unique<DialogProgress>(parent ? parent : QApplication::activeWindow(), title);
 }

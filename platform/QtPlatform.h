@@ -16,6 +16,10 @@ class QPrinter;
 // through QSettings, which makes the best of any file; written whole by the
 // program through ReplaceFile, never by QSettings. A file that cannot be read
 // is replaced at the next write, with a note saying so.
+class QProgressDialog;
+// The dialog a long report shows, hidden until its ticker shows it.
+QProgressDialog *NewReportProgress(QWidget *parent, const QString &title);
+
 class QtSettings : public Settings {
 public:
     QtSettings();
@@ -46,6 +50,7 @@ public:
     int ShowModal(QDialog *window) override;
     void ShowHelp(QWidget *parent, int topic) override;
     Settings &UserSettings() override;
+    std::unique_ptr<Progress> StartProgress(QWidget *parent, const QString &title) override;
 
     // The printer the next job prints on, with the settings chosen last. A printer
     // left unusable by a job that failed is replaced by a fresh one with the same

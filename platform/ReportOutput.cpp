@@ -64,6 +64,52 @@ private:
     int written_ = 0;
 };
 
+// Passes everything on, and every few lines asks the progress whether to go on: a
+// long report shows a dialog with Cancel, and a cancel stops the job unfinished.
+class ProgressChannel : public PrinterChannel {
+public:
+    ProgressChannel(PrinterChannel &job, Platform::Progress &progress) : job_(job), progress_(progress) {}
+
+    void SetOrientation(PageOrientation orientation) override { job_.SetOrientation(orientation); }
+    void SetFont(const PrintFont &font) override { job_.SetFont(font); }
+    PrintFont Font() const override { return job_.Font(); }
+    double PageHeight() const override { return job_.PageHeight(); }
+    double TextHeight(const QString &text) const override { return job_.TextHeight(text); }
+    void Open(const QString &documentName) override { job_.Open(documentName); }
+    void Write(const QString &text) override { job_.Write(text); }
+    void LineEnd() override
+    {
+        job_.LineEnd();
+        if (++lines_ % 32 == 0 && !progress_.Tick(page_))
+            throw ReportCancelled();
+    }
+    void FormFeed() override
+    {
+        job_.FormFeed();
+        ++page_;
+    }
+    void Close() override { job_.Close(); }
+    int CopiesToWrite() const override { return job_.CopiesToWrite(); }
+
+private:
+    PrinterChannel &job_;
+    Platform::Progress &progress_;
+    long long lines_ = 0;
+    int page_ = 1;
+};
+
+// The report written into the channel, with its progress shown.
+void WriteWithProgress(QWidget *parent, PrinterChannel &channel, const PrintableReport &report, bool copies)
+{
+    const std::unique_ptr<Platform::Progress> progress =
+        ThePlatform().StartProgress(parent, report.title.isEmpty() ? QStringLiteral("the report") : report.title);
+    ProgressChannel watched(channel, *progress);
+    if (copies)
+        WriteReportCopies(watched, report.write);
+    else
+        report.write(watched);
+}
+
 } // namespace
 
 void WriteReportCopies(PrinterChannel &channel, const ReportWriter &write)
@@ -81,12 +127,15 @@ void WriteReportCopies(PrinterChannel &channel, const ReportWriter &write)
 void PrintReport(const PrintableReport &report)
 {
     const std::unique_ptr<PrinterChannel> channel = ThePlatform().OpenPrinterChannel();
-    WriteReportCopies(*channel, report.write);
+    WriteWithProgress(nullptr, *channel, report, true);
 }
 
 void PreviewReport(QWidget *parent, const PrintableReport &report)
 {
-    ThePlatform().PreviewReport(parent, report.write);
+    // Each copy the preview draws shows its own progress.
+    ThePlatform().PreviewReport(parent, [parent, report](PrinterChannel &channel) {
+        WriteWithProgress(parent, channel, report, false);
+    });
 }
 
 bool ExportReportToPdf(QWidget *parent, const PrintableReport &report)
@@ -96,6 +145,7 @@ bool ExportReportToPdf(QWidget *parent, const PrintableReport &report)
     if (!path)
         return false;
     const std::unique_ptr<PrinterChannel> channel = ThePlatform().OpenPdfChannel(*path);
-    report.write(*channel);
+    // A cancel leaves the job unclosed: the staged file goes, and the old file stays.
+    WriteWithProgress(parent, *channel, report, false);
     return true;
 }

@@ -22,4 +22,20 @@ public:
     }
     QStringList pdfSuggestions;
     std::deque<std::optional<QString>> pdfAnswers;
+
+    // The user presses Cancel at this tick of a report's progress (1 = the first); never at 0.
+    int cancelAtTick = 0;
+    int ticks = 0;
+    std::unique_ptr<Progress> StartProgress(QWidget *, const QString &) override
+    {
+        class Scripted : public Progress {
+        public:
+            explicit Scripted(AnsweringDesktop &desktop) : desktop_(desktop) {}
+            bool Tick(int) override { return ++desktop_.ticks != desktop_.cancelAtTick; }
+
+        private:
+            AnsweringDesktop &desktop_;
+        };
+        return std::make_unique<Scripted>(*this);
+    }
 };

@@ -282,6 +282,35 @@ TEST(PdfExport, ADiskThatFailsLeavesTheOldFileAndNothingBesideIt)
     SetPlatform(nullptr);
 }
 
+TEST(PdfExport, ACancelledLongReportLeavesNoFileAndTheOldOneWhole)
+{
+    AnsweringDesktop platform;
+    SetPlatform(&platform);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("long.pdf");
+    SetFileBytes(path, "the file it replaces");
+    const PrintableReport longReport{"long", [](PrinterChannel &c) { PrintSchedule(LongSchedule(2000), c); }};
+    platform.cancelAtTick = 5;
+    platform.pdfAnswers.push_back(path);
+    int shown = 0;
+    RunGuarded(nullptr, [&] {
+        ExportReportToPdf(nullptr, longReport);
+        ++shown;
+    });
+    EXPECT_EQ(shown, 0) << "the export stopped at the cancel";
+    EXPECT_EQ(platform.ticks, 5);
+    EXPECT_EQ(FileBytes(path), "the file it replaces");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"long.pdf"});
+    // Not cancelled, it goes to its end, ticking as it goes.
+    platform.cancelAtTick = 0;
+    platform.ticks = 0;
+    platform.pdfAnswers.push_back(path);
+    EXPECT_TRUE(ExportReportToPdf(nullptr, longReport));
+    EXPECT_GT(platform.ticks, 50);
+    EXPECT_GT(PdfPages(path), 20);
+    SetPlatform(nullptr);
+}
+
 TEST(PdfExport, OnlyAPdfReadToItsEndCountsAsWhole)
 {
     QTemporaryDir dir;

@@ -5,6 +5,7 @@
 #include "ui/windows/APOptionsUnit.h"
 #include "ui/windows/AboutUnit.h"
 #include "platform/HelpViewer.h"
+#include "platform/QtPlatform.h"
 #include "ui/common/Look.h"
 #include "ui/windows/MSCHEDULEUnit.h"
 #include "ui/main/MainUnit.h"
@@ -19,6 +20,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QMenuBar>
 #include <QScreen>
 #include <QLineEdit>
@@ -166,6 +168,16 @@ void ShootAnalysis(ScriptedPlatform &platform, TMORTLOAN &main)
 
 void ShootAboutAndHelp(const SecondaryWindows &windows)
 {
+    // The dialog a long report shows after half a second.
+    const std::unique_ptr<QProgressDialog> progress(
+        NewReportProgress(nullptr, QStringLiteral("Schedule by Day 999999999 at 100%")));
+    progress->setLabelText(QStringLiteral("Writing Schedule by Day 999999999 at 100%: page 37…"));
+    progress->show();
+    QApplication::processEvents();
+    QTest::qWait(100);
+    Save(progress.get(), QStringLiteral("report-progress"));
+    progress->hide();
+
     Save(windows.about, QStringLiteral("about"));
     windows.about->hide();
 
