@@ -54,6 +54,19 @@ std::optional<QString> ChooseFileToWrite(QWidget *parent, FileDialogState &state
     }
 }
 
+std::optional<QString> ChoosePdfFile(QWidget *parent, const QString &suggestedName, Platform &dialogs)
+{
+    // Bounded: a scripted dialog that always answers the same name must not loop for ever.
+    for (int tries = 0; tries < 20; ++tries) {
+        const std::optional<QString> path = dialogs.GetPdfFileName(parent, suggestedName);
+        if (!path || path->isEmpty())
+            return std::nullopt;
+        if (MayReplace(parent, *path))
+            return path;
+    }
+    return std::nullopt;
+}
+
 void WriteNamedFile(QWidget *parent, const QString &path, const QByteArray &bytes)
 {
     WriteOutcome outcome;

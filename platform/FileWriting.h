@@ -27,6 +27,9 @@ std::optional<QString> ChooseFileToWrite(QWidget *parent, FileDialogState &state
                                          const std::function<QString(const QString &)> &finalName = {},
                                          const QString &keep = QString());
 
+// The PDF file dialog of `dialogs`, then the same question; Cancel goes back to it.
+std::optional<QString> ChoosePdfFile(QWidget *parent, const QString &suggestedName, class Platform &dialogs);
+
 // Writes the bytes; a failure throws QuovellaError naming the file, and a file
 // written without its folder confirmed is said in a message.
 void WriteNamedFile(QWidget *parent, const QString &path, const QByteArray &bytes);

@@ -283,7 +283,7 @@ void QtPlatform::PrintLandscapePage(QWidget *parent, const std::function<void(QP
     const QString lastFile = printer.outputFileName();
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         // The file of the last print is not this page's to overwrite.
-        const std::optional<QString> path = GetPdfFileName(parent, documentName + QStringLiteral(".pdf"));
+        const std::optional<QString> path = ChoosePdfFile(parent, documentName + QStringLiteral(".pdf"), *this);
         if (!path)
             return;
         pdfPath = *path;
@@ -370,7 +370,9 @@ std::optional<QString> QtPlatform::GetPdfFileName(QWidget *parent, const QString
     }
     QFileDialog dialog(parent, QStringLiteral("Export to PDF"), pdfFolder_, QStringLiteral("PDF Files (*.pdf)"));
     dialog.setObjectName(QStringLiteral("PdfFileDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave); // asks before replacing a file
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The program asks before replacing a file, the same way for every file it writes.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(suggestedName);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ReportOutput.h"
 
+#include "platform/FileWriting.h"
 #include "platform/PrinterChannel.h"
 
 #include <algorithm>
@@ -141,7 +142,7 @@ void PreviewReport(QWidget *parent, const PrintableReport &report)
 bool ExportReportToPdf(QWidget *parent, const PrintableReport &report)
 {
     const QString title = report.title.isEmpty() ? QStringLiteral("Report") : report.title;
-    const std::optional<QString> path = ThePlatform().GetPdfFileName(parent, title + QStringLiteral(".pdf"));
+    const std::optional<QString> path = ChoosePdfFile(parent, title + QStringLiteral(".pdf"), ThePlatform());
     if (!path)
         return false;
     const std::unique_ptr<PrinterChannel> channel = ThePlatform().OpenPdfChannel(*path);

@@ -23,6 +23,20 @@ public:
     QStringList pdfSuggestions;
     std::deque<std::optional<QString>> pdfAnswers;
 
+    // Message boxes answered as told; a replacement is agreed to unless told otherwise.
+    MessageResult ShowMessage(QWidget *, const QString &text, MessageKind, MessageButtons buttons) override
+    {
+        messages << text;
+        if (!messageAnswers.empty()) {
+            const MessageResult answer = messageAnswers.front();
+            messageAnswers.pop_front();
+            return answer;
+        }
+        return buttons == MessageButtons::ReplaceCancel ? MessageResult::Yes : MessageResult::Ok;
+    }
+    QStringList messages;
+    std::deque<MessageResult> messageAnswers;
+
     // The user presses Cancel at this tick of a report's progress (1 = the first); never at 0.
     int cancelAtTick = 0;
     int ticks = 0;

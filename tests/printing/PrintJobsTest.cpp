@@ -282,6 +282,29 @@ TEST(PdfExport, ADiskThatFailsLeavesTheOldFileAndNothingBesideIt)
     SetPlatform(nullptr);
 }
 
+TEST(PdfExport, AnExistingFileIsReplacedOnlyWhenTheUserAgrees)
+{
+    AnsweringDesktop platform;
+    SetPlatform(&platform);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.pdf");
+    SetFileBytes(path, "the file it replaces");
+    const PrintableReport good{"x", [](PrinterChannel &c) { PrintSchedule(WorkedSchedule(), c); }};
+    // Cancel goes back to the file dialog, which is cancelled in turn.
+    platform.pdfAnswers = {path, std::nullopt};
+    platform.messageAnswers = {MessageResult::Cancel};
+    EXPECT_FALSE(ExportReportToPdf(nullptr, good));
+    EXPECT_EQ(platform.messages, QStringList{"x.pdf already exists.\nDo you want to replace it?"});
+    EXPECT_EQ(platform.pdfSuggestions.size(), 2);
+    EXPECT_EQ(FileBytes(path), "the file it replaces");
+    // Replace writes it.
+    platform.pdfAnswers = {path};
+    platform.messageAnswers = {MessageResult::Yes};
+    EXPECT_TRUE(ExportReportToPdf(nullptr, good));
+    EXPECT_TRUE(FileBytes(path).startsWith("%PDF"));
+    SetPlatform(nullptr);
+}
+
 TEST(PdfExport, ACancelledLongReportLeavesNoFileAndTheOldOneWhole)
 {
     AnsweringDesktop platform;
