@@ -235,9 +235,9 @@ public:
             ThrowFileError(errno);
     }
 
-    void RenameTo(const QByteArray &target)
+    void RenameTo(const QByteArray &target, const DiskCalls &calls)
     {
-        if (::rename(path_.constData(), target.constData()) != 0)
+        if (calls.rename(path_.constData(), target.constData()) != 0)
             ThrowFileError(errno);
         renamed_ = true;
     }
@@ -378,7 +378,7 @@ QByteArray StagedFile::ReadBack(qint64 maxBytes) const
 WriteOutcome StagedFile::Commit()
 {
     parts_->file->SyncAndClose(CurrentCalls());
-    parts_->file->RenameTo(parts_->target);
+    parts_->file->RenameTo(parts_->target, CurrentCalls());
     return WriteOutcome{SyncFolder(parts_->folder, parts_->shownName)};
 }
 
@@ -406,7 +406,7 @@ ScopedDiskCalls::~ScopedDiskCalls()
 
 DiskCalls SystemDiskCalls()
 {
-    return DiskCalls{&::write, &::fdatasync, &::close};
+    return DiskCalls{&::write, &::fdatasync, &::close, &::rename};
 }
 
 QString FileErrorText(int error)

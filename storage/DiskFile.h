@@ -11,6 +11,8 @@
 
 #include <memory>
 
+#include <cstdio>
+
 #include <sys/types.h>
 
 // Reads a whole ordinary file (links followed) of at most maxBytes. A device,
@@ -68,6 +70,7 @@ struct DiskCalls {
     ssize_t (*write)(int fd, const void *data, size_t size);
     int (*sync)(int fd);
     int (*close)(int fd);
+    int (*rename)(const char *from, const char *to) = &::rename;
 };
 
 // Uses the given calls until destroyed; the system's calls otherwise.

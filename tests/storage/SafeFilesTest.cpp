@@ -84,6 +84,12 @@ int CloseFails(int fd)
     return -1;
 }
 
+int RenameFails(const char *, const char *)
+{
+    errno = injectedError;
+    return -1;
+}
+
 int SyncHasNothingToDo(int)
 {
     errno = EINVAL;
@@ -108,7 +114,7 @@ ssize_t WritesNothing(int, const void *, size_t)
 
 using DiskThatFails = SafeFiles;
 
-TEST_F(DiskThatFails, ErrorOnSyncOrCloseFailsTheSaveAndKeepsTheOldFile)
+TEST_F(DiskThatFails, ErrorOnSyncCloseOrRenameFailsTheSaveAndKeepsTheOldFile)
 {
     const DiskCalls system = SystemDiskCalls();
     const int descriptors = OpenDescriptors();
@@ -120,7 +126,8 @@ TEST_F(DiskThatFails, ErrorOnSyncOrCloseFailsTheSaveAndKeepsTheOldFile)
     for (const Case &c : {Case{{system.write, &SyncFails, system.close}, EIO, "I/O error 5"},
                           Case{{system.write, &SyncFails, system.close}, ENOSPC, "Disk full"},
                           Case{{system.write, system.sync, &CloseFails}, EIO, "I/O error 5"},
-                          Case{{system.write, system.sync, &CloseFails}, EDQUOT, "Disk full"}}) {
+                          Case{{system.write, system.sync, &CloseFails}, EDQUOT, "Disk full"},
+                          Case{{system.write, system.sync, system.close, &RenameFails}, EIO, "I/O error 5"}}) {
         injectedError = c.error;
         const ScopedDiskCalls failing(c.calls);
         EXPECT_EQ(Saving(path_, Other()), c.message);

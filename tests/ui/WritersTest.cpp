@@ -41,6 +41,12 @@ int CloseFails(int fd)
     return -1;
 }
 
+int RenameFails(const char *, const char *)
+{
+    errno = failure;
+    return -1;
+}
+
 struct FailingStep {
     const char *name;
     DiskCalls calls;
@@ -53,7 +59,8 @@ std::vector<FailingStep> FailingSteps()
     const DiskCalls system = SystemDiskCalls();
     return {{"write", {&WriteFails, system.sync, system.close}, ENOSPC, "Disk full"},
             {"sync", {system.write, &SyncFails, system.close}, EIO, "I/O error 5"},
-            {"close", {system.write, system.sync, &CloseFails}, EIO, "I/O error 5"}};
+            {"close", {system.write, system.sync, &CloseFails}, EIO, "I/O error 5"},
+            {"rename", {system.write, system.sync, system.close, &RenameFails}, EACCES, "File access denied"}};
 }
 
 } // namespace
