@@ -2,7 +2,11 @@
 // The three table windows as a user of a spreadsheet expects them: they grow with
 // the window, and a selected range copies with its headings.
 #include "tests/ui/UiFixture.h"
+#include "engine/Schedule.h"
+#include "engine/MortgageGrid.h"
+#include "engine/AdditionalPayments.h"
 
+#include <QAbstractItemModelTester>
 #include <QClipboard>
 #include <QItemSelectionModel>
 #include <QMenu>
@@ -202,4 +206,30 @@ TEST_F(TableWindows, SelectionShowsOnTheGridsColouredCells)
         EXPECT_EQ(selected, plainSelected);
         EXPECT_EQ(colourAt(entered + 2, 4), aqua); // unselected marked cells keep their colour
     });
+}
+
+// The three table models behave as Qt's views expect, empty, filled and refilled.
+TEST(TableModels, PassQtsModelChecks)
+{
+    Loan loan;
+    loan.amount = 100000;
+    loan.rate = 6;
+    loan.years = 25;
+    loan.part = 3;
+    ScheduleModel schedule;
+    QAbstractItemModelTester scheduleCheck(&schedule, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    schedule.SetRows(BuildSchedule(loan, ScheduleBy::Period));
+    schedule.SetRows(BuildSchedule(loan, ScheduleBy::Year));
+    EXPECT_EQ(schedule.rowCount(), 26);
+
+    MortgageGridModel grid;
+    QAbstractItemModelTester gridCheck(&grid, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    grid.SetGrid(BuildMortgageGrid(loan, 2000, 0.25));
+    EXPECT_GT(grid.rowCount(), 0);
+
+    AdditionalPaymentModel additional;
+    QAbstractItemModelTester additionalCheck(&additional, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    additional.SetRows(BuildAdditionalPaymentGrid(loan).rows);
+    additional.SetRows({});
+    EXPECT_EQ(additional.rowCount(), 0);
 }

@@ -36,23 +36,10 @@ void TMORTLOAN::MortgageGridBtnClick()
     TMORTAGEGRID *grid = windows_.grid;
     if (!grid)
         return;
-    // Each text that passed its check is copied in before the next check runs.
-    const LoanTexts texts = CurrentLoanTexts();
-    const auto problem = CheckLoanTexts(texts, LoanChecks::GridOpening());
-    const LoanField failed = problem ? problem->field : LoanField::Rate;
-    if (!problem || failed == LoanField::Term || failed == LoanField::Rate)
-        grid->MAmt->setText(texts.amount);
-    if (!problem || failed == LoanField::Rate) {
-        grid->Years->setText(texts.years);
-        grid->Partyear->setText(texts.part);
-    }
-    if (problem) {
-        Show(problem->message);
+    if (const std::optional<Message> problem = grid->OpenWithLoan(CurrentLoanTexts())) {
+        Show(*problem);
         return;
     }
-    grid->InterestR->setText(texts.rate);
-    grid->BuildGrid();
-    CentreOnScreen(grid);
     ThePlatform().ShowModal(grid);
 }
 

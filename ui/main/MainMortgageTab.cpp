@@ -275,10 +275,8 @@ void TMORTLOAN::MPaymentChange()
     MPartyear->setVisible(true);
     TMSCHEDULE *schedule = windows_.schedule;
     auto setScheduleVisible = [schedule](bool visible) {
-        if (!schedule)
-            return;
-        schedule->Label11->setVisible(visible);
-        schedule->Partyear->setVisible(visible);
+        if (schedule)
+            schedule->ShowPartYear(visible);
     };
     setScheduleVisible(true);
     const Frequency *frequency = FindFrequency(MPayment->currentText());

@@ -88,9 +88,7 @@ public:
 
     bool SavedFlag() const { return savedFlag_; }
     void SetSavedFlag(bool saved) { savedFlag_ = saved; }
-    QString ProgramDirectory() const { return programDirectory_; }
     QString CurrentFileName() const { return currentFileName_; }
-    void SetCurrentFileName(const QString &name) { currentFileName_ = name; }
     FileDialogState &OpenDialog() { return open_; }
     FileDialogState &SaveDialog() { return save_; }
     // The Mortgage Savings figures as the tab shows them, for the savings report.

@@ -223,6 +223,12 @@ QStringList TMSCHEDULE::TableFieldTexts() const
             Month->isChecked() ? Month->objectName() : Year->objectName()};
 }
 
+void TMSCHEDULE::ShowPartYear(bool visible)
+{
+    Label11->setVisible(visible);
+    Partyear->setVisible(visible);
+}
+
 void TMSCHEDULE::OpenWithLoan(const LoanTexts &loan, const QString &partYearCaption)
 {
     MSAmount->setText(loan.amount);

@@ -21,6 +21,8 @@ public:
     // Opening from the main window, after its loan passed the checks: copy the
     // loan in, fill the schedule and set the captions of the payment frequency.
     void OpenWithLoan(const LoanTexts &loan, const QString &partYearCaption);
+    // The part-year field and its caption, hidden for yearly payments.
+    void ShowPartYear(bool visible);
 
     void CalculateBtnClick();
     void OKBtnClick();

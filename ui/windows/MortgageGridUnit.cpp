@@ -270,6 +270,24 @@ void TMORTAGEGRID::FormCreate()
     InterestStep->setCurrentIndex(2);
 }
 
+std::optional<Message> TMORTAGEGRID::OpenWithLoan(const LoanTexts &texts)
+{
+    const auto problem = CheckLoanTexts(texts, LoanChecks::GridOpening());
+    const LoanField failed = problem ? problem->field : LoanField::Rate;
+    if (!problem || failed == LoanField::Term || failed == LoanField::Rate)
+        MAmt->setText(texts.amount);
+    if (!problem || failed == LoanField::Rate) {
+        Years->setText(texts.years);
+        Partyear->setText(texts.part);
+    }
+    if (problem)
+        return problem->message;
+    InterestR->setText(texts.rate);
+    BuildGrid();
+    CentreOnScreen(this);
+    return std::nullopt;
+}
+
 void TMORTAGEGRID::BuildGrid()
 {
     const LoanTexts texts = LoanWithFields(main_, MAmt, InterestR, Years, Partyear);

@@ -404,11 +404,6 @@ QSize GridArea::minimumSizeHint() const
     return QSize(GridWidth(columnWidths_), HeadingHeight(columnWidths_) + FixedHeight() + 3 * rowHeight_);
 }
 
-int GridArea::VisibleRows() const
-{
-    return view_->viewport()->height() / rowHeight_;
-}
-
 bool GridArea::event(QEvent *event)
 {
     // A heading panel's new text may need another line.

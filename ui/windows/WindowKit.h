@@ -133,8 +133,6 @@ public:
     void SetCentred(bool centred) { centred_ = centred; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-    // Whole rows the grid shows as it stands.
-    int VisibleRows() const;
 
 protected:
     bool event(QEvent *event) override;
