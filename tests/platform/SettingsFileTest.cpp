@@ -5,6 +5,7 @@
 #include "platform/QtPlatform.h"
 #include "platform/SettingsText.h"
 #include "storage/DiskFile.h"
+#include "tests/common/FailingDisk.h"
 #include "tests/common/TestFiles.h"
 
 #include <QDir>
@@ -18,39 +19,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace FailingDisk;
+
 namespace {
-
-int injectedError = 0;
-
-ssize_t WriteFails(int, const void *, size_t)
-{
-    errno = injectedError;
-    return -1;
-}
-
-int SyncFails(int)
-{
-    errno = injectedError;
-    return -1;
-}
-
-int CloseFails(int fd)
-{
-    ::close(fd);
-    errno = injectedError;
-    return -1;
-}
-
-// Only the folder's sync fails: the file itself is on the disk.
-int FolderSyncFails(int fd)
-{
-    struct stat status {};
-    if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
-        errno = EIO;
-        return -1;
-    }
-    return ::fdatasync(fd);
-}
 
 // The message a call throws, or "<no error>".
 template <typename F>
@@ -168,7 +139,7 @@ TEST_F(SettingsFile, AFailedWriteSyncOrCloseKeepsTheOldFileAndSaysWhy)
                           Case{{system.write, system.sync, &CloseFails}, EDQUOT, "Disk full"}}) {
         Put(old);
         QtSettings settings;
-        injectedError = c.error;
+        FailingDisk::error = c.error;
         {
             const ScopedDiskCalls failing(c.calls);
             EXPECT_EQ(ErrorOf([&] { settings.SetValue("CurrentFile", "/home/ann/new.QVL"); }),

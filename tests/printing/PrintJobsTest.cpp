@@ -2,6 +2,7 @@
 // Print jobs on the real QPrinter: a failed job leaves the next one working, the
 // chart never overwrites a file unasked, pages fill in the orientation chosen,
 // copies, the preview and PDF export.
+#include "tests/common/FailingDisk.h"
 #include "tests/printing/PrintingTestSupport.h"
 #include "tests/common/TestFiles.h"
 
@@ -24,6 +25,8 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+using namespace FailingDisk;
 
 namespace {
 
@@ -236,25 +239,6 @@ TEST(PdfExport, WritesTheReportUnderTheNameChosenAndKeepsTheOldFileUntilDone)
     SetPlatform(nullptr);
 }
 
-namespace {
-
-int injected = 0;
-
-int SyncFails(int)
-{
-    errno = injected;
-    return -1;
-}
-
-int CloseFails(int fd)
-{
-    ::close(fd);
-    errno = injected;
-    return -1;
-}
-
-} // namespace
-
 TEST(PdfExport, ADiskThatFailsLeavesTheOldFileAndNothingBesideIt)
 {
     AnsweringDesktop platform;
@@ -266,7 +250,7 @@ TEST(PdfExport, ADiskThatFailsLeavesTheOldFileAndNothingBesideIt)
     for (const DiskCalls &calls : {DiskCalls{system.write, &SyncFails, system.close},
                                    DiskCalls{system.write, system.sync, &CloseFails}}) {
         SetFileBytes(path, "the file it replaces");
-        injected = EIO;
+        FailingDisk::error = EIO;
         const ScopedDiskCalls failing(calls);
         platform.pdfAnswers.push_back(path);
         EXPECT_EQ(PrintError([&] { ExportReportToPdf(nullptr, good); }),

@@ -4,6 +4,7 @@
 // of a killed save and names that are not UTF-8.
 #include "storage/CurrentFile.h"
 #include "storage/FileNames.h"
+#include "tests/common/FailingDisk.h"
 #include "tests/storage/StorageTestSupport.h"
 
 #include <QDir>
@@ -20,6 +21,8 @@
 #include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+using namespace FailingDisk;
 
 namespace {
 
@@ -68,28 +71,6 @@ protected:
     QString path_;
 };
 
-// What the injected calls report; the calls are plain functions, so it is kept here.
-int injectedError = 0;
-
-int SyncFails(int)
-{
-    errno = injectedError;
-    return -1;
-}
-
-int CloseFails(int fd)
-{
-    ::close(fd); // the descriptor is gone whatever close reports
-    errno = injectedError;
-    return -1;
-}
-
-int RenameFails(const char *, const char *)
-{
-    errno = injectedError;
-    return -1;
-}
-
 int SyncHasNothingToDo(int)
 {
     errno = EINVAL;
@@ -128,7 +109,7 @@ TEST_F(DiskThatFails, ErrorOnSyncCloseOrRenameFailsTheSaveAndKeepsTheOldFile)
                           Case{{system.write, system.sync, &CloseFails}, EIO, "I/O error 5"},
                           Case{{system.write, system.sync, &CloseFails}, EDQUOT, "Disk full"},
                           Case{{system.write, system.sync, system.close, &RenameFails}, EIO, "I/O error 5"}}) {
-        injectedError = c.error;
+        FailingDisk::error = c.error;
         const ScopedDiskCalls failing(c.calls);
         EXPECT_EQ(Saving(path_, Other()), c.message);
         ExpectPreviousFileIntact();
@@ -155,16 +136,6 @@ TEST_F(DiskThatFails, ShortAndInterruptedWritesStillWriteEverything)
     EXPECT_EQ(Saving(path_, Other()), "Disk full");
     ExpectPreviousFileIntact();
     EXPECT_EQ(Entries(), QStringList{"house.QVL"});
-}
-
-int FolderSyncFails(int fd)
-{
-    struct stat status {};
-    if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
-        errno = EIO;
-        return -1;
-    }
-    return ::fdatasync(fd);
 }
 
 TEST_F(DiskThatFails, AFolderThatCannotBeSyncedAfterTheRenameIsAWarningNotAFailure)

@@ -2,6 +2,7 @@
 #include "platform/QtPlatform.h"
 #include "storage/DiskFile.h"
 #include "storage/SavingLoading.h"
+#include "tests/common/FailingDisk.h"
 #include "tests/common/TestFiles.h"
 #include "tests/common/UserLocale.h"
 #include "tests/ui/UiFixture.h"
@@ -24,6 +25,8 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+using namespace FailingDisk;
 
 namespace {
 
@@ -342,27 +345,6 @@ namespace {
 
 const QString notRemembered = "The file you worked with could not be remembered for the next start. ";
 
-int injectedError = 0;
-
-ssize_t WriteFails(int, const void *, size_t)
-{
-    errno = injectedError;
-    return -1;
-}
-
-int SyncFails(int)
-{
-    errno = injectedError;
-    return -1;
-}
-
-int CloseFails(int fd)
-{
-    ::close(fd);
-    errno = injectedError;
-    return -1;
-}
-
 } // namespace
 
 TEST_F(RememberingOnDisk, AFailedWriteSyncOrCloseKeepsTheSettingsFileAndIsToldOnce)
@@ -382,7 +364,7 @@ TEST_F(RememberingOnDisk, AFailedWriteSyncOrCloseKeepsTheSettingsFileAndIsToldOn
                           Case{{system.write, &SyncFails, system.close}, EIO, "I/O error 5"},
                           Case{{system.write, system.sync, &CloseFails}, EIO, "I/O error 5"}}) {
         platform.Clear();
-        injectedError = c.error;
+        FailingDisk::error = c.error;
         {
             const ScopedDiskCalls failing(c.calls);
             // What each close runs; a window closed once gets no second close event.

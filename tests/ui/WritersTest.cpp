@@ -3,6 +3,7 @@
 // at any step leaves the old file whole and no temporary file, and says which file
 // and what happened; a special file is refused before it is opened; an existing
 // file is replaced only when the user agrees.
+#include "tests/common/FailingDisk.h"
 #include "tests/ui/UiFixture.h"
 #include "tests/common/TestFiles.h"
 
@@ -13,57 +14,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <cerrno>
-
 #include <sys/stat.h>
-#include <unistd.h>
 
-namespace {
-
-int failure = 0;
-
-ssize_t WriteFails(int, const void *, size_t)
-{
-    errno = failure;
-    return -1;
-}
-
-int SyncFails(int)
-{
-    errno = failure;
-    return -1;
-}
-
-int CloseFails(int fd)
-{
-    ::close(fd);
-    errno = failure;
-    return -1;
-}
-
-int RenameFails(const char *, const char *)
-{
-    errno = failure;
-    return -1;
-}
-
-struct FailingStep {
-    const char *name;
-    DiskCalls calls;
-    int error;
-    const char *said;
-};
-
-std::vector<FailingStep> FailingSteps()
-{
-    const DiskCalls system = SystemDiskCalls();
-    return {{"write", {&WriteFails, system.sync, system.close}, ENOSPC, "Disk full"},
-            {"sync", {system.write, &SyncFails, system.close}, EIO, "I/O error 5"},
-            {"close", {system.write, system.sync, &CloseFails}, EIO, "I/O error 5"},
-            {"rename", {system.write, system.sync, system.close, &RenameFails}, EACCES, "File access denied"}};
-}
-
-} // namespace
+using namespace FailingDisk;
 
 class Writers : public UiTest {
 protected:
@@ -80,11 +33,11 @@ protected:
     void ExpectEveryFailureKeepsTheOldFile(const QString &name, const std::function<void()> &write, bool asks = true)
     {
         const QString path = folder.filePath(name);
-        for (const FailingStep &step : FailingSteps()) {
+        for (const Step &step : EachStepFailing()) {
             SetFileBytes(path, "the old file");
             platform.Clear();
             platform.messageAnswers = {MessageResult::Yes}; // replace it
-            failure = step.error;
+            FailingDisk::error = step.error;
             {
                 const ScopedDiskCalls failing(step.calls);
                 write();
