@@ -481,6 +481,21 @@ TEST_F(Files, SaveTheDiskDidNotConfirmIsNotSaved)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"house.QVL"});
 }
 
+TEST_F(Files, AFolderTheDiskDidNotConfirmAfterTheRenameIsSavedWithAWarning)
+{
+    TypeExample();
+    const DiskCalls system = SystemDiskCalls();
+    const ScopedDiskCalls failing({system.write, &FolderSyncFails, system.close});
+    platform.saveAnswers.push_back(Path("house"));
+    main().SaveBtn->click();
+    EXPECT_EQ(OnlyMessage().text, QDir::toNativeSeparators(Path("house.QVL"))
+                                      + " was written, but the disk did not confirm its folder (I/O error 5): the "
+                                        "file may not survive a power cut.");
+    EXPECT_TRUE(main().SavedFlag()) << "the file is in place: saved";
+    EXPECT_EQ(FileBytes(Path("house.QVL")), kExample);
+    EXPECT_TRUE(main().windowTitle().endsWith(Path("house.QVL")));
+}
+
 TEST_F(Files, SpecialFilesAreRefusedWithoutWaiting)
 {
     const QString pipe = Path("pipe.QVL");
