@@ -66,6 +66,27 @@ void BM_ExportScheduleCsvLargestTerm(benchmark::State &state)
 }
 BENCHMARK(BM_ExportScheduleCsvLargestTerm)->Unit(benchmark::kMillisecond);
 
+// The CSV text alone, as Export… and quovella-calc --csv make it, of the longest
+// daily loan at the highest rate the windows accept.
+void BM_ScheduleCsvTextLargestTermFullRate(benchmark::State &state)
+{
+    const std::vector<ScheduleRow> rows = BuildSchedule(LargestLoan(100), ScheduleBy::Period);
+    const TableSource table{[](const TextStyle &style) { return ScheduleHeadings(QStringLiteral("Day"), style); },
+                            static_cast<int>(rows.size()), ScheduleColumns,
+                            [&rows](int row, int column, const TextStyle &style) {
+                                return ScheduleCellText(rows[row], column, style);
+                            }};
+    qsizetype size = 0;
+    for (auto _ : state) {
+        const QString csv = TableCsv(table);
+        size = csv.size();
+        benchmark::DoNotOptimize(csv.constData());
+    }
+    state.counters["rows"] = static_cast<double>(rows.size());
+    state.counters["chars"] = static_cast<double>(size);
+}
+BENCHMARK(BM_ScheduleCsvTextLargestTermFullRate)->Unit(benchmark::kMillisecond);
+
 // Every row is its own loan and is walked, to find a balloon last payment: 51 walks.
 void BM_BuildAdditionalPaymentGridLargestTerm(benchmark::State &state)
 {

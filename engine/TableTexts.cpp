@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <limits>
 
 TextStyle TextStyle::Shown(const QLocale &locale)
 {
@@ -30,46 +32,106 @@ QString MachineNumberText(double x)
     return QString::number(x + 0.0, 'g', 15);
 }
 
+// x * 100 needs at most 58 bits, so a long double holds it exactly and its
+// rounding to whole cents is the money text's, half a cent away from zero.
+static_assert(std::numeric_limits<long double>::digits >= 64);
+
 QString MachineMoneyText(double x)
 {
-    // The figure the money text shows, digit for digit: the same zero below half a
-    // cent, and the same rounding to cents (0.005 is 0.01, never 0).
-    const QString cents = MoneyText(x, MoneyFormat::TwoDecimals, QLocale::c());
-    return MachineNumberText(ParseNumber(cents, QLocale::c()).value_or(0));
+    // Beyond 1e13 cents no longer fit 15 significant digits; those (and inf and
+    // NaN) go the long way, through the money text and back.
+    if (!(std::fabs(x) < 1e13)) {
+        const QString cents = MoneyText(x, MoneyFormat::TwoDecimals, QLocale::c());
+        return MachineNumberText(ParseNumber(cents, QLocale::c()).value_or(0));
+    }
+    const long long cents = std::llroundl(static_cast<long double>(x) * 100.0L);
+    if (cents == 0)
+        return QStringLiteral("0"); // never "-0"
+    // Fifteen digits name the cents exactly, so the number's text is the cents
+    // written out, trailing zeros dropped.
+    unsigned long long whole = cents < 0 ? 0ULL - static_cast<unsigned long long>(cents)
+                                         : static_cast<unsigned long long>(cents);
+    const unsigned fraction = static_cast<unsigned>(whole % 100);
+    whole /= 100;
+    char16_t buffer[24];
+    char16_t *const end = buffer + std::size(buffer);
+    char16_t *p = end;
+    if (fraction != 0) {
+        if (fraction % 10 != 0)
+            *--p = static_cast<char16_t>(u'0' + fraction % 10);
+        *--p = static_cast<char16_t>(u'0' + fraction / 10);
+        *--p = u'.';
+    }
+    do {
+        *--p = static_cast<char16_t>(u'0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    if (cents < 0)
+        *--p = u'-';
+    return QString(reinterpret_cast<const QChar *>(p), end - p);
 }
 
 namespace {
 
-QString CsvField(const QString &text)
+// Quoted when a reader would otherwise split it, or trim a space off either end.
+bool NeedsQuotes(QStringView text)
 {
-    const bool plain = !text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
-        && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))
-        && text.trimmed() == text;
-    if (plain)
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    if (text.isEmpty())
+        return false;
+    if (text.front().isSpace() || text.back().isSpace())
+        return true;
+    for (const QChar c : text)
+        if (c == u',' || c == u'"' || c == u'\n' || c == u'\r')
+            return true;
+    return false;
 }
+
+void AppendCsvField(QString &out, const QString &text)
+{
+    if (!NeedsQuotes(text)) {
+        out += text;
+        return;
+    }
+    out += u'"';
+    for (const QChar c : text) {
+        if (c == u'"')
+            out += u'"';
+        out += c;
+    }
+    out += u'"';
+}
+
+void AppendCsvLine(QString &out, const QStringList &fields)
+{
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += u',';
+        AppendCsvField(out, fields[i]);
+    }
+}
+
+// Machine cells are short: a guess that spares most tables any regrowing.
+constexpr qsizetype kCsvCellGuess = 14;
 
 } // namespace
 
 QString CsvLine(const QStringList &fields)
 {
     QString line;
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            line += QLatin1Char(',');
-        line += CsvField(fields[i]);
-    }
+    AppendCsvLine(line, fields);
     return line;
 }
 
 QString CsvText(const TableTexts &table)
 {
-    QString out = CsvLine(table.headings) + QLatin1Char('\n');
-    for (const QStringList &row : table.rows)
-        out += CsvLine(row) + QLatin1Char('\n');
+    QString out;
+    out.reserve(static_cast<qsizetype>(table.rows.size() + 1) * table.headings.size() * kCsvCellGuess);
+    AppendCsvLine(out, table.headings);
+    out += u'\n';
+    for (const QStringList &row : table.rows) {
+        AppendCsvLine(out, row);
+        out += u'\n';
+    }
     return out;
 }
 
@@ -91,7 +153,22 @@ TableTexts MachineTexts(const TableSource &table)
 
 QString TableCsv(const TableSource &table)
 {
-    return CsvText(MachineTexts(table));
+    // Straight into one text, without a list of every cell first.
+    const TextStyle machine = TextStyle::Machine();
+    QString out;
+    out.reserve((static_cast<qsizetype>(std::max(table.rowCount, 0)) + 1) * std::max(table.columnCount, 1)
+                * kCsvCellGuess);
+    AppendCsvLine(out, table.headings(machine));
+    out += u'\n';
+    for (int r = 0; r < table.rowCount; ++r) {
+        for (int c = 0; c < table.columnCount; ++c) {
+            if (c > 0)
+                out += u',';
+            AppendCsvField(out, table.cell(r, c, machine));
+        }
+        out += u'\n';
+    }
+    return out;
 }
 
 QStringList ScheduleHeadings(const QString &periodHeading, const TextStyle &style)

@@ -2,6 +2,7 @@
 #include "engine/TableTexts.h"
 #include "tests/engine/TestLoans.h"
 
+#include "tests/common/LocaleMachineTexts.h"
 #include "tests/common/QtPrinters.h"
 #include "tests/common/UserLocale.h"
 
@@ -132,4 +133,44 @@ TEST(Csv, QuotesOnlyTheFieldsThatNeedIt)
     table.headings = {"years", "payment"};
     table.rows = {{"25", "644.31"}, {"24", "652.4"}};
     EXPECT_EQ(CsvText(table), "years,payment\n25,644.31\n24,652.4\n");
+}
+
+// Machine money is made from the number; it must read exactly as the money text
+// written in the C locale and read back did, sign, zero and half cents included.
+TEST(MachineMoney, SameTextAsTheLocaleMoneyTextReadBack)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double edges[] = {0.0, -0.0, 0.005, -0.005, 0.0049999999999, -0.0049999999999, 0.015,
+                            1.005, -1.005, 2.675, 0.125, -0.125, 0.375, 1e-300, -5e-324,
+                            9999999999999.99, -9999999999999.99, 1e13, -1e13, 123456789012.345,
+                            4.5e15 + 0.5, 1e20, -1e300, inf, -inf, std::nan("")};
+    for (double x : edges)
+        EXPECT_EQ(MachineMoneyText(x), LocaleMachineMoneyText(x)) << x;
+    // Every eighth is an exact half cent or none; both neighbours round the other way.
+    for (int k = -4000; k <= 4000; ++k) {
+        for (double scale : {1.0, 1e6, 1e11}) {
+            const double x = k / 8.0 + std::trunc(k * scale);
+            for (double y : {x, std::nextafter(x, inf), std::nextafter(x, -inf)})
+                EXPECT_EQ(MachineMoneyText(y), LocaleMachineMoneyText(y)) << y;
+        }
+    }
+    // Thousandths, written as doubles, land just above or below their half cents.
+    for (int k = -20000; k <= 20000; k += 7)
+        for (double scale : {1e-3, 0.101, 1234.567})
+            EXPECT_EQ(MachineMoneyText(k * scale), LocaleMachineMoneyText(k * scale)) << k * scale;
+}
+
+TEST(Csv, QuotesAFieldWithSpaceAtEitherEndAsTrimmingWould)
+{
+    const QStringList fields{"x\t", "\ty", QString(QChar(0x00A0)) + "z", "a b", "", "q" + QString(QChar(0x2003)),
+                             "\r", "plain", "-0.5"};
+    EXPECT_EQ(CsvLine(fields), TrimmingCsvLine(fields));
+    EXPECT_EQ(CsvLine({"a b", "-0.5"}), "a b,-0.5");
+    TableTexts table;
+    table.headings = {" h", "k"};
+    table.rows = {{"1", "x,y"}};
+    const TableSource source{[&](const TextStyle &) { return table.headings; }, 1, 2,
+                             [&](int r, int c, const TextStyle &) { return table.rows[r][c]; }};
+    EXPECT_EQ(TableCsv(source), CsvText(table));
+    EXPECT_EQ(TableCsv(source), "\" h\",k\n1,\"x,y\"\n");
 }
