@@ -3,7 +3,10 @@
 // put in place with ScopedDiskCalls.
 #pragma once
 
+#include "core/Error.h"
 #include "storage/DiskFile.h"
+
+#include <QString>
 
 #include <cerrno>
 #include <vector>
@@ -67,6 +70,18 @@ inline std::vector<Step> EachStepFailing()
             {"sync", {system.write, &SyncFails, system.close}, EIO, "I/O error 5"},
             {"close", {system.write, system.sync, &CloseFails}, EIO, "I/O error 5"},
             {"rename", {system.write, system.sync, system.close, &RenameFails}, EACCES, "File access denied"}};
+}
+
+// The message a call throws, or "<no error>".
+template <typename F>
+QString ErrorOf(F &&call)
+{
+    try {
+        call();
+    } catch (const QuovellaError &error) {
+        return error.Message();
+    }
+    return QStringLiteral("<no error>");
 }
 
 } // namespace FailingDisk

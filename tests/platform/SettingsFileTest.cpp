@@ -23,18 +23,6 @@ using namespace FailingDisk;
 
 namespace {
 
-// The message a call throws, or "<no error>".
-template <typename F>
-QString ErrorOf(F &&call)
-{
-    try {
-        call();
-    } catch (const QuovellaError &error) {
-        return error.Message();
-    }
-    return QStringLiteral("<no error>");
-}
-
 // Each case starts without a Ternvik folder in the test program's configuration folder.
 class SettingsFile : public ::testing::Test {
 protected:

@@ -4,6 +4,7 @@
 
 #include "core/Error.h"
 #include "storage/SavingLoading.h"
+#include "tests/common/FailingDisk.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -12,6 +13,8 @@
 #include <QStringList>
 
 #include <gtest/gtest.h>
+
+using FailingDisk::ErrorOf;
 
 #include <cerrno>
 #include <functional>
@@ -74,18 +77,6 @@ inline void WriteBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-// The message a call throws, or "<no error>".
-template <typename F>
-QString ErrorOf(F &&call)
-{
-    try {
-        call();
-    } catch (const QuovellaError &error) {
-        return error.Message();
-    }
-    return QStringLiteral("<no error>");
 }
 
 inline QString Saving(const QString &path, const SavedInputs &in)
