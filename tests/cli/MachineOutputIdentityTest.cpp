@@ -6,6 +6,7 @@
 #include "engine/Schedule.h"
 #include "engine/TableTexts.h"
 #include "tests/cli/Args.h"
+#include "tests/common/FrequencyCases.h"
 #include "tests/common/LocaleMachineTexts.h"
 
 #include <QJsonArray>
@@ -100,18 +101,11 @@ TEST_P(ScheduleMachineOutput, MatchesTheLocaleTextPathByteForByte)
     }
 }
 
-std::string FrequencyName(int index)
-{
-    std::string name = Frequencies()[index].selector.toStdString();
-    std::erase(name, '-');
-    return name;
-}
-
 INSTANTIATE_TEST_SUITE_P(EveryFrequencyPair, ScheduleMachineOutput,
-                         testing::Combine(testing::Range(0, 8), testing::Range(0, 8)),
+                         testing::Combine(EveryFrequency(), EveryFrequency()),
                          [](const testing::TestParamInfo<std::tuple<int, int>> &info) {
-                             return FrequencyName(std::get<0>(info.param)) + "_"
-                                 + FrequencyName(std::get<1>(info.param));
+                             return FrequencyCaseName(std::get<0>(info.param)) + "_"
+                                 + FrequencyCaseName(std::get<1>(info.param));
                          });
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "engine/Schedule.h"
 #include "tests/engine/TestLoans.h"
 
+#include "tests/common/FrequencyCases.h"
 #include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -212,15 +213,18 @@ TEST(AdditionalPayments, OneYearGivesOneRowWithNothingSaved)
     EXPECT_DOUBLE_EQ(grid.rows[0].interestSaved, 0);
 }
 
-TEST(AdditionalPayments, FrequencyLabels)
+class AdditionalPaymentsByFrequency : public testing::TestWithParam<int> {};
+
+TEST_P(AdditionalPaymentsByFrequency, FrequencyLabel)
 {
     const char *expected[] = {"Annual", "Half Year", "Quarterly", "Monthly",
                               "Half Monthly", "FortNightly", "Weekly", "Daily"};
-    for (int k = 0; k < 8; ++k) {
-        const double p = Frequencies()[k].periods;
-        EXPECT_EQ(BuildAdditionalPaymentGrid(TestLoan(1000, 5, 2, 0, p)).label, expected[k]);
-    }
+    const int k = GetParam();
+    const double p = Frequencies()[k].periods;
+    EXPECT_EQ(BuildAdditionalPaymentGrid(TestLoan(1000, 5, 2, 0, p)).label, expected[k]);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryFrequency, AdditionalPaymentsByFrequency, EveryFrequency(), FrequencyNamed());
 
 TEST(AdditionalPayments, RowCountFollowsTheLoansOwnRun)
 {

@@ -3,6 +3,7 @@
 #include "engine/LoanChecks.h"
 #include "engine/MortgageFunctions.h"
 
+#include "tests/common/FrequencyCases.h"
 #include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -80,10 +81,17 @@ TEST(ValidateTerm, UnitNamesFollowTheFrequency)
     EXPECT_EQ(ValidateTerm("1", phrase, "a", 50, 26), "You must enter a valid Fortnight");
     EXPECT_EQ(ValidateTerm("1", phrase, "a", 50, 1), "You must enter a valid ");
     EXPECT_EQ(ValidateTerm("1", phrase, "2", 50, 1), "You must enter a  between 0 and 1");
-    const char *units[] = {"", "Half-Year", "Quarter", "Month", "Half-Month", "Fortnight", "Week", "Day"};
-    for (int k = 0; k < 8; ++k)
-        EXPECT_EQ(PeriodUnitName(Frequencies()[k].periods), units[k]);
 }
+
+class PeriodUnitNames : public testing::TestWithParam<int> {};
+
+TEST_P(PeriodUnitNames, FollowsTheFrequency)
+{
+    const char *units[] = {"", "Half-Year", "Quarter", "Month", "Half-Month", "Fortnight", "Week", "Day"};
+    EXPECT_EQ(PeriodUnitName(Frequencies()[GetParam()].periods), units[GetParam()]);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFrequency, PeriodUnitNames, EveryFrequency(), FrequencyNamed());
 
 TEST(RoundToPlaces, KnownValues)
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/MortgageFunctions.h"
 
+#include "tests/common/FrequencyCases.h"
 #include "tests/common/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -31,22 +32,32 @@ Loan YearlyLoan(double amount, double rate, int years)
 
 } // namespace
 
-TEST(Frequency, SelectorTextsMapToPeriodsPerYear)
+namespace {
+const QStringList kSelectorTexts{"Annualy", "Bi-Annualy", "Quarterly", "Monthly",
+                                 "Bi-Monthly", "FortNightly", "Weekly", "Daily"};
+}
+
+TEST(Frequency, SelectorTextsInOrder)
 {
-    const QStringList expected{"Annualy", "Bi-Annualy", "Quarterly", "Monthly",
-                               "Bi-Monthly", "FortNightly", "Weekly", "Daily"};
-    EXPECT_EQ(FrequencyTexts(), expected);
-    const double periods[] = {1, 2, 4, 12, 24, 26, 52, 365};
-    for (int k = 0; k < 8; ++k) {
-        EXPECT_EQ(PaymentsPerYear(expected[k]), periods[k]);
-        EXPECT_EQ(CompoundingsPerYear(expected[k]), periods[k]);
-        EXPECT_EQ(FrequencyIndex(expected[k]), k);
-    }
+    EXPECT_EQ(FrequencyTexts(), kSelectorTexts);
     // Compared exactly, as spelled.
     EXPECT_EQ(PaymentsPerYear("monthly"), 0);
     EXPECT_EQ(PaymentsPerYear("Annually"), 0);
     EXPECT_EQ(FrequencyIndex("Fortnightly"), -1);
 }
+
+class FrequencySelector : public testing::TestWithParam<int> {};
+
+TEST_P(FrequencySelector, MapsToPeriodsPerYear)
+{
+    const double periods[] = {1, 2, 4, 12, 24, 26, 52, 365};
+    const int k = GetParam();
+    EXPECT_EQ(PaymentsPerYear(kSelectorTexts[k]), periods[k]);
+    EXPECT_EQ(CompoundingsPerYear(kSelectorTexts[k]), periods[k]);
+    EXPECT_EQ(FrequencyIndex(kSelectorTexts[k]), k);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFrequency, FrequencySelector, EveryFrequency(), FrequencyNamed());
 
 TEST(PeriodRate, EqualFrequenciesGiveTheQuotedRateOverP)
 {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/common/FrequencyCases.h"
 #include "tests/ui/UiFixture.h"
 
 #include <QImage>
@@ -60,24 +61,27 @@ TEST_F(AnalysisWindows, ScheduleOpensWithTheWorkedRows)
               "screen are due to rounding to two decimal places on the schedule.");
 }
 
-TEST_F(AnalysisWindows, ScheduleCaptionsFollowThePaymentFrequency)
+class ScheduleCaptions : public AnalysisWindows, public testing::WithParamInterface<int> {};
+
+TEST_P(ScheduleCaptions, FollowThePaymentFrequency)
 {
     const char *options[] = {"", "Half Year", "Quarter", "Month", "1/2 Month", "Fortnight", "Week", "Day"};
     const char *captions[] = {"Annual Payment", "Half Year Payment", "Quarterly Payment", "Monthly Payment",
                               "Half Month Payment", "FortNightly Payment", "Weekly Payment", "Daily Payment"};
     TMSCHEDULE *schedule = windows().schedule;
-    for (int k = 0; k < 8; ++k) {
-        ChoosePayment(FrequencyTexts()[k]);
-        main().SpeedButton2->click();
-        EXPECT_EQ(schedule->Label4->text(), captions[k]);
-        EXPECT_EQ(schedule->Month->isVisibleTo(schedule), k != 0);
-        if (k != 0) {
-            EXPECT_EQ(Keyboard::Plain(schedule->Month->text()), options[k]);
-        }
-        EXPECT_EQ(Keyboard::Plain(schedule->Label11->text()), main().PartYearCaption());
+    const int k = GetParam();
+    ChoosePayment(FrequencyTexts()[k]);
+    main().SpeedButton2->click();
+    EXPECT_EQ(schedule->Label4->text(), captions[k]);
+    EXPECT_EQ(schedule->Month->isVisibleTo(schedule), k != 0);
+    if (k != 0) {
+        EXPECT_EQ(Keyboard::Plain(schedule->Month->text()), options[k]);
     }
+    EXPECT_EQ(Keyboard::Plain(schedule->Label11->text()), main().PartYearCaption());
     EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryFrequency, ScheduleCaptions, EveryFrequency(), FrequencyNamed());
 
 TEST_F(AnalysisWindows, ScheduleByPeriodAndRecalculationInsideTheWindow)
 {
@@ -309,27 +313,33 @@ TEST_F(AnalysisWindows, AdditionalPaymentsMarkRowsNotPaidOffEvenly)
     EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
 }
 
-TEST_F(AnalysisWindows, AdditionalPaymentsWordsForEveryFrequency)
+class AdditionalPaymentsWords : public AnalysisWindows, public testing::WithParamInterface<int> {};
+
+TEST_P(AdditionalPaymentsWords, FollowThePaymentFrequency)
 {
     const char *words[] = {"Yearly", "Half Year", "Quarterly", "Monthly", "1/2 Monthly", "Fortnightly", "Weekly", "Daily"};
     const char *builderWords[] = {"Annual", "Half Year", "Quarterly", "Monthly", "Half Monthly", "FortNightly", "Weekly", "Daily"};
     TAdditionalP *additional = windows().additional;
     windows().options->Grid->setChecked(true);
-    for (int k = 0; k < 8; ++k) {
-        ChoosePayment(FrequencyTexts()[k]);
-        platform.modalActions.insert("APOPTIONS", [&](QDialog *) { windows().options->BitBtn2->click(); });
-        platform.modalActions.insert("AdditionalP", [&](QDialog *) {
-            EXPECT_EQ(additional->Label5->text(), words[k]);
-            EXPECT_EQ(additional->Label8->text(), QString("Total ") + words[k] + " Payment");
-            EXPECT_EQ(additional->Label7->text(), QString("Additional ") + words[k] + " Payment Required");
-            additional->SpeedButton2->click();
-            EXPECT_EQ(additional->Label5->text(), builderWords[k]);
-            EXPECT_EQ(additional->Label8->text(), QString("Total ") + words[k] + " Payment");
-        });
-        main().SpeedButton3->click();
-    }
+    const int k = GetParam();
+    ChoosePayment(FrequencyTexts()[k]);
+    platform.modalActions.insert("APOPTIONS", [&](QDialog *) { windows().options->BitBtn2->click(); });
+    bool opened = false;
+    platform.modalActions.insert("AdditionalP", [&](QDialog *) {
+        opened = true;
+        EXPECT_EQ(additional->Label5->text(), words[k]);
+        EXPECT_EQ(additional->Label8->text(), QString("Total ") + words[k] + " Payment");
+        EXPECT_EQ(additional->Label7->text(), QString("Additional ") + words[k] + " Payment Required");
+        additional->SpeedButton2->click();
+        EXPECT_EQ(additional->Label5->text(), builderWords[k]);
+        EXPECT_EQ(additional->Label8->text(), QString("Total ") + words[k] + " Payment");
+    });
+    main().SpeedButton3->click();
+    EXPECT_TRUE(opened);
     EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryFrequency, AdditionalPaymentsWords, EveryFrequency(), FrequencyNamed());
 
 TEST_F(AnalysisWindows, AdditionalPaymentsCalculateChecksTheWindowsFields)
 {
@@ -469,14 +479,6 @@ TEST_F(SpecificWindow, WeeklyAndYearlyCaptions)
         EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
         EXPECT_FALSE(w->NewPeriod->text().isEmpty());
     });
-    const char *labels[] = {"Additional Annual Payment", "Additional Half Year Payment",
-                            "Additional Quarterly Payment", "Additional Monthly Payment",
-                            "Additional Half Month Payment", "Additional FortNightly Payment",
-                            "Additional Weekly Payment", "Additional Daily Payment"};
-    for (int k = 0; k < 8; ++k) {
-        ChoosePayment(FrequencyTexts()[k]);
-        Open([&](TADDMONTHLYR *w) { EXPECT_EQ(Keyboard::Plain(w->Label1->text()), labels[k]); });
-    }
 }
 
 TEST_F(SpecificWindow, APartYearIsAYearToStartIn)
@@ -630,16 +632,27 @@ TEST_F(AnalysisWindows, BadTextsInTheWindowsFieldsNeverShowNonFiniteFigures)
     EXPECT_EQ(main().MAmount->text(), "100000"); // none of it reached the main window
 }
 
-TEST_F(SpecificWindow, StartPeriodCaptionForEveryFrequency)
+class SpecificWindowCaptions : public SpecificWindow, public testing::WithParamInterface<int> {};
+
+TEST_P(SpecificWindowCaptions, PaymentAndStartPeriodFollowTheFrequency)
 {
+    const char *labels[] = {"Additional Annual Payment", "Additional Half Year Payment",
+                            "Additional Quarterly Payment", "Additional Monthly Payment",
+                            "Additional Half Month Payment", "Additional FortNightly Payment",
+                            "Additional Weekly Payment", "Additional Daily Payment"};
     const char *captions[] = {"and Year", "and Half Year (1 - 2)", "and Quarter (1 - 4)", "and Month (1 - 12)",
                               "and Half Month (1 - 24)", "and Fortnight (1 - 26)", "and Week (1 - 52)",
                               "and Day (1 - 365)"};
-    for (int k = 0; k < 8; ++k) {
-        ChoosePayment(FrequencyTexts()[k]);
-        Open([&](TADDMONTHLYR *w) {
-            EXPECT_EQ(Keyboard::Plain(w->Label6->text()), captions[k]);
-            EXPECT_EQ(w->StartMonth->isHidden(), k == 0);
-        });
-    }
+    const int k = GetParam();
+    ChoosePayment(FrequencyTexts()[k]);
+    bool opened = false;
+    Open([&](TADDMONTHLYR *w) {
+        opened = true;
+        EXPECT_EQ(Keyboard::Plain(w->Label1->text()), labels[k]);
+        EXPECT_EQ(Keyboard::Plain(w->Label6->text()), captions[k]);
+        EXPECT_EQ(w->StartMonth->isHidden(), k == 0);
+    });
+    EXPECT_TRUE(opened);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryFrequency, SpecificWindowCaptions, EveryFrequency(), FrequencyNamed());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // No caption or figure is shown cut off, whatever the frequency or the size of the loan.
 #include "engine/MortgageFunctions.h"
+#include "tests/common/FrequencyCases.h"
 #include "tests/ui/UiFixture.h"
 
 #include <QFontMetrics>
@@ -30,36 +31,38 @@ namespace {
 
 using CutTexts = UiTest;
 
-TEST_F(CutTexts, EveryCaptionOfTheMortgageTabIsWholeForEveryFrequency)
+class CutTextsByFrequency : public UiTest, public testing::WithParamInterface<int> {};
+
+TEST_P(CutTextsByFrequency, EveryCaptionOfTheMortgageTabIsWhole)
 {
     main().show();
     ChoosePayment("Monthly");
     QApplication::processEvents();
     const QRect right = main().Panel1->geometry();
-    for (const QString &frequency : FrequencyTexts()) {
-        ChoosePayment(frequency);
-        QApplication::processEvents();
-        for (QLabel *label : main().TabSheet1->findChildren<QLabel *>())
-            EXPECT_TRUE(ShowsWhole(label)) << S(frequency);
-        for (QGroupBox *group : main().TabSheet1->findChildren<QGroupBox *>())
-            EXPECT_GE(group->width(), group->minimumSizeHint().width()) << S(group->title());
-        // The results column stays put when the part-year field comes and goes.
-        EXPECT_EQ(main().Panel1->geometry(), right) << S(frequency);
-    }
+    const QString frequency = FrequencyTexts()[GetParam()];
+    ChoosePayment(frequency);
+    QApplication::processEvents();
+    for (QLabel *label : main().TabSheet1->findChildren<QLabel *>())
+        EXPECT_TRUE(ShowsWhole(label)) << S(frequency);
+    for (QGroupBox *group : main().TabSheet1->findChildren<QGroupBox *>())
+        EXPECT_GE(group->width(), group->minimumSizeHint().width()) << S(group->title());
+    // The results column stays put when the part-year field comes and goes.
+    EXPECT_EQ(main().Panel1->geometry(), right) << S(frequency);
 }
 
-TEST_F(CutTexts, EveryCaptionOfTheWhatIfTabIsWholeForEveryFrequency)
+TEST_P(CutTextsByFrequency, EveryCaptionOfTheWhatIfTabIsWhole)
 {
     main().show();
     main().PageControl1->setCurrentWidget(main().TabSheet2);
-    for (const QString &frequency : FrequencyTexts()) {
-        main().WIPayment->setCurrentText(frequency);
-        emit main().WIPayment->activated(main().WIPayment->currentIndex());
-        QApplication::processEvents();
-        for (QLabel *label : main().TabSheet2->findChildren<QLabel *>())
-            EXPECT_TRUE(ShowsWhole(label)) << S(frequency);
-    }
+    const QString frequency = FrequencyTexts()[GetParam()];
+    main().WIPayment->setCurrentText(frequency);
+    emit main().WIPayment->activated(main().WIPayment->currentIndex());
+    QApplication::processEvents();
+    for (QLabel *label : main().TabSheet2->findChildren<QLabel *>())
+        EXPECT_TRUE(ShowsWhole(label)) << S(frequency);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryFrequency, CutTextsByFrequency, EveryFrequency(), FrequencyNamed());
 
 TEST_F(CutTexts, DisabledEditsLookDisabled)
 {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Working every window from the keyboard: Alt keys, Tab, Enter and the mouse wheel.
+#include "tests/common/FrequencyCases.h"
 #include "tests/ui/UiFixture.h"
 
 #include <QClipboard>
@@ -81,33 +82,33 @@ protected:
     }
 };
 
-TEST_F(KeyboardUse, EveryButtonAndFieldCaptionHasAnAltKeyOfItsOwnInItsWindow)
-{
-    for (const QString &frequency : FrequencyTexts()) {
-        SCOPED_TRACE(S(frequency));
-        ChoosePayment(frequency);
-        for (QWidget *tab : {main().TabSheet1, main().TabSheet2, main().TabSheet3})
-            ExpectOwnKeys(CaptionsIn(&main(), tab), S(tab->objectName()));
+class AltKeysByFrequency : public KeyboardUse, public testing::WithParamInterface<int> {};
 
-        auto check = [&](QDialog *window) { ExpectOwnKeys(CaptionsIn(window, nullptr), S(window->objectName())); };
-        for (const char *name : {"MSCHEDULE", "MORTAGEGRID", "AdditionalP", "ADDMONTHLYR", "MortChartForm"})
-            platform.modalActions.insert(name, check);
-        platform.modalActions.insert("APOPTIONS", [&](QDialog *window) {
-            check(window);
-            windows().options->BitBtn2->click();
-        });
-        main().SpeedButton2->click();
-        main().MortgageGridBtn->click();
-        main().BitBtn9->click();
-        windows().options->Grid->setChecked(true);
-        main().SpeedButton3->click();
-        windows().options->Specific->setChecked(true);
-        main().SpeedButton3->click();
-        EXPECT_EQ(platform.modalWindows.size(), 7);
-        platform.Clear();
-    }
+TEST_P(AltKeysByFrequency, EveryButtonAndFieldCaptionHasAnAltKeyOfItsOwnInItsWindow)
+{
+    ChoosePayment(FrequencyTexts()[GetParam()]);
+    for (QWidget *tab : {main().TabSheet1, main().TabSheet2, main().TabSheet3})
+        ExpectOwnKeys(CaptionsIn(&main(), tab), S(tab->objectName()));
+
+    auto check = [&](QDialog *window) { ExpectOwnKeys(CaptionsIn(window, nullptr), S(window->objectName())); };
+    for (const char *name : {"MSCHEDULE", "MORTAGEGRID", "AdditionalP", "ADDMONTHLYR", "MortChartForm"})
+        platform.modalActions.insert(name, check);
+    platform.modalActions.insert("APOPTIONS", [&](QDialog *window) {
+        check(window);
+        windows().options->BitBtn2->click();
+    });
+    main().SpeedButton2->click();
+    main().MortgageGridBtn->click();
+    main().BitBtn9->click();
+    windows().options->Grid->setChecked(true);
+    main().SpeedButton3->click();
+    windows().options->Specific->setChecked(true);
+    main().SpeedButton3->click();
+    EXPECT_EQ(platform.modalWindows.size(), 7);
     EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryFrequency, AltKeysByFrequency, EveryFrequency(), FrequencyNamed());
 
 TEST_F(KeyboardUse, AltKeysLeadToTheirFieldsAndPressTheirButtons)
 {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/common/FrequencyCases.h"
 #include "tests/ui/UiFixture.h"
 
 #include <QLayout>
@@ -219,19 +220,28 @@ TEST_F(MainWindow, PaymentFrequencyRelabelsWithoutRecalculating)
     EXPECT_EQ(main().PartYearCaption(), "Week(s)");
     EXPECT_EQ(main().Panel1->title(), "   Weekly Mortgage Payment is");
     EXPECT_TRUE(windows().schedule->Partyear->isVisibleTo(windows().schedule));
+}
 
+class MainWindowCaptions : public MainWindow, public testing::WithParamInterface<int> {};
+
+TEST_P(MainWindowCaptions, FollowThePaymentFrequency)
+{
     const char *captions[] = {"", "Half-Year(s)", "Quarter(s)", "Month(s)", "Half-Month(s)",
                               "Fortnight(s)", "Week(s)", "Day(s)"};
     const char *sentences[] = {"   Annual Mortgage Payment is", "   Bi-Annual Mortgage Payment is",
                                "   Quarterly Mortgage Payment is", "   Monthly Mortgage Payment is",
                                "   Bi-Monthly Mortgage Payment is", "   Fortnightly Mortgage Payment is",
                                "   Weekly Mortgage Payment is", "   Daily Mortgage Payment is"};
-    for (int k = 1; k < 8; ++k) {
-        ChoosePayment(FrequencyTexts()[k]);
+    const int k = GetParam();
+    ChoosePayment(FrequencyTexts()[k]);
+    // Yearly payments hide the part-year and its caption; the caption keeps its text.
+    if (k != 0) {
         EXPECT_EQ(main().PartYearCaption(), captions[k]);
-        EXPECT_EQ(main().Panel1->title(), sentences[k]);
     }
+    EXPECT_EQ(main().Panel1->title(), sentences[k]);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryFrequency, MainWindowCaptions, EveryFrequency(), FrequencyNamed());
 
 TEST_F(MainWindow, EveryLoanInputChangeEmptiesTheResults)
 {
