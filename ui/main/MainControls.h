@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QRadioButton>
 
+class QGroupBox;
+
 namespace MainControls {
 
 // The main window's client area below the menu: header band and tabs.
@@ -29,5 +31,30 @@ inline QRadioButton *Radio(const QString &name, const QString &text, QWidget *pa
     radio->setObjectName(name);
     return radio;
 }
+
+// The payment frequency with its timing (in arrears, in advance), and the
+// compounding frequency: one group each.
+struct FrequencyGroups {
+    QGroupBox *paymentGroup;
+    QComboBox *payment;
+    QRadioButton *arrears, *advance;
+    QGroupBox *compoundingGroup;
+    QComboBox *compounding;
+};
+
+// The objectNames of the groups' controls, and the payment group's title.
+struct FrequencyGroupNames {
+    const char *paymentGroup, *paymentTitle, *payment, *arrears, *advance;
+    const char *compoundingGroup, *compounding;
+};
+
+// Stacked groups (the Mortgage tab) keep roomier margins and the compounding list
+// at its own width; side by side (the What If? tab) they are tighter and the list
+// fills its narrower group.
+enum class GroupsStand { Stacked, SideBySide };
+
+// Both groups, made in that order: the payment group and its controls, then the
+// compounding group and its list. In arrears is checked.
+FrequencyGroups BuildFrequencyGroups(QWidget *tab, const FrequencyGroupNames &names, GroupsStand stand);
 
 } // namespace MainControls

@@ -19,9 +19,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-using MainControls::FrequencyList;
-using MainControls::Radio;
-
 QWidget *TMORTLOAN::BuildMortgageTab()
 {
     auto *tab = new QWidget;
@@ -31,16 +28,22 @@ QWidget *TMORTLOAN::BuildMortgageTab()
     BitBtn1 = Look::PictureButton(QStringLiteral("BitBtn1"), QStringLiteral("help"),
                                   QStringLiteral("Help on the Mortgage tab"), tab);
     QGridLayout *inputs = BuildMortgageInputs(tab);
-    QGroupBox *repayment = BuildRepaymentGroup(tab);
-    QGroupBox *compounding = BuildCompoundingGroup(tab);
+    const MainControls::FrequencyGroups frequencies = MainControls::BuildFrequencyGroups(
+        tab,
+        {"RepaymentGroup", "Repayment", "MPayment", "MArrears", "MAdvance", "CompoundedGroup", "MCompounded"},
+        MainControls::GroupsStand::Stacked);
+    MPayment = frequencies.payment;
+    MArrears = frequencies.arrears;
+    MAdvance = frequencies.advance;
+    MCompounded = frequencies.compounding;
     BuildMortgageResults(tab);
     BuildMortgageButtons(tab);
 
     auto *left = new QVBoxLayout;
     left->setSpacing(4);
     left->addLayout(inputs);
-    left->addWidget(repayment);
-    left->addWidget(compounding);
+    left->addWidget(frequencies.paymentGroup);
+    left->addWidget(frequencies.compoundingGroup);
     left->addStretch();
 
     auto *actions = new QHBoxLayout;
@@ -138,35 +141,6 @@ QGridLayout *TMORTLOAN::BuildMortgageInputs(QWidget *tab)
     rate->addStretch();
     inputs->addLayout(rate, 2, 1, 1, 4);
     return inputs;
-}
-
-QGroupBox *TMORTLOAN::BuildRepaymentGroup(QWidget *tab)
-{
-    auto *repayment = new QGroupBox(QStringLiteral("Repayment"), tab);
-    repayment->setObjectName(QStringLiteral("RepaymentGroup"));
-    MPayment = FrequencyList(QStringLiteral("MPayment"), repayment);
-    MArrears = Radio(QStringLiteral("MArrears"), QStringLiteral("In Arrears"), repayment);
-    MAdvance = Radio(QStringLiteral("MAdvance"), QStringLiteral("In Advance"), repayment);
-    MArrears->setChecked(true);
-    auto *repaymentLayout = new QGridLayout(repayment);
-    repaymentLayout->setContentsMargins(8, 4, 8, 6);
-    repaymentLayout->setVerticalSpacing(3);
-    repaymentLayout->addWidget(MPayment, 0, 0, 1, 2);
-    repaymentLayout->addWidget(MArrears, 1, 0);
-    repaymentLayout->addWidget(MAdvance, 1, 1);
-    return repayment;
-}
-
-QGroupBox *TMORTLOAN::BuildCompoundingGroup(QWidget *tab)
-{
-    auto *compounding = new QGroupBox(QStringLiteral("Interest Compounded"), tab);
-    compounding->setObjectName(QStringLiteral("CompoundedGroup"));
-    MCompounded = FrequencyList(QStringLiteral("MCompounded"), compounding);
-    auto *compoundingLayout = new QHBoxLayout(compounding);
-    compoundingLayout->setContentsMargins(8, 4, 8, 6);
-    compoundingLayout->addWidget(MCompounded);
-    compoundingLayout->addStretch();
-    return compounding;
 }
 
 void TMORTLOAN::BuildMortgageResults(QWidget *tab)

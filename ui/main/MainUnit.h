@@ -213,8 +213,6 @@ private:
     // The Mortgage tab (MainMortgageTab.cpp).
     QWidget *BuildMortgageTab();
     QGridLayout *BuildMortgageInputs(QWidget *tab);
-    QGroupBox *BuildRepaymentGroup(QWidget *tab);
-    QGroupBox *BuildCompoundingGroup(QWidget *tab);
     void BuildMortgageResults(QWidget *tab);
     void BuildMortgageButtons(QWidget *tab);
     int WidestRepaymentPanel() const;
@@ -223,8 +221,6 @@ private:
     // The What If? tab (MainWhatIfTab.cpp).
     QWidget *BuildWhatIfTab();
     QGridLayout *BuildWhatIfInputs(QWidget *tab);
-    QGroupBox *BuildWhatIfPaymentGroup(QWidget *tab);
-    QGroupBox *BuildWhatIfCompoundingGroup(QWidget *tab);
     QGroupBox *BuildWhatIfCalculateGroup(QWidget *tab);
     void ConnectWhatIfTab();
     // The Mortgage Savings tab (MainSavingsTab.cpp).

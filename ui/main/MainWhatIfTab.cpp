@@ -17,7 +17,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-using MainControls::FrequencyList;
 using MainControls::Radio;
 
 QWidget *TMORTLOAN::BuildWhatIfTab()
@@ -35,8 +34,15 @@ QWidget *TMORTLOAN::BuildWhatIfTab()
     WhatIfHelpLabel->setWordWrap(true);
 
     QGridLayout *inputs = BuildWhatIfInputs(tab);
-    QGroupBox *payment = BuildWhatIfPaymentGroup(tab);
-    QGroupBox *compounding = BuildWhatIfCompoundingGroup(tab);
+    const MainControls::FrequencyGroups frequencyGroups = MainControls::BuildFrequencyGroups(
+        tab,
+        {"WIPaymentGroup", "Payment", "WIPayment", "WIArrearsRB", "WIAdvanceRB", "WICompoundedGroup",
+         "WICompounded"},
+        MainControls::GroupsStand::SideBySide);
+    WIPayment = frequencyGroups.payment;
+    WIArrearsRB = frequencyGroups.arrears;
+    WIAdvanceRB = frequencyGroups.advance;
+    WICompounded = frequencyGroups.compounding;
     QGroupBox *calculate = BuildWhatIfCalculateGroup(tab);
     SpeedButton4 = Look::Button(QStringLiteral("SpeedButton4"), QStringLiteral("Calculate"), tab,
                                 QStringLiteral("calculate"));
@@ -45,8 +51,8 @@ QWidget *TMORTLOAN::BuildWhatIfTab()
 
     auto *frequencies = new QHBoxLayout;
     frequencies->setSpacing(6);
-    frequencies->addWidget(payment, 3);
-    frequencies->addWidget(compounding, 2);
+    frequencies->addWidget(frequencyGroups.paymentGroup, 3);
+    frequencies->addWidget(frequencyGroups.compoundingGroup, 2);
     auto *left = new QVBoxLayout;
     left->setSpacing(4);
     left->addLayout(inputs);
@@ -126,35 +132,6 @@ QGridLayout *TMORTLOAN::BuildWhatIfInputs(QWidget *tab)
     inputs->addWidget(repayLabel, 3, 0);
     inputs->addWidget(WIRepay, 3, 1, Qt::AlignLeft);
     return inputs;
-}
-
-QGroupBox *TMORTLOAN::BuildWhatIfPaymentGroup(QWidget *tab)
-{
-    auto *payment = new QGroupBox(QStringLiteral("Payment"), tab);
-    payment->setObjectName(QStringLiteral("WIPaymentGroup"));
-    WIPayment = FrequencyList(QStringLiteral("WIPayment"), payment);
-    WIArrearsRB = Radio(QStringLiteral("WIArrearsRB"), QStringLiteral("In Arrears"), payment);
-    WIAdvanceRB = Radio(QStringLiteral("WIAdvanceRB"), QStringLiteral("In Advance"), payment);
-    WIArrearsRB->setChecked(true);
-    auto *paymentLayout = new QGridLayout(payment);
-    paymentLayout->setContentsMargins(8, 2, 8, 4);
-    paymentLayout->setVerticalSpacing(2);
-    paymentLayout->addWidget(WIPayment, 0, 0, 1, 2);
-    paymentLayout->addWidget(WIArrearsRB, 1, 0);
-    paymentLayout->addWidget(WIAdvanceRB, 1, 1);
-    return payment;
-}
-
-QGroupBox *TMORTLOAN::BuildWhatIfCompoundingGroup(QWidget *tab)
-{
-    auto *compounding = new QGroupBox(QStringLiteral("Interest Compounded"), tab);
-    compounding->setObjectName(QStringLiteral("WICompoundedGroup"));
-    WICompounded = FrequencyList(QStringLiteral("WICompounded"), compounding);
-    auto *compoundingLayout = new QVBoxLayout(compounding);
-    compoundingLayout->setContentsMargins(8, 2, 8, 4);
-    compoundingLayout->addWidget(WICompounded);
-    compoundingLayout->addStretch();
-    return compounding;
 }
 
 QGroupBox *TMORTLOAN::BuildWhatIfCalculateGroup(QWidget *tab)

@@ -36,23 +36,15 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
 void TAdditionalP::BuildFields()
 {
     Label1 = Look::Heading(QStringLiteral("Label1"), QStringLiteral("Additional Payments"), 20, this);
-    auto white = [this](const char *name, const char *text) {
-        return Look::CaptionLabel(QLatin1String(name), QLatin1String(text), this);
-    };
-    Label2 = white("Label2", "Amount");
-    Label3 = white("Label3", "Interest");
-    Label6 = white("Label6", "%");
-    Label4 = white("Label4", "Years");
-    Label5 = white("Label5", "Monthly");
-    Label12 = white("Label12", "Repayment");
-    APAmount = Look::Edit(QStringLiteral("APAmount"), 0, this);
-    APInterest = Look::Edit(QStringLiteral("APInterest"), 0, this);
-    APPeriod = Look::Edit(QStringLiteral("APPeriod"), 0, this);
-    PartYear = Look::Edit(QStringLiteral("PartYear"), 0, this);
-    APAmount->setFixedWidth(90);
-    APInterest->setFixedWidth(56);
-    APPeriod->setFixedWidth(36);
-    PartYear->setFixedWidth(40);
+    BuildLoanFieldRow(this,
+                      {{Label2, "Label2", "Amount"},
+                       {Label3, "Label3", "Interest"},
+                       {Label6, "Label6", "%"},
+                       {Label4, "Label4", "Years"},
+                       {Label5, "Label5", "Monthly"},
+                       {Label12, "Label12", "Repayment"}},
+                      {APAmount, "APAmount"}, {APInterest, "APInterest"}, {APPeriod, "APPeriod"},
+                      {PartYear, "PartYear"});
     APMonthlyR = new ResultPanel(QStringLiteral("APMonthlyR"), this, Look::ResultColour(), Look::Maroon(), true);
     APMonthlyR->setFixedWidth(100);
 }

@@ -39,24 +39,16 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
 void TMSCHEDULE::BuildFields()
 {
     HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Mortgage Schedule"), 20, this);
-    auto white = [this](const char *name, const char *text) {
-        return Look::CaptionLabel(QLatin1String(name), QLatin1String(text), this);
-    };
-    Label2 = white("Label2", "Amount");
-    Label3 = white("Label3", "Interest");
-    Label5 = white("Label5", "Years");
-    Label11 = white("Label11", "Month(s)");
-    Label4 = white("Label4", "Monthly Repayment");
+    BuildLoanFieldRow(this,
+                      {{Label2, "Label2", "Amount"},
+                       {Label3, "Label3", "Interest"},
+                       {Label5, "Label5", "Years"},
+                       {Label11, "Label11", "Month(s)"},
+                       {Label4, "Label4", "Monthly Repayment"}},
+                      {MSAmount, "MSAmount"}, {MSInterest, "MSInterest"}, {MSPeriod, "MSPeriod"},
+                      {Partyear, "Partyear"});
     Label4->setWordWrap(true);
     Label4->setFixedWidth(72);
-    MSAmount = Look::Edit(QStringLiteral("MSAmount"), 0, this);
-    MSInterest = Look::Edit(QStringLiteral("MSInterest"), 0, this);
-    MSPeriod = Look::Edit(QStringLiteral("MSPeriod"), 0, this);
-    Partyear = Look::Edit(QStringLiteral("Partyear"), 0, this);
-    MSAmount->setFixedWidth(90);
-    MSInterest->setFixedWidth(56);
-    MSPeriod->setFixedWidth(36);
-    Partyear->setFixedWidth(40);
     MSMonthlyRepayment = new ResultPanel(QStringLiteral("MSMonthlyRepayment"), this, Look::ResultColour(),
                                          Look::Maroon(), true);
     MSMonthlyRepayment->setFixedWidth(100);

@@ -119,23 +119,14 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
 void TMORTAGEGRID::BuildFields()
 {
     HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Mortgage Grid"), 20, this);
-    auto white = [this](const char *name, const char *text) {
-        return Look::CaptionLabel(QLatin1String(name), QLatin1String(text), this);
-    };
-    Label4 = white("Label4", "Amount");
-    Label5 = white("Label5", "Interest");
-    Label6 = white("Label6", "Years");
-    Label7 = white("Label7", "Month");
-    Label2 = white("Label2", "Amount Step");
-    Label3 = white("Label3", "Interest Step");
-    MAmt = Look::Edit(QStringLiteral("MAmt"), 0, this);
-    InterestR = Look::Edit(QStringLiteral("InterestR"), 0, this);
-    Years = Look::Edit(QStringLiteral("Years"), 0, this);
-    Partyear = Look::Edit(QStringLiteral("Partyear"), 0, this);
-    MAmt->setFixedWidth(90);
-    InterestR->setFixedWidth(56);
-    Years->setFixedWidth(36);
-    Partyear->setFixedWidth(40);
+    BuildLoanFieldRow(this,
+                      {{Label4, "Label4", "Amount"},
+                       {Label5, "Label5", "Interest"},
+                       {Label6, "Label6", "Years"},
+                       {Label7, "Label7", "Month"},
+                       {Label2, "Label2", "Amount Step"},
+                       {Label3, "Label3", "Interest Step"}},
+                      {MAmt, "MAmt"}, {InterestR, "InterestR"}, {Years, "Years"}, {Partyear, "Partyear"});
     AmountStep = new QComboBox(this);
     AmountStep->setObjectName(QStringLiteral("AmountStep"));
     for (int step : MortgageGridAmountSteps())

@@ -163,6 +163,19 @@ void AnalysisWindow::AllowEnlarging()
     resize(own);
 }
 
+void BuildLoanFieldRow(QWidget *window, std::initializer_list<NamedCaption> captions, NamedField amount,
+                       NamedField rate, NamedField years, NamedField part)
+{
+    for (const NamedCaption &caption : captions)
+        caption.label = Look::CaptionLabel(QLatin1String(caption.name), QLatin1String(caption.text), window);
+    for (const NamedField &field : {amount, rate, years, part})
+        field.field = Look::Edit(QLatin1String(field.name), 0, window);
+    amount.field->setFixedWidth(90);
+    rate.field->setFixedWidth(56);
+    years.field->setFixedWidth(36);
+    part.field->setFixedWidth(40);
+}
+
 LoanTexts LoanWithFields(const MainLoan &main, const QLineEdit *amount, const QLineEdit *rate,
                          const QLineEdit *years, const QLineEdit *part)
 {

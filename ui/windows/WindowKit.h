@@ -69,6 +69,25 @@ private:
     std::optional<QStringList> builtFrom_;
 };
 
+// A caption a window keeps in `label`, made with its objectName and text.
+struct NamedCaption {
+    QLabel *&label;
+    const char *name;
+    const char *text;
+};
+
+// A field a window keeps in `field`, made with its objectName.
+struct NamedField {
+    QLineEdit *&field;
+    const char *name;
+};
+
+// The row of amount, interest, years and part-year fields a table window starts
+// with: the captions first, in the order given, then the four fields at their
+// widths. That is the order the Alt keys are handed out in.
+void BuildLoanFieldRow(QWidget *window, std::initializer_list<NamedCaption> captions, NamedField amount,
+                       NamedField rate, NamedField years, NamedField part);
+
 // The main window's loan with a window's own amount, rate and term.
 LoanTexts LoanWithFields(const MainLoan &main, const QLineEdit *amount, const QLineEdit *rate,
                          const QLineEdit *years, const QLineEdit *part);
