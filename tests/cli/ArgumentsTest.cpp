@@ -2,6 +2,7 @@
 // The command line read in-process, without starting the program.
 #include "tests/cli/Args.h"
 #include "cli/Commands.h"
+#include "tests/common/FrequencyCases.h"
 
 #include <gtest/gtest.h>
 
@@ -63,11 +64,20 @@ TEST(Arguments, MistakesAreUsageErrors)
     EXPECT_EQ(RunCommandLine(Args({"savings", "--amount", "5", "--rate", "6"})).status, ExitUsage);
 }
 
+class FrequencyArgument : public testing::TestWithParam<int> {};
+
+TEST_P(FrequencyArgument, IsTakenAsOffered)
+{
+    const char *offered[] = {"Annualy", "Bi-Annualy", "Quarterly", "Monthly", "Bi-Monthly", "FortNightly",
+                             "Weekly", "Daily"};
+    const char *frequency = offered[GetParam()];
+    Parsed({"repayment", "--payment", frequency, "--compounding", frequency});
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFrequency, FrequencyArgument, EveryFrequency(), FrequencyNamed());
+
 TEST(Arguments, ChoicesMustBeSpelledAsOffered)
 {
-    for (const char *frequency : {"Annualy", "Bi-Annualy", "Quarterly", "Monthly", "Bi-Monthly", "FortNightly",
-                                  "Weekly", "Daily"})
-        Parsed({"repayment", "--payment", frequency, "--compounding", frequency});
     for (const char *frequency : {"monthly", "Annually", "Fortnightly", " Monthly", ""})
         EXPECT_FALSE(UsageErrorOf({"repayment", "--compounding", frequency}).isEmpty()) << frequency;
 
