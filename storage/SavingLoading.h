@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/Error.h"
+#include "engine/PaymentPlan.h"
 #include "storage/DiskFile.h"
 
 #include <QByteArray>
@@ -28,6 +29,9 @@ struct SavedInputs {
     int wiPayment = 3;                      // line 21: frequency index
     int wiTiming = 1;                       // line 22: 1 in arrears, 2 in advance
     int wiCompounded = 3;                   // line 23: frequency index
+    // The Mortgage tab's payment plan, written after line 23 only when it has a
+    // first-payment date or events, so a file without one stays 23 lines.
+    PaymentPlan plan;
 
     bool operator==(const SavedInputs &) const = default;
 };
