@@ -78,9 +78,11 @@ PlanResult WalkPaymentPlan(const Loan &loan, const PaymentPlan &plan)
         row.n = k;
         if (plan.firstPayment.isValid())
             row.date = PaymentDate(plan.firstPayment, static_cast<int>(p), k);
+        // Rounding is most of a long walk's time: the interest is in cents already,
+        // and a payment of no more than the repayment has no extra in it.
         row.payment = RoundToPlaces(walk.Payment(), 2);
-        row.extra = RoundToPlaces(std::max(0.0, walk.Payment() - repayment), 2);
-        row.interest = RoundToPlaces(walk.Interest(), 2);
+        row.extra = walk.Payment() > repayment ? RoundToPlaces(walk.Payment() - repayment, 2) : 0;
+        row.interest = walk.Interest();
         row.principal = RoundToPlaces(walk.Payment() - walk.Interest(), 2);
         row.balance = RoundToPlaces(walk.Balance(), 2);
         row.rate = rate;
@@ -89,7 +91,8 @@ PlanResult WalkPaymentPlan(const Loan &loan, const PaymentPlan &plan)
 
         if (events.lower[k] && k < n && walk.Balance() > 0)
             walk.SetRepayment(RoundedRepayment(walk.Balance(), nominalRate, n - k, p, loan.timing));
-        if (walk.PaidOff())
+        // The walk's own rule (nothing owed to the cent), read off the balance just rounded.
+        if (row.balance <= 0)
             break;
     }
     result.paymentsMade = walk.Count();
