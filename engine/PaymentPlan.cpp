@@ -80,7 +80,7 @@ PlanResult WalkPaymentPlan(const Loan &loan, const PaymentPlan &plan)
             row.date = PaymentDate(plan.firstPayment, static_cast<int>(p), k);
         // Rounding is most of a long walk's time: the interest is in cents already,
         // and a payment of no more than the repayment has no extra in it.
-        row.payment = RoundToPlaces(walk.Payment(), 2);
+        row.payment = walk.Payment() == repayment ? repayment : RoundToPlaces(walk.Payment(), 2);
         row.extra = walk.Payment() > repayment ? RoundToPlaces(walk.Payment() - repayment, 2) : 0;
         row.interest = walk.Interest();
         row.principal = RoundToPlaces(walk.Payment() - walk.Interest(), 2);
