@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -143,8 +144,11 @@ QDate PaymentDate(const QDate &first, int paymentsPerYear, int k)
     case 1:
     case 2:
     case 4:
-    case 12:
-        return first.addMonths(step * (12 / paymentsPerYear));
+    case 12: {
+        // The search for a far date doubles k; no date that far has a payment.
+        const qint64 months = qint64(step) * (12 / paymentsPerYear);
+        return months <= std::numeric_limits<int>::max() ? first.addMonths(int(months)) : QDate();
+    }
     case 24: {
         const QDate month = first.addMonths(step / 2);
         return step % 2 == 0 ? month : month.addDays(15);

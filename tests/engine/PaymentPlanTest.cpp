@@ -209,6 +209,9 @@ TEST(PaymentPlanDates, MonthlyFromTheThirtyFirstOfJanuary)
     EXPECT_EQ(PaymentDate(first, 12, 300), QDate(2051, 12, 31));
     EXPECT_EQ(PaymentOnOrAfter(first, 12, QDate(2027, 3, 1)), 3);
     EXPECT_EQ(PaymentOnOrAfter(first, 12, QDate(2027, 2, 28)), 2);
+    // The last date a field can hold is far past any term, yet has its payment.
+    EXPECT_EQ(PaymentOnOrAfter(first, 1, QDate(9999, 12, 31)), 7974);
+    EXPECT_GT(PaymentOnOrAfter(first, 1, QDate(300000000, 1, 1)), 7974);
 }
 
 TEST(PaymentPlanDates, BiMonthlyFromTheThirtyFirstOfJanuary)
