@@ -240,7 +240,7 @@ TEST(BalanceGraphWithPlan, PlanLineReplacesTheAdditionalPaymentAndMarksItsEvents
     PlannedLoan planned{loan, {}};
     planned.plan.events = {PlanEvent{PlanEventKind::Extra, 100, 1, 0, false},
                            PlanEvent{PlanEventKind::LumpSum, 10000, 61, 0, false},
-                           PlanEvent{PlanEventKind::RateChange, 7, 400, 0, false}}; // after the loan is paid
+                           PlanEvent{PlanEventKind::RateChange, 7, 250, 0, false}}; // after the plan pays it off
     const PlanResult walked = WalkPaymentPlan(loan, planned.plan);
     AdditionalPaymentRun run;
     run.loan = loan;
