@@ -6,6 +6,7 @@
 #include "engine/ErrorChecking.h"
 #include "engine/MortgageFunctions.h"
 #include "engine/MortgageGrid.h"
+#include "engine/PaymentPlan.h"
 #include "engine/Schedule.h"
 #include "engine/TableTexts.h"
 #include "engine/WhatIf.h"
@@ -88,6 +89,34 @@ void BM_ScheduleCsvTextLargestTermFullRate(benchmark::State &state)
 BENCHMARK(BM_ScheduleCsvTextLargestTermFullRate)->Unit(benchmark::kMillisecond);
 
 // Every row is its own loan and is walked, to find a balloon last payment: 51 walks.
+// The longest term with a busy plan: 20 extras over ranges, 15 lump sums (every
+// third lowering the repayment) and 15 rate changes, every payment dated.
+void BM_WalkPaymentPlanLargestTerm50Events(benchmark::State &state)
+{
+    const Loan loan = LargestLoan();
+    const int n = loan.Rounds();
+    PaymentPlan plan;
+    plan.firstPayment = QDate(2027, 1, 31);
+    for (int e = 0; e < 20; ++e)
+        plan.events.push_back({PlanEventKind::Extra, 100.0 + e, 1 + e * 900, e % 2 ? 0 : 1 + e * 900 + 1800, false});
+    for (int e = 0; e < 15; ++e)
+        plan.events.push_back({PlanEventKind::LumpSum, 1000000, 500 + e * 1200, 0, e % 3 == 0});
+    for (int e = 0; e < 15; ++e)
+        plan.events.push_back({PlanEventKind::RateChange, 6.5 + (e % 4) * 0.5, 700 + e * 1150, 0, false});
+    if (CheckPaymentPlan(plan, n)) {
+        state.SkipWithError("the plan does not fit the loan");
+        return;
+    }
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const PlanResult result = WalkPaymentPlan(loan, plan);
+        rows = result.rows.size();
+        benchmark::DoNotOptimize(result.rows.data());
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_WalkPaymentPlanLargestTerm50Events)->Unit(benchmark::kMillisecond);
+
 void BM_BuildAdditionalPaymentGridLargestTerm(benchmark::State &state)
 {
     const Loan loan = LargestLoan();

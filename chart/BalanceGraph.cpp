@@ -87,7 +87,7 @@ struct BalanceGraph::Layout {
     AxisScale balanceScale, paidScale, yearScale;
     double yearEnd = 1;
     QStringList balanceLabels, paidLabels, yearLabels, legend;
-    std::vector<QPointF> balanceLine, capitalTop, paidTop, extraLine;
+    std::vector<QPointF> balanceLine, capitalTop, paidTop, extraLine, marks;
     QRectF extraNote;
     QString extraNoteText;
 
@@ -119,6 +119,8 @@ void BalanceGraph::SetSeries(BalanceGraphSeries series)
     }
     for (QPointF &p : series.extra)
         p = QPointF(Finite(p.x()), Finite(p.y()));
+    for (BalanceGraphMark &m : series.marks)
+        m.at = QPointF(Finite(m.at.x()), Finite(m.at.y()));
     series_ = std::move(series);
     hovered_ = -1;
     update();
@@ -279,12 +281,15 @@ void BalanceGraph::TraceLines(Layout &L) const
         L.capitalTop.emplace_back(x, paidY(p.accumulatedCapital));
         L.paidTop.emplace_back(x, paidY(p.accumulatedCapital + p.accumulatedInterest));
     }
-    if (ExtraDrawn())
+    if (ExtraDrawn()) {
         for (const QPointF &e : series_.extra)
             L.extraLine.emplace_back(L.X(e.x()), balanceY(e.y()));
+        for (const BalanceGraphMark &m : series_.marks)
+            L.marks.emplace_back(L.X(m.at.x()), balanceY(m.at.y()));
+    }
     L.legend << QStringLiteral("Outstanding Balance");
     if (ExtraDrawn())
-        L.legend << QStringLiteral("With Additional Payment");
+        L.legend << series_.extraName;
     L.legend << QStringLiteral("Accumulated Capital") << QStringLiteral("Accumulated Interest");
 }
 
@@ -321,6 +326,7 @@ BalanceGraphGeometry BalanceGraph::Geometry(const QRectF &area) const
     g.legend = L.legend;
     g.balanceLine = L.balanceLine;
     g.extraLine = L.extraLine;
+    g.marks = L.marks;
     g.extraNote = L.extraNote;
     g.note = L.note;
     return g;
@@ -468,7 +474,7 @@ void BalanceGraph::PaintLegend(QPainter &painter, const Layout &L) const
             x = L.paidLegend.left();
             y = L.paidLegend.center().y();
         }
-        if (item == QLatin1String("Outstanding Balance") || item == QLatin1String("With Additional Payment")) {
+        if (item == QLatin1String("Outstanding Balance") || item == series_.extraName) {
             const bool extra = item != QLatin1String("Outstanding Balance");
             painter.setPen(Pen(extra ? kExtraLine : kBalanceLine, 2 * f, extra ? Qt::DashLine : Qt::SolidLine));
             painter.drawLine(QLineF(x, y, x + 20 * f, y));
@@ -493,6 +499,7 @@ void BalanceGraph::PaintExtra(QPainter &painter, const Layout &L) const
     const double f = L.f;
     painter.setPen(Pen(kExtraLine, 2 * f, Qt::DashLine));
     painter.drawPolyline(L.extraLine.data(), int(L.extraLine.size()));
+    PaintMarks(painter, L);
     if (L.extraNote.isEmpty())
         return;
     const QPointF end = L.extraLine.back();
@@ -507,6 +514,38 @@ void BalanceGraph::PaintExtra(QPainter &painter, const Layout &L) const
     painter.setFont(L.textFont);
     painter.setPen(kText);
     painter.drawText(L.extraNote, Qt::AlignCenter, L.extraNoteText);
+}
+
+void BalanceGraph::PaintMarks(QPainter &painter, const Layout &L) const
+{
+    const double f = L.f;
+    // Texts only while they can be told apart; the marks themselves always show.
+    const bool withTexts = L.marks.size() <= 12;
+    painter.setFont(L.textFont);
+    const QFontMetricsF text = Metrics(L.textFont, painter.device());
+    for (size_t m = 0; m < L.marks.size(); ++m) {
+        const QPointF at = L.marks[m];
+        const QPointF diamond[4] = {at + QPointF(0, -4.5 * f), at + QPointF(4.5 * f, 0),
+                                    at + QPointF(0, 4.5 * f), at + QPointF(-4.5 * f, 0)};
+        painter.setPen(Pen(Qt::white, f));
+        painter.setBrush(kExtraLine);
+        painter.drawPolygon(diamond, 4);
+        if (!withTexts || series_.marks[m].text.isEmpty())
+            continue;
+        const QString label = series_.marks[m].text;
+        QRectF box(QPointF(at.x() + 5 * f, at.y() - 6 * f - L.textHeight),
+                   QSizeF(text.horizontalAdvance(label) + 4 * f, L.textHeight));
+        if (box.right() > L.balancePlot.right())
+            box.moveRight(at.x() - 5 * f);
+        if (box.top() < L.balancePlot.top())
+            box.moveTop(at.y() + 6 * f);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 255, 255, 200));
+        painter.drawRect(box);
+        painter.setPen(kExtraLine.darker(140));
+        painter.drawText(box, Qt::AlignCenter, label);
+    }
+    painter.setBrush(Qt::NoBrush);
 }
 
 void BalanceGraph::PaintHover(QPainter &painter, const Layout &L) const
@@ -566,7 +605,7 @@ QString BalanceGraph::PointText(int index) const
                             Money(p.accumulatedCapital, false));
     // The extra line's points are the start and then one a year, like the schedule's.
     if (ExtraDrawn() && size_t(index) + 1 < series_.extra.size())
-        text += QStringLiteral("\nWith Additional Payment: %1").arg(Money(series_.extra[size_t(index) + 1].y(), false));
+        text += QStringLiteral("\n%1: %2").arg(series_.extraName, Money(series_.extra[size_t(index) + 1].y(), false));
     return text;
 }
 

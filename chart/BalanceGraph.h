@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The balance graph: the outstanding balance at the end of each year as a line over
 // an area, and below it what has been paid so far, capital and interest stacked.
-// A second, dashed balance line shows the loan with an additional payment. The same
+// A second, dashed balance line shows the loan with an additional payment, or
+// with a payment plan, its events marked on it. The same
 // Paint routine draws on screen, on a printer page and into an exported picture.
 #pragma once
 
@@ -26,11 +27,20 @@ struct BalanceGraphPoint {
     double accumulatedCapital = 0;
 };
 
+// A point of the dashed line where something changes, marked with a short text.
+struct BalanceGraphMark {
+    QPointF at;   // (years, balance)
+    QString text; // "+100", "10,000", "7%"
+};
+
 struct BalanceGraphSeries {
     double amount = 0;                     // the balance at the start
     std::vector<BalanceGraphPoint> points; // one per year, in order
     std::vector<QPointF> extra;            // (years, balance) with the additional payment, from (0, amount)
     QString extraNote;                     // written where the dashed line reaches zero
+    // What the dashed line is: the additional payment, or a payment plan.
+    QString extraName = QStringLiteral("With Additional Payment");
+    std::vector<BalanceGraphMark> marks;   // on the dashed line: a payment plan's events
 };
 
 // An axis from 0 to `top` in round steps: 1, 2 or 5 times a power of ten.
@@ -55,6 +65,7 @@ struct BalanceGraphGeometry {
     QStringList legend;                // legend texts, upper panel first
     std::vector<QPointF> balanceLine;  // from the start, through every year's end
     std::vector<QPointF> extraLine;    // empty when hidden or absent
+    std::vector<QPointF> marks;        // the marks on the dashed line, in the series' order
     QRectF extraNote;                  // the paid-off note; empty when not drawn
     QString note;                      // said instead of the figures; empty when they are drawn
 };
@@ -104,6 +115,7 @@ private:
     void PaintAxes(QPainter &painter, const Layout &L) const;
     void PaintLegend(QPainter &painter, const Layout &L) const;
     void PaintExtra(QPainter &painter, const Layout &L) const;
+    void PaintMarks(QPainter &painter, const Layout &L) const;
     void PaintHover(QPainter &painter, const Layout &L) const;
     QString Money(double value, bool whole) const;
     bool ExtraDrawn() const;

@@ -14,7 +14,11 @@ namespace {
 
 const QStringList kLoanCommands{QStringLiteral("repayment"), QStringLiteral("schedule"),
                                 QStringLiteral("grid"),      QStringLiteral("additional"),
-                                QStringLiteral("specific"),  QStringLiteral("whatif")};
+                                QStringLiteral("specific"),  QStringLiteral("whatif"),
+                                QStringLiteral("plan")};
+
+// The plan's events may be given as often as there are events.
+const QStringList kPlanEvents{QStringLiteral("extra"), QStringLiteral("lump"), QStringLiteral("rate-change")};
 
 struct OptionRule {
     QString name;
@@ -36,10 +40,13 @@ const std::vector<OptionRule> &Options()
             {QStringLiteral("advance"), false, kLoanCommands},
             {QStringLiteral("arrears"), false, kLoanCommands},
             {QStringLiteral("file"), true, {}},
-            {QStringLiteral("by"), true, {QStringLiteral("schedule")}},
+            {QStringLiteral("by"), true, {QStringLiteral("schedule"), QStringLiteral("plan")}},
             {QStringLiteral("amount-step"), true, {QStringLiteral("grid")}},
             {QStringLiteral("interest-step"), true, {QStringLiteral("grid")}},
-            {QStringLiteral("extra"), true, {QStringLiteral("specific")}},
+            {QStringLiteral("extra"), true, {QStringLiteral("specific"), QStringLiteral("plan")}},
+            {QStringLiteral("lump"), true, {QStringLiteral("plan")}},
+            {QStringLiteral("rate-change"), true, {QStringLiteral("plan")}},
+            {QStringLiteral("first-payment"), true, {QStringLiteral("plan")}},
             {QStringLiteral("start-year"), true, {QStringLiteral("specific")}},
             {QStringLiteral("start-period"), true, {QStringLiteral("specific")}},
             {QStringLiteral("solve"), true, {QStringLiteral("whatif")}},
@@ -166,15 +173,22 @@ ParsedArguments ParseArguments(const QStringList &arguments)
                 return Usage(QStringLiteral("--%1 needs a value.").arg(name));
             value = arguments[++k];
         }
-        if (request.values.contains(name))
-            return Usage(QStringLiteral("--%1 is given twice.").arg(name));
-        request.values.insert(name, *value);
+        request.given.append({name, *value});
+        if (!request.values.contains(name))
+            request.values.insert(name, *value);
     }
     if (request.help || request.version)
         return ParsedArguments{request, QString()};
     if (request.command.isEmpty())
         return Usage(QStringLiteral("No command given; the commands are %1.")
                          .arg(CommandNames().join(QStringLiteral(", "))));
+    for (auto it = request.values.cbegin(); it != request.values.cend(); ++it) {
+        const bool repeatable = request.command == QLatin1String("plan") && kPlanEvents.contains(it.key());
+        const auto count = std::count_if(request.given.cbegin(), request.given.cend(),
+                                         [&](const auto &option) { return option.first == it.key(); });
+        if (count > 1 && !repeatable)
+            return Usage(QStringLiteral("--%1 is given twice.").arg(it.key()));
+    }
     for (auto it = request.values.cbegin(); it != request.values.cend(); ++it) {
         const OptionRule *option = FindOption(it.key());
         if (!option->commands.isEmpty() && !option->commands.contains(request.command))
@@ -245,6 +259,19 @@ Commands:
                solves one of amount, term (--years and --part), rate and
                repayment from the other three, given with the loan options.
                Leave out the option being solved.
+  plan [--extra E[:FROM[:TO]]]... [--lump L:AT[:lower]]...
+       [--rate-change R:FROM]... [--first-payment YYYY-MM-DD] [--by year|period]
+               the loan walked with a payment plan: E more with every payment
+               from payment FROM (default 1) to TO (default the last); a lump
+               sum L with payment AT, the repayment kept and the loan ending
+               sooner, or with :lower worked out again for the rest of the
+               term; the rate R % from payment FROM, the repayment worked out
+               again. Each may be given as often as needed; payments count
+               from 1. With --first-payment every payment has a date, and
+               FROM, TO and AT may be dates too: the first payment on or after
+               that date. Then the schedule by year of payments (default) or
+               by payment: date, amount paid, extra paid, interest, principal,
+               balance and rate.
   savings --amount A --period Y --rate R [--reduced K] [--invest I]
                monthly repayment over Y years, and over a shorter K years, the
                extra per month that costs, and the value of investing the full
@@ -255,7 +282,10 @@ Commands:
 Saved files:
   --file PATH          takes the inputs from a saved Quovella file (.QVL): the
                        Mortgage tab's loan for repayment, schedule, grid,
-                       additional and specific; the What If? tab's fields and
+                       additional, specific and plan (with its payment plan,
+                       the events given beside it added after the file's
+                       and --first-payment replacing its date); the What If?
+                       tab's fields and
                        the variable it solves for, for whatif; the Mortgage
                        Savings tab's fields for savings. Options given beside
                        it override the file's values. A file that cannot be
@@ -265,9 +295,9 @@ Output:
   (default)    a readable table; money and numbers in the notation of your
                regional settings (LANG, LC_ALL).
   --csv        comma-separated values: a header line, then one line per row.
-               Commands with a table (schedule, grid, additional) write only
-               the table; the grid's header names the rates. Other commands
-               write one line of figures under their key names.
+               Commands with a table (schedule, grid, additional, plan) write
+               only the table; the grid's header names the rates. Other
+               commands write one line of figures under their key names.
   --json       one JSON object (keys below).
   Numbers read from the command line, and written as CSV or JSON, always use a
   decimal point and no thousands separators, whatever the regional settings.
@@ -289,6 +319,11 @@ JSON keys:
   specific     without, with, saved, payments_made, sentence
   whatif       amount, years, part, rate, repayment (the field texts after
                solving, as strings), message (null)
+  plan         repayment, repayment_at_end, payments_made, last_payment,
+               total_interest, total_interest_without, saved, total_paid,
+               paid_off (the last payment's date, or null without dates),
+               rows: [{n, date (or null), payment, extra, interest, principal,
+               balance, rate}]
   savings      repayment, reduced_repayment, extra, years, investment (a key
                is left out when its inputs are not given)
 

@@ -3,16 +3,22 @@
 #pragma once
 
 #include "cli/Report.h"
+#include "engine/PaymentPlan.h"
 
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 
 struct Request {
     QString command;
-    QHash<QString, QString> values; // option name without dashes -> text as given
+    QHash<QString, QString> values; // option name without dashes -> text as given (the first)
+    // Every option with a value in the order given; plan events are taken from
+    // here, as they may be repeated.
+    QList<std::pair<QString, QString>> given;
+    PaymentPlan savedPlan; // plan: the plan of the file named by --file
     bool advance = false;
     bool arrears = false; // given to override a saved file's "in advance"
     bool help = false;

@@ -4,6 +4,7 @@
 #include "engine/AdditionalPayments.h"
 #include "engine/LoanChecks.h"
 #include "engine/MortgageGrid.h"
+#include "engine/PaymentPlan.h"
 #include "cli/SavedFileOptions.h"
 #include "engine/Savings.h"
 #include "engine/Schedule.h"
@@ -11,6 +12,7 @@
 
 #include <QJsonArray>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -101,6 +103,65 @@ Cell MortgageMessage(const MortgageFigures &figures)
     if (figures.balloon)
         return Cell::Text(BalloonMessage(figures.repayment, figures.run.LastPaymentText));
     return Cell::Null();
+}
+
+// A date on the command line: strictly YYYY-MM-DD.
+std::optional<QDate> IsoDate(const QString &text)
+{
+    static const QRegularExpression iso(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
+    if (!iso.match(text).hasMatch())
+        return std::nullopt;
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+}
+
+// One --extra, --lump or --rate-change, its parts split at ':'; a payment may be
+// given as a date once the first payment has one. Fills `event` or says why not.
+std::optional<QString> ReadPlanEvent(const QString &option, const QString &text, const QDate &first,
+                                     int paymentsPerYear, PlanEvent &event)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    const QString given = QStringLiteral("--%1 %2: ").arg(option, text);
+    auto payment = [&](const QString &part, int &number) -> std::optional<QString> {
+        if (const auto date = IsoDate(part)) {
+            if (!first.isValid())
+                return given + QStringLiteral("a payment given as a date needs --first-payment.");
+            number = PaymentOnOrAfter(first, paymentsPerYear, *date);
+            return std::nullopt;
+        }
+        const auto whole = ParseWholeNumber(part, Cli());
+        if (!whole)
+            return given + QStringLiteral("\"%1\" is not a payment number or a date (YYYY-MM-DD).").arg(part);
+        number = *whole;
+        return std::nullopt;
+    };
+    const auto value = ParseNumber(parts.value(0), Cli());
+    if (!value)
+        return given + QStringLiteral("\"%1\" is not a number.").arg(parts.value(0));
+    event.value = *value;
+    if (option == QLatin1String("extra")) {
+        if (parts.size() > 3)
+            return given + QStringLiteral("give it as E[:FROM[:TO]].");
+        event.kind = PlanEventKind::Extra;
+        if (parts.size() > 1)
+            if (auto problem = payment(parts[1], event.from))
+                return problem;
+        if (parts.size() > 2 && !parts[2].isEmpty())
+            if (auto problem = payment(parts[2], event.to))
+                return problem;
+        return std::nullopt;
+    }
+    if (option == QLatin1String("lump")) {
+        if (parts.size() < 2 || parts.size() > 3 || (parts.size() == 3 && parts[2] != QLatin1String("lower")))
+            return given + QStringLiteral("give it as L:AT or L:AT:lower.");
+        event.kind = PlanEventKind::LumpSum;
+        event.lowerRepayment = parts.size() == 3;
+        return payment(parts[1], event.from);
+    }
+    if (parts.size() != 2)
+        return given + QStringLiteral("give it as R:FROM.");
+    event.kind = PlanEventKind::RateChange;
+    return payment(parts[1], event.from);
 }
 
 } // namespace
@@ -363,6 +424,73 @@ CommandResult RunSavings(const Request &request)
     return Finish(report, request.format);
 }
 
+CommandResult RunPlan(const Request &request)
+{
+    const LoanTexts texts = TextsOf(request);
+    if (auto problem = LoanRejection(texts, LoanChecks::Analysis()))
+        return Reject(*problem);
+    const Loan loan = LoanOfTexts(texts, Cli());
+    const int p = static_cast<int>(loan.paymentsPerYear);
+
+    // The file's plan first; the command line's date replaces its date, and its
+    // events follow the file's, in the order given.
+    PaymentPlan plan = request.savedPlan;
+    if (request.Has(QStringLiteral("first-payment"))) {
+        const auto date = IsoDate(request.Value(QStringLiteral("first-payment")));
+        if (!date)
+            return Reject(QStringLiteral("--first-payment must be a date YYYY-MM-DD, not \"%1\".")
+                              .arg(request.Value(QStringLiteral("first-payment"))));
+        plan.firstPayment = *date;
+    }
+    for (const auto &[option, text] : request.given) {
+        if (option != QLatin1String("extra") && option != QLatin1String("lump")
+            && option != QLatin1String("rate-change"))
+            continue;
+        PlanEvent event;
+        if (auto problem = ReadPlanEvent(option, text, plan.firstPayment, p, event))
+            return Reject(*problem);
+        plan.events.push_back(event);
+    }
+    if (auto problem = CheckPaymentPlan(plan, loan.Rounds()))
+        return Reject(problem->text);
+
+    const PlanResult result = WalkPaymentPlan(loan, plan);
+    const Frequency &frequency = FrequencyOf(texts.payment);
+    const bool byYear = request.Value(QStringLiteral("by")) != QLatin1String("period");
+    const std::vector<PlanRow> rows = byYear ? PlanRowsByYear(result.rows, p) : result.rows;
+
+    Report report;
+    report.fields = {
+        {QStringLiteral("repayment"), frequency.scheduleRepaymentCaption, Cell::Money(result.repayment)},
+        {QStringLiteral("repayment_at_end"), QStringLiteral("Repayment at the end"),
+         Cell::Money(result.repaymentAtEnd)},
+        {QStringLiteral("payments_made"), QStringLiteral("Payments made"), Cell::Count(result.paymentsMade)},
+        {QStringLiteral("last_payment"), QStringLiteral("Last payment"), Cell::Money(result.lastPayment)},
+        {QStringLiteral("total_interest"), QStringLiteral("Total interest with the plan"),
+         Cell::Money(result.totalInterest)},
+        {QStringLiteral("total_interest_without"), QStringLiteral("Total interest without the plan"),
+         Cell::Money(result.totalInterestWithout)},
+        {QStringLiteral("saved"), QStringLiteral("Interest saved"), Cell::Money(result.saved)},
+        {QStringLiteral("total_paid"), QStringLiteral("Total paid"), Cell::Money(result.totalPaid)},
+        {QStringLiteral("paid_off"), QStringLiteral("Paid off on"),
+         result.paidOff.isValid() ? Cell::Text(result.paidOff.toString(Qt::ISODate)) : Cell::Null()},
+        {QStringLiteral("pay_off_time"), QString(),
+         Cell::Text(QStringLiteral("Paid off in %1.").arg(PayOffTime(result.paymentsMade, p))),
+         Shown::ReadableLine},
+    };
+    Table table;
+    table.headings = [byYear](const TextStyle &style) { return PlanHeadings(byYear, style); };
+    table.rowCount = static_cast<int>(rows.size());
+    table.columnCount = PlanColumns;
+    table.finite = std::all_of(rows.begin(), rows.end(), [](const PlanRow &row) { return IsFinite(row); });
+    table.cell = [rows](int row, int column, const TextStyle &style) {
+        return PlanCellText(rows[row], column, style);
+    };
+    table.rowObjects = true;
+    report.table = std::move(table);
+    return Finish(report, request.format);
+}
+
 CommandResult RunCommandLine(const QStringList &arguments)
 {
     const ParsedArguments parsed = ParseArguments(arguments);
@@ -382,7 +510,7 @@ CommandResult RunCommandLine(const QStringList &arguments)
         {QStringLiteral("repayment"), &RunRepayment}, {QStringLiteral("schedule"), &RunSchedule},
         {QStringLiteral("grid"), &RunGrid},           {QStringLiteral("additional"), &RunAdditional},
         {QStringLiteral("specific"), &RunSpecific},   {QStringLiteral("whatif"), &RunWhatIf},
-        {QStringLiteral("savings"), &RunSavings},
+        {QStringLiteral("savings"), &RunSavings},     {QStringLiteral("plan"), &RunPlan},
     };
     const Runner run = runners.value(request.command);
     return run ? run(request) : UsageError(QStringLiteral("Unknown command."));

@@ -23,6 +23,7 @@ CommandResult RunAdditional(const Request &request);
 CommandResult RunSpecific(const Request &request);
 CommandResult RunWhatIf(const Request &request);
 CommandResult RunSavings(const Request &request);
+CommandResult RunPlan(const Request &request);
 
 // Parses `arguments` (without the program name) and runs the command they name.
 // Money text in the readable table follows QLocale's default locale.

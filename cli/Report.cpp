@@ -211,6 +211,8 @@ QString RenderCsv(const Report &report)
     QStringList header;
     QStringList values;
     for (const Field &f : report.fields) {
+        if (f.shown == Shown::ReadableLine)
+            continue;
         header << f.key;
         values << Csv(f.value);
     }
@@ -221,9 +223,24 @@ QString RenderJson(const Report &report)
 {
     QJsonObject object = report.extraJson;
     for (const Field &f : report.fields)
-        if (f.value.kind != Cell::Kind::Missing)
+        if (f.value.kind != Cell::Kind::Missing && f.shown != Shown::ReadableLine)
             object.insert(f.key, Json(f.value));
-    if (report.table) {
+    if (report.table && report.table->rowObjects) {
+        const TableTexts texts = MachineTexts(*report.table);
+        QJsonArray rows;
+        for (const QStringList &row : texts.rows) {
+            QJsonObject cells;
+            for (qsizetype c = 0; c < row.size() && c < texts.headings.size(); ++c) {
+                bool number = false;
+                const double value = row[c].toDouble(&number);
+                cells.insert(texts.headings[c], row[c].isEmpty() ? QJsonValue(QJsonValue::Null)
+                                                 : number        ? QJsonValue(value)
+                                                                 : QJsonValue(row[c]));
+            }
+            rows.append(cells);
+        }
+        object.insert(report.table->key, rows);
+    } else if (report.table) {
         // Every cell of a table is a number.
         QJsonArray rows;
         for (const QStringList &row : MachineTexts(*report.table).rows) {

@@ -42,7 +42,8 @@ struct Cell {
 };
 
 // How a single figure appears in the readable table.
-enum class Shown { Pair, Line, Hidden };
+// ReadableLine: a sentence for people that machines have as figures already.
+enum class Shown { Pair, Line, Hidden, ReadableLine };
 
 struct Field {
     QString key;   // JSON key and CSV column
@@ -56,6 +57,9 @@ struct Field {
 struct Table : TableSource {
     QString key = QStringLiteral("rows");
     bool finite = true; // every figure in it is a number
+    // JSON rows as objects keyed by the machine headings, an empty cell null and
+    // a text that is not a number a string, instead of arrays of numbers.
+    bool rowObjects = false;
     int markedRow = -1; // 0-based row flagged with '*' in the readable table
     QString markNote;
 };

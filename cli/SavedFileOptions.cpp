@@ -84,5 +84,7 @@ std::optional<QString> MergeSavedFile(Request &request)
         return QStringLiteral("The saved file has no repayment or compounding frequency chosen; "
                               "give --payment and --compounding.");
     TakeTiming(request, in.advance);
+    if (command == QLatin1String("plan"))
+        request.savedPlan = in.plan;
     return std::nullopt;
 }

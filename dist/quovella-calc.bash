@@ -8,7 +8,7 @@ _quovella_calc()
     local prev=
     ((COMP_CWORD > 0)) && prev=${COMP_WORDS[COMP_CWORD - 1]}
 
-    local commands="repayment schedule grid additional specific whatif savings"
+    local commands="repayment schedule grid additional specific whatif plan savings"
     local loan="--amount --rate --years --part --payment --compounding --advance --arrears"
     local common="--file --csv --json --help --version"
 
@@ -33,7 +33,7 @@ _quovella_calc()
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -f -X '!*.[Qq][Vv][Ll]' -- "$cur") $(compgen -d -- "$cur"))
             return ;;
-        --amount|--rate|--years|--part|--extra|--start-year|--start-period|--repayment|--period|--reduced|--invest)
+        --amount|--rate|--years|--part|--extra|--start-year|--start-period|--repayment|--period|--reduced|--invest|--lump|--rate-change|--first-payment)
             # A number of the user's own.
             return ;;
     esac
@@ -65,8 +65,9 @@ _quovella_calc()
         grid) options="$loan --amount-step --interest-step" ;;
         specific) options="$loan --extra --start-year --start-period" ;;
         whatif) options="$loan --solve --repayment" ;;
+        plan) options="$loan --extra --lump --rate-change --first-payment --by" ;;
         savings) options="--amount --rate --period --reduced --invest" ;;
-        *) options="$loan --by --amount-step --interest-step --extra --start-year --start-period --solve --repayment --period --reduced --invest" ;;
+        *) options="$loan --by --amount-step --interest-step --extra --start-year --start-period --solve --repayment --period --reduced --invest --lump --rate-change --first-payment" ;;
     esac
     COMPREPLY=($(compgen -W "$options $common" -- "$cur"))
 }

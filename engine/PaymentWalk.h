@@ -37,36 +37,42 @@ WalkPlan PlanOf(const Loan &loan);
 class PaymentWalk {
 public:
     explicit PaymentWalk(const WalkPlan &plan)
-        : plan_(plan), pay_(plan.repayment), balance_(plan.amount),
-          arrears_(plan.timing == Timing::InArrears)
+        : plan_(plan), periodRate_(plan.periodRate), repayment_(plan.repayment),
+          balance_(plan.amount), arrears_(plan.timing == Timing::InArrears)
     {
     }
 
-    // Makes the next payment; false, and nothing made, once the plan's rounds are done.
-    bool Pay()
+    // Makes the next payment, `more` paid on top of the repayment this time only;
+    // false, and nothing made, once the plan's rounds are done.
+    bool Pay(double more = 0)
     {
         if (count_ >= plan_.rounds)
             return false;
         count_ = count_ + 1;
         if (count_ == plan_.extraFrom)
-            pay_ = pay_ + plan_.extra;
+            repayment_ = repayment_ + plan_.extra;
+        const double due = repayment_ + more;
         const bool last = count_ == plan_.finalPayment;
         double interest;
         if (arrears_)
-            interest = RoundToPlaces(balance_ * plan_.periodRate, 2);
-        else if (balance_ > pay_ && !last)
-            interest = RoundToPlaces((balance_ - pay_) * plan_.periodRate, 2);
+            interest = RoundToPlaces(balance_ * periodRate_, 2);
+        else if (balance_ > due && !last)
+            interest = RoundToPlaces((balance_ - due) * periodRate_, 2);
         else
             interest = 0;
-        // The payment that clears the loan takes exactly what is owed, and stays
-        // that small for any rounds after it.
-        if (balance_ + interest < pay_ || last)
-            pay_ = balance_ + interest;
-        balance_ = balance_ + interest - pay_;
+        // The payment that clears the loan takes exactly what is owed; after it
+        // nothing is owed, so any rounds after it pay nothing.
+        payment_ = balance_ + interest < due || last ? balance_ + interest : due;
+        balance_ = balance_ + interest - payment_;
         interest_ = interest;
         total_ = total_ + interest;
         return true;
     }
+
+    // A payment plan changes these between payments: a new rate, and the
+    // repayment worked out again for the rest of the term.
+    void SetPeriodRate(double periodRate) { periodRate_ = periodRate; }
+    void SetRepayment(double repayment) { repayment_ = repayment; }
 
     bool PaidOff() const
     {
@@ -77,16 +83,19 @@ public:
 
     int Count() const { return count_; }          // payments made so far
     double Interest() const { return interest_; } // of the last payment made
-    double Payment() const { return pay_; }       // the last payment made
+    double Payment() const { return payment_; }   // the last payment made
+    double Repayment() const { return repayment_; } // the one in force
     double Balance() const { return balance_; }
     double TotalInterest() const { return total_; } // not rounded
 
 private:
     WalkPlan plan_;
-    double pay_;
+    double periodRate_;
+    double repayment_;
     double balance_;
     bool arrears_;
     int count_ = 0;
+    double payment_ = 0;
     double interest_ = 0;
     double total_ = 0;
 };

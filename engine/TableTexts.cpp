@@ -284,3 +284,46 @@ bool IsFinite(const AdditionalPaymentRow &row)
     return std::isfinite(row.additional) && std::isfinite(row.payment)
         && std::isfinite(row.totalInterest) && std::isfinite(row.interestSaved);
 }
+
+QStringList PlanHeadings(bool byYear, const TextStyle &style)
+{
+    if (style.IsMachine())
+        return {QStringLiteral("n"),        QStringLiteral("date"),     QStringLiteral("payment"),
+                QStringLiteral("extra"),    QStringLiteral("interest"), QStringLiteral("principal"),
+                QStringLiteral("balance"),  QStringLiteral("rate")};
+    return {byYear ? QStringLiteral("Year") : QStringLiteral("Payment"),
+            QStringLiteral("Date"),
+            QStringLiteral("Amount Paid"),
+            QStringLiteral("Extra Paid"),
+            QStringLiteral("Interest"),
+            QStringLiteral("Principal"),
+            QStringLiteral("Balance"),
+            QStringLiteral("Rate")};
+}
+
+QString PlanCellText(const PlanRow &row, int column, const TextStyle &style)
+{
+    switch (column) {
+    case 0: return style.Count(row.n);
+    case 1:
+        if (!row.date.isValid())
+            return QString();
+        return style.IsMachine() ? row.date.toString(Qt::ISODate)
+                                 : style.Locale().toString(row.date, QLocale::ShortFormat);
+    case 2: return style.Money(row.payment);
+    case 3: return style.Money(row.extra);
+    case 4: return style.Money(row.interest);
+    case 5: return style.Money(row.principal);
+    case 6: return style.Money(row.balance);
+    case 7:
+        return style.IsMachine() ? MachineNumberText(row.rate)
+                                 : style.Locale().toString(row.rate, 'g', 15) + QStringLiteral(" %");
+    default: return QString();
+    }
+}
+
+bool IsFinite(const PlanRow &row)
+{
+    return std::isfinite(row.payment) && std::isfinite(row.extra) && std::isfinite(row.interest)
+        && std::isfinite(row.principal) && std::isfinite(row.balance) && std::isfinite(row.rate);
+}

@@ -6,6 +6,7 @@
 
 #include "engine/AdditionalPayments.h"
 #include "engine/MortgageGrid.h"
+#include "engine/PaymentPlan.h"
 #include "engine/Schedule.h"
 
 #include <QLocale>
@@ -92,3 +93,12 @@ bool AnyUneven(const std::vector<AdditionalPaymentRow> &rows);
 QStringList AdditionalPaymentHeadings(const QString &frequencyWord, const TextStyle &style);
 QString AdditionalPaymentCellText(const AdditionalPaymentRow &row, int column, const TextStyle &style);
 bool IsFinite(const AdditionalPaymentRow &row);
+
+// The payment plan's schedule, by payment or by year: the number, the date (empty
+// without one), the amount paid, the extra in it, interest, principal, the balance
+// after it and the rate in force. For other programs: n, date (ISO 8601), payment,
+// extra, interest, principal, balance, rate.
+constexpr int PlanColumns = 8;
+QStringList PlanHeadings(bool byYear, const TextStyle &style);
+QString PlanCellText(const PlanRow &row, int column, const TextStyle &style);
+bool IsFinite(const PlanRow &row);

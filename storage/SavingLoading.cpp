@@ -5,9 +5,11 @@
 #include "storage/DiskFile.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -135,6 +137,8 @@ public:
 
     bool Boolean() { return Line() == QStringLiteral("TRUE"); }
 
+    int LineNumber() const { return line_; } // of the last line read
+
     // Skips blanks and line ends; the number ends at the next one and the rest
     // of its line is skipped. At the end of the file the number is 0.
     int Number()
@@ -163,6 +167,154 @@ private:
     qsizetype pos_ = 0;
     int line_ = 0; // lines read whole so far
 };
+
+// The payment plan's lines after line 23. Numbers are C notation in their
+// shortest exact text, so a plan reads back to the same bits in any locale.
+const QByteArray planVersion = QByteArrayLiteral("1");
+
+QByteArray PlanNumber(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest).toLatin1();
+}
+
+void AppendPlan(QByteArray &out, const PaymentPlan &plan)
+{
+    if (!plan.firstPayment.isValid() && !plan.HasEvents())
+        return;
+    out += QByteArrayLiteral("PLAN ") + planVersion + lineEnd;
+    if (plan.firstPayment.isValid())
+        out += QByteArrayLiteral("FIRST ") + plan.firstPayment.toString(Qt::ISODate).toLatin1() + lineEnd;
+    for (const PlanEvent &e : plan.events) {
+        switch (e.kind) {
+        case PlanEventKind::Extra:
+            out += QByteArrayLiteral("EXTRA ") + PlanNumber(e.value) + ' ' + QByteArray::number(e.from) + ' '
+                + QByteArray::number(e.to);
+            break;
+        case PlanEventKind::LumpSum:
+            out += QByteArrayLiteral("LUMP ") + PlanNumber(e.value) + ' ' + QByteArray::number(e.from)
+                + (e.lowerRepayment ? QByteArrayLiteral(" LOWER") : QByteArrayLiteral(" KEEP"));
+            break;
+        case PlanEventKind::RateChange:
+            out += QByteArrayLiteral("RATE ") + PlanNumber(e.value) + ' ' + QByteArray::number(e.from);
+            break;
+        }
+        out += lineEnd;
+    }
+    out += QByteArrayLiteral("END PLAN") + lineEnd;
+}
+
+QStringList Words(const QString &line)
+{
+    static const QRegularExpression blanks(QStringLiteral("[ \t]+"));
+    return line.split(blanks, Qt::SkipEmptyParts);
+}
+
+// A finite number in C notation, the whole word.
+std::optional<double> PlanValue(const QString &word)
+{
+    const QByteArray bytes = word.toLatin1();
+    if (QString::fromLatin1(bytes) != word)
+        return std::nullopt;
+    double value = 0;
+    const char *end = bytes.constData() + bytes.size();
+    const auto [stop, error] = std::from_chars(bytes.constData(), end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> PaymentNumber(const QString &word, int least)
+{
+    const std::optional<int> value = WholeInteger(word);
+    if (!value || *value < least)
+        return std::nullopt;
+    return value;
+}
+
+// Strictly an ISO date, yyyy-MM-dd.
+QDate PlanDate(const QString &word)
+{
+    static const QRegularExpression iso(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
+    if (!iso.match(word).hasMatch())
+        return {};
+    return QDate::fromString(word, Qt::ISODate);
+}
+
+[[noreturn]] void BadPlanLine(const QString &line, int number)
+{
+    throw SavedFileLineError(QLatin1Char('\'') + Quoted(line) + QStringLiteral("' is not a valid payment plan line"),
+                             number);
+}
+
+// After line 23 a reader of the 23 lines sees nothing; this one looks for a plan
+// at the first line that is not blank. Any other text there is left alone, as it
+// always was, but a plan that begins is read strictly: one bad line refuses the file.
+PaymentPlan ReadPlan(Reader &reader)
+{
+    PaymentPlan plan;
+    QString line;
+    while (!reader.AtEnd() && line.trimmed().isEmpty())
+        line = reader.Line();
+    QStringList words = Words(line);
+    if (words.isEmpty() || words[0] != QLatin1String("PLAN"))
+        return plan;
+    const int planLine = reader.LineNumber();
+    const std::optional<int> version = words.size() == 2 ? WholeInteger(words[1]) : std::nullopt;
+    if (version && *version > planVersion.toInt())
+        throw SavedFileLineError(QStringLiteral("This file's payment plan was written by a newer Quovella "
+                                                "(plan version %1); this one reads version %2")
+                                     .arg(words[1], QLatin1String(planVersion)),
+                                 planLine);
+    if (words.size() != 2 || words[1] != QLatin1String(planVersion))
+        BadPlanLine(line, planLine);
+    bool ended = false;
+    while (!ended) {
+        if (reader.AtEnd())
+            throw SavedFileLineError(QStringLiteral("The payment plan has no 'END PLAN' line"), planLine);
+        line = reader.Line();
+        const int number = reader.LineNumber();
+        words = Words(line);
+        const QString keyword = words.value(0);
+        if (keyword == QLatin1String("END") && words.size() == 2 && words[1] == QLatin1String("PLAN")) {
+            ended = true;
+            continue;
+        }
+        if (keyword == QLatin1String("FIRST")) {
+            const QDate date = words.size() == 2 ? PlanDate(words[1]) : QDate();
+            if (!date.isValid() || plan.firstPayment.isValid())
+                BadPlanLine(line, number);
+            plan.firstPayment = date;
+            continue;
+        }
+        PlanEvent event;
+        std::optional<double> value = PlanValue(words.value(1));
+        std::optional<int> from = PaymentNumber(words.value(2), 1);
+        bool valid = value && from;
+        if (keyword == QLatin1String("EXTRA") && words.size() == 4) {
+            event.kind = PlanEventKind::Extra;
+            const std::optional<int> to = PaymentNumber(words[3], 0);
+            valid = valid && to;
+            event.to = to.value_or(0);
+        } else if (keyword == QLatin1String("LUMP") && words.size() == 4) {
+            event.kind = PlanEventKind::LumpSum;
+            valid = valid && (words[3] == QLatin1String("KEEP") || words[3] == QLatin1String("LOWER"));
+            event.lowerRepayment = words[3] == QLatin1String("LOWER");
+        } else if (keyword == QLatin1String("RATE") && words.size() == 3) {
+            event.kind = PlanEventKind::RateChange;
+        } else {
+            valid = false;
+        }
+        if (!valid)
+            BadPlanLine(line, number);
+        if (static_cast<int>(plan.events.size()) >= planEventLimit)
+            throw SavedFileLineError(QStringLiteral("A payment plan holds at most %1 events").arg(planEventLimit),
+                                     number);
+        event.value = *value;
+        event.from = *from;
+        plan.events.push_back(event);
+    }
+    return plan;
+}
 
 } // namespace
 
@@ -193,6 +345,7 @@ QByteArray FormatMortgageFile(const SavedInputs &in)
     AppendNumber(out, in.wiPayment);
     AppendNumber(out, in.wiTiming);
     AppendNumber(out, in.wiCompounded);
+    AppendPlan(out, in.plan);
     return out;
 }
 
@@ -227,11 +380,15 @@ SavedInputs ParseMortgageFile(const QByteArray &bytes)
     in.wiPayment = reader.Number();
     in.wiTiming = reader.Number();
     in.wiCompounded = reader.Number();
+    in.plan = ReadPlan(reader);
     return in;
 }
 
 WriteOutcome SaveMortgageFile(const QString &path, const SavedInputs &inputs)
 {
+    if (inputs.plan.events.size() > std::size_t(planEventLimit))
+        throw QuovellaError(QStringLiteral("This payment plan has more than %1 events: the file could not be "
+                                           "opened again.").arg(planEventLimit));
     const QByteArray bytes = FormatMortgageFile(inputs);
     // A file the program would refuse to open again is not saved at all.
     if (bytes.size() > savedFileLimit)

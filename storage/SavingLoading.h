@@ -6,14 +6,17 @@
 #pragma once
 
 #include "core/Error.h"
+#include "engine/PaymentPlan.h"
 #include "storage/DiskFile.h"
 
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
 
-// A saved file is 23 short lines; anything larger is not one.
+// A saved file is 23 short lines and a plan; anything larger is not one.
 constexpr qint64 savedFileLimit = 1 << 20;
+// Events a saved plan may hold, so that no file can make the walk huge.
+constexpr int planEventLimit = 1000;
 
 // Everything a saved file holds, as the controls hold it.
 struct SavedInputs {
@@ -28,11 +31,22 @@ struct SavedInputs {
     int wiPayment = 3;                      // line 21: frequency index
     int wiTiming = 1;                       // line 22: 1 in arrears, 2 in advance
     int wiCompounded = 3;                   // line 23: frequency index
+    // The Mortgage tab's payment plan, written after line 23 only when it has a
+    // first-payment date or events, so a file without one stays 23 lines.
+    PaymentPlan plan;
 
     bool operator==(const SavedInputs &) const = default;
 };
 
-// The 23 lines, CR LF after each, the text as UTF-8. hasWhatIf is not looked
+// The 23 lines, CR LF after each, the text as UTF-8, then the plan's lines when
+// it has a first-payment date or events:
+//   PLAN 1
+//   FIRST yyyy-MM-dd            (only with a date)
+//   EXTRA value from to         (to 0: to the end)
+//   LUMP value at KEEP|LOWER
+//   RATE percent from
+//   END PLAN
+// numbers in C notation, shortest text that reads back exactly. hasWhatIf is not looked
 // at: the window always has a What If? tab to write. A CR or LF inside a text
 // is left out, since it would shift every line after it.
 QByteArray FormatMortgageFile(const SavedInputs &inputs);
@@ -65,7 +79,15 @@ private:
 //   the number are skipped, the number ends at the next blank or line end and
 //   the rest of its line is skipped; at the end of the file the number is 0; a
 //   word that is not an integer throws "Invalid numeric input";
-// - anything after line 23 is ignored.
+// - after line 23, a plan: when the first line that is not blank reads
+//   "PLAN 1", the lines up to "END PLAN" are read strictly as FormatMortgageFile
+//   writes them (words split at blanks; values finite; payment numbers at least
+//   1, an extra's last 0 or more; at most one FIRST; at most planEventLimit
+//   events); any other line, a missing END PLAN or a later version is a
+//   SavedFileLineError with its line's number, "'<line>' is not a valid payment
+//   plan line". The values are not checked against the loan: that is the
+//   caller's CheckPaymentPlan. Anything else after line 23, and anything after
+//   END PLAN, is ignored, as a reader of the 23 lines ignores the plan.
 // Index or choice values outside their range are kept as read; the window then
 // selects nothing or changes nothing.
 SavedInputs ParseMortgageFile(const QByteArray &bytes);
@@ -73,7 +95,7 @@ SavedInputs ParseMortgageFile(const QByteArray &bytes);
 // Writes through a temporary file that replaces the target only when complete
 // and confirmed by the disk (ReplaceFile), so a failed or interrupted save
 // leaves the previous file as it was. Inputs that would make a file over
-// savedFileLimit are refused. Throws QuovellaError with the platform's message
+// savedFileLimit, or a plan of more than planEventLimit events, are refused. Throws QuovellaError with the platform's message
 // (see FileErrorText) or the reason.
 WriteOutcome SaveMortgageFile(const QString &path, const SavedInputs &inputs);
 

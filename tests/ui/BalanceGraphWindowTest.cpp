@@ -231,3 +231,52 @@ TEST_F(BalanceGraphWindow, EnlargesAndPrintsAndExportsThePicture)
     form->OKBtn->click();
     EXPECT_FALSE(form->isVisible());
 }
+
+namespace {
+
+TEST(BalanceGraphWithPlan, PlanLineReplacesTheAdditionalPaymentAndMarksItsEvents)
+{
+    const Loan loan = LoanOfTexts(LoanTexts{"100000", "25", "0", "6"});
+    PlannedLoan planned{loan, {}};
+    planned.plan.events = {PlanEvent{PlanEventKind::Extra, 100, 1, 0, false},
+                           PlanEvent{PlanEventKind::LumpSum, 10000, 61, 0, false},
+                           PlanEvent{PlanEventKind::RateChange, 7, 250, 0, false}}; // after the plan pays it off
+    const PlanResult walked = WalkPaymentPlan(loan, planned.plan);
+    AdditionalPaymentRun run;
+    run.loan = loan;
+    run.result.paidOff = true;
+    run.result.paymentsMade = 224;
+    run.result.balanceByYear = {1};
+
+    const BalanceGraphSeries s = BalanceSeriesOf(loan, &run, &planned);
+    EXPECT_EQ(s.extraName, "With Payment Plan");
+    ASSERT_GE(s.extra.size(), 2u);
+    EXPECT_EQ(s.extra.front(), QPointF(0, 100000));
+    EXPECT_DOUBLE_EQ(s.extra.back().x() * 12, walked.paymentsMade);
+    EXPECT_EQ(s.extra.back().y(), 0);
+    EXPECT_EQ(s.extra[5].y(), walked.rows[59].balance) << "year 5 ends with payment 60";
+    EXPECT_EQ(s.extraNote, "Paid off in " + PayOffTime(walked.paymentsMade, 12));
+    ASSERT_EQ(s.marks.size(), 2u) << "an event after the last payment has no mark";
+    EXPECT_EQ(s.marks[0].text, "+100");
+    EXPECT_EQ(s.marks[1].at, QPointF(61.0 / 12, walked.rows[60].balance));
+
+    // A date gives the pay-off note a date; a plan for another loan, or one without
+    // events, leaves the additional payment's line as it was.
+    planned.plan.firstPayment = QDate(2027, 1, 31);
+    EXPECT_TRUE(BalanceSeriesOf(loan, &run, &planned).extraNote.startsWith("Paid off on "));
+    PlannedLoan other = planned;
+    other.loan.amount = 90000;
+    EXPECT_EQ(BalanceSeriesOf(loan, &run, &other).extraName, "With Additional Payment");
+    EXPECT_TRUE(BalanceSeriesOf(loan, &run, &other).marks.empty());
+    PlannedLoan empty{loan, {}};
+    EXPECT_EQ(BalanceSeriesOf(loan, &run, &empty).extraName, "With Additional Payment");
+
+    BalanceGraph graph;
+    graph.SetSeries(s);
+    const BalanceGraphGeometry g = graph.Geometry(QRectF(0, 0, 526, 380));
+    EXPECT_TRUE(g.legend.contains("With Payment Plan"));
+    ASSERT_EQ(g.marks.size(), 2u);
+    EXPECT_TRUE(g.balancePlot.adjusted(-1, -1, 1, 1).contains(g.marks[1]));
+}
+
+} // namespace

@@ -49,7 +49,45 @@ bool SameLoan(const Loan &a, const Loan &b)
         && a.years == b.years && a.part == b.part;
 }
 
-BalanceGraphSeries BalanceSeriesOf(const Loan &loan, const AdditionalPaymentRun *run)
+namespace {
+
+// The plan's balance at the end of each year of payments, and a mark where each of
+// its events takes effect; false when the plan has nothing to draw for this loan.
+bool AddPlanLine(BalanceGraphSeries &series, const Loan &loan, const PaymentPlan &plan)
+{
+    const int p = static_cast<int>(loan.paymentsPerYear);
+    if (!plan.HasEvents() || CheckPaymentPlan(plan, loan.Rounds()))
+        return false;
+    const PlanResult result = WalkPaymentPlan(loan, plan);
+    if (result.rows.empty())
+        return false;
+    const std::vector<PlanRow> years = PlanRowsByYear(result.rows, p);
+    series.extra.emplace_back(0.0, loan.amount);
+    for (size_t y = 0; y < years.size(); ++y) {
+        const bool last = y + 1 == years.size();
+        series.extra.emplace_back(last ? double(result.paymentsMade) / p : double(years[y].n), years[y].balance);
+    }
+    for (const PlanEvent &event : plan.events) {
+        if (event.from < 1 || event.from > result.paymentsMade)
+            continue;
+        const PlanRow &row = result.rows[size_t(event.from - 1)];
+        QString text = GeneralNumberText(event.value);
+        if (event.kind == PlanEventKind::Extra)
+            text = QStringLiteral("+") + text;
+        else if (event.kind == PlanEventKind::RateChange)
+            text += QStringLiteral("%");
+        series.marks.push_back(BalanceGraphMark{QPointF(double(event.from) / p, row.balance), text});
+    }
+    series.extraName = QStringLiteral("With Payment Plan");
+    series.extraNote = result.paidOff.isValid()
+                           ? QStringLiteral("Paid off on %1").arg(QLocale().toString(result.paidOff, QLocale::ShortFormat))
+                           : QStringLiteral("Paid off in %1").arg(PayOffTime(result.paymentsMade, p));
+    return true;
+}
+
+} // namespace
+
+BalanceGraphSeries BalanceSeriesOf(const Loan &loan, const AdditionalPaymentRun *run, const PlannedLoan *planned)
 {
     BalanceGraphSeries series;
     series.amount = loan.amount;
@@ -67,6 +105,8 @@ BalanceGraphSeries BalanceSeriesOf(const Loan &loan, const AdditionalPaymentRun 
         point.accumulatedCapital = row.accumulatedCapital;
         series.points.push_back(point);
     }
+    if (planned && SameLoan(planned->loan, loan) && AddPlanLine(series, loan, planned->plan))
+        return series;
     if (!run || !SameLoan(run->loan, loan) || !run->result.paidOff)
         return series;
     const std::vector<double> &balances = run->result.balanceByYear;
@@ -137,7 +177,8 @@ TBalanceGraphForm::TBalanceGraphForm(QWidget *parent)
     OnClick(OKBtn, [this] { OKBtnClick(); });
 }
 
-void TBalanceGraphForm::Fill(const Loan &loan, const std::optional<AdditionalPaymentRun> &run)
+void TBalanceGraphForm::Fill(const Loan &loan, const std::optional<AdditionalPaymentRun> &run,
+                             const std::optional<PlannedLoan> &planned)
 {
     Graph->SetTitle(BalanceGraphTitle(loan));
     // The export offers a name that says which loan, in the ending chosen last.
@@ -146,15 +187,19 @@ void TBalanceGraphForm::Fill(const Loan &loan, const std::optional<AdditionalPay
     exportDialog.fileName = ReportTitle(QStringLiteral("Balance"), GeneralNumberText(loan.amount),
                                         GeneralNumberText(loan.rate))
         + ending;
-    Graph->SetSeries(BalanceSeriesOf(loan, run ? &*run : nullptr));
+    Graph->SetSeries(BalanceSeriesOf(loan, run ? &*run : nullptr, planned ? &*planned : nullptr));
     const bool hasExtra = !Graph->Series().extra.empty();
+    const bool plan = Graph->Series().extraName != BalanceGraphSeries().extraName;
+    ExtraBox->setText(plan ? QStringLiteral("Show the balance with the payment plan")
+                           : QStringLiteral("Show the balance with the additional payment"));
     ExtraBox->setVisible(hasExtra);
     Graph->SetExtraShown(hasExtra && ExtraBox->isChecked());
 }
 
-void TBalanceGraphForm::Open(const Loan &loan, const std::optional<AdditionalPaymentRun> &run)
+void TBalanceGraphForm::Open(const Loan &loan, const std::optional<AdditionalPaymentRun> &run,
+                             const std::optional<PlannedLoan> &planned)
 {
-    Fill(loan, run);
+    Fill(loan, run, planned);
     CentreOnScreen(this);
     ThePlatform().ShowModal(this);
 }

@@ -5,6 +5,7 @@
 
 #include "chart/BalanceGraph.h"
 #include "engine/AdditionalPayments.h"
+#include "engine/PaymentPlan.h"
 #include "platform/Platform.h"
 #include "ui/windows/WindowKit.h"
 
@@ -20,12 +21,20 @@ struct AdditionalPaymentRun {
     SpecificAdditionalPayment result;
 };
 
+// The Mortgage tab's loan with its payment plan.
+struct PlannedLoan {
+    Loan loan;
+    PaymentPlan plan;
+};
+
 // The same amount, rate, term, frequencies and timing.
 bool SameLoan(const Loan &a, const Loan &b);
 
-// The figures of the graph: the schedule's by-year rows, and the balance with the
-// additional payment when the run is for the same loan and clears it.
-BalanceGraphSeries BalanceSeriesOf(const Loan &loan, const AdditionalPaymentRun *run = nullptr);
+// The figures of the graph: the schedule's by-year rows, and beside them the balance
+// with the payment plan when the plan is for the same loan and has events, or else
+// with the additional payment when the run is for the same loan and clears it.
+BalanceGraphSeries BalanceSeriesOf(const Loan &loan, const AdditionalPaymentRun *run = nullptr,
+                                   const PlannedLoan *planned = nullptr);
 // "Mortgage Balance: $100,000.00 at 6% for 25 years"
 QString BalanceGraphTitle(const Loan &loan, const QLocale &locale = QLocale());
 
@@ -34,10 +43,12 @@ class TBalanceGraphForm : public AnalysisWindow {
 public:
     explicit TBalanceGraphForm(QWidget *parent = nullptr);
 
-    // Draws the loan, and the additional payment's balance when the run fits it.
-    void Fill(const Loan &loan, const std::optional<AdditionalPaymentRun> &run);
+    // Draws the loan, and the plan's or else the additional payment's balance when it fits.
+    void Fill(const Loan &loan, const std::optional<AdditionalPaymentRun> &run,
+              const std::optional<PlannedLoan> &planned = std::nullopt);
     // Fills and shows the window modally.
-    void Open(const Loan &loan, const std::optional<AdditionalPaymentRun> &run);
+    void Open(const Loan &loan, const std::optional<AdditionalPaymentRun> &run,
+              const std::optional<PlannedLoan> &planned = std::nullopt);
 
     void ExtraBoxClick();
     void PrintBtnClick();

@@ -295,10 +295,12 @@ ScheduleReport TMSCHEDULE::ReportInputs() const
 }
 
 void TMSCHEDULE::AttachGraph(TBalanceGraphForm *graph,
-                             std::function<std::optional<AdditionalPaymentRun>()> lastAdditionalPayment)
+                             std::function<std::optional<AdditionalPaymentRun>()> lastAdditionalPayment,
+                             std::function<std::optional<PlannedLoan>()> plannedLoan)
 {
     graph_ = graph;
     lastAdditionalPayment_ = std::move(lastAdditionalPayment);
+    plannedLoan_ = std::move(plannedLoan);
 }
 
 void TMSCHEDULE::GraphBtnClick()
@@ -308,5 +310,6 @@ void TMSCHEDULE::GraphBtnClick()
     const std::optional<Loan> loan = Recalculate();
     if (!loan || !graph_)
         return;
-    graph_->Open(*loan, lastAdditionalPayment_ ? lastAdditionalPayment_() : std::nullopt);
+    graph_->Open(*loan, lastAdditionalPayment_ ? lastAdditionalPayment_() : std::nullopt,
+                 plannedLoan_ ? plannedLoan_() : std::nullopt);
 }

@@ -31,7 +31,8 @@ public:
     // The balance graph of the loan in this window's fields, with the additional
     // payment last worked out; wired by the program.
     void AttachGraph(TBalanceGraphForm *graph,
-                     std::function<std::optional<AdditionalPaymentRun>()> lastAdditionalPayment);
+                     std::function<std::optional<AdditionalPaymentRun>()> lastAdditionalPayment,
+                     std::function<std::optional<PlannedLoan>()> plannedLoan = {});
     void GraphBtnClick();
 
     ScheduleModel *Model() const { return model_; }
@@ -70,4 +71,5 @@ private:
     ScheduleModel *model_;
     TBalanceGraphForm *graph_ = nullptr;
     std::function<std::optional<AdditionalPaymentRun>()> lastAdditionalPayment_;
+    std::function<std::optional<PlannedLoan>()> plannedLoan_;
 };
