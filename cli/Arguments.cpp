@@ -47,6 +47,8 @@ const std::vector<OptionRule> &Options()
             {QStringLiteral("lump"), true, {QStringLiteral("plan")}},
             {QStringLiteral("rate-change"), true, {QStringLiteral("plan")}},
             {QStringLiteral("first-payment"), true, {QStringLiteral("plan")}},
+            {QStringLiteral("fee-upfront"), true, {QStringLiteral("repayment"), QStringLiteral("plan")}},
+            {QStringLiteral("fee-per-payment"), true, {QStringLiteral("repayment"), QStringLiteral("plan")}},
             {QStringLiteral("start-year"), true, {QStringLiteral("specific")}},
             {QStringLiteral("start-period"), true, {QStringLiteral("specific")}},
             {QStringLiteral("solve"), true, {QStringLiteral("whatif")}},
@@ -237,10 +239,12 @@ Loan options (every command except savings):
   Bi-Monthly twice a month.
 
 Commands:
-  repayment    the repayment (rounded up to whole cents), the total interest,
+  repayment [--fee-upfront F] [--fee-per-payment G]
+               the repayment (rounded up to whole cents), the total interest,
                the payments the rounded repayment really takes and the last
                payment. When that count differs from the term, a note says so.
-               The amount must be above 0.
+               The amount must be above 0. With fees, also the annual
+               percentage rate (below).
   schedule [--by year|period]
                the amortisation schedule, one row per year of payments
                (default) or per payment: period, interest, capital repaid,
@@ -261,6 +265,7 @@ Commands:
                Leave out the option being solved.
   plan [--extra E[:FROM[:TO]]]... [--lump L:AT[:lower]]...
        [--rate-change R:FROM]... [--first-payment YYYY-MM-DD] [--by year|period]
+       [--fee-upfront F] [--fee-per-payment G]
                the loan walked with a payment plan: E more with every payment
                from payment FROM (default 1) to TO (default the last); a lump
                sum L with payment AT, the repayment kept and the loan ending
@@ -271,7 +276,8 @@ Commands:
                FROM, TO and AT may be dates too: the first payment on or after
                that date. Then the schedule by year of payments (default) or
                by payment: date, amount paid, extra paid, interest, principal,
-               balance and rate.
+               balance and rate. Always with the annual percentage rate of
+               the plan's payments and the fees (below).
   savings --amount A --period Y --rate R [--reduced K] [--invest I]
                monthly repayment over Y years, and over a shorter K years, the
                extra per month that costs, and the value of investing the full
@@ -279,12 +285,26 @@ Commands:
                monthly payments and compounding, whole years. The repayments
                are rounded up to whole units; the table shows whole units.
 
+Fees (repayment and plan):
+  --fee-upfront F      fees paid when the loan is taken out: the borrower
+                       receives the amount less F (at least 0, less than the
+                       amount)
+  --fee-per-payment G  a fee paid with every payment (0 to 999,999,999)
+  The annual percentage rate is the yearly rate, compounded yearly, at which
+  the amount less the upfront fees is worth every payment with its fee, the
+  payments as the loan (and the plan) walks them: the one figure that lets
+  offers with different frequencies, plans and fees be compared. Without fees
+  it is the loan's effective yearly rate (6.17 % for 100000 at 6 % monthly
+  over 25 years; 6.39 % with 2000 upfront).
+
 Saved files:
   --file PATH          takes the inputs from a saved Quovella file (.QVL): the
                        Mortgage tab's loan for repayment, schedule, grid,
                        additional, specific and plan (with its payment plan,
                        the events given beside it added after the file's
-                       and --first-payment replacing its date); the What If?
+                       and --first-payment replacing its date, and with the
+                       fees saved with it for repayment and plan, each
+                       replaced by its option when given); the What If?
                        tab's fields and
                        the variable it solves for, for whatif; the Mortgage
                        Savings tab's fields for savings. Options given beside
@@ -307,7 +327,9 @@ Output:
 JSON keys:
   repayment    repayment, total_interest, payments_made, last_payment,
                payments_expected, message (null unless the rounded repayment
-               pays the loan off in another number of payments)
+               pays the loan off in another number of payments), apr (only
+               with fees: the annual percentage rate in percent, rounded to
+               2 places, or null when no rate answers)
   schedule     repayment, rows: [period, interest, capital, balance,
                accumulated_interest, accumulated_capital]
   grid         rates, rows: [amount, repayment at each of the seven rates],
@@ -321,9 +343,9 @@ JSON keys:
                solving, as strings), message (null)
   plan         repayment, repayment_at_end, payments_made, last_payment,
                total_interest, total_interest_without, saved, total_paid,
-               paid_off (the last payment's date, or null without dates),
-               rows: [{n, date (or null), payment, extra, interest, principal,
-               balance, rate}]
+               apr (always), paid_off (the last payment's date, or null
+               without dates), rows: [{n, date (or null), payment, extra,
+               interest, principal, balance, rate}]
   savings      repayment, reduced_repayment, extra, years, investment (a key
                is left out when its inputs are not given)
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/Report.h"
+#include "engine/AnnualRate.h"
 #include "engine/PaymentPlan.h"
 
 #include <QHash>
@@ -19,6 +20,7 @@ struct Request {
     // here, as they may be repeated.
     QList<std::pair<QString, QString>> given;
     PaymentPlan savedPlan; // plan: the plan of the file named by --file
+    LoanFees savedFees;    // repayment and plan: the fees of the file named by --file
     bool advance = false;
     bool arrears = false; // given to override a saved file's "in advance"
     bool help = false;

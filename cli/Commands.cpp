@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 
 #include "engine/AdditionalPayments.h"
+#include "engine/AnnualRate.h"
 #include "engine/LoanChecks.h"
 #include "engine/MortgageGrid.h"
 #include "engine/PaymentPlan.h"
@@ -164,6 +165,40 @@ std::optional<QString> ReadPlanEvent(const QString &option, const QString &text,
     return payment(parts[1], event.from);
 }
 
+// The saved file's fees, each replaced by its option when given; checked against
+// the loan's amount. Says why not when they cannot be used.
+std::optional<QString> ReadFees(const Request &request, double amount, LoanFees &fees)
+{
+    fees = request.savedFees;
+    const std::pair<QString, double LoanFees::*> options[] = {
+        {QStringLiteral("fee-upfront"), &LoanFees::upfront},
+        {QStringLiteral("fee-per-payment"), &LoanFees::perPayment},
+    };
+    for (const auto &[option, fee] : options) {
+        if (!request.Has(option))
+            continue;
+        const auto value = ParseNumber(request.Value(option), Cli());
+        if (!value)
+            return QStringLiteral("--%1 must be a number, not \"%2\".").arg(option, request.Value(option));
+        fees.*fee = *value;
+    }
+    if (auto problem = CheckLoanFees(fees, amount))
+        return problem->text;
+    return std::nullopt;
+}
+
+bool FeesGiven(const Request &request)
+{
+    return request.Has(QStringLiteral("fee-upfront")) || request.Has(QStringLiteral("fee-per-payment"))
+        || request.savedFees.Any();
+}
+
+Field AprField(const std::optional<double> &apr)
+{
+    return {QStringLiteral("apr"), QStringLiteral("Annual percentage rate"),
+            apr ? Cell::Percent(*apr) : Cell::Null()};
+}
+
 } // namespace
 
 CommandResult RunRepayment(const Request &request)
@@ -172,6 +207,9 @@ CommandResult RunRepayment(const Request &request)
     if (auto problem = LoanRejection(texts, LoanChecks::Mortgage()))
         return Reject(*problem);
     const Loan loan = LoanOfTexts(texts, Cli());
+    LoanFees fees;
+    if (auto problem = ReadFees(request, loan.amount, fees))
+        return Reject(*problem);
     const MortgageFigures figures = CalculateMortgage(loan);
 
     Report report;
@@ -186,8 +224,11 @@ CommandResult RunRepayment(const Request &request)
          Cell::Money(figures.run.LastPayment)},
         {QStringLiteral("payments_expected"), QStringLiteral("Payments in the term"),
          Cell::Count(std::llround(figures.payments))},
-        {QStringLiteral("message"), QString(), MortgageMessage(figures), Shown::Line},
     };
+    // Without fees the output stays as it always was.
+    if (FeesGiven(request))
+        report.fields.push_back(AprField(AnnualPercentageRate(loan, PaymentPlan{}, fees)));
+    report.fields.push_back({QStringLiteral("message"), QString(), MortgageMessage(figures), Shown::Line});
     return Finish(report, request.format);
 }
 
@@ -431,6 +472,9 @@ CommandResult RunPlan(const Request &request)
         return Reject(*problem);
     const Loan loan = LoanOfTexts(texts, Cli());
     const int p = static_cast<int>(loan.paymentsPerYear);
+    LoanFees fees;
+    if (auto problem = ReadFees(request, loan.amount, fees))
+        return Reject(*problem);
 
     // The file's plan first; the command line's date replaces its date, and its
     // events follow the file's, in the order given.
@@ -472,6 +516,8 @@ CommandResult RunPlan(const Request &request)
          Cell::Money(result.totalInterestWithout)},
         {QStringLiteral("saved"), QStringLiteral("Interest saved"), Cell::Money(result.saved)},
         {QStringLiteral("total_paid"), QStringLiteral("Total paid"), Cell::Money(result.totalPaid)},
+        // Always: without fees it is the loan's yearly rate as the plan walks it.
+        AprField(AnnualPercentageRate(loan, result, fees)),
         {QStringLiteral("paid_off"), QStringLiteral("Paid off on"),
          result.paidOff.isValid() ? Cell::Text(result.paidOff.toString(Qt::ISODate)) : Cell::Null()},
         {QStringLiteral("pay_off_time"), QString(),

@@ -33,6 +33,14 @@ Cell Cell::Number(double x)
     return c;
 }
 
+Cell Cell::Percent(double x)
+{
+    Cell c;
+    c.kind = Kind::Percent;
+    c.number = std::round(x * 100) / 100;
+    return c;
+}
+
 Cell Cell::NumberText(const QString &text)
 {
     Cell c;
@@ -67,6 +75,7 @@ bool Cell::IsFinite() const
     case Kind::Money:
     case Kind::Count:
     case Kind::Number:
+    case Kind::Percent:
         return std::isfinite(number);
     default:
         return true;
@@ -81,6 +90,7 @@ QString Readable(const Cell &c)
     case Cell::Kind::Money: return MoneyText(c.number, c.money);
     case Cell::Kind::Count: return QString::number(static_cast<long long>(c.number));
     case Cell::Kind::Number: return GeneralNumberText(c.number);
+    case Cell::Kind::Percent: return QLocale().toString(c.number, 'f', 2) + QStringLiteral(" %");
     case Cell::Kind::NumberText: {
         // Field texts are written with a decimal point; people read them in their own notation.
         if (const auto value = ParseNumber(c.text, QLocale::c()))
@@ -99,7 +109,8 @@ QString Csv(const Cell &c)
     switch (c.kind) {
     case Cell::Kind::Money: return MachineMoneyText(c.number);
     case Cell::Kind::Count: return QString::number(static_cast<long long>(c.number));
-    case Cell::Kind::Number: return MachineNumberText(c.number);
+    case Cell::Kind::Number:
+    case Cell::Kind::Percent: return MachineNumberText(c.number);
     case Cell::Kind::NumberText:
     case Cell::Kind::Text: return c.text;
     case Cell::Kind::Null:
@@ -113,7 +124,8 @@ QJsonValue Json(const Cell &c)
     switch (c.kind) {
     case Cell::Kind::Money: return MachineMoneyText(c.number).toDouble();
     case Cell::Kind::Count: return static_cast<qint64>(c.number);
-    case Cell::Kind::Number: return MachineNumberText(c.number).toDouble();
+    case Cell::Kind::Number:
+    case Cell::Kind::Percent: return MachineNumberText(c.number).toDouble();
     case Cell::Kind::NumberText:
     case Cell::Kind::Text: return c.text;
     case Cell::Kind::Null:

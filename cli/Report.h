@@ -20,6 +20,7 @@ struct Cell {
         Money,       // a money amount: rounded to cents for machines, money text for people
         Count,       // a whole number
         Number,      // a plain number (a rate, a step)
+        Percent,     // a rate in percent, to two places: "6.39 %" for people, 6.39 for machines
         NumberText,  // a field text holding a number with a decimal point, kept as text
         Text,
         Null,        // JSON null, an empty CSV cell, nothing in the table
@@ -33,6 +34,7 @@ struct Cell {
     static Cell Money(double x, MoneyFormat format = MoneyFormat::Currency);
     static Cell Count(long long n);
     static Cell Number(double x);
+    static Cell Percent(double x);
     static Cell NumberText(const QString &text);
     static Cell Text(const QString &text);
     static Cell Null();

@@ -86,5 +86,7 @@ std::optional<QString> MergeSavedFile(Request &request)
     TakeTiming(request, in.advance);
     if (command == QLatin1String("plan"))
         request.savedPlan = in.plan;
+    if (command == QLatin1String("plan") || command == QLatin1String("repayment"))
+        request.savedFees = in.fees;
     return std::nullopt;
 }

@@ -33,7 +33,7 @@ _quovella_calc()
             compopt -o filenames 2>/dev/null
             COMPREPLY=($(compgen -f -X '!*.[Qq][Vv][Ll]' -- "$cur") $(compgen -d -- "$cur"))
             return ;;
-        --amount|--rate|--years|--part|--extra|--start-year|--start-period|--repayment|--period|--reduced|--invest|--lump|--rate-change|--first-payment)
+        --amount|--rate|--years|--part|--extra|--start-year|--start-period|--repayment|--period|--reduced|--invest|--lump|--rate-change|--first-payment|--fee-upfront|--fee-per-payment)
             # A number of the user's own.
             return ;;
     esac
@@ -60,14 +60,15 @@ _quovella_calc()
 
     local options
     case $command in
-        repayment|additional) options="$loan" ;;
+        repayment) options="$loan --fee-upfront --fee-per-payment" ;;
+        additional) options="$loan" ;;
         schedule) options="$loan --by" ;;
         grid) options="$loan --amount-step --interest-step" ;;
         specific) options="$loan --extra --start-year --start-period" ;;
         whatif) options="$loan --solve --repayment" ;;
-        plan) options="$loan --extra --lump --rate-change --first-payment --by" ;;
+        plan) options="$loan --extra --lump --rate-change --first-payment --by --fee-upfront --fee-per-payment" ;;
         savings) options="--amount --rate --period --reduced --invest" ;;
-        *) options="$loan --by --amount-step --interest-step --extra --start-year --start-period --solve --repayment --period --reduced --invest --lump --rate-change --first-payment" ;;
+        *) options="$loan --by --amount-step --interest-step --extra --start-year --start-period --solve --repayment --period --reduced --invest --lump --rate-change --first-payment --fee-upfront --fee-per-payment" ;;
     esac
     COMPREPLY=($(compgen -W "$options $common" -- "$cur"))
 }

@@ -177,13 +177,15 @@ QByteArray PlanNumber(double value)
     return QString::number(value, 'g', QLocale::FloatingPointShortest).toLatin1();
 }
 
-void AppendPlan(QByteArray &out, const PaymentPlan &plan)
+void AppendPlan(QByteArray &out, const PaymentPlan &plan, const LoanFees &fees)
 {
-    if (!plan.firstPayment.isValid() && !plan.HasEvents())
+    if (!plan.firstPayment.isValid() && !plan.HasEvents() && !fees.Any())
         return;
     out += QByteArrayLiteral("PLAN ") + planVersion + lineEnd;
     if (plan.firstPayment.isValid())
         out += QByteArrayLiteral("FIRST ") + plan.firstPayment.toString(Qt::ISODate).toLatin1() + lineEnd;
+    if (fees.Any())
+        out += QByteArrayLiteral("FEES ") + PlanNumber(fees.upfront) + ' ' + PlanNumber(fees.perPayment) + lineEnd;
     for (const PlanEvent &e : plan.events) {
         switch (e.kind) {
         case PlanEventKind::Extra:
@@ -249,15 +251,14 @@ QDate PlanDate(const QString &word)
 // After line 23 a reader of the 23 lines sees nothing; this one looks for a plan
 // at the first line that is not blank. Any other text there is left alone, as it
 // always was, but a plan that begins is read strictly: one bad line refuses the file.
-PaymentPlan ReadPlan(Reader &reader)
+void ReadPlan(Reader &reader, PaymentPlan &plan, LoanFees &fees)
 {
-    PaymentPlan plan;
     QString line;
     while (!reader.AtEnd() && line.trimmed().isEmpty())
         line = reader.Line();
     QStringList words = Words(line);
     if (words.isEmpty() || words[0] != QLatin1String("PLAN"))
-        return plan;
+        return;
     const int planLine = reader.LineNumber();
     const std::optional<int> version = words.size() == 2 ? WholeInteger(words[1]) : std::nullopt;
     if (version && *version > planVersion.toInt())
@@ -268,6 +269,7 @@ PaymentPlan ReadPlan(Reader &reader)
     if (words.size() != 2 || words[1] != QLatin1String(planVersion))
         BadPlanLine(line, planLine);
     bool ended = false;
+    bool readFees = false;
     while (!ended) {
         if (reader.AtEnd())
             throw SavedFileLineError(QStringLiteral("The payment plan has no 'END PLAN' line"), planLine);
@@ -284,6 +286,15 @@ PaymentPlan ReadPlan(Reader &reader)
             if (!date.isValid() || plan.firstPayment.isValid())
                 BadPlanLine(line, number);
             plan.firstPayment = date;
+            continue;
+        }
+        if (keyword == QLatin1String("FEES")) {
+            const std::optional<double> upfront = words.size() == 3 ? PlanValue(words[1]) : std::nullopt;
+            const std::optional<double> perPayment = words.size() == 3 ? PlanValue(words[2]) : std::nullopt;
+            if (!upfront || !perPayment || *upfront < 0 || *perPayment < 0 || readFees)
+                BadPlanLine(line, number);
+            fees = LoanFees{*upfront, *perPayment};
+            readFees = true;
             continue;
         }
         PlanEvent event;
@@ -313,7 +324,6 @@ PaymentPlan ReadPlan(Reader &reader)
         event.from = *from;
         plan.events.push_back(event);
     }
-    return plan;
 }
 
 } // namespace
@@ -345,7 +355,7 @@ QByteArray FormatMortgageFile(const SavedInputs &in)
     AppendNumber(out, in.wiPayment);
     AppendNumber(out, in.wiTiming);
     AppendNumber(out, in.wiCompounded);
-    AppendPlan(out, in.plan);
+    AppendPlan(out, in.plan, in.fees);
     return out;
 }
 
@@ -380,7 +390,7 @@ SavedInputs ParseMortgageFile(const QByteArray &bytes)
     in.wiPayment = reader.Number();
     in.wiTiming = reader.Number();
     in.wiCompounded = reader.Number();
-    in.plan = ReadPlan(reader);
+    ReadPlan(reader, in.plan, in.fees);
     return in;
 }
 
@@ -389,6 +399,10 @@ WriteOutcome SaveMortgageFile(const QString &path, const SavedInputs &inputs)
     if (inputs.plan.events.size() > std::size_t(planEventLimit))
         throw QuovellaError(QStringLiteral("This payment plan has more than %1 events: the file could not be "
                                            "opened again.").arg(planEventLimit));
+    // Written, these would be a FEES line the reader refuses.
+    if (!(inputs.fees.upfront >= 0 && std::isfinite(inputs.fees.upfront)) ||
+        !(inputs.fees.perPayment >= 0 && std::isfinite(inputs.fees.perPayment)))
+        throw QuovellaError(QStringLiteral("Fees must be numbers of at least 0 to be saved."));
     const QByteArray bytes = FormatMortgageFile(inputs);
     // A file the program would refuse to open again is not saved at all.
     if (bytes.size() > savedFileLimit)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/Error.h"
+#include "engine/AnnualRate.h"
 #include "engine/PaymentPlan.h"
 #include "storage/DiskFile.h"
 
@@ -31,17 +32,20 @@ struct SavedInputs {
     int wiPayment = 3;                      // line 21: frequency index
     int wiTiming = 1;                       // line 22: 1 in arrears, 2 in advance
     int wiCompounded = 3;                   // line 23: frequency index
-    // The Mortgage tab's payment plan, written after line 23 only when it has a
-    // first-payment date or events, so a file without one stays 23 lines.
+    // The Mortgage tab's payment plan and the loan's fees, written after line 23
+    // only when the plan has a first-payment date or events or there are fees, so
+    // a file without them stays 23 lines.
     PaymentPlan plan;
+    LoanFees fees;
 
     bool operator==(const SavedInputs &) const = default;
 };
 
 // The 23 lines, CR LF after each, the text as UTF-8, then the plan's lines when
-// it has a first-payment date or events:
+// it has a first-payment date or events, or there are fees:
 //   PLAN 1
 //   FIRST yyyy-MM-dd            (only with a date)
+//   FEES upfront perPayment     (only with fees)
 //   EXTRA value from to         (to 0: to the end)
 //   LUMP value at KEEP|LOWER
 //   RATE percent from
@@ -82,11 +86,11 @@ private:
 // - after line 23, a plan: when the first line that is not blank reads
 //   "PLAN 1", the lines up to "END PLAN" are read strictly as FormatMortgageFile
 //   writes them (words split at blanks; values finite; payment numbers at least
-//   1, an extra's last 0 or more; at most one FIRST; at most planEventLimit
-//   events); any other line, a missing END PLAN or a later version is a
+//   1, an extra's last 0 or more; at most one FIRST and one FEES, whose fees are
+//   0 or more; at most planEventLimit events); any other line, a missing END PLAN or a later version is a
 //   SavedFileLineError with its line's number, "'<line>' is not a valid payment
 //   plan line". The values are not checked against the loan: that is the
-//   caller's CheckPaymentPlan. Anything else after line 23, and anything after
+//   caller's CheckPaymentPlan and CheckLoanFees. Anything else after line 23, and anything after
 //   END PLAN, is ignored, as a reader of the 23 lines ignores the plan.
 // Index or choice values outside their range are kept as read; the window then
 // selects nothing or changes nothing.
@@ -95,7 +99,8 @@ SavedInputs ParseMortgageFile(const QByteArray &bytes);
 // Writes through a temporary file that replaces the target only when complete
 // and confirmed by the disk (ReplaceFile), so a failed or interrupted save
 // leaves the previous file as it was. Inputs that would make a file over
-// savedFileLimit, or a plan of more than planEventLimit events, are refused. Throws QuovellaError with the platform's message
+// savedFileLimit, a plan of more than planEventLimit events, or fees below 0 or
+// not finite, are refused. Throws QuovellaError with the platform's message
 // (see FileErrorText) or the reason.
 WriteOutcome SaveMortgageFile(const QString &path, const SavedInputs &inputs);
 

@@ -31,7 +31,7 @@ TEST(PlanCommand, AnExtraFromTheStartGivesTheWorkedFigures)
     const QJsonObject figures = RunJson(Args({"plan", "--extra", "100"}, WorkedLoan()));
     EXPECT_EQ(Keys(figures), Sorted({"repayment", "repayment_at_end", "payments_made", "last_payment",
                                      "total_interest", "total_interest_without", "saved", "total_paid",
-                                     "paid_off", "rows"}));
+                                     "paid_off", "apr", "rows"}));
     EXPECT_DOUBLE_EQ(figures["repayment"].toDouble(), 644.31);
     EXPECT_DOUBLE_EQ(figures["repayment_at_end"].toDouble(), 644.31);
     EXPECT_DOUBLE_EQ(figures["total_interest_without"].toDouble(), 93287.04);

@@ -186,3 +186,63 @@ TEST(SavedPlan, LoadingNamesTheFileAndTheBadPlanLine)
     ASSERT_EQ(Saving(path, in), QStringLiteral("<no error>"));
     EXPECT_EQ(LoadMortgageFile(path, QLocale::c()), in);
 }
+
+TEST(SavedFees, FeesAloneWriteTheBlockAndReadBack)
+{
+    SavedInputs in = ExampleInputs();
+    in.fees = LoanFees{2000, 10};
+    EXPECT_EQ(FormatMortgageFile(in), WithPlanLines({"PLAN 1", "FEES 2000 10", "END PLAN"}));
+    EXPECT_EQ(ParseMortgageFile(FormatMortgageFile(in)), in);
+
+    // With a plan, the fees follow the date; values read back to the same bits.
+    in.plan = EveryKind();
+    in.fees = LoanFees{0, 0.1 + 0.2};
+    const QByteArray bytes = FormatMortgageFile(in);
+    EXPECT_TRUE(bytes.contains("FIRST 2027-01-31\r\nFEES 0 0.30000000000000004\r\nEXTRA")) << bytes.toStdString();
+    EXPECT_EQ(ParseMortgageFile(bytes), in);
+
+    // No fees and no plan: the 23 lines, byte for byte.
+    in.plan = {};
+    in.fees = {};
+    EXPECT_EQ(FormatMortgageFile(in), ExampleBytes());
+    EXPECT_EQ(ParseMortgageFile(ExampleBytes()).fees, LoanFees{});
+}
+
+TEST(SavedFees, ABadFeesLineRefusesTheFileAtThatLine)
+{
+    const QString bad = QStringLiteral("' is not a valid payment plan line");
+    for (const QByteArray &line : {QByteArray("FEES -1 0"), QByteArray("FEES 0 -0.01"), QByteArray("FEES nan 0"),
+                                   QByteArray("FEES 0 inf"), QByteArray("FEES 2000"), QByteArray("FEES 2000 10 5"),
+                                   QByteArray("FEES 2,000 10"), QByteArray("FEES x 10")}) {
+        SCOPED_TRACE(line.toStdString());
+        const Refusal refusal = RefusalOf(WithPlanLines({"PLAN 1", "RATE 7 61", line, "END PLAN"}));
+        EXPECT_EQ(refusal.message, "'" + QString::fromLatin1(line) + bad);
+        EXPECT_EQ(refusal.line, 26);
+    }
+    const Refusal twice = RefusalOf(WithPlanLines({"PLAN 1", "FEES 1 1", "FEES 2 2", "END PLAN"}));
+    EXPECT_EQ(twice.message, "'FEES 2 2" + bad);
+    EXPECT_EQ(twice.line, 26);
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("house.QVL"));
+    WriteBytes(path, WithPlanLines({"PLAN 1", "FEES 2000 -10", "END PLAN"}));
+    EXPECT_EQ(Loading(path), QStringLiteral("'FEES 2000 -10' is not a valid payment plan line (house.QVL, line 25)"));
+}
+
+TEST(SavedFees, FeesTheReaderWouldRefuseAreNotSaved)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("house.QVL"));
+    SavedInputs in = ExampleInputs();
+    for (const LoanFees &fees : {LoanFees{-1, 0}, LoanFees{0, std::numeric_limits<double>::quiet_NaN()},
+                                 LoanFees{std::numeric_limits<double>::infinity(), 0}}) {
+        in.fees = fees;
+        EXPECT_EQ(Saving(path, in), QStringLiteral("Fees must be numbers of at least 0 to be saved."));
+        EXPECT_FALSE(QFile::exists(path));
+    }
+    in.fees = LoanFees{2000, 10};
+    ASSERT_EQ(Saving(path, in), QStringLiteral("<no error>"));
+    EXPECT_EQ(LoadMortgageFile(path, QLocale::c()), in);
+}
