@@ -102,6 +102,15 @@ void TMORTLOAN::MarkChangedOnEdits()
         connect(button, &QAbstractButton::toggled, this, changed);
 }
 
+void TMORTLOAN::SetPlan(const PaymentPlan &plan)
+{
+    if (plan == plan_)
+        return;
+    plan_ = plan;
+    savedFlag_ = false;
+    emit planChanged();
+}
+
 namespace {
 
 // The loan files among what is dragged: local files ending in .QVL in either case.

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "printing/Printing.h"
 #include "platform/ReportOutput.h"
+#include "engine/PaymentPlan.h"
 #include "engine/Savings.h"
 #include "engine/WhatIf.h"
 
@@ -85,6 +86,11 @@ public:
     LoanTexts CurrentLoanTexts() const override;
     QString PartYearCaption() const override;
     QWidget *MainWindowWidget() override { return this; }
+
+    // The Mortgage tab's payment plan: saved and loaded with the loan, emptied by
+    // File, New. Setting a different one marks the file changed, as an edit does.
+    const PaymentPlan &Plan() const override { return plan_; }
+    void SetPlan(const PaymentPlan &plan) override;
 
     bool SavedFlag() const { return savedFlag_; }
     void SetSavedFlag(bool saved) { savedFlag_ = saved; }
@@ -193,6 +199,8 @@ public:
 signals:
     // The user closed the main window and the program should end.
     void closed();
+    // The payment plan was set, loaded or emptied.
+    void planChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -264,6 +272,7 @@ private:
     QStringList recentFiles_;
 
     SecondaryWindows windows_;
+    PaymentPlan plan_;
     ReportHooks reports_;
     ReportMakers reportMakers_;
     bool savedFlag_ = true;
