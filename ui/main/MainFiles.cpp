@@ -10,6 +10,7 @@
 #include "ui/windows/BalanceGraphUnit.h"
 #include "ui/windows/MSCHEDULEUnit.h"
 #include "ui/windows/MortgageGridUnit.h"
+#include "ui/windows/PaymentPlanUnit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -221,7 +222,7 @@ std::vector<QWidget *> TMORTLOAN::EnlargeableWindows() const
 {
     std::vector<QWidget *> windows;
     for (QWidget *window : std::initializer_list<QWidget *>{windows_.schedule, windows_.grid, windows_.additional,
-                                                            windows_.balance})
+                                                            windows_.balance, windows_.plan})
         if (window)
             windows.push_back(window);
     return windows;

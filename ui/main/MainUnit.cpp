@@ -204,7 +204,7 @@ void TMORTLOAN::PageControl1Change()
     }
     const bool mortgage = tab == TabSheet1;
     TrasferValuesCheckBox->setVisible(mortgage);
-    for (QToolButton *button : {BitBtn7, BitBtn11, BitBtn5, BitBtn2, BalanceGraphBtn})
+    for (QToolButton *button : {BitBtn7, BitBtn11, BitBtn5, BitBtn2, BalanceGraphBtn, PaymentPlanBtn})
         button->setEnabled(mortgage);
 }
 

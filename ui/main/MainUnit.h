@@ -41,6 +41,7 @@ class TAPOPTIONS;
 class TADDMONTHLYR;
 class TAdditionalP;
 class TMortChartForm;
+class TPaymentPlan;
 
 // The other windows, created once after the main window and kept for the run.
 struct SecondaryWindows {
@@ -52,6 +53,7 @@ struct SecondaryWindows {
     TMortChartForm *chart = nullptr;
     TAboutForm *about = nullptr;
     TBalanceGraphForm *balance = nullptr;
+    TPaymentPlan *plan = nullptr;
 };
 
 // Hooks for the printed reports; each is called after the print dialog was confirmed.
@@ -131,6 +133,8 @@ public:
     void SpeedButton2Click();
     // The balance graph of the main window's loan, through the schedule window.
     void BalanceGraphBtnClick();
+    // The Payment Plan window over the Mortgage tab's loan as it stands.
+    void PaymentPlanBtnClick();
     void MortgageGridBtnClick();
     void SpeedButton3Click();
     void BitBtn9Click();
@@ -162,13 +166,14 @@ public:
     HeaderBand *Header;
     QLabel *HeadingLabel1;
     QLabel *HeadingLabel2;
-    QToolButton *LoadBtn, *SaveBtn, *BitBtn7, *BitBtn5, *BitBtn11, *BitBtn2, *BalanceGraphBtn, *AboutBtn, *HelpBtn, *ExitBtn;
+    QToolButton *LoadBtn, *SaveBtn, *BitBtn7, *BitBtn5, *BitBtn11, *BitBtn2, *BalanceGraphBtn, *PaymentPlanBtn, *AboutBtn, *HelpBtn, *ExitBtn;
     QTabWidget *PageControl1;
     QWidget *TabSheet1, *TabSheet2, *TabSheet3;
     QCheckBox *TrasferValuesCheckBox;
     QAction *LoadFile1, *SaveFile1, *Exit1, *Contents1, *About1;
     // Around the design's menu: Save (the current file, no dialog), New, Open Recent.
     QAction *SaveCurrent, *NewFile;
+    QAction *PaymentPlan1;
     QMenu *RecentMenu;
     // The report of the tab in front (MainPrinting.cpp).
     QAction *Print1, *PrintPreview1, *ExportPdf1;
