@@ -202,6 +202,8 @@ PlanPlaceBy TPlanEventDialog::By() const
 void TPlanEventDialog::Prepare(const PlanEvent &event, int index, int payments, int perYear,
                                const QDate &firstPayment)
 {
+    // Closed without OK, it answers Cancel, whatever it answered last time.
+    setResult(QDialog::Rejected);
     event_ = event;
     index_ = index;
     payments_ = payments;
