@@ -198,8 +198,6 @@ void ShootPaymentPlan(ScriptedPlatform &platform, TMORTLOAN &main)
         Save(w, QStringLiteral("payment-plan-event"));
     });
     main.PaymentPlanBtn->click();
-    platform.modalActions.insert(QStringLiteral("MSCHEDULE"), [](QDialog *w) { Save(w, QStringLiteral("schedule-plan-button")); });
-    main.SpeedButton2->click();
     main.SetPlan(PaymentPlan());
 }
 
