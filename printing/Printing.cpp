@@ -297,7 +297,7 @@ void PrintPaymentPlan(const PaymentPlanReport &report, PrinterChannel &channel)
         out.Line(R(caption + QLatin1Char(':'), 36) + R(figure, 24));
     out.Line();
     lines += static_cast<int>(std::max<qsizetype>(report.events.size(), 1) + report.results.size()) + 2;
-    out.State().PrintLineCount += 8 + lines;
+    out.State().PrintLineCount += 7 + lines;
 
     const auto heading = [&] {
         out.LaterPageNumber();
