@@ -402,7 +402,9 @@ TEST_F(PlanWindow, TheWindowIsEnlargedWithItsScheduleAndEveryControlHasAnAltKeyA
              plan()->AddBtn, plan()->EditBtn, plan()->RemoveBtn, plan()->CopyBtn, plan()->PrintBtn, plan()->CloseBtn,
              plan()->ByYear, plan()->ByPayment, plan()->FirstPaymentOn})
         EXPECT_FALSE(Keyboard::MnemonicOf(button->text()).isNull()) << S(button->objectName());
-    for (QLabel *label : {plan()->LoanLabel, plan()->EventsLabel})
+    for (QLabel *label : {plan()->LoanLabel, plan()->EventsLabel, plan()->PaymentsLabel, plan()->LastLabel,
+                          plan()->PaidOffLabel, plan()->WithLabel, plan()->WithoutLabel, plan()->SavedLabel,
+                          plan()->PaidLabel, plan()->RepaymentLabel})
         EXPECT_FALSE(Keyboard::MnemonicOf(label->text()).isNull()) << S(label->objectName());
     const QList<QChar> keys = Keyboard::MnemonicsIn(plan());
     EXPECT_EQ(QSet<QChar>(keys.begin(), keys.end()).size(), keys.size()) << "no Alt key twice";
@@ -410,6 +412,17 @@ TEST_F(PlanWindow, TheWindowIsEnlargedWithItsScheduleAndEveryControlHasAnAltKeyA
                                                              plan()->FirstPaymentDate, plan()->InterestSaved,
                                                              plan()->HelpBtn})
         EXPECT_FALSE(control->accessibleName().isEmpty()) << S(control->objectName());
+    for (QWidget *made : {plan()->findChild<QWidget *>("ExportBtn"), plan()->findChild<QWidget *>("PreviewBtn")})
+        EXPECT_FALSE(Keyboard::MnemonicOf(static_cast<QAbstractButton *>(made)->text()).isNull());
+    // The event dialog is a window of its own, with its own keys, kept as its captions change.
+    TPlanEventDialog *dialog = plan()->EventDialog();
+    for (int kind = 0; kind < 3; ++kind) {
+        dialog->EventKind->setCurrentIndex(kind);
+        for (QLabel *label : {dialog->KindLabel, dialog->ValueLabel, dialog->ByLabel, dialog->FromLabel})
+            EXPECT_FALSE(Keyboard::MnemonicOf(label->text()).isNull()) << S(label->text());
+    }
+    const QList<QChar> dialogKeys = Keyboard::MnemonicsIn(dialog);
+    EXPECT_EQ(QSet<QChar>(dialogKeys.begin(), dialogKeys.end()).size(), dialogKeys.size());
     EXPECT_FALSE(Keyboard::MnemonicOf(windows().schedule->PlanBtn->text()).isNull());
     EXPECT_FALSE(Keyboard::MnemonicOf(main().PaymentPlan1->text()).isNull());
 }

@@ -264,6 +264,7 @@ void TPlanEventDialog::KindChange()
     ToNote->setText(by == PlanPlaceBy::Date ? QStringLiteral("not ticked: to the end")
                                             : QStringLiteral("empty: to the end"));
     EventLower->setVisible(kind == PlanEventKind::LumpSum);
+    Keyboard::AssignMnemonics(this);
 }
 
 std::optional<int> TPlanEventDialog::Place(QLineEdit *number, QLineEdit *year, QLineEdit *period, QDateEdit *date,
@@ -384,17 +385,19 @@ TPaymentPlan::TPaymentPlan(MainLoan &main, QWidget *parent)
     AllowEnlarging();
 }
 
+// The captions carry their Alt keys from the start: chosen in creation order, the
+// window's many captions would run out of letters before the last ones.
 void TPaymentPlan::BuildLoan()
 {
     HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Payment Plan"), 20, this);
-    LoanLabel = Look::CaptionLabel(QStringLiteral("LoanLabel"), QStringLiteral("Loan"), this);
+    LoanLabel = Look::CaptionLabel(QStringLiteral("LoanLabel"), QStringLiteral("&Loan"), this);
     LoanText = new ResultPanel(QStringLiteral("LoanText"), this);
     LoanText->setWordWrap(true);
     LoanText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     LoanText->setFocusPolicy(Qt::StrongFocus);
     PlanBody = new QWidget(this);
     PlanBody->setObjectName(QStringLiteral("PlanBody"));
-    FirstPaymentOn = new QCheckBox(QStringLiteral("First payment on"), PlanBody);
+    FirstPaymentOn = new QCheckBox(QStringLiteral("&First payment on"), PlanBody);
     FirstPaymentOn->setObjectName(QStringLiteral("FirstPaymentOn"));
     QPalette white = FirstPaymentOn->palette();
     white.setColor(QPalette::WindowText, Qt::white);
@@ -405,7 +408,7 @@ void TPaymentPlan::BuildLoan()
 
 void TPaymentPlan::BuildEvents()
 {
-    EventsLabel = Look::CaptionLabel(QStringLiteral("EventsLabel"), QStringLiteral("Events"), PlanBody);
+    EventsLabel = Look::CaptionLabel(QStringLiteral("EventsLabel"), QStringLiteral("E&vents"), PlanBody);
     PlanEvents = new QTableWidget(0, 4, PlanBody);
     PlanEvents->setObjectName(QStringLiteral("PlanEvents"));
     PlanEvents->setHorizontalHeaderLabels({QStringLiteral("Kind"), QStringLiteral("Amount or rate"),
@@ -421,9 +424,9 @@ void TPaymentPlan::BuildEvents()
     PlanEvents->setColumnWidth(2, 150);
     // Five events show at once; the schedule takes what the window is enlarged by.
     PlanEvents->setFixedHeight(PlanEvents->horizontalHeader()->sizeHint().height() + 5 * 20 + 4);
-    AddBtn = Look::Button(QStringLiteral("AddBtn"), QStringLiteral("Add\u2026"), PlanBody);
-    EditBtn = Look::Button(QStringLiteral("EditBtn"), QStringLiteral("Edit\u2026"), PlanBody);
-    RemoveBtn = Look::Button(QStringLiteral("RemoveBtn"), QStringLiteral("Remove"), PlanBody);
+    AddBtn = Look::Button(QStringLiteral("AddBtn"), QStringLiteral("A&dd\u2026"), PlanBody);
+    EditBtn = Look::Button(QStringLiteral("EditBtn"), QStringLiteral("&Edit\u2026"), PlanBody);
+    RemoveBtn = Look::Button(QStringLiteral("RemoveBtn"), QStringLiteral("&Remove"), PlanBody);
 }
 
 void TPaymentPlan::BuildResults()
@@ -437,21 +440,21 @@ void TPaymentPlan::BuildResults()
         result->setTextInteractionFlags(Qt::TextSelectableByMouse);
         return result;
     };
-    PaymentsLabel = caption("PaymentsLabel", "Payments made");
+    PaymentsLabel = caption("PaymentsLabel", "Payments &made");
     PaymentsMade = panel("PaymentsMade");
-    LastLabel = caption("LastLabel", "Last payment");
+    LastLabel = caption("LastLabel", "La&st payment");
     LastPayment = panel("LastPayment");
-    PaidOffLabel = caption("PaidOffLabel", "Paid off in");
+    PaidOffLabel = caption("PaidOffLabel", "Paid &off in");
     PaidOff = panel("PaidOff");
-    WithLabel = caption("WithLabel", "Total interest with the plan");
+    WithLabel = caption("WithLabel", "Total interest &with the plan");
     InterestWith = panel("InterestWith");
-    WithoutLabel = caption("WithoutLabel", "Total interest without the plan");
+    WithoutLabel = caption("WithoutLabel", "Total interest witho&ut the plan");
     InterestWithout = panel("InterestWithout");
-    SavedLabel = caption("SavedLabel", "Interest saved");
+    SavedLabel = caption("SavedLabel", "I&nterest saved");
     InterestSaved = panel("InterestSaved");
-    PaidLabel = caption("PaidLabel", "Total paid");
+    PaidLabel = caption("PaidLabel", "&Total paid");
     TotalPaid = panel("TotalPaid");
-    RepaymentLabel = caption("RepaymentLabel", "Repayment at the end");
+    RepaymentLabel = caption("RepaymentLabel", "Repayment at t&he end");
     RepaymentAtEnd = panel("RepaymentAtEnd");
     PlanProblem = Look::Label(QStringLiteral("PlanProblem"), QString(), PlanBody);
     PlanProblem->setWordWrap(true);
@@ -465,9 +468,9 @@ GridArea *TPaymentPlan::BuildTable()
     auto *group = new QGroupBox(QStringLiteral("Schedule by"), PlanBody);
     group->setObjectName(QStringLiteral("ScheduleBy"));
     Look::Paint(group, Look::ButtonFace(), Qt::black);
-    ByYear = new QRadioButton(QStringLiteral("Year"), group);
+    ByYear = new QRadioButton(QStringLiteral("&Year"), group);
     ByYear->setObjectName(QStringLiteral("ByYear"));
-    ByPayment = new QRadioButton(QStringLiteral("Payment"), group);
+    ByPayment = new QRadioButton(QStringLiteral("P&ayment"), group);
     ByPayment->setObjectName(QStringLiteral("ByPayment"));
     ByYear->setChecked(true);
     auto *row = new QHBoxLayout(group);
@@ -484,10 +487,10 @@ GridArea *TPaymentPlan::BuildTable()
 
 void TPaymentPlan::BuildButtons()
 {
-    CopyBtn = Look::Button(QStringLiteral("CopyBtn"), QStringLiteral("Copy"), PlanBody);
+    CopyBtn = Look::Button(QStringLiteral("CopyBtn"), QStringLiteral("&Copy"), PlanBody);
     CopyBtn->setToolTip(QStringLiteral("Copy the rows selected, or the whole schedule, for a spreadsheet"));
-    PrintBtn = Look::Button(QStringLiteral("PrintBtn"), QStringLiteral(" Print"), this, QStringLiteral("print"));
-    CloseBtn = Look::Button(QStringLiteral("CloseBtn"), QStringLiteral("Close"), this, QStringLiteral("ok"));
+    PrintBtn = Look::Button(QStringLiteral("PrintBtn"), QStringLiteral(" &Print"), this, QStringLiteral("print"));
+    CloseBtn = Look::Button(QStringLiteral("CloseBtn"), QStringLiteral("O&K"), this, QStringLiteral("ok"));
     HelpBtn = Look::PictureButton(QStringLiteral("HelpBtn"), QStringLiteral("help"),
                                   QStringLiteral("Help on the payment plan"), this);
 }
@@ -603,15 +606,21 @@ void TPaymentPlan::SetUpKeyboard()
         {PaymentsLabel, PaymentsMade},     {LastLabel, LastPayment}, {PaidOffLabel, PaidOff},
         {WithLabel, InterestWith},         {WithoutLabel, InterestWithout}, {SavedLabel, InterestSaved},
         {PaidLabel, TotalPaid},            {RepaymentLabel, RepaymentAtEnd}};
-    for (const auto &[label, panel] : figures)
+    for (const auto &[label, panel] : figures) {
+        // Their Alt keys take the focus to the figure, so it can be selected and copied.
+        panel->setFocusPolicy(Qt::StrongFocus);
+        label->setBuddy(panel);
         panel->setAccessibleName(label->text());
+    }
     LoanText->setAccessibleName(QStringLiteral("The loan planned for"));
     PlanEvents->setAccessibleName(QStringLiteral("Events of the plan"));
     FirstPaymentDate->setAccessibleName(QStringLiteral("First payment's date"));
     QWidget *exportBtn = findChild<QWidget *>(QStringLiteral("ExportBtn"));
     QWidget *previewBtn = findChild<QWidget *>(QStringLiteral("PreviewBtn"));
-    Keyboard::TabOrder({LoanText, FirstPaymentOn, FirstPaymentDate, PlanEvents, AddBtn, EditBtn, RemoveBtn, ByYear,
-                        ByPayment, CopyBtn, exportBtn, previewBtn, PlanGrid, PrintBtn, CloseBtn, HelpBtn});
+    Keyboard::TabOrder({LoanText, FirstPaymentOn, FirstPaymentDate, PlanEvents, AddBtn, EditBtn, RemoveBtn,
+                        PaymentsMade, InterestWith, LastPayment, InterestWithout, PaidOff, InterestSaved, TotalPaid,
+                        RepaymentAtEnd, ByYear, ByPayment, CopyBtn, exportBtn, previewBtn, PlanGrid, PrintBtn,
+                        CloseBtn, HelpBtn});
     Keyboard::AssignMnemonics(this);
     Keyboard::NameFieldsForReaders(this);
 }
