@@ -15,6 +15,7 @@ QString HelpPageOfTopic(int topic)
     case 5: return QStringLiteral("additional-grid.html");
     case 6: return QStringLiteral("additional-specific.html");
     case 8: return QStringLiteral("whatif.html");
+    case 9: return QStringLiteral("plan.html");
     default: return QStringLiteral("index.html");
     }
 }

@@ -274,6 +274,58 @@ void PrintSchedule(const ScheduleReport &report, PrinterChannel &channel)
     out.Close();
 }
 
+void PrintPaymentPlan(const PaymentPlanReport &report, PrinterChannel &channel)
+{
+    Report out(channel, QStringLiteral("Payment Plan"));
+    LoanHead(out, report.loan, Dashes24);
+    out.Line();
+    out.Font(12, true);
+    out.LineEndingIn10B(R(QStringLiteral("Payment Plan"), 38));
+    out.Line(R(Dashes24, 55));
+    out.Font(8);
+    int lines = 2;
+    if (!report.firstPayment.isEmpty()) {
+        out.Line(QStringLiteral("First payment on ") + report.firstPayment);
+        ++lines;
+    }
+    for (const QString &event : report.events)
+        out.Line(event);
+    if (report.events.isEmpty())
+        out.Line(QStringLiteral("No events: the loan alone."));
+    out.Line();
+    for (const auto &[caption, figure] : report.results)
+        out.Line(R(caption + QLatin1Char(':'), 36) + R(figure, 24));
+    out.Line();
+    lines += static_cast<int>(std::max<qsizetype>(report.events.size(), 1) + report.results.size()) + 2;
+    out.State().PrintLineCount += 7 + lines;
+
+    const auto heading = [&] {
+        out.LaterPageNumber();
+        out.Font(12, true);
+        out.LineEndingIn10B(R(QStringLiteral("Payment Plan Schedule"), 46));
+        out.Line(R(Dashes24, 55));
+        out.Line();
+        out.HeadingDone();
+        out.Font(8, true);
+        out.Line(R(report.periodHeading, 8) + R(QStringLiteral("Date"), 12) + R(QStringLiteral("Amount Paid"), 14)
+                 + R(QStringLiteral("Extra Paid"), 12) + R(QStringLiteral("Interest"), 12)
+                 + R(QStringLiteral("Principal"), 13) + R(QStringLiteral("Balance"), 14) + R(QStringLiteral("Rate"), 10));
+        out.Font(8);
+    };
+    const int widths[] = {8, 12, 14, 12, 12, 13, 14, 10};
+    const auto row = [&](int r) {
+        out.Font(8, true);
+        out.Write(R(report.cell(0, r), widths[0]));
+        out.Font(8);
+        QString cells;
+        for (int c = 1; c < 8; ++c)
+            cells += R(report.cell(c, r), widths[c]);
+        out.Line(cells);
+    };
+    out.Rows(0, report.rowCount - 1, heading, row);
+    out.Close();
+}
+
 void PrintAdditionalPayments(const AdditionalPaymentsReport &report, PrinterChannel &channel)
 {
     const ReportLoan &loan = report.loan;

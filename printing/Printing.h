@@ -5,7 +5,10 @@
 
 #include "platform/PrinterChannel.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -78,6 +81,16 @@ struct AdditionalPaymentsReport {
     QString markNote; // what a marked row means; empty when no row is marked
 };
 
+struct PaymentPlanReport {
+    ReportLoan loan;
+    QString firstPayment;  // the first payment's date as shown; empty without one
+    QStringList events;    // one line for each event, as the window lists it
+    QList<QPair<QString, QString>> results; // caption and figure, as the window shows them
+    QString periodHeading; // "Year" or "Payment"
+    int rowCount = 0;
+    ReportCell cell;       // the plan's schedule: number, date, then the money columns and the rate
+};
+
 struct MortgageDetailsReport {
     QString amount;
     QString years;
@@ -110,5 +123,6 @@ struct MortgageSavingsReport {
 void PrintMortgageGrid(const MortgageGridReport &report, PrinterChannel &channel);
 void PrintSchedule(const ScheduleReport &report, PrinterChannel &channel);
 void PrintAdditionalPayments(const AdditionalPaymentsReport &report, PrinterChannel &channel);
+void PrintPaymentPlan(const PaymentPlanReport &report, PrinterChannel &channel);
 void PrintMortgageDetails(const MortgageDetailsReport &report, PrinterChannel &channel);
 void PrintMortgageSavings(const MortgageSavingsReport &report, PrinterChannel &channel);

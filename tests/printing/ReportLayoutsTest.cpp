@@ -3,6 +3,7 @@
 
 #include "engine/ErrorChecking.h"
 #include "engine/MortgageGrid.h"
+#include "engine/PaymentPlan.h"
 #include "platform/Platform.h"
 #include "engine/Schedule.h"
 #include "engine/TableTexts.h"
@@ -393,4 +394,48 @@ TEST(ReportFailures, JobThatCannotFinishIsAnErrorNotASuccess)
     EXPECT_THROW(PrintMortgageSavings(WorkedSavings(), channel), QuovellaError);
     EXPECT_FALSE(channel.closed);
     EXPECT_EQ(ThePrintState().PrinterChannel, nullptr);
+}
+
+TEST(PaymentPlanReport, HeadsWithTheLoanTheEventsAndTheResultsThenRepeatsTheScheduleHeadingOnEveryPage)
+{
+    Loan loan = MonthlyLoan(100000, 6, 25);
+    PaymentPlan plan;
+    plan.events.push_back(PlanEvent{PlanEventKind::Extra, 100, 1, 0, false});
+    const std::vector<PlanRow> rows = WalkPaymentPlan(loan, plan).rows;
+    PaymentPlanReport report;
+    report.loan = {"100000", "6", "25", "Month(s)", "", "Monthly", true, "Monthly"};
+    report.firstPayment = "1/31/27";
+    report.events = {"1. Extra payment, $100.00, Payment 1, To the end"};
+    report.results = {{"Payments made", "224"}, {"Interest saved", "$27,037.22"}};
+    report.periodHeading = "Payment";
+    report.rowCount = static_cast<int>(rows.size());
+    report.cell = [rows](int column, int row) { return PlanCellText(rows[row], column, TextStyle::Shown()); };
+    RecordingPrinterChannel channel(1000, 10); // 100 lines, 93 counted
+    PrintPaymentPlan(report, channel);
+
+    const QStringList lines = channel.Lines();
+    EXPECT_EQ(channel.documentName, "Payment Plan");
+    EXPECT_EQ(lines.mid(7, 10),
+              (QStringList{
+                  "[10B]",
+                  "[12B]                          Payment Plan[10B]",
+                  "[10B]                               ------------------------",
+                  "[8]First payment on 1/31/27",
+                  "[8]1. Extra payment, $100.00, Payment 1, To the end",
+                  "[8]",
+                  "[8]                      Payments made:                     224",
+                  "[8]                     Interest saved:              $27,037.22",
+                  "[8]",
+                  "[12B]                         Payment Plan Schedule[10B]",
+              }));
+    EXPECT_EQ(RowLines(lines), 224);
+    // The loan's head and the plan's part count 15 lines, the heading 6: page 1
+    // holds the rows counted 22 to 93, later pages those counted 7 to 93.
+    EXPECT_EQ(RowLines(FirstPage(lines)), 72);
+    EXPECT_EQ(lines.count("<FF>"), 2);
+    EXPECT_TRUE(lines.contains("[8B] Payment        Date   Amount Paid  Extra Paid    Interest    Principal       Balance      Rate"))
+        << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines.last().startsWith("[8B]     224[8]")) << lines.last().toStdString();
+    EXPECT_TRUE(lines.last().endsWith("$0.00       6 %")) << lines.last().toStdString();
+    EXPECT_TRUE(channel.closed);
 }

@@ -11,6 +11,7 @@
 #include "ui/main/MainUnit.h"
 #include "ui/windows/MortChartUnit.h"
 #include "ui/windows/MortgageGridUnit.h"
+#include "ui/windows/PaymentPlanUnit.h"
 #include "ui/main/Program.h"
 #include "platform/ScriptedPlatform.h"
 #include "ui/windows/SpecificAPUnit.h"
@@ -27,6 +28,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
 #include <QTest>
 
 namespace {
@@ -166,6 +169,38 @@ void ShootAnalysis(ScriptedPlatform &platform, TMORTLOAN &main)
     main.BitBtn9->click();
 }
 
+// The payment plan of the sample loan: a first-payment date, an extra from the
+// second year, a lump sum and a rate change, by year.
+void ShootPaymentPlan(ScriptedPlatform &platform, TMORTLOAN &main)
+{
+    PaymentPlan plan;
+    plan.firstPayment = QDate(2027, 1, 31);
+    plan.events = {PlanEvent{PlanEventKind::Extra, 200, 13, 0, false},
+                   PlanEvent{PlanEventKind::LumpSum, 10000, 61, 0, false},
+                   PlanEvent{PlanEventKind::RateChange, 7, 61, 0, false}};
+    main.SetPlan(plan);
+    platform.modalActions.insert(QStringLiteral("PaymentPlan"), [](QDialog *w) {
+        Save(w, QStringLiteral("payment-plan"));
+        auto *window = static_cast<TPaymentPlan *>(w);
+        window->ByPayment->click();
+        window->PlanEvents->selectRow(1);
+        Save(w, QStringLiteral("payment-plan-by-payment"));
+        window->ByYear->click();
+    });
+    main.PaymentPlanBtn->click();
+    platform.modalActions.insert(QStringLiteral("PaymentPlan"), [](QDialog *w) {
+        auto *window = static_cast<TPaymentPlan *>(w);
+        window->PlanEvents->selectRow(0);
+        window->EditBtn->click();
+    });
+    platform.modalActions.insert(QStringLiteral("PlanEventDialog"), [](QDialog *w) {
+        static_cast<TPlanEventDialog *>(w)->EventBy->setCurrentIndex(2);
+        Save(w, QStringLiteral("payment-plan-event"));
+    });
+    main.PaymentPlanBtn->click();
+    main.SetPlan(PaymentPlan());
+}
+
 void ShootAboutAndHelp(const SecondaryWindows &windows)
 {
     // The dialog a long report shows after half a second.
@@ -206,6 +241,7 @@ int main(int argc, char **argv)
     ShootMainTabs(main);
     ShootSchedules(platform, main, windows);
     ShootAnalysis(platform, main);
+    ShootPaymentPlan(platform, main);
     ShootAboutAndHelp(windows);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "ui/windows/MSCHEDULEUnit.h"
 #include "ui/windows/MortChartUnit.h"
 #include "ui/windows/MortgageGridUnit.h"
+#include "ui/windows/PaymentPlanUnit.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -28,6 +29,15 @@ void TMORTLOAN::BalanceGraphBtnClick()
     // The graph draws the schedule's loan, so the main window's loan goes in there first.
     windows_.schedule->OpenWithLoan(CurrentLoanTexts(), Label98->text());
     windows_.schedule->GraphBtnClick();
+}
+
+void TMORTLOAN::PaymentPlanBtnClick()
+{
+    // The window tells what is wrong with the loan itself, so the plan stays in reach.
+    if (!windows_.plan)
+        return;
+    windows_.plan->OpenWithLoan();
+    ThePlatform().ShowModal(windows_.plan);
 }
 
 void TMORTLOAN::MortgageGridBtnClick()

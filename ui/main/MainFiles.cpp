@@ -10,6 +10,7 @@
 #include "ui/windows/BalanceGraphUnit.h"
 #include "ui/windows/MSCHEDULEUnit.h"
 #include "ui/windows/MortgageGridUnit.h"
+#include "ui/windows/PaymentPlanUnit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,6 +35,10 @@ void TMORTLOAN::ClearAllInputs()
         edit->clear();
     for (ResultPanel *panel : {mrepayment, reducedpayment, textra, tyears, investtotal})
         panel->clear();
+    if (plan_ != PaymentPlan()) {
+        plan_ = PaymentPlan();
+        emit planChanged();
+    }
 }
 
 void TMORTLOAN::SaveMortgageFile(const QString &path)
@@ -65,6 +70,7 @@ void TMORTLOAN::SaveMortgageFile(const QString &path)
     inputs.wiPayment = WIPayment->currentIndex();
     inputs.wiTiming = WIArrearsRB->isChecked() ? 1 : 2;
     inputs.wiCompounded = WICompounded->currentIndex();
+    inputs.plan = plan_;
     // Written whole or not at all: a failure leaves the caption and the saved flag as they were.
     const WriteOutcome outcome = ::SaveMortgageFile(path, inputs);
     SetCaption(path);
@@ -117,6 +123,10 @@ void TMORTLOAN::LoadMortgageFile(const QString &path)
         else if (in.wiTiming == 2)
             WIAdvanceRB->setChecked(true);
         select(WICompounded, in.wiCompounded);
+    }
+    if (in.plan != plan_) {
+        plan_ = in.plan;
+        emit planChanged();
     }
     MPaymentChange();
     NoteRecentFile(path);
@@ -212,7 +222,7 @@ std::vector<QWidget *> TMORTLOAN::EnlargeableWindows() const
 {
     std::vector<QWidget *> windows;
     for (QWidget *window : std::initializer_list<QWidget *>{windows_.schedule, windows_.grid, windows_.additional,
-                                                            windows_.balance})
+                                                            windows_.balance, windows_.plan})
         if (window)
             windows.push_back(window);
     return windows;

@@ -104,6 +104,8 @@ void TMORTLOAN::BuildToolBar(QWidget *band)
     BitBtn2 = ToolButton(QStringLiteral("BitBtn2"), QStringLiteral("graph"), QStringLiteral("View a  graph of your Mortgage"), bar);
     BalanceGraphBtn = ToolButton(QStringLiteral("BalanceGraphBtn"), QStringLiteral("balance"),
                                  QStringLiteral("View the balance of your Mortgage year by year"), bar);
+    PaymentPlanBtn = ToolButton(QStringLiteral("PaymentPlanBtn"), QStringLiteral("plan"),
+                                QStringLiteral("Plan extra payments, lump sums and rate changes"), bar);
     AboutBtn = ToolButton(QStringLiteral("AboutBtn"), QStringLiteral("about"), QStringLiteral("About"), bar);
     HelpBtn = ToolButton(QStringLiteral("HelpBtn"), QStringLiteral("help"), QStringLiteral("Help"), bar);
     ExitBtn = ToolButton(QStringLiteral("ExitBtn"), QStringLiteral("exit"), QStringLiteral("Quit"), bar);
@@ -128,6 +130,7 @@ void TMORTLOAN::BuildToolBar(QWidget *band)
     row->addWidget(BitBtn11);
     row->addWidget(BitBtn2);
     row->addWidget(BalanceGraphBtn);
+    row->addWidget(PaymentPlanBtn);
     separator();
     row->addWidget(AboutBtn);
     row->addWidget(HelpBtn);
@@ -145,6 +148,9 @@ void TMORTLOAN::BuildMenu()
     SaveCurrent = file->addAction(QStringLiteral("S&ave"));
     SaveFile1 = file->addAction(QStringLiteral("&Save File"));
     SaveFile1->setToolTip(QStringLiteral("Save File under a new name"));
+    file->addSeparator();
+    PaymentPlan1 = file->addAction(QStringLiteral("Pa&yment Plan\u2026"));
+    PaymentPlan1->setObjectName(QStringLiteral("PaymentPlan1"));
     file->addSeparator();
     AddReportActions(file);
     file->addSeparator();
@@ -182,6 +188,7 @@ void TMORTLOAN::ConnectHeader()
     connect(BitBtn11, &QToolButton::clicked, SpeedButton3, &QPushButton::click);
     connect(BitBtn2, &QToolButton::clicked, BitBtn9, &QPushButton::click);
     On(BalanceGraphBtn, &QToolButton::clicked, [this] { BalanceGraphBtnClick(); });
+    On(PaymentPlanBtn, &QToolButton::clicked, [this] { PaymentPlanBtnClick(); });
     On(LoadBtn, &QToolButton::clicked, [this] { LoadBtnClick(); });
     On(SaveBtn, &QToolButton::clicked, [this] { SaveBtnClick(); });
     On(AboutBtn, &QToolButton::clicked, [this] { AboutBtnClick(); });
@@ -194,6 +201,7 @@ void TMORTLOAN::ConnectHeader()
     forward(Exit1, ExitBtn);
     forward(Contents1, HelpBtn);
     forward(About1, AboutBtn);
+    forward(PaymentPlan1, PaymentPlanBtn);
 }
 
 void TMORTLOAN::ExitBtnClick()

@@ -102,6 +102,15 @@ void TMORTLOAN::MarkChangedOnEdits()
         connect(button, &QAbstractButton::toggled, this, changed);
 }
 
+void TMORTLOAN::SetPlan(const PaymentPlan &plan)
+{
+    if (plan == plan_)
+        return;
+    plan_ = plan;
+    savedFlag_ = false;
+    emit planChanged();
+}
+
 namespace {
 
 // The loan files among what is dragged: local files ending in .QVL in either case.
@@ -195,7 +204,7 @@ void TMORTLOAN::PageControl1Change()
     }
     const bool mortgage = tab == TabSheet1;
     TrasferValuesCheckBox->setVisible(mortgage);
-    for (QToolButton *button : {BitBtn7, BitBtn11, BitBtn5, BitBtn2, BalanceGraphBtn})
+    for (QToolButton *button : {BitBtn7, BitBtn11, BitBtn5, BitBtn2, BalanceGraphBtn, PaymentPlanBtn})
         button->setEnabled(mortgage);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "printing/Printing.h"
 #include "platform/ReportOutput.h"
+#include "engine/PaymentPlan.h"
 #include "engine/Savings.h"
 #include "engine/WhatIf.h"
 
@@ -40,6 +41,7 @@ class TAPOPTIONS;
 class TADDMONTHLYR;
 class TAdditionalP;
 class TMortChartForm;
+class TPaymentPlan;
 
 // The other windows, created once after the main window and kept for the run.
 struct SecondaryWindows {
@@ -51,6 +53,7 @@ struct SecondaryWindows {
     TMortChartForm *chart = nullptr;
     TAboutForm *about = nullptr;
     TBalanceGraphForm *balance = nullptr;
+    TPaymentPlan *plan = nullptr;
 };
 
 // Hooks for the printed reports; each is called after the print dialog was confirmed.
@@ -85,6 +88,11 @@ public:
     LoanTexts CurrentLoanTexts() const override;
     QString PartYearCaption() const override;
     QWidget *MainWindowWidget() override { return this; }
+
+    // The Mortgage tab's payment plan: saved and loaded with the loan, emptied by
+    // File, New. Setting a different one marks the file changed, as an edit does.
+    const PaymentPlan &Plan() const override { return plan_; }
+    void SetPlan(const PaymentPlan &plan) override;
 
     bool SavedFlag() const { return savedFlag_; }
     void SetSavedFlag(bool saved) { savedFlag_ = saved; }
@@ -125,6 +133,8 @@ public:
     void SpeedButton2Click();
     // The balance graph of the main window's loan, through the schedule window.
     void BalanceGraphBtnClick();
+    // The Payment Plan window over the Mortgage tab's loan as it stands.
+    void PaymentPlanBtnClick();
     void MortgageGridBtnClick();
     void SpeedButton3Click();
     void BitBtn9Click();
@@ -156,13 +166,14 @@ public:
     HeaderBand *Header;
     QLabel *HeadingLabel1;
     QLabel *HeadingLabel2;
-    QToolButton *LoadBtn, *SaveBtn, *BitBtn7, *BitBtn5, *BitBtn11, *BitBtn2, *BalanceGraphBtn, *AboutBtn, *HelpBtn, *ExitBtn;
+    QToolButton *LoadBtn, *SaveBtn, *BitBtn7, *BitBtn5, *BitBtn11, *BitBtn2, *BalanceGraphBtn, *PaymentPlanBtn, *AboutBtn, *HelpBtn, *ExitBtn;
     QTabWidget *PageControl1;
     QWidget *TabSheet1, *TabSheet2, *TabSheet3;
     QCheckBox *TrasferValuesCheckBox;
     QAction *LoadFile1, *SaveFile1, *Exit1, *Contents1, *About1;
     // Around the design's menu: Save (the current file, no dialog), New, Open Recent.
     QAction *SaveCurrent, *NewFile;
+    QAction *PaymentPlan1;
     QMenu *RecentMenu;
     // The report of the tab in front (MainPrinting.cpp).
     QAction *Print1, *PrintPreview1, *ExportPdf1;
@@ -193,6 +204,8 @@ public:
 signals:
     // The user closed the main window and the program should end.
     void closed();
+    // The payment plan was set, loaded or emptied.
+    void planChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -260,6 +273,7 @@ private:
     QStringList recentFiles_;
 
     SecondaryWindows windows_;
+    PaymentPlan plan_;
     ReportHooks reports_;
     ReportMakers reportMakers_;
     bool savedFlag_ = true;

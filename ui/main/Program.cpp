@@ -9,6 +9,7 @@
 #include "ui/main/MainUnit.h"
 #include "ui/windows/MortChartUnit.h"
 #include "ui/windows/MortgageGridUnit.h"
+#include "ui/windows/PaymentPlanUnit.h"
 #include "ui/main/Reports.h"
 #include "ui/windows/SpecificAPUnit.h"
 #include "ui/windows/WindowKit.h"
@@ -30,6 +31,14 @@ Program::Program()
     windows.chart = new TMortChartForm(&main);
     windows.about = new TAboutForm(&main);
     windows.balance = new TBalanceGraphForm(&main);
+    windows.plan = new TPaymentPlan(main, &main);
+    windows.schedule->openPlan = [&main] { main.PaymentPlanBtnClick(); };
+    windows.specific->addToPlan = [&main](const PlanEvent &event) {
+        PaymentPlan more = main.Plan();
+        more.events.push_back(event);
+        main.SetPlan(more);
+        main.PaymentPlanBtnClick();
+    };
     windows.schedule->AttachGraph(windows.balance, [specific = windows.specific] { return specific->lastRun; });
     main.AttachWindows(windows);
     ConnectReports(main);

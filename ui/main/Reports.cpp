@@ -7,6 +7,7 @@
 #include "ui/windows/APGridUnit.h"
 #include "ui/windows/MSCHEDULEUnit.h"
 #include "ui/windows/MortgageGridUnit.h"
+#include "ui/windows/PaymentPlanUnit.h"
 
 namespace {
 
@@ -45,6 +46,7 @@ void ConnectReports(TMORTLOAN &main)
     TMORTAGEGRID *grid = windows.grid;
     TMSCHEDULE *schedule = windows.schedule;
     TAdditionalP *additional = windows.additional;
+    TPaymentPlan *plan = windows.plan;
     TMORTLOAN *window = &main;
     grid->report = ReportMaker<MortgageGridReport>([grid] { return grid->ReportInputs(); }, PrintMortgageGrid,
                                                    QStringLiteral("Mortgage Grid"));
@@ -53,6 +55,9 @@ void ConnectReports(TMORTLOAN &main)
     additional->report = ReportMaker<AdditionalPaymentsReport>([additional] { return additional->ReportInputs(); },
                                                                PrintAdditionalPayments,
                                                                QStringLiteral("Additional Payments"));
+    plan->report = ReportMaker<PaymentPlanReport>([plan] { return plan->ReportInputs(); }, PrintPaymentPlan,
+                                                  QStringLiteral("Payment Plan"));
+    plan->printReport = Printing(plan->report);
     const ReportMakers makers{
         ReportMaker<MortgageDetailsReport>([window] { return window->DetailsReportInputs(); }, PrintMortgageDetails,
                                            QStringLiteral("Mortgage Details")),

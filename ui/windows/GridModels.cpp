@@ -13,6 +13,14 @@ QVariant RowsModel<Row, Columns, Cell>::FixedColumnBrush()
 }
 template class RowsModel<ScheduleRow, ScheduleColumns, &ScheduleCellText>;
 template class RowsModel<AdditionalPaymentRow, AdditionalPaymentColumns, &AdditionalPaymentCellText>;
+template class RowsModel<PlanRow, PlanColumns, &PlanCellText>;
+
+QVariant PlanModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return PlanHeadings(byYear_, TextStyle::Shown()).value(section);
+}
 
 void MortgageGridModel::SetGrid(MortgageGrid grid)
 {

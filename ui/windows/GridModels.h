@@ -82,3 +82,15 @@ class AdditionalPaymentModel
 public:
     using RowsModel::RowsModel;
 };
+
+// The payment plan's schedule, by payment or by year, with its headings.
+class PlanModel : public RowsModel<PlanRow, PlanColumns, &PlanCellText> {
+public:
+    using RowsModel::RowsModel;
+    void SetByYear(bool byYear) { byYear_ = byYear; }
+    bool ByYear() const { return byYear_; }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    bool byYear_ = true;
+};

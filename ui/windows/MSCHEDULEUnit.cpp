@@ -30,6 +30,8 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
     BuildButtons();
     GridArea *table = BuildTable();
     BuildRoundingNote();
+    // Made last: the Alt keys of the controls before it stay as they were.
+    BuildPlanButton();
     Arrange(table);
     ConnectControls();
     SetUpKeyboard();
@@ -115,6 +117,15 @@ void TMSCHEDULE::BuildRoundingNote()
     Label12->setWordWrap(true);
 }
 
+void TMSCHEDULE::BuildPlanButton()
+{
+    // Two lines, so it fits beside the repayment without moving anything.
+    PlanBtn = Look::Button(QStringLiteral("PlanBtn"), QStringLiteral("Payment\nPlan\u2026"), this);
+    PlanBtn->setAccessibleName(QStringLiteral("Payment Plan\u2026"));
+    PlanBtn->setFixedWidth(72);
+    PlanBtn->setToolTip(QStringLiteral("Extra payments, lump sums and rate changes on the Mortgage tab's loan"));
+}
+
 TableSource TMSCHEDULE::ExportSource() const
 {
     return TableSource{[this](const TextStyle &style) { return ScheduleHeadings(Label10->text(), style); },
@@ -140,6 +151,7 @@ void TMSCHEDULE::Arrange(GridArea *table)
     fields->addWidget(Label4, 0, 4, 2, 1);
     fields->addWidget(MSMonthlyRepayment, 1, 5);
     fields->setColumnStretch(6, 1);
+    fields->addWidget(PlanBtn, 0, 7, 2, 1);
 
     auto *top = new QHBoxLayout;
     top->addWidget(HeadingLabel);
@@ -178,6 +190,10 @@ void TMSCHEDULE::ConnectControls()
     OnClick(BitBtn1, [this] { BitBtn1Click(); });
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     OnClick(GraphBtn, [this] { GraphBtnClick(); });
+    OnClick(PlanBtn, [this] {
+        if (openPlan)
+            openPlan();
+    });
     EnterPresses({MSAmount, MSInterest, MSPeriod, Partyear}, CalculateBtn);
 }
 
@@ -189,7 +205,7 @@ void TMSCHEDULE::SetUpKeyboard()
     Label11->setBuddy(Partyear);
     Keyboard::EnterPresses({Year, Month}, CalculateBtn);
     Keyboard::TabOrder({MSAmount, MSInterest, MSPeriod, Partyear, Year, Month, CalculateBtn,
-                        MSMonthlyRepayment, MSGrid, GraphBtn, BitBtn1, OKBtn, BitBtn2});
+                        MSMonthlyRepayment, PlanBtn, MSGrid, GraphBtn, BitBtn1, OKBtn, BitBtn2});
     MSGrid->setAccessibleName(QStringLiteral("Mortgage Schedule"));
     MSMonthlyRepayment->setAccessibleName(Label4->text());
     Keyboard::AssignMnemonics(this);

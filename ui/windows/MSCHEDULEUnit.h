@@ -44,7 +44,9 @@ public:
     ResultPanel *MSMonthlyRepayment;
     QGroupBox *GroupBox1;
     QRadioButton *Year, *Month;
-    QPushButton *CalculateBtn, *OKBtn, *BitBtn1, *BitBtn2, *GraphBtn;
+    QPushButton *CalculateBtn, *OKBtn, *BitBtn1, *BitBtn2, *GraphBtn, *PlanBtn;
+    // Opens the Payment Plan window of the main window's loan; wired by the program.
+    std::function<void()> openPlan;
     TableView *MSGrid;
 
 protected:
@@ -58,6 +60,7 @@ private:
     void BuildButtons();
     GridArea *BuildTable();
     void BuildRoundingNote();
+    void BuildPlanButton();
     void Arrange(GridArea *table);
     void ConnectControls();
     void SetUpKeyboard();

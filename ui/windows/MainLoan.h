@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/LoanChecks.h"
+#include "engine/PaymentPlan.h"
 
 class QWidget;
 
@@ -15,6 +16,9 @@ public:
     // The caption beside the part-year field ("Month(s)", "Week(s)", ...).
     virtual QString PartYearCaption() const = 0;
     virtual QWidget *MainWindowWidget() = 0;
+    // The payment plan of the loan, kept and saved with it.
+    virtual const PaymentPlan &Plan() const = 0;
+    virtual void SetPlan(const PaymentPlan &plan) = 0;
 };
 
 // Places a window in the middle of the screen its parent (or the cursor) is on.

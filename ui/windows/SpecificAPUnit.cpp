@@ -61,12 +61,19 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
     for (ResultPanel *panel : {InterestSaved, NewInterest, TotalInterest})
         panel->setFixedWidth(120);
     QFrame *sentence = BuildSentencePanel();
+    // Made last: the Alt keys of the controls before it stay as they were.
+    PlanBtn = Look::Button(QStringLiteral("PlanBtn"), QStringLiteral("Add to Payment Plan"), this,
+                           QStringLiteral("plan"));
+    PlanBtn->setToolTip(QStringLiteral("Add this extra payment to the loan's payment plan and open the plan"));
+    PlanBtn->setEnabled(false);
+
     ArrangeControls(sentence);
 
     connect(Now, &QRadioButton::toggled, this, [this] { NowClick(); });
     OnClick(BitBtn1, [this] { BitBtn1Click(); });
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     OnClick(BitBtn3, [this] { BitBtn3Click(); });
+    OnClick(PlanBtn, [this] { PlanBtnClick(); });
     EnterPresses({AdditionalMR, Year, StartMonth}, BitBtn1);
     Keyboard::EnterPresses({Now, RadioButton2}, BitBtn1);
     Label1->setBuddy(AdditionalMR);
@@ -76,7 +83,7 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
     NewInterest->setAccessibleName(Label3->text());
     TotalInterest->setAccessibleName(Label4->text());
     Keyboard::TabOrder({AdditionalMR, Now, RadioButton2, Year, StartMonth, InterestSaved, NewInterest,
-                        TotalInterest, BitBtn3});
+                        TotalInterest, PlanBtn, BitBtn3});
     Keyboard::AssignMnemonics(this);
     Keyboard::NameFieldsForReaders(this);
     NowClick();
@@ -130,6 +137,7 @@ void TADDMONTHLYR::ArrangeControls(QFrame *sentence)
     results->setColumnStretch(2, 1);
 
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(PlanBtn);
     buttons->addStretch();
     buttons->addWidget(BitBtn1);
     buttons->addWidget(BitBtn2);
@@ -186,6 +194,7 @@ void TADDMONTHLYR::Show(const QString &text, MessageKind kind)
 
 void TADDMONTHLYR::BitBtn1Click()
 {
+    PlanBtn->setEnabled(false);
     const LoanTexts loanTexts = main_.CurrentLoanTexts();
     const CheckedSpecificPayment checked = CheckSpecificPayment(
         loanTexts, {AdditionalMR->text(), !RadioButton2->isChecked(), Year->text(), StartMonth->text()});
@@ -196,6 +205,7 @@ void TADDMONTHLYR::BitBtn1Click()
     const Loan loan = LoanOfTexts(loanTexts);
     const SpecificAdditionalPayment result = CalculateSpecificAdditionalPayment(loan, checked.extra, checked.start);
     lastRun = AdditionalPaymentRun{loan, checked.extra, checked.start, result};
+    PlanBtn->setEnabled(true);
     TotalInterest->setText(MoneyText(result.without));
     if (!result.paidOff)
         return;
@@ -206,11 +216,23 @@ void TADDMONTHLYR::BitBtn1Click()
 
 void TADDMONTHLYR::BitBtn2Click()
 {
+    PlanBtn->setEnabled(false);
     InterestSaved->clear();
     NewPeriod->clear();
     NewInterest->clear();
     TotalInterest->clear();
     accept();
+}
+
+void TADDMONTHLYR::PlanBtnClick()
+{
+    if (!lastRun || !addToPlan)
+        return;
+    // The extra from the payment it was worked out from, as the walk counts it.
+    const int perYear = static_cast<int>(lastRun->loan.paymentsPerYear);
+    const AdditionalPaymentStart &start = lastRun->start;
+    const int from = start.fromStart ? 1 : (start.year - 1) * perYear + (perYear == 1 ? 1 : start.period);
+    addToPlan(PlanEvent{PlanEventKind::Extra, lastRun->extra, from, 0, false});
 }
 
 void TADDMONTHLYR::BitBtn3Click()

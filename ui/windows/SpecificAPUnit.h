@@ -28,7 +28,11 @@ public:
     QLabel *Label7, *Label1, *Label2, *Label6, *Label5, *Label3, *Label4, *NewPeriod;
     QLineEdit *AdditionalMR, *Year, *StartMonth;
     QRadioButton *Now, *RadioButton2;
-    QPushButton *BitBtn1, *BitBtn2, *BitBtn3;
+    QPushButton *BitBtn1, *BitBtn2, *BitBtn3, *PlanBtn;
+    // Adds the extra payment last worked out to the main window's payment plan as
+    // an event and opens the plan; wired by the program.
+    std::function<void(const PlanEvent &)> addToPlan;
+    void PlanBtnClick();
     ResultPanel *InterestSaved, *NewInterest, *TotalInterest;
     // The last additional payment worked out, kept after "OK" for the balance graph.
     std::optional<AdditionalPaymentRun> lastRun;

@@ -1,0 +1,866 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/windows/PaymentPlanUnit.h"
+
+#include "ui/common/Keyboard.h"
+#include "ui/common/Look.h"
+#include "platform/Platform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardItemModel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const std::vector<int> kColumns{62, 84, 92, 80, 84, 88, 98, 60};
+
+QString KindText(PlanEventKind kind)
+{
+    switch (kind) {
+    case PlanEventKind::Extra: return QStringLiteral("Extra payment");
+    case PlanEventKind::LumpSum: return QStringLiteral("Lump sum");
+    case PlanEventKind::RateChange: return QStringLiteral("Rate change");
+    }
+    return QString();
+}
+
+QString RateText(double rate)
+{
+    return QLocale().toString(rate, 'g', 15) + QStringLiteral(" %");
+}
+
+QString DateText(const QDate &date)
+{
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+// "Payment 61 (1/1/31)": the number, and the date once payments have one.
+QString PaymentText(int k, int perYear, const QDate &first)
+{
+    QString text = QStringLiteral("Payment %1").arg(k);
+    if (first.isValid())
+        text += QStringLiteral(" (%1)").arg(DateText(PaymentDate(first, perYear, k)));
+    return text;
+}
+
+QString ValueText(const PlanEvent &event)
+{
+    return event.kind == PlanEventKind::RateChange ? RateText(event.value) : MoneyText(event.value);
+}
+
+QString UntilText(const PlanEvent &event, int perYear, const QDate &first)
+{
+    switch (event.kind) {
+    case PlanEventKind::Extra:
+        return event.to == 0 ? QStringLiteral("To the end") : PaymentText(event.to, perYear, first);
+    case PlanEventKind::LumpSum:
+        return event.lowerRepayment ? QStringLiteral("Lower the repayment") : QStringLiteral("Pay off sooner");
+    case PlanEventKind::RateChange: return QStringLiteral("New repayment");
+    }
+    return QString();
+}
+
+QLineEdit *NumberEdit(const char *name, QWidget *parent)
+{
+    QLineEdit *edit = Look::Edit(QLatin1String(name), 0, parent);
+    edit->setFixedWidth(70);
+    return edit;
+}
+
+QDateEdit *DateEdit(const QString &name, QWidget *parent)
+{
+    auto *edit = new QDateEdit(parent);
+    edit->setObjectName(name);
+    edit->setCalendarPopup(true);
+    // The user's own way of writing a date.
+    edit->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    edit->setDate(QDate::currentDate());
+    return edit;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// The event dialog
+
+TPlanEventDialog::TPlanEventDialog(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("PlanEventDialog"));
+    setWindowTitle(QStringLiteral("Payment Plan Event"));
+    KindLabel = new QLabel(QStringLiteral("Kind"), this);
+    EventKind = new QComboBox(this);
+    EventKind->setObjectName(QStringLiteral("EventKind"));
+    EventKind->addItems({KindText(PlanEventKind::Extra), KindText(PlanEventKind::LumpSum),
+                         KindText(PlanEventKind::RateChange)});
+    ValueLabel = new QLabel(QStringLiteral("Amount"), this);
+    EventValue = NumberEdit("EventValue", this);
+    EventValue->setFixedWidth(100);
+    ByLabel = new QLabel(QStringLiteral("Payments by"), this);
+    EventBy = new QComboBox(this);
+    EventBy->setObjectName(QStringLiteral("EventBy"));
+    EventBy->addItems({QStringLiteral("Payment number"), QStringLiteral("Year and period"), QStringLiteral("Date")});
+    FromLabel = new QLabel(QStringLiteral("From payment"), this);
+    EventFrom = NumberEdit("EventFrom", this);
+    EventFromYear = NumberEdit("EventFromYear", this);
+    FromPeriodLabel = new QLabel(QStringLiteral("period"), this);
+    EventFromPeriod = NumberEdit("EventFromPeriod", this);
+    EventFromDate = DateEdit(QStringLiteral("EventFromDate"), this);
+    ToLabel = new QLabel(QStringLiteral("To payment"), this);
+    EventTo = NumberEdit("EventTo", this);
+    EventToYear = NumberEdit("EventToYear", this);
+    ToPeriodLabel = new QLabel(QStringLiteral("period"), this);
+    EventToPeriod = NumberEdit("EventToPeriod", this);
+    EventToByDate = new QCheckBox(QStringLiteral("Last on"), this);
+    EventToByDate->setObjectName(QStringLiteral("EventToByDate"));
+    EventToDate = DateEdit(QStringLiteral("EventToDate"), this);
+    ToNote = new QLabel(QStringLiteral("empty: to the end"), this);
+    ToNote->setObjectName(QStringLiteral("ToNote"));
+    EventLower = new QCheckBox(QStringLiteral("Lower the repayment after it (instead of paying off sooner)"), this);
+    EventLower->setObjectName(QStringLiteral("EventLower"));
+    OkBtn = Look::Button(QStringLiteral("OkBtn"), QStringLiteral("OK"), this, QStringLiteral("ok"));
+    CancelBtn = Look::Button(QStringLiteral("CancelBtn"), QStringLiteral("Cancel"), this);
+    OkBtn->setDefault(true);
+    OkBtn->setAutoDefault(true);
+
+    auto *fields = new QGridLayout;
+    fields->addWidget(KindLabel, 0, 0);
+    fields->addWidget(EventKind, 0, 1, 1, 4);
+    fields->addWidget(ValueLabel, 1, 0);
+    fields->addWidget(EventValue, 1, 1, 1, 4, Qt::AlignLeft);
+    fields->addWidget(ByLabel, 2, 0);
+    fields->addWidget(EventBy, 2, 1, 1, 4);
+    auto place = [fields](int line, QLabel *label, QLineEdit *number, QLineEdit *year, QLabel *periodLabel,
+                          QLineEdit *period, QWidget *date, QWidget *extra) {
+        fields->addWidget(label, line, 0);
+        auto *row = new QHBoxLayout;
+        row->addWidget(number);
+        row->addWidget(year);
+        row->addWidget(periodLabel);
+        row->addWidget(period);
+        if (extra)
+            row->addWidget(extra);
+        row->addWidget(date);
+        row->addStretch();
+        fields->addLayout(row, line, 1, 1, 4);
+    };
+    place(3, FromLabel, EventFrom, EventFromYear, FromPeriodLabel, EventFromPeriod, EventFromDate, nullptr);
+    place(4, ToLabel, EventTo, EventToYear, ToPeriodLabel, EventToPeriod, EventToDate, EventToByDate);
+    fields->addWidget(ToNote, 5, 1, 1, 4);
+    fields->addWidget(EventLower, 6, 0, 1, 5);
+    fields->setColumnStretch(4, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OkBtn);
+    buttons->addWidget(CancelBtn);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    connect(EventKind, &QComboBox::currentIndexChanged, this, [this] { KindChange(); });
+    connect(EventBy, &QComboBox::currentIndexChanged, this, [this] { KindChange(); });
+    connect(EventToByDate, &QCheckBox::toggled, this, [this] { KindChange(); });
+    connect(OkBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { OkBtnClick(); }); });
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    KindLabel->setBuddy(EventKind);
+    ValueLabel->setBuddy(EventValue);
+    ByLabel->setBuddy(EventBy);
+    FromLabel->setBuddy(EventFrom);
+    ToLabel->setBuddy(EventTo);
+    EventFromYear->setAccessibleName(QStringLiteral("From year"));
+    EventFromPeriod->setAccessibleName(QStringLiteral("From period"));
+    EventFromDate->setAccessibleName(QStringLiteral("From date"));
+    EventToYear->setAccessibleName(QStringLiteral("To year"));
+    EventToPeriod->setAccessibleName(QStringLiteral("To period"));
+    EventToDate->setAccessibleName(QStringLiteral("Last payment's date"));
+    Keyboard::TabOrder({EventKind, EventValue, EventBy, EventFrom, EventFromYear, EventFromPeriod, EventFromDate,
+                        EventTo, EventToYear, EventToPeriod, EventToByDate, EventToDate, EventLower, OkBtn,
+                        CancelBtn});
+    Keyboard::AssignMnemonics(this);
+    Keyboard::NameFieldsForReaders(this);
+    KindChange();
+}
+
+PlanPlaceBy TPlanEventDialog::By() const
+{
+    return static_cast<PlanPlaceBy>(std::max(EventBy->currentIndex(), 0));
+}
+
+void TPlanEventDialog::Prepare(const PlanEvent &event, int index, int payments, int perYear,
+                               const QDate &firstPayment)
+{
+    // Closed without OK, it answers Cancel, whatever it answered last time.
+    setResult(QDialog::Rejected);
+    event_ = event;
+    index_ = index;
+    payments_ = payments;
+    perYear_ = std::max(perYear, 1);
+    firstPayment_ = firstPayment;
+    EventKind->setCurrentIndex(static_cast<int>(event.kind));
+    EventValue->setText(event.value > 0 ? QLocale().toString(event.value, 'g', 15) : QString());
+    // A date can be chosen only once payments have dates.
+    auto *dates = qobject_cast<QStandardItemModel *>(EventBy->model());
+    if (dates && dates->item(2))
+        dates->item(2)->setEnabled(firstPayment.isValid());
+    if (!firstPayment.isValid() && By() == PlanPlaceBy::Date)
+        EventBy->setCurrentIndex(0);
+    auto fill = [this](int k, QLineEdit *number, QLineEdit *year, QLineEdit *period, QDateEdit *date) {
+        number->setText(k > 0 ? QString::number(k) : QString());
+        year->setText(k > 0 ? QString::number((k - 1) / perYear_ + 1) : QString());
+        period->setText(k > 0 ? QString::number((k - 1) % perYear_ + 1) : QString());
+        if (firstPayment_.isValid())
+            date->setDate(PaymentDate(firstPayment_, perYear_, std::max(k, 1)));
+    };
+    fill(event.from, EventFrom, EventFromYear, EventFromPeriod, EventFromDate);
+    fill(event.to, EventTo, EventToYear, EventToPeriod, EventToDate);
+    EventToByDate->setChecked(event.to > 0);
+    EventLower->setChecked(event.lowerRepayment);
+    FromPeriodLabel->setText(QStringLiteral("period (1 - %1)").arg(perYear_));
+    ToPeriodLabel->setText(FromPeriodLabel->text());
+    KindChange();
+    Keyboard::AssignMnemonics(this);
+    EventValue->setFocus();
+}
+
+void TPlanEventDialog::KindChange()
+{
+    const auto kind = static_cast<PlanEventKind>(std::max(EventKind->currentIndex(), 0));
+    ValueLabel->setText(kind == PlanEventKind::Extra     ? QStringLiteral("Extra each payment")
+                        : kind == PlanEventKind::LumpSum ? QStringLiteral("Lump sum")
+                                                         : QStringLiteral("New rate (%)"));
+    FromLabel->setText(kind == PlanEventKind::Extra ? QStringLiteral("From payment") : QStringLiteral("At payment"));
+    const PlanPlaceBy by = By();
+    const bool extra = kind == PlanEventKind::Extra;
+    for (QLineEdit *number : {EventFrom, EventTo})
+        number->setVisible(by == PlanPlaceBy::Payment);
+    for (QWidget *w : std::initializer_list<QWidget *>{EventFromYear, EventFromPeriod, FromPeriodLabel,
+                                                       EventToYear, EventToPeriod, ToPeriodLabel})
+        w->setVisible(by == PlanPlaceBy::YearAndPeriod);
+    const bool yearly = perYear_ == 1;
+    for (QWidget *w : std::initializer_list<QWidget *>{EventFromPeriod, FromPeriodLabel, EventToPeriod, ToPeriodLabel})
+        if (yearly)
+            w->setVisible(false);
+    EventFromDate->setVisible(by == PlanPlaceBy::Date);
+    EventToByDate->setVisible(by == PlanPlaceBy::Date);
+    EventToDate->setVisible(by == PlanPlaceBy::Date);
+    EventToDate->setEnabled(EventToByDate->isChecked());
+    for (QWidget *w : std::initializer_list<QWidget *>{ToLabel, EventTo, EventToYear, EventToPeriod, EventToByDate,
+                                                       EventToDate, ToNote})
+        if (!extra)
+            w->setVisible(false);
+    ToNote->setText(by == PlanPlaceBy::Date ? QStringLiteral("not ticked: to the end")
+                                            : QStringLiteral("empty: to the end"));
+    EventLower->setVisible(kind == PlanEventKind::LumpSum);
+    Keyboard::AssignMnemonics(this);
+}
+
+std::optional<int> TPlanEventDialog::Place(QLineEdit *number, QLineEdit *year, QLineEdit *period, QDateEdit *date,
+                                           int empty, QWidget *&fault) const
+{
+    auto whole = [](QLineEdit *edit) -> std::optional<int> {
+        bool ok = false;
+        const int value = QLocale().toInt(edit->text().trimmed(), &ok);
+        if (!ok)
+            return std::nullopt;
+        return value;
+    };
+    switch (By()) {
+    case PlanPlaceBy::Payment:
+        if (number->text().trimmed().isEmpty() && empty >= 0)
+            return empty;
+        fault = number;
+        return whole(number);
+    case PlanPlaceBy::YearAndPeriod: {
+        if (year->text().trimmed().isEmpty() && empty >= 0)
+            return empty;
+        fault = year;
+        const std::optional<int> y = whole(year);
+        if (!y)
+            return std::nullopt;
+        int p = 1;
+        if (perYear_ > 1) {
+            fault = period;
+            const std::optional<int> chosen = whole(period);
+            if (!chosen || *chosen < 1 || *chosen > perYear_)
+                return std::nullopt;
+            p = *chosen;
+        }
+        fault = year;
+        return (*y - 1) * perYear_ + p;
+    }
+    case PlanPlaceBy::Date:
+        fault = date;
+        if (empty >= 0 && !EventToByDate->isChecked())
+            return empty;
+        return PaymentOnOrAfter(firstPayment_, perYear_, date->date());
+    }
+    return std::nullopt;
+}
+
+void TPlanEventDialog::Fail(const QString &text, QWidget *field)
+{
+    ThePlatform().ShowMessage(this, text, MessageKind::Information);
+    if (field) {
+        field->setFocus();
+        if (auto *edit = qobject_cast<QLineEdit *>(field))
+            edit->selectAll();
+    }
+}
+
+void TPlanEventDialog::OkBtnClick()
+{
+    PlanEvent event;
+    event.kind = static_cast<PlanEventKind>(std::max(EventKind->currentIndex(), 0));
+    const QString name = PlanEventName(index_, event);
+    const std::optional<double> value = ParseNumber(EventValue->text());
+    if (!value) {
+        Fail(name + QStringLiteral(": '%1' is not a number.").arg(EventValue->text()), EventValue);
+        return;
+    }
+    event.value = *value;
+    if (const auto problem = CheckPlanEvent(index_, event, std::max(payments_, 1))) {
+        Fail(problem->text, EventValue);
+        return;
+    }
+    QWidget *fault = nullptr;
+    const std::optional<int> from = Place(EventFrom, EventFromYear, EventFromPeriod, EventFromDate, -1, fault);
+    const QString range = QStringLiteral(": the payment must be between 1 and %1.").arg(payments_);
+    if (!from) {
+        Fail(name + range, fault);
+        return;
+    }
+    event.from = *from;
+    if (const auto problem = CheckPlanEvent(index_, event, payments_)) {
+        Fail(problem->text, fault);
+        return;
+    }
+    if (event.kind == PlanEventKind::Extra) {
+        const std::optional<int> to = Place(EventTo, EventToYear, EventToPeriod, EventToDate, 0, fault);
+        if (!to) {
+            Fail(name + QStringLiteral(": the last payment must be between the first payment (%1) and %2.")
+                            .arg(event.from)
+                            .arg(payments_),
+                 fault);
+            return;
+        }
+        event.to = *to;
+    }
+    event.lowerRepayment = event.kind == PlanEventKind::LumpSum && EventLower->isChecked();
+    if (const auto problem = CheckPlanEvent(index_, event, payments_)) {
+        Fail(problem->text, fault);
+        return;
+    }
+    event_ = event;
+    accept();
+}
+
+// ---------------------------------------------------------------------------
+// The window
+
+TPaymentPlan::TPaymentPlan(MainLoan &main, QWidget *parent)
+    : AnalysisWindow(QStringLiteral("PaymentPlan"), QStringLiteral("Payment Plan"), 700, 640, Look::Teal(), parent),
+      main_(main), model_(new PlanModel(this)), dialog_(new TPlanEventDialog(this))
+{
+    BuildLoan();
+    BuildEvents();
+    BuildResults();
+    GridArea *table = BuildTable();
+    BuildButtons();
+    Arrange(table);
+    ConnectControls();
+    SetUpKeyboard();
+    AllowEnlarging();
+}
+
+// The captions carry their Alt keys from the start: chosen in creation order, the
+// window's many captions would run out of letters before the last ones.
+void TPaymentPlan::BuildLoan()
+{
+    HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Payment Plan"), 20, this);
+    LoanLabel = Look::CaptionLabel(QStringLiteral("LoanLabel"), QStringLiteral("&Loan"), this);
+    LoanText = new ResultPanel(QStringLiteral("LoanText"), this);
+    LoanText->setWordWrap(true);
+    LoanText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    LoanText->setFocusPolicy(Qt::StrongFocus);
+    PlanBody = new QWidget(this);
+    PlanBody->setObjectName(QStringLiteral("PlanBody"));
+    FirstPaymentOn = new QCheckBox(QStringLiteral("&First payment on"), PlanBody);
+    FirstPaymentOn->setObjectName(QStringLiteral("FirstPaymentOn"));
+    QPalette white = FirstPaymentOn->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    FirstPaymentOn->setPalette(white);
+    FirstPaymentDate = DateEdit(QStringLiteral("FirstPaymentDate"), PlanBody);
+    FirstPaymentDate->setEnabled(false);
+}
+
+void TPaymentPlan::BuildEvents()
+{
+    EventsLabel = Look::CaptionLabel(QStringLiteral("EventsLabel"), QStringLiteral("E&vents"), PlanBody);
+    PlanEvents = new QTableWidget(0, 4, PlanBody);
+    PlanEvents->setObjectName(QStringLiteral("PlanEvents"));
+    PlanEvents->setHorizontalHeaderLabels({QStringLiteral("Kind"), QStringLiteral("Amount or rate"),
+                                           QStringLiteral("From"), QStringLiteral("To / afterwards")});
+    PlanEvents->verticalHeader()->setVisible(false);
+    PlanEvents->verticalHeader()->setDefaultSectionSize(20);
+    PlanEvents->setSelectionBehavior(QAbstractItemView::SelectRows);
+    PlanEvents->setSelectionMode(QAbstractItemView::SingleSelection);
+    PlanEvents->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    PlanEvents->horizontalHeader()->setStretchLastSection(true);
+    PlanEvents->setColumnWidth(0, 110);
+    PlanEvents->setColumnWidth(1, 110);
+    PlanEvents->setColumnWidth(2, 150);
+    // Five events show at once; the schedule takes what the window is enlarged by.
+    PlanEvents->setFixedHeight(PlanEvents->horizontalHeader()->sizeHint().height() + 5 * 20 + 4);
+    AddBtn = Look::Button(QStringLiteral("AddBtn"), QStringLiteral("A&dd\u2026"), PlanBody);
+    EditBtn = Look::Button(QStringLiteral("EditBtn"), QStringLiteral("&Edit\u2026"), PlanBody);
+    RemoveBtn = Look::Button(QStringLiteral("RemoveBtn"), QStringLiteral("&Remove"), PlanBody);
+}
+
+void TPaymentPlan::BuildResults()
+{
+    auto caption = [this](const char *name, const char *text) {
+        return Look::CaptionLabel(QLatin1String(name), QLatin1String(text), PlanBody);
+    };
+    auto panel = [this](const char *name) {
+        auto *result = new ResultPanel(QLatin1String(name), PlanBody, Look::ResultColour(), Look::Maroon(), true);
+        result->setMinimumWidth(150);
+        result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        return result;
+    };
+    PaymentsLabel = caption("PaymentsLabel", "Payments &made");
+    PaymentsMade = panel("PaymentsMade");
+    LastLabel = caption("LastLabel", "La&st payment");
+    LastPayment = panel("LastPayment");
+    PaidOffLabel = caption("PaidOffLabel", "Paid &off in");
+    PaidOff = panel("PaidOff");
+    WithLabel = caption("WithLabel", "Total interest &with the plan");
+    InterestWith = panel("InterestWith");
+    WithoutLabel = caption("WithoutLabel", "Total interest witho&ut the plan");
+    InterestWithout = panel("InterestWithout");
+    SavedLabel = caption("SavedLabel", "I&nterest saved");
+    InterestSaved = panel("InterestSaved");
+    PaidLabel = caption("PaidLabel", "&Total paid");
+    TotalPaid = panel("TotalPaid");
+    RepaymentLabel = caption("RepaymentLabel", "Repayment at t&he end");
+    RepaymentAtEnd = panel("RepaymentAtEnd");
+    PlanProblem = Look::Label(QStringLiteral("PlanProblem"), QString(), PlanBody);
+    PlanProblem->setWordWrap(true);
+    Look::Paint(PlanProblem, QColor(255, 255, 225), Look::Maroon());
+    PlanProblem->setAutoFillBackground(true);
+    PlanProblem->setVisible(false);
+}
+
+GridArea *TPaymentPlan::BuildTable()
+{
+    auto *group = new QGroupBox(QStringLiteral("Schedule by"), PlanBody);
+    group->setObjectName(QStringLiteral("ScheduleBy"));
+    Look::Paint(group, Look::ButtonFace(), Qt::black);
+    ByYear = new QRadioButton(QStringLiteral("&Year"), group);
+    ByYear->setObjectName(QStringLiteral("ByYear"));
+    ByPayment = new QRadioButton(QStringLiteral("P&ayment"), group);
+    ByPayment->setObjectName(QStringLiteral("ByPayment"));
+    ByYear->setChecked(true);
+    auto *row = new QHBoxLayout(group);
+    row->setContentsMargins(6, 2, 6, 4);
+    row->addWidget(ByYear);
+    row->addWidget(ByPayment);
+
+    PlanGrid = GridView(QStringLiteral("PlanGrid"), model_, kColumns, 18, PlanBody);
+    PlanGrid->horizontalHeader()->setVisible(true);
+    PlanGrid->horizontalHeader()->setFixedHeight(22);
+    PlanGrid->setAccessibleName(QStringLiteral("Payment Plan Schedule"));
+    return new GridArea(PlanGrid, kColumns, 18, PlanBody);
+}
+
+void TPaymentPlan::BuildButtons()
+{
+    CopyBtn = Look::Button(QStringLiteral("CopyBtn"), QStringLiteral("&Copy"), PlanBody);
+    CopyBtn->setToolTip(QStringLiteral("Copy the rows selected, or the whole schedule, for a spreadsheet"));
+    PrintBtn = Look::Button(QStringLiteral("PrintBtn"), QStringLiteral(" &Print"), this, QStringLiteral("print"));
+    CloseBtn = Look::Button(QStringLiteral("CloseBtn"), QStringLiteral("O&K"), this, QStringLiteral("ok"));
+    HelpBtn = Look::PictureButton(QStringLiteral("HelpBtn"), QStringLiteral("help"),
+                                  QStringLiteral("Help on the payment plan"), this);
+}
+
+void TPaymentPlan::Arrange(GridArea *table)
+{
+    auto *loan = new QHBoxLayout;
+    loan->addWidget(LoanLabel);
+    loan->addWidget(LoanText, 1);
+
+    auto *first = new QHBoxLayout;
+    first->addWidget(FirstPaymentOn);
+    first->addWidget(FirstPaymentDate);
+    first->addStretch();
+
+    auto *eventButtons = new QVBoxLayout;
+    eventButtons->addWidget(AddBtn);
+    eventButtons->addWidget(EditBtn);
+    eventButtons->addWidget(RemoveBtn);
+    eventButtons->addStretch();
+    auto *events = new QHBoxLayout;
+    events->addWidget(PlanEvents, 1);
+    events->addLayout(eventButtons);
+
+    auto *results = new QGridLayout;
+    results->setHorizontalSpacing(8);
+    results->setVerticalSpacing(3);
+    const std::pair<QLabel *, ResultPanel *> figures[] = {
+        {PaymentsLabel, PaymentsMade}, {WithLabel, InterestWith},     {LastLabel, LastPayment},
+        {WithoutLabel, InterestWithout}, {PaidOffLabel, PaidOff},       {SavedLabel, InterestSaved},
+        {PaidLabel, TotalPaid},        {RepaymentLabel, RepaymentAtEnd}};
+    for (int f = 0; f < 8; ++f) {
+        const int line = f / 2;
+        const int column = (f % 2) * 2;
+        results->addWidget(figures[f].first, line, column);
+        results->addWidget(figures[f].second, line, column + 1);
+    }
+    results->setColumnStretch(1, 1);
+    results->setColumnStretch(3, 1);
+
+    auto *tableTop = new QHBoxLayout;
+    tableTop->addWidget(ByYear->parentWidget());
+    tableTop->addStretch();
+    tableTop->addWidget(CopyBtn);
+    AddExportButton(
+        tableTop, PlanGrid,
+        [this] {
+            const LoanTexts texts = main_.CurrentLoanTexts();
+            return ReportTitle(ByYear->isChecked() ? QStringLiteral("Payment Plan by Year")
+                                                   : QStringLiteral("Payment Plan by Payment"),
+                               texts.amount, texts.rate);
+        },
+        [this] { return ExportSource(); });
+    AddReportButtons(tableTop);
+
+    auto *body = new QVBoxLayout(PlanBody);
+    body->setContentsMargins(0, 0, 0, 0);
+    body->setSpacing(4);
+    body->addLayout(first);
+    body->addWidget(EventsLabel);
+    body->addLayout(events);
+    body->addWidget(PlanProblem);
+    body->addLayout(results);
+    body->addLayout(tableTop);
+    body->addWidget(table, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(PrintBtn);
+    buttons->addWidget(CloseBtn);
+    buttons->addWidget(HelpBtn);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 6);
+    layout->setSpacing(4);
+    auto *top = new QHBoxLayout;
+    top->addWidget(HeadingLabel);
+    top->addStretch();
+    layout->addLayout(top);
+    layout->addLayout(loan);
+    layout->addWidget(PlanBody, 1);
+    layout->addLayout(buttons);
+}
+
+void TPaymentPlan::ConnectControls()
+{
+    OnClick(AddBtn, [this] { AddBtnClick(); });
+    OnClick(EditBtn, [this] { EditBtnClick(); });
+    OnClick(RemoveBtn, [this] { RemoveBtnClick(); });
+    OnClick(CopyBtn, [this] { CopyBtnClick(); });
+    OnClick(PrintBtn, [this] { PrintWithDialog(); });
+    OnClick(HelpBtn, [this] { HelpBtnClick(); });
+    OnClick(CloseBtn, [this] { CloseBtnClick(); });
+    OnClick(ByYear, [this] { Recalculate(); });
+    OnClick(ByPayment, [this] { Recalculate(); });
+    OnClick(FirstPaymentOn, [this] { FirstPaymentChange(); });
+    connect(FirstPaymentDate, &QDateEdit::dateChanged, this,
+            [this] { RunGuarded(this, [this] { FirstPaymentChange(); }); });
+    connect(PlanEvents, &QTableWidget::cellDoubleClicked, this,
+            [this] { RunGuarded(this, [this] { EditBtnClick(); }); });
+    connect(PlanEvents, &QTableWidget::itemSelectionChanged, this, [this] {
+        const bool chosen = PlanEvents->currentRow() >= 0 && !PlanEvents->selectedItems().isEmpty();
+        EditBtn->setEnabled(chosen);
+        RemoveBtn->setEnabled(chosen);
+    });
+}
+
+void TPaymentPlan::SetUpKeyboard()
+{
+    EventsLabel->setBuddy(PlanEvents);
+    LoanLabel->setBuddy(LoanText);
+    const std::pair<QLabel *, ResultPanel *> figures[] = {
+        {PaymentsLabel, PaymentsMade},     {LastLabel, LastPayment}, {PaidOffLabel, PaidOff},
+        {WithLabel, InterestWith},         {WithoutLabel, InterestWithout}, {SavedLabel, InterestSaved},
+        {PaidLabel, TotalPaid},            {RepaymentLabel, RepaymentAtEnd}};
+    for (const auto &[label, panel] : figures) {
+        // Their Alt keys take the focus to the figure, so it can be selected and copied.
+        panel->setFocusPolicy(Qt::StrongFocus);
+        label->setBuddy(panel);
+        panel->setAccessibleName(label->text());
+    }
+    LoanText->setAccessibleName(QStringLiteral("The loan planned for"));
+    PlanEvents->setAccessibleName(QStringLiteral("Events of the plan"));
+    FirstPaymentDate->setAccessibleName(QStringLiteral("First payment's date"));
+    QWidget *exportBtn = findChild<QWidget *>(QStringLiteral("ExportBtn"));
+    QWidget *previewBtn = findChild<QWidget *>(QStringLiteral("PreviewBtn"));
+    Keyboard::TabOrder({LoanText, FirstPaymentOn, FirstPaymentDate, PlanEvents, AddBtn, EditBtn, RemoveBtn,
+                        PaymentsMade, InterestWith, LastPayment, InterestWithout, PaidOff, InterestSaved, TotalPaid,
+                        RepaymentAtEnd, ByYear, ByPayment, CopyBtn, exportBtn, previewBtn, PlanGrid, PrintBtn,
+                        CloseBtn, HelpBtn});
+    Keyboard::AssignMnemonics(this);
+    Keyboard::NameFieldsForReaders(this);
+}
+
+void TPaymentPlan::OpenWithLoan()
+{
+    Recalculate();
+    CentreOnScreen(this);
+}
+
+void TPaymentPlan::ClearResults()
+{
+    for (ResultPanel *panel :
+         {PaymentsMade, LastPayment, PaidOff, InterestWith, InterestWithout, InterestSaved, TotalPaid, RepaymentAtEnd})
+        panel->clear();
+    byPayment_.clear();
+    model_->SetRows({});
+}
+
+void TPaymentPlan::Recalculate()
+{
+    const PaymentPlan &plan = main_.Plan();
+    const LoanTexts texts = main_.CurrentLoanTexts();
+    if (const auto problem = CheckLoanTexts(texts, LoanChecks::Analysis())) {
+        // Nothing to plan for: the Mortgage tab's message, and nothing else.
+        loan_.reset();
+        LoanText->setText(problem->message.text);
+        PlanBody->setVisible(false);
+        ClearResults();
+        NoteTableBuilt();
+        return;
+    }
+    const Loan loan = LoanOfTexts(texts);
+    loan_ = loan;
+    QString term = QStringLiteral("%1 years").arg(loan.years);
+    if (loan.part > 0)
+        term += QStringLiteral(" and %1 %2").arg(loan.part).arg(Keyboard::Plain(main_.PartYearCaption()));
+    LoanText->setText(QStringLiteral("%1 at %2 a year over %3; %4 repayments of %5 %6, interest compounded %7")
+                          .arg(MoneyTextOfText(texts.amount), RateText(loan.rate), term, texts.payment,
+                               MoneyText(loan.Repayment()),
+                               texts.timing == Timing::InArrears ? QStringLiteral("in arrears")
+                                                                 : QStringLiteral("in advance"),
+                               texts.compounded));
+    PlanBody->setVisible(true);
+
+    {
+        const QSignalBlocker quiet(FirstPaymentOn);
+        const QSignalBlocker quietDate(FirstPaymentDate);
+        FirstPaymentOn->setChecked(plan.firstPayment.isValid());
+        if (plan.firstPayment.isValid())
+            FirstPaymentDate->setDate(plan.firstPayment);
+        FirstPaymentDate->setEnabled(plan.firstPayment.isValid());
+    }
+    FillEvents(plan);
+
+    const int perYear = static_cast<int>(loan.paymentsPerYear);
+    if (const auto problem = CheckPaymentPlan(plan, loan.Rounds())) {
+        // A plan made for a longer loan is kept as it is until the user mends it.
+        PlanProblem->setText(problem->text + QStringLiteral(" Edit or remove it to see the plan's figures."));
+        PlanProblem->setVisible(true);
+        ClearResults();
+        NoteTableBuilt();
+        return;
+    }
+    PlanProblem->setVisible(false);
+    const PlanResult result = WalkPaymentPlan(loan, plan);
+    PaymentsMade->setText(QString::number(result.paymentsMade));
+    LastPayment->setText(MoneyText(result.lastPayment));
+    PaidOff->setText(result.paidOff.isValid()
+                         ? DateText(result.paidOff) + QStringLiteral(" (") + PayOffTime(result.paymentsMade, perYear)
+                               + QLatin1Char(')')
+                         : PayOffTime(result.paymentsMade, perYear));
+    InterestWith->setText(MoneyText(result.totalInterest));
+    InterestWithout->setText(MoneyText(result.totalInterestWithout));
+    InterestSaved->setText(MoneyText(result.saved));
+    TotalPaid->setText(MoneyText(result.totalPaid));
+    RepaymentAtEnd->setText(MoneyText(result.repaymentAtEnd));
+    byPayment_ = result.rows;
+    model_->SetByYear(ByYear->isChecked());
+    model_->SetRows(ByYear->isChecked() ? PlanRowsByYear(byPayment_, perYear) : byPayment_);
+    NoteTableBuilt();
+}
+
+void TPaymentPlan::FillEvents(const PaymentPlan &plan)
+{
+    const int keep = PlanEvents->currentRow();
+    const int perYear = loan_ ? static_cast<int>(loan_->paymentsPerYear) : 12;
+    PlanEvents->setRowCount(static_cast<int>(plan.events.size()));
+    for (int r = 0; r < static_cast<int>(plan.events.size()); ++r) {
+        const PlanEvent &event = plan.events[r];
+        const QString cells[] = {KindText(event.kind), ValueText(event),
+                                 PaymentText(event.from, perYear, plan.firstPayment),
+                                 UntilText(event, perYear, plan.firstPayment)};
+        for (int c = 0; c < 4; ++c) {
+            auto *item = new QTableWidgetItem(cells[c]);
+            if (c == 1)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            PlanEvents->setItem(r, c, item);
+        }
+    }
+    if (keep >= 0 && keep < PlanEvents->rowCount())
+        PlanEvents->selectRow(keep);
+    else
+        PlanEvents->clearSelection();
+    const bool chosen = PlanEvents->currentRow() >= 0 && !PlanEvents->selectedItems().isEmpty();
+    EditBtn->setEnabled(chosen);
+    RemoveBtn->setEnabled(chosen);
+}
+
+std::optional<PlanEvent> TPaymentPlan::AskForEvent(const PlanEvent &event, int index)
+{
+    if (!loan_)
+        return std::nullopt;
+    dialog_->Prepare(event, index, loan_->Rounds(), static_cast<int>(loan_->paymentsPerYear),
+                     main_.Plan().firstPayment);
+    if (ThePlatform().ShowModal(dialog_) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog_->Event();
+}
+
+void TPaymentPlan::AddBtnClick()
+{
+    PaymentPlan plan = main_.Plan();
+    const std::optional<PlanEvent> event = AskForEvent(PlanEvent{}, static_cast<int>(plan.events.size()));
+    if (!event)
+        return;
+    plan.events.push_back(*event);
+    main_.SetPlan(plan);
+    Recalculate();
+    PlanEvents->selectRow(static_cast<int>(plan.events.size()) - 1);
+}
+
+void TPaymentPlan::EditBtnClick()
+{
+    PaymentPlan plan = main_.Plan();
+    const int row = PlanEvents->currentRow();
+    if (row < 0 || row >= static_cast<int>(plan.events.size()))
+        return;
+    const std::optional<PlanEvent> event = AskForEvent(plan.events[row], row);
+    if (!event)
+        return;
+    plan.events[row] = *event;
+    main_.SetPlan(plan);
+    Recalculate();
+}
+
+void TPaymentPlan::RemoveBtnClick()
+{
+    PaymentPlan plan = main_.Plan();
+    const int row = PlanEvents->currentRow();
+    if (row < 0 || row >= static_cast<int>(plan.events.size()))
+        return;
+    plan.events.erase(plan.events.begin() + row);
+    main_.SetPlan(plan);
+    Recalculate();
+    if (!plan.events.empty())
+        PlanEvents->selectRow(std::min(row, static_cast<int>(plan.events.size()) - 1));
+}
+
+void TPaymentPlan::FirstPaymentChange()
+{
+    PaymentPlan plan = main_.Plan();
+    FirstPaymentDate->setEnabled(FirstPaymentOn->isChecked());
+    plan.firstPayment = FirstPaymentOn->isChecked() ? FirstPaymentDate->date() : QDate();
+    main_.SetPlan(plan);
+    Recalculate();
+}
+
+void TPaymentPlan::CopyBtnClick()
+{
+    if (PlanGrid->selectionModel() && PlanGrid->selectionModel()->hasSelection())
+        PlanGrid->CopySelection();
+    else
+        PlanGrid->CopyAll();
+}
+
+void TPaymentPlan::HelpBtnClick()
+{
+    ThePlatform().ShowHelp(this, 9);
+}
+
+void TPaymentPlan::CloseBtnClick()
+{
+    accept();
+}
+
+QStringList TPaymentPlan::TableFieldTexts() const
+{
+    const LoanTexts texts = main_.CurrentLoanTexts();
+    QStringList fields{texts.amount, texts.years, texts.part, texts.rate, texts.payment, texts.compounded,
+                       QString::number(static_cast<int>(texts.timing)), ByYear->isChecked() ? QStringLiteral("year")
+                                                                                           : QStringLiteral("payment"),
+                       main_.Plan().firstPayment.toString(Qt::ISODate)};
+    for (const PlanEvent &e : main_.Plan().events)
+        fields << QStringLiteral("%1 %2 %3 %4 %5")
+                      .arg(static_cast<int>(e.kind))
+                      .arg(e.value, 0, 'g', 17)
+                      .arg(e.from)
+                      .arg(e.to)
+                      .arg(e.lowerRepayment);
+    return fields;
+}
+
+TableSource TPaymentPlan::ExportSource() const
+{
+    const PlanModel *model = model_;
+    return TableSource{[model](const TextStyle &style) { return PlanHeadings(model->ByYear(), style); },
+                       model->rowCount(), PlanColumns,
+                       [model](int row, int column, const TextStyle &style) { return model->CellText(column, row, style); }};
+}
+
+PaymentPlanReport TPaymentPlan::ReportInputs() const
+{
+    PaymentPlanReport report;
+    const LoanTexts texts = main_.CurrentLoanTexts();
+    report.loan = MainFrequencies(main_);
+    report.loan.amount = texts.amount;
+    report.loan.rate = texts.rate;
+    report.loan.years = texts.years;
+    report.loan.partYearCaption = Keyboard::Plain(main_.PartYearCaption()).remove(QLatin1Char(':'));
+    report.loan.partYear = texts.part;
+    const PaymentPlan &plan = main_.Plan();
+    if (plan.firstPayment.isValid())
+        report.firstPayment = DateText(plan.firstPayment);
+    for (int r = 0; r < PlanEvents->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < PlanEvents->columnCount(); ++c)
+            if (const QTableWidgetItem *item = PlanEvents->item(r, c))
+                cells << item->text();
+        report.events << QStringLiteral("%1. ").arg(r + 1) + cells.join(QStringLiteral(", "));
+    }
+    const std::pair<QLabel *, ResultPanel *> figures[] = {
+        {PaymentsLabel, PaymentsMade}, {LastLabel, LastPayment},         {PaidOffLabel, PaidOff},
+        {WithLabel, InterestWith},     {WithoutLabel, InterestWithout}, {SavedLabel, InterestSaved},
+        {PaidLabel, TotalPaid},        {RepaymentLabel, RepaymentAtEnd}};
+    for (const auto &[label, panel] : figures)
+        report.results.append({Keyboard::Plain(label->text()), panel->text()});
+    report.periodHeading = model_->ByYear() ? QStringLiteral("Year") : QStringLiteral("Payment");
+    const PlanModel *model = model_;
+    report.rowCount = model->rowCount();
+    report.cell = [model](int column, int row) { return model->CellText(column, row); };
+    return report;
+}
