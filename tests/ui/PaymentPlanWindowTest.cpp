@@ -2,6 +2,8 @@
 #include "tests/common/TestFiles.h"
 #include "tests/ui/UiFixture.h"
 
+#include "storage/SavingLoading.h"
+
 #include "ui/windows/PaymentPlanUnit.h"
 #include "ui/windows/WindowKit.h"
 
@@ -429,7 +431,7 @@ TEST_F(PlanWindow, TheWindowIsEnlargedWithItsScheduleAndEveryControlHasAnAltKeyA
 
 // The plan's lines in the saved file are written by storage; this holds the main
 // window to putting the plan in and taking it out.
-TEST_F(PlanWindow, DISABLED_APlanIsSavedAndLoadedBackWithTheLoan)
+TEST_F(PlanWindow, APlanIsSavedAndLoadedBackWithTheLoan)
 {
     PaymentPlan saved;
     saved.firstPayment = QDate(2027, 1, 31);
@@ -448,3 +450,29 @@ TEST_F(PlanWindow, DISABLED_APlanIsSavedAndLoadedBackWithTheLoan)
     EXPECT_TRUE(main().SavedFlag());
     OpenPlan([](TPaymentPlan *window) { EXPECT_EQ(window->PlanEvents->rowCount(), 3); });
 }
+
+namespace {
+
+// The window has no fee fields yet: fees a file holds must survive its load and save.
+TEST_F(PlanWindow, FeesInAFileOutliveALoadAndASave)
+{
+    SavedInputs written;
+    written.amount = "100000";
+    written.years = "25";
+    written.part = "0";
+    written.rate = "6";
+    written.fees = LoanFees{2000, 10};
+    const QString path = dir.filePath("fees.QVL");
+    ::SaveMortgageFile(path, written);
+    platform.openAnswers.push_back(path);
+    main().LoadBtn->click();
+    platform.saveAnswers.push_back(path);
+    main().SaveBtn->click();
+    EXPECT_EQ(LoadMortgageFile(path).fees, written.fees);
+    main().NewFile->trigger();
+    platform.saveAnswers.push_back(dir.filePath("new.QVL"));
+    main().SaveBtn->click();
+    EXPECT_EQ(LoadMortgageFile(dir.filePath("new.QVL")).fees, LoanFees()) << "New forgets them";
+}
+
+} // namespace

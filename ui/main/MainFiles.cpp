@@ -39,6 +39,7 @@ void TMORTLOAN::ClearAllInputs()
         plan_ = PaymentPlan();
         emit planChanged();
     }
+    fees_ = LoanFees();
 }
 
 void TMORTLOAN::SaveMortgageFile(const QString &path)
@@ -71,6 +72,7 @@ void TMORTLOAN::SaveMortgageFile(const QString &path)
     inputs.wiTiming = WIArrearsRB->isChecked() ? 1 : 2;
     inputs.wiCompounded = WICompounded->currentIndex();
     inputs.plan = plan_;
+    inputs.fees = fees_;
     // Written whole or not at all: a failure leaves the caption and the saved flag as they were.
     const WriteOutcome outcome = ::SaveMortgageFile(path, inputs);
     SetCaption(path);
@@ -128,6 +130,7 @@ void TMORTLOAN::LoadMortgageFile(const QString &path)
         plan_ = in.plan;
         emit planChanged();
     }
+    fees_ = in.fees;
     MPaymentChange();
     NoteRecentFile(path);
     savedFlag_ = true;

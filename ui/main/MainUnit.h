@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "printing/Printing.h"
 #include "platform/ReportOutput.h"
+#include "engine/AnnualRate.h"
 #include "engine/PaymentPlan.h"
 #include "engine/Savings.h"
 #include "engine/WhatIf.h"
@@ -274,6 +275,8 @@ private:
 
     SecondaryWindows windows_;
     PaymentPlan plan_;
+    // Fees a loaded file holds, written back when it is saved, so none is lost.
+    LoanFees fees_;
     ReportHooks reports_;
     ReportMakers reportMakers_;
     bool savedFlag_ = true;

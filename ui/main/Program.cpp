@@ -39,7 +39,15 @@ Program::Program()
         main.SetPlan(more);
         main.PaymentPlanBtnClick();
     };
-    windows.schedule->AttachGraph(windows.balance, [specific = windows.specific] { return specific->lastRun; });
+    // The graph draws the plan only for the loan it belongs to: the Mortgage tab's.
+    windows.schedule->AttachGraph(
+        windows.balance, [specific = windows.specific] { return specific->lastRun; },
+        [&main]() -> std::optional<PlannedLoan> {
+            const LoanTexts texts = main.CurrentLoanTexts();
+            if (CheckLoanTexts(texts, LoanChecks::Analysis()))
+                return std::nullopt;
+            return PlannedLoan{LoanOfTexts(texts), main.Plan()};
+        });
     main.AttachWindows(windows);
     ConnectReports(main);
 }
