@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Quovella: start-up and the event loop.
+#include "app/FirstPaint.h"
 #include "ui/common/Look.h"
 #include "ui/main/MainUnit.h"
 #include "ui/main/Program.h"
@@ -81,6 +82,7 @@ int main(int argc, char **argv)
     QObject::connect(&program.Main(), &TMORTLOAN::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     // argc and argv as the application left them, its own options taken out;
     // decoded as file names so that a name that is not UTF-8 still opens.
+    ExitAfterFirstPaint::Arm(&program.Main());
     program.Start(CommandLineArguments(argc, argv));
     return app.exec();
 }

@@ -107,10 +107,7 @@ QString DialogFilter(const QString &filter)
     return description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
-QtPlatform::QtPlatform()
-    : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
-{
-}
+QtPlatform::QtPlatform() = default;
 
 MessageResult QtPlatform::ShowMessage(QWidget *parent, const QString &text, MessageKind kind,
                                       MessageButtons buttons)
@@ -268,6 +265,10 @@ private:
 
 QPrinter &QtPlatform::Printer()
 {
+    // Made on first use: a printer loads the print system and asks it for the
+    // default printer, which would hold up the first window.
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (printer_->printerState() != QPrinter::Idle && !printer_->paintingActive())
         printer_ = FreshCopy(*printer_);
     return *printer_;

@@ -52,9 +52,9 @@ public:
     Settings &UserSettings() override;
     std::unique_ptr<Progress> StartProgress(QWidget *parent, const QString &title) override;
 
-    // The printer the next job prints on, with the settings chosen last. A printer
-    // left unusable by a job that failed is replaced by a fresh one with the same
-    // settings first.
+    // The printer the next job prints on, with the settings chosen last, made when
+    // first asked for. A printer left unusable by a job that failed is replaced by
+    // a fresh one with the same settings first.
     QPrinter &Printer();
     // The help window, once help has been asked for.
     HelpViewer *Help() const { return help_; }

@@ -2,8 +2,12 @@
 #include "tests/common/FrequencyCases.h"
 #include "tests/ui/UiFixture.h"
 
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPushButton>
+
+#include <algorithm>
 
 using MainWindow = UiTest;
 
@@ -422,8 +426,16 @@ TEST_F(MainWindow, HelpAndAbout)
     main().BitBtn14->click();
     main().Contents1->trigger();
     EXPECT_EQ(platform.helpTopics, (std::vector<int>{0, 2, 8, 0}));
+    // Its picture and OK button are made when it is first shown, and are there then.
+    EXPECT_EQ(windows().about->findChild<QPushButton *>("OKButton"), nullptr);
     main().About1->trigger();
     EXPECT_TRUE(windows().about->isVisible());
+    const auto *ok = windows().about->findChild<QPushButton *>("OKButton");
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(ok->isVisible());
+    const QList<QLabel *> labels = windows().about->findChildren<QLabel *>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
+                            [](const QLabel *label) { return label->pixmap().size() == QSize(64, 64); }));
     EXPECT_FALSE(windows().about->isModal());
     EXPECT_EQ(windows().about->HeadingLabel->text(), "Quovella");
     EXPECT_EQ(windows().about->VersionLabel->text(), "Version " + QLatin1String(Quovella::kVersion));

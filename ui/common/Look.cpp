@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QHash>
 #include <QIcon>
 #include <QStyle>
 #include <QLineEdit>
@@ -46,9 +47,33 @@ QFont HeadingFont(int pixelSize, bool bold)
     return font;
 }
 
+namespace {
+
+QHash<QString, QIcon> &Icons()
+{
+    static QHash<QString, QIcon> icons;
+    return icons;
+}
+
+void ForgetIcons()
+{
+    Icons().clear();
+}
+
+} // namespace
+
 QIcon Icon(const QString &name)
 {
-    return QIcon(QStringLiteral(":/icons/") + name + QStringLiteral(".svg"));
+    // One icon per picture, shared by every button that shows it: making an icon
+    // reads and parses its SVG file, and the same few pictures appear on dozens of
+    // buttons across the windows made at start-up. Let go with the application.
+    QHash<QString, QIcon> &icons = Icons();
+    if (icons.isEmpty())
+        qAddPostRoutine(ForgetIcons);
+    auto found = icons.constFind(name);
+    if (found == icons.constEnd())
+        found = icons.insert(name, QIcon(QStringLiteral(":/icons/") + name + QStringLiteral(".svg")));
+    return *found;
 }
 
 void Paint(QWidget *widget, const QColor &background, const QColor &text)

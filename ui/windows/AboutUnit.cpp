@@ -16,8 +16,7 @@ TAboutForm::TAboutForm(QWidget *parent)
     setWindowTitle(QStringLiteral("About Quovella"));
     setModal(false);
 
-    auto *icon = new QLabel(this);
-    icon->setPixmap(Look::Icon(QStringLiteral("house")).pixmap(64, 64));
+    icon_ = new QLabel(this);
     HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Quovella"), 28, this);
     VersionLabel = Look::Label(QStringLiteral("VersionLabel"), QStringLiteral("Version ") + QLatin1String(Quovella::kVersion), this);
     auto *purpose = Look::Label(QStringLiteral("PurposeLabel"),
@@ -36,9 +35,8 @@ TAboutForm::TAboutForm(QWidget *parent)
                                 this);
     licence->setWordWrap(true);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    buttons_ = new QDialogButtonBox(this);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto *text = new QVBoxLayout;
     text->addWidget(HeadingLabel);
@@ -48,11 +46,25 @@ TAboutForm::TAboutForm(QWidget *parent)
     text->addWidget(maker);
     text->addWidget(licence);
     auto *top = new QHBoxLayout;
-    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addWidget(icon_, 0, Qt::AlignTop);
     top->addSpacing(10);
     top->addLayout(text, 1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons_);
     setFixedSize(380, 256);
+}
+
+void TAboutForm::setVisible(bool visible)
+{
+    if (visible && icon_->pixmap().isNull())
+        FinishBuilding();
+    QDialog::setVisible(visible);
+}
+
+void TAboutForm::FinishBuilding()
+{
+    icon_->setPixmap(Look::Icon(QStringLiteral("house")).pixmap(64, 64));
+    buttons_->setStandardButtons(QDialogButtonBox::Ok);
+    buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
 }

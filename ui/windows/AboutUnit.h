@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QDialogButtonBox;
 class QLabel;
 
 class TAboutForm : public QDialog {
@@ -13,4 +14,14 @@ public:
 
     QLabel *HeadingLabel;
     QLabel *VersionLabel;
+
+    void setVisible(bool visible) override;
+
+private:
+    // The picture and the OK button, whose icon comes from the desktop's icon
+    // theme: looked up when the window is first shown, not at start-up.
+    void FinishBuilding();
+
+    QLabel *icon_;
+    QDialogButtonBox *buttons_;
 };
