@@ -258,7 +258,9 @@ TEST(BalanceGraphWithPlan, PlanLineReplacesTheAdditionalPaymentAndMarksItsEvents
     EXPECT_EQ(s.extraNote, "Paid off in " + PayOffTime(walked.paymentsMade, 12));
     ASSERT_EQ(s.marks.size(), 2u) << "an event after the last payment has no mark";
     EXPECT_EQ(s.marks[0].text, "+100");
-    EXPECT_EQ(s.marks[1].at, QPointF(61.0 / 12, walked.rows[60].balance));
+    EXPECT_DOUBLE_EQ(s.marks[1].at.x(), 61.0 / 12);
+    EXPECT_LT(s.marks[1].at.y(), s.extra[5].y()) << "on the line, a month into year 6";
+    EXPECT_GT(s.marks[1].at.y(), s.extra[6].y());
 
     // A date gives the pay-off note a date; a plan for another loan, or one without
     // events, leaves the additional payment's line as it was.
@@ -268,6 +270,12 @@ TEST(BalanceGraphWithPlan, PlanLineReplacesTheAdditionalPaymentAndMarksItsEvents
     other.loan.amount = 90000;
     EXPECT_EQ(BalanceSeriesOf(loan, &run, &other).extraName, "With Additional Payment");
     EXPECT_TRUE(BalanceSeriesOf(loan, &run, &other).marks.empty());
+    PlannedLoan sharing{loan, {}};
+    sharing.plan.events = {PlanEvent{PlanEventKind::LumpSum, 10000, 61, 0, false},
+                           PlanEvent{PlanEventKind::RateChange, 7, 61, 0, false}};
+    const std::vector<BalanceGraphMark> shared = BalanceSeriesOf(loan, &run, &sharing).marks;
+    ASSERT_EQ(shared.size(), 1u) << "events of one payment share a mark";
+    EXPECT_EQ(shared[0].text, QLocale().toString(10000.0, 'f', QLocale::FloatingPointShortest) + ", 7%");
     PlannedLoan empty{loan, {}};
     EXPECT_EQ(BalanceSeriesOf(loan, &run, &empty).extraName, "With Additional Payment");
 

@@ -198,6 +198,14 @@ void ShootPaymentPlan(ScriptedPlatform &platform, TMORTLOAN &main)
         Save(w, QStringLiteral("payment-plan-event"));
     });
     main.PaymentPlanBtn->click();
+
+    // The balance graph draws the same plan beside the loan without it.
+    platform.modalActions.insert(QStringLiteral("MSCHEDULE"), [](QDialog *w) {
+        static_cast<TMSCHEDULE *>(w)->GraphBtn->click();
+    });
+    platform.modalActions.insert(QStringLiteral("BalanceGraphForm"),
+                                 [](QDialog *w) { Save(w, QStringLiteral("balance-graph-plan")); });
+    main.SpeedButton2->click();
     main.SetPlan(PaymentPlan());
 }
 

@@ -51,6 +51,18 @@ bool SameLoan(const Loan &a, const Loan &b)
 
 namespace {
 
+// The height of a polyline at x, its points in order of x.
+double LineAt(const std::vector<QPointF> &line, double x)
+{
+    for (size_t k = 1; k < line.size(); ++k) {
+        const QPointF a = line[k - 1];
+        const QPointF b = line[k];
+        if (x <= b.x())
+            return b.x() > a.x() ? a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x()) : b.y();
+    }
+    return line.empty() ? 0 : line.back().y();
+}
+
 // The plan's balance at the end of each year of payments, and a mark where each of
 // its events takes effect; false when the plan has nothing to draw for this loan.
 bool AddPlanLine(BalanceGraphSeries &series, const Loan &loan, const PaymentPlan &plan)
@@ -70,13 +82,21 @@ bool AddPlanLine(BalanceGraphSeries &series, const Loan &loan, const PaymentPlan
     for (const PlanEvent &event : plan.events) {
         if (event.from < 1 || event.from > result.paymentsMade)
             continue;
-        const PlanRow &row = result.rows[size_t(event.from - 1)];
-        QString text = GeneralNumberText(event.value);
+        QString text = QLocale().toString(event.value, 'f', QLocale::FloatingPointShortest);
         if (event.kind == PlanEventKind::Extra)
             text = QStringLiteral("+") + text;
         else if (event.kind == PlanEventKind::RateChange)
             text += QStringLiteral("%");
-        series.marks.push_back(BalanceGraphMark{QPointF(double(event.from) / p, row.balance), text});
+        // On the line, which is drawn a year at a time; events of one payment share a
+        // mark, so their texts do not overlap.
+        const double x = double(event.from) / p;
+        const QPointF at(x, LineAt(series.extra, x));
+        auto same = std::find_if(series.marks.begin(), series.marks.end(),
+                                 [&](const BalanceGraphMark &m) { return m.at == at; });
+        if (same != series.marks.end())
+            same->text += QStringLiteral(", ") + text;
+        else
+            series.marks.push_back(BalanceGraphMark{at, text});
     }
     series.extraName = QStringLiteral("With Payment Plan");
     series.extraNote = result.paidOff.isValid()
