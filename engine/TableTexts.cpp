@@ -370,33 +370,34 @@ QString AprText(const std::optional<double> &apr, const TextStyle &style)
 struct RowNames {
     const char *shown;
     const char *machine;
+    bool difference = false; // to the first column, of the figure in the row above
 };
 
 constexpr RowNames comparisonRowNames[ComparisonRows] = {
     {"Amount", "amount"},
-    {"Difference", "amount_difference"},
+    {"Difference", "amount_difference", true},
     {"Interest rate", "rate"},
-    {"Difference", "rate_difference"},
+    {"Difference", "rate_difference", true},
     {"Compounded", "compounding_per_year"},
     {"Payments", "payments_per_year"},
     {"Timing", "timing"},
     {"Term", "term_payments"},
     {"Repayment", "repayment"},
-    {"Difference", "repayment_difference"},
+    {"Difference", "repayment_difference", true},
     {"As a monthly figure", "monthly"},
-    {"Difference", "monthly_difference"},
+    {"Difference", "monthly_difference", true},
     {"Payments made", "payments_made"},
     {"Last payment", "last_payment"},
-    {"Difference", "last_payment_difference"},
+    {"Difference", "last_payment_difference", true},
     {"Paid off", "paid_off"},
     {"Total interest", "total_interest"},
-    {"Difference", "total_interest_difference"},
+    {"Difference", "total_interest_difference", true},
     {"Fees", "fees"},
-    {"Difference", "fees_difference"},
+    {"Difference", "fees_difference", true},
     {"Total paid", "total_paid"},
-    {"Difference", "total_paid_difference"},
+    {"Difference", "total_paid_difference", true},
     {"Annual percentage rate", "apr"},
-    {"Difference", "apr_difference"},
+    {"Difference", "apr_difference", true},
     {"Cheapest", "cheapest"},
 };
 
@@ -444,7 +445,7 @@ int ComparisonColumns(const Comparison &comparison)
 
 bool IsDifferenceRow(int row)
 {
-    return row > 0 && row < ComparisonRows && QLatin1String(comparisonRowNames[row].shown) == QLatin1String("Difference");
+    return row > 0 && row < ComparisonRows && comparisonRowNames[row].difference;
 }
 
 QStringList ComparisonHeadings(const Comparison &comparison, const TextStyle &style)
