@@ -87,6 +87,7 @@ struct Loan {
     double Payments() const;    // N = years * P + part
     int Rounds() const;         // trunc(years * P) + part
     double Repayment() const;   // RoundedRepayment
+    bool operator==(const Loan &) const = default;
 };
 
 struct AmortisationResult {

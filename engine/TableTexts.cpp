@@ -5,6 +5,8 @@
 #include <cmath>
 #include <iterator>
 #include <limits>
+#include <memory>
+#include <optional>
 
 TextStyle TextStyle::Shown(const QLocale &locale)
 {
@@ -326,4 +328,184 @@ bool IsFinite(const PlanRow &row)
 {
     return std::isfinite(row.payment) && std::isfinite(row.extra) && std::isfinite(row.interest)
         && std::isfinite(row.principal) && std::isfinite(row.balance) && std::isfinite(row.rate);
+}
+
+namespace {
+
+// A difference as a signed figure: "+1,234.56", "−0.12 %" (a true minus sign), "0.00".
+QString ShownDifference(double d, int decimals, const QLocale &locale)
+{
+    const double rounded = decimals < 0 ? d : RoundToPlaces(d, decimals);
+    const QString magnitude = decimals < 0 ? locale.toString(std::fabs(rounded), 'g', 15)
+                                           : locale.toString(std::fabs(rounded), 'f', decimals);
+    if (rounded == 0)
+        return magnitude;
+    return (rounded > 0 ? QStringLiteral("+") : QStringLiteral("\u2212")) + magnitude;
+}
+
+QString FrequencyText(double periods, const TextStyle &style)
+{
+    if (!style.IsMachine())
+        for (const Frequency &f : Frequencies())
+            if (f.periods == periods)
+                return f.selector;
+    return MachineNumberText(periods);
+}
+
+QString PercentText(double percent, const TextStyle &style)
+{
+    return style.IsMachine() ? MachineNumberText(percent)
+                             : style.Locale().toString(percent, 'g', 15) + QStringLiteral(" %");
+}
+
+QString AprText(const std::optional<double> &apr, const TextStyle &style)
+{
+    if (!apr)
+        return style.IsMachine() ? QString() : QStringLiteral("\u2014");
+    const double shown = RoundToPlaces(*apr, 2);
+    return style.IsMachine() ? MachineNumberText(shown)
+                             : style.Locale().toString(shown, 'f', 2) + QStringLiteral(" %");
+}
+
+struct RowNames {
+    const char *shown;
+    const char *machine;
+    bool difference = false; // to the first column, of the figure in the row above
+};
+
+constexpr RowNames comparisonRowNames[ComparisonRows] = {
+    {"Amount", "amount"},
+    {"Difference", "amount_difference", true},
+    {"Interest rate", "rate"},
+    {"Difference", "rate_difference", true},
+    {"Compounded", "compounding_per_year"},
+    {"Payments", "payments_per_year"},
+    {"Timing", "timing"},
+    {"Term", "term_payments"},
+    {"Repayment", "repayment"},
+    {"Difference", "repayment_difference", true},
+    {"As a monthly figure", "monthly"},
+    {"Difference", "monthly_difference", true},
+    {"Payments made", "payments_made"},
+    {"Last payment", "last_payment"},
+    {"Difference", "last_payment_difference", true},
+    {"Paid off", "paid_off"},
+    {"Total interest", "total_interest"},
+    {"Difference", "total_interest_difference", true},
+    {"Fees", "fees"},
+    {"Difference", "fees_difference", true},
+    {"Total paid", "total_paid"},
+    {"Difference", "total_paid_difference", true},
+    {"Annual percentage rate", "apr"},
+    {"Difference", "apr_difference", true},
+    {"Cheapest", "cheapest"},
+};
+
+// The money figure a row shows, or a difference row's figure.
+std::optional<double> MoneyFigure(ComparisonRow row, const ComparedLoan &compared, const ComparisonFigures &f)
+{
+    switch (row) {
+    case ComparisonRow::Amount: return RoundToPlaces(compared.loan.amount, 2);
+    case ComparisonRow::Repayment: return f.repayment;
+    case ComparisonRow::Monthly: return f.monthly;
+    case ComparisonRow::LastPayment: return f.lastPayment;
+    case ComparisonRow::TotalInterest: return f.totalInterest;
+    case ComparisonRow::Fees: return f.fees;
+    case ComparisonRow::TotalPaid: return f.totalPaid;
+    default: return std::nullopt;
+    }
+}
+
+QString DifferenceText(const Comparison &comparison, ComparisonRow figureRow, std::size_t c, const TextStyle &style)
+{
+    const ComparedLoan &first = comparison.loans[0];
+    const ComparedLoan &other = comparison.loans[c];
+    const ComparisonFigures &f0 = comparison.figures[0];
+    const ComparisonFigures &fc = comparison.figures[c];
+    if (figureRow == ComparisonRow::Rate) {
+        const double d = other.loan.rate - first.loan.rate;
+        return style.IsMachine() ? MachineNumberText(d) : ShownDifference(d, -1, style.Locale()) + QStringLiteral(" %");
+    }
+    if (figureRow == ComparisonRow::Apr) {
+        if (!f0.apr || !fc.apr)
+            return QString();
+        const double d = RoundToPlaces(RoundToPlaces(*fc.apr, 2) - RoundToPlaces(*f0.apr, 2), 2);
+        return style.IsMachine() ? MachineNumberText(d) : ShownDifference(d, 2, style.Locale()) + QStringLiteral(" %");
+    }
+    const double d = *MoneyFigure(figureRow, other, fc) - *MoneyFigure(figureRow, first, f0);
+    return style.IsMachine() ? MachineMoneyText(d) : ShownDifference(d, 2, style.Locale());
+}
+
+} // namespace
+
+int ComparisonColumns(const Comparison &comparison)
+{
+    return 1 + static_cast<int>(comparison.loans.size());
+}
+
+bool IsDifferenceRow(int row)
+{
+    return row > 0 && row < ComparisonRows && comparisonRowNames[row].difference;
+}
+
+QStringList ComparisonHeadings(const Comparison &comparison, const TextStyle &style)
+{
+    QStringList headings{style.IsMachine() ? QStringLiteral("figure") : QString()};
+    for (const ComparedLoan &compared : comparison.loans)
+        headings << compared.name;
+    return headings;
+}
+
+QString ComparisonCellText(const Comparison &comparison, int row, int column, const TextStyle &style)
+{
+    if (row < 0 || row >= ComparisonRows || column < 0 || column >= ComparisonColumns(comparison)
+        || comparison.figures.size() != comparison.loans.size())
+        return QString();
+    if (column == 0)
+        return QLatin1String(style.IsMachine() ? comparisonRowNames[row].machine : comparisonRowNames[row].shown);
+    const std::size_t c = static_cast<std::size_t>(column - 1);
+    const ComparedLoan &compared = comparison.loans[c];
+    const Loan &loan = compared.loan;
+    const ComparisonFigures &f = comparison.figures[c];
+    const auto kind = static_cast<ComparisonRow>(row);
+    if (IsDifferenceRow(row))
+        return c == 0 ? QString() : DifferenceText(comparison, static_cast<ComparisonRow>(row - 1), c, style);
+    if (const std::optional<double> money = MoneyFigure(kind, compared, f))
+        return style.Money(*money);
+    switch (kind) {
+    case ComparisonRow::Rate: return PercentText(loan.rate, style);
+    case ComparisonRow::Compounding: return FrequencyText(loan.compoundingsPerYear, style);
+    case ComparisonRow::Payments: return FrequencyText(loan.paymentsPerYear, style);
+    case ComparisonRow::Timing:
+        if (style.IsMachine())
+            return loan.timing == Timing::InArrears ? QStringLiteral("arrears") : QStringLiteral("advance");
+        return loan.timing == Timing::InArrears ? QStringLiteral("In Arrears") : QStringLiteral("In Advance");
+    case ComparisonRow::Term:
+        return style.IsMachine() ? style.Count(loan.Rounds())
+                                 : PayOffTime(loan.Rounds(), static_cast<int>(loan.paymentsPerYear));
+    case ComparisonRow::PaymentsMade: return style.Count(f.paymentsMade);
+    case ComparisonRow::PayOff:
+        if (style.IsMachine())
+            return f.paidOff.isValid() ? f.paidOff.toString(Qt::ISODate) : QString();
+        return f.paidOff.isValid() ? style.Locale().toString(f.paidOff, QLocale::ShortFormat) : f.payOffTime;
+    case ComparisonRow::Apr: return AprText(f.apr, style);
+    case ComparisonRow::Cheapest:
+        if (style.IsMachine())
+            return style.Count(comparison.cheapest == static_cast<int>(c) ? 1 : 0);
+        return comparison.cheapest == static_cast<int>(c) ? QStringLiteral("Lowest APR") : QString();
+    default: return QString();
+    }
+}
+
+TableSource ComparisonTable(const Comparison &comparison)
+{
+    auto shared = std::make_shared<const Comparison>(comparison);
+    TableSource source;
+    source.headings = [shared](const TextStyle &style) { return ComparisonHeadings(*shared, style); };
+    source.rowCount = ComparisonRows;
+    source.columnCount = ComparisonColumns(comparison);
+    source.cell = [shared](int row, int column, const TextStyle &style) {
+        return ComparisonCellText(*shared, row, column, style);
+    };
+    return source;
 }

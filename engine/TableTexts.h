@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The texts of the schedule, mortgage grid and additional payments tables. The
+// The texts of the schedule, mortgage grid, additional payments, payment plan and
+// comparison tables. The
 // windows, the printed reports, copying, CSV files and quovella-calc all take
 // their headings and cells from here, so a figure reads the same everywhere.
 #pragma once
 
 #include "engine/AdditionalPayments.h"
+#include "engine/Comparison.h"
 #include "engine/MortgageGrid.h"
 #include "engine/PaymentPlan.h"
 #include "engine/Schedule.h"
@@ -102,3 +104,28 @@ constexpr int PlanColumns = 8;
 QStringList PlanHeadings(bool byYear, const TextStyle &style);
 QString PlanCellText(const PlanRow &row, int column, const TextStyle &style);
 bool IsFinite(const PlanRow &row);
+
+// The comparison: the figures down, a column per loan across, after the figures'
+// names; headed by the loans' names (for other programs "figure", then the names).
+// Each money or percent figure has a row of its own under it with each column's
+// difference to the first: a second line in the same cell would break copying
+// (tab-separated) and CSV, where a cell is one line, and a row of its own keeps
+// every cell one number that other programs can read. The first column's
+// difference cells are empty. The last row marks the cheapest column ("Lowest APR";
+// for other programs 1 or 0). For other programs the figures are named by keys
+// (amount, amount_difference, rate, ...), the frequencies are payments a year, the
+// timing "arrears" or "advance", the term its number of payments, and the pay-off
+// an ISO 8601 date (empty without a first-payment date).
+enum class ComparisonRow {
+    Amount, AmountDifference, Rate, RateDifference, Compounding, Payments, Timing, Term,
+    Repayment, RepaymentDifference, Monthly, MonthlyDifference, PaymentsMade,
+    LastPayment, LastPaymentDifference, PayOff, TotalInterest, TotalInterestDifference,
+    Fees, FeesDifference, TotalPaid, TotalPaidDifference, Apr, AprDifference, Cheapest
+};
+constexpr int ComparisonRows = static_cast<int>(ComparisonRow::Cheapest) + 1;
+int ComparisonColumns(const Comparison &comparison);
+bool IsDifferenceRow(int row);
+QStringList ComparisonHeadings(const Comparison &comparison, const TextStyle &style);
+QString ComparisonCellText(const Comparison &comparison, int row, int column, const TextStyle &style);
+// The table read through the two above, for copying, CSV and printing.
+TableSource ComparisonTable(const Comparison &comparison);

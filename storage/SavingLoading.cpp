@@ -248,26 +248,45 @@ QDate PlanDate(const QString &word)
                              number);
 }
 
-// After line 23 a reader of the 23 lines sees nothing; this one looks for a plan
-// at the first line that is not blank. Any other text there is left alone, as it
-// always was, but a plan that begins is read strictly: one bad line refuses the file.
-void ReadPlan(Reader &reader, PaymentPlan &plan, LoanFees &fees)
+// The first line that is not blank; empty at the end of the file.
+QString NextFilledLine(Reader &reader)
 {
     QString line;
     while (!reader.AtEnd() && line.trimmed().isEmpty())
         line = reader.Line();
-    QStringList words = Words(line);
-    if (words.isEmpty() || words[0] != QLatin1String("PLAN"))
-        return;
+    return line;
+}
+
+QString FirstWord(const QString &line)
+{
+    return Words(line).value(0);
+}
+
+// A block's "KEYWORD version" line: a later version than this program reads
+// refuses the file with its own message, anything else but ours as a bad line.
+void CheckBlockVersion(const QString &line, int number, const QByteArray &version, const QString &what,
+                       const QString &versionName, void (*bad)(const QString &, int))
+{
+    const QStringList words = Words(line);
+    const std::optional<int> read = words.size() == 2 ? WholeInteger(words[1]) : std::nullopt;
+    if (read && *read > version.toInt())
+        throw SavedFileLineError(QStringLiteral("This file's %1 was written by a newer Quovella "
+                                                "(%2 version %3); this one reads version %4")
+                                     .arg(what, versionName, words[1], QLatin1String(version)),
+                                 number);
+    if (words.size() != 2 || words[1] != QLatin1String(version))
+        bad(line, number);
+}
+
+// The plan from its "PLAN 1" line, just read, to END PLAN, strictly: one bad line
+// refuses the file. The Mortgage tab's plan and each compared loan's are read here.
+void ReadPlan(Reader &reader, const QString &planHeader, PaymentPlan &plan, LoanFees &fees)
+{
     const int planLine = reader.LineNumber();
-    const std::optional<int> version = words.size() == 2 ? WholeInteger(words[1]) : std::nullopt;
-    if (version && *version > planVersion.toInt())
-        throw SavedFileLineError(QStringLiteral("This file's payment plan was written by a newer Quovella "
-                                                "(plan version %1); this one reads version %2")
-                                     .arg(words[1], QLatin1String(planVersion)),
-                                 planLine);
-    if (words.size() != 2 || words[1] != QLatin1String(planVersion))
-        BadPlanLine(line, planLine);
+    CheckBlockVersion(planHeader, planLine, planVersion, QStringLiteral("payment plan"), QStringLiteral("plan"),
+                      BadPlanLine);
+    QString line;
+    QStringList words;
     bool ended = false;
     bool readFees = false;
     while (!ended) {
@@ -326,6 +345,122 @@ void ReadPlan(Reader &reader, PaymentPlan &plan, LoanFees &fees)
     }
 }
 
+// The compared loans after the plan, in a block of their own that a reader of the
+// plan alone never looks at. Each loan's plan and fees are a plan block as the
+// Mortgage tab's is.
+const QByteArray comparisonVersion = QByteArrayLiteral("1");
+
+const char *const timingWords[] = {"ARREARS", "ADVANCE"};
+
+void AppendComparison(QByteArray &out, const std::vector<ComparedLoan> &compared)
+{
+    if (compared.empty())
+        return;
+    out += QByteArrayLiteral("COMPARE ") + comparisonVersion + lineEnd;
+    for (const ComparedLoan &c : compared) {
+        out += QByteArrayLiteral("LOAN ");
+        AppendText(out, c.name);
+        const Loan &loan = c.loan;
+        out += QByteArrayLiteral("TERMS ") + PlanNumber(loan.amount) + ' ' + PlanNumber(loan.rate) + ' '
+            + QByteArray::number(static_cast<int>(loan.paymentsPerYear)) + ' '
+            + QByteArray::number(static_cast<int>(loan.compoundingsPerYear)) + ' '
+            + timingWords[loan.timing == Timing::InArrears ? 0 : 1] + ' ' + QByteArray::number(loan.years) + ' '
+            + QByteArray::number(loan.part) + lineEnd;
+        AppendPlan(out, c.plan, c.fees);
+    }
+    out += QByteArrayLiteral("END COMPARE") + lineEnd;
+}
+
+// Payments or compoundings a year: one of the eight frequencies'.
+bool IsFrequency(double periods)
+{
+    const auto &all = Frequencies();
+    return std::any_of(all.begin(), all.end(), [&](const Frequency &f) { return f.periods == periods; });
+}
+
+// Terms a walk can take: money and rate finite, a frequency of the eight, the
+// term's years and part-year periods whole and not below 0.
+bool SavableTerms(const Loan &loan)
+{
+    return std::isfinite(loan.amount) && std::isfinite(loan.rate) && IsFrequency(loan.paymentsPerYear)
+        && IsFrequency(loan.compoundingsPerYear) && loan.years >= 0 && loan.part >= 0;
+}
+
+[[noreturn]] void BadComparisonLine(const QString &line, int number)
+{
+    throw SavedFileLineError(QLatin1Char('\'') + Quoted(line) + QStringLiteral("' is not a valid comparison line"),
+                             number);
+}
+
+std::optional<Loan> Terms(const QStringList &words)
+{
+    if (words.size() != 8)
+        return std::nullopt;
+    const std::optional<double> amount = PlanValue(words[1]);
+    const std::optional<double> rate = PlanValue(words[2]);
+    const std::optional<int> payments = WholeInteger(words[3]);
+    const std::optional<int> compoundings = WholeInteger(words[4]);
+    const std::optional<int> years = PaymentNumber(words[6], 0);
+    const std::optional<int> part = PaymentNumber(words[7], 0);
+    const bool arrears = words[5] == QLatin1String(timingWords[0]);
+    if (!amount || !rate || !payments || !compoundings || !years || !part
+        || !(arrears || words[5] == QLatin1String(timingWords[1])))
+        return std::nullopt;
+    Loan loan;
+    loan.amount = *amount;
+    loan.rate = *rate;
+    loan.paymentsPerYear = *payments;
+    loan.compoundingsPerYear = *compoundings;
+    loan.timing = arrears ? Timing::InArrears : Timing::InAdvance;
+    loan.years = *years;
+    loan.part = *part;
+    if (!SavableTerms(loan))
+        return std::nullopt;
+    return loan;
+}
+
+// From its "COMPARE 1" line, just read, to END COMPARE, as strictly as a plan:
+// each loan a LOAN line (the rest of the line its name), one TERMS line, and
+// perhaps its plan block.
+void ReadComparison(Reader &reader, const QString &header, std::vector<ComparedLoan> &compared)
+{
+    const int headerLine = reader.LineNumber();
+    CheckBlockVersion(header, headerLine, comparisonVersion, QStringLiteral("comparison"),
+                      QStringLiteral("comparison"), BadComparisonLine);
+    bool hasTerms = true; // of the loan last named
+    bool hasPlan = false;
+    for (;;) {
+        if (reader.AtEnd())
+            throw SavedFileLineError(QStringLiteral("The comparison has no 'END COMPARE' line"), headerLine);
+        const QString line = reader.Line();
+        const int number = reader.LineNumber();
+        const QStringList words = Words(line);
+        const QString keyword = words.value(0);
+        if (line == QLatin1String("LOAN") || line.startsWith(QLatin1String("LOAN "))) {
+            if (!hasTerms)
+                BadComparisonLine(line, number);
+            if (static_cast<int>(compared.size()) >= MostComparedLoans)
+                throw SavedFileLineError(QStringLiteral("A comparison holds at most %1 loans").arg(MostComparedLoans),
+                                         number);
+            compared.push_back(ComparedLoan{line.mid(5), Loan{}, PaymentPlan{}, LoanFees{}});
+            hasTerms = hasPlan = false;
+        } else if (keyword == QLatin1String("TERMS") && !compared.empty() && !hasTerms) {
+            const std::optional<Loan> loan = Terms(words);
+            if (!loan)
+                BadComparisonLine(line, number);
+            compared.back().loan = *loan;
+            hasTerms = true;
+        } else if (keyword == QLatin1String("PLAN") && !compared.empty() && hasTerms && !hasPlan) {
+            ReadPlan(reader, line, compared.back().plan, compared.back().fees);
+            hasPlan = true;
+        } else if (words == QStringList{QStringLiteral("END"), QStringLiteral("COMPARE")} && hasTerms) {
+            return;
+        } else {
+            BadComparisonLine(line, number);
+        }
+    }
+}
+
 } // namespace
 
 QByteArray FormatMortgageFile(const SavedInputs &in)
@@ -356,6 +491,7 @@ QByteArray FormatMortgageFile(const SavedInputs &in)
     AppendNumber(out, in.wiTiming);
     AppendNumber(out, in.wiCompounded);
     AppendPlan(out, in.plan, in.fees);
+    AppendComparison(out, in.compared);
     return out;
 }
 
@@ -390,19 +526,41 @@ SavedInputs ParseMortgageFile(const QByteArray &bytes)
     in.wiPayment = reader.Number();
     in.wiTiming = reader.Number();
     in.wiCompounded = reader.Number();
-    ReadPlan(reader, in.plan, in.fees);
+    // After line 23 a reader of the 23 lines sees nothing, and a reader of the plan
+    // nothing after END PLAN; this one looks for a plan, then for a comparison, each
+    // at the first line that is not blank. Any other text there is left alone, as it
+    // always was, but a block that begins is read strictly.
+    QString line = NextFilledLine(reader);
+    if (FirstWord(line) == QLatin1String("PLAN")) {
+        ReadPlan(reader, line, in.plan, in.fees);
+        line = NextFilledLine(reader);
+    }
+    if (FirstWord(line) == QLatin1String("COMPARE"))
+        ReadComparison(reader, line, in.compared);
     return in;
 }
 
 WriteOutcome SaveMortgageFile(const QString &path, const SavedInputs &inputs)
 {
-    if (inputs.plan.events.size() > std::size_t(planEventLimit))
-        throw QuovellaError(QStringLiteral("This payment plan has more than %1 events: the file could not be "
-                                           "opened again.").arg(planEventLimit));
-    // Written, these would be a FEES line the reader refuses.
-    if (!(inputs.fees.upfront >= 0 && std::isfinite(inputs.fees.upfront)) ||
-        !(inputs.fees.perPayment >= 0 && std::isfinite(inputs.fees.perPayment)))
-        throw QuovellaError(QStringLiteral("Fees must be numbers of at least 0 to be saved."));
+    auto checkPlan = [](const PaymentPlan &plan, const LoanFees &fees) {
+        if (plan.events.size() > std::size_t(planEventLimit))
+            throw QuovellaError(QStringLiteral("This payment plan has more than %1 events: the file could not be "
+                                               "opened again.").arg(planEventLimit));
+        // Written, these would be a FEES line the reader refuses.
+        if (!(fees.upfront >= 0 && std::isfinite(fees.upfront)) ||
+            !(fees.perPayment >= 0 && std::isfinite(fees.perPayment)))
+            throw QuovellaError(QStringLiteral("Fees must be numbers of at least 0 to be saved."));
+    };
+    checkPlan(inputs.plan, inputs.fees);
+    if (inputs.compared.size() > std::size_t(MostComparedLoans))
+        throw QuovellaError(QStringLiteral("A comparison of more than %1 loans could not be opened again.")
+                                .arg(MostComparedLoans));
+    for (const ComparedLoan &compared : inputs.compared) {
+        checkPlan(compared.plan, compared.fees);
+        if (!SavableTerms(compared.loan))
+            throw QuovellaError(QStringLiteral("The compared loan '%1' has terms the file could not hold.")
+                                    .arg(compared.name));
+    }
     const QByteArray bytes = FormatMortgageFile(inputs);
     // A file the program would refuse to open again is not saved at all.
     if (bytes.size() > savedFileLimit)

@@ -7,6 +7,7 @@
 
 #include "core/Error.h"
 #include "engine/AnnualRate.h"
+#include "engine/Comparison.h"
 #include "engine/PaymentPlan.h"
 #include "storage/DiskFile.h"
 
@@ -37,6 +38,9 @@ struct SavedInputs {
     // a file without them stays 23 lines.
     PaymentPlan plan;
     LoanFees fees;
+    // The compare window's loans, each with its plan and fees, written after the
+    // plan only when there are any (at most MostComparedLoans).
+    std::vector<ComparedLoan> compared;
 
     bool operator==(const SavedInputs &) const = default;
 };
@@ -50,6 +54,12 @@ struct SavedInputs {
 //   LUMP value at KEEP|LOWER
 //   RATE percent from
 //   END PLAN
+// then, when there are compared loans, each with the lines of its plan as above
+// when it has a first-payment date, events or fees:
+//   COMPARE 1
+//   LOAN name                   (the rest of the line, as typed)
+//   TERMS amount rate P C ARREARS|ADVANCE years part
+//   END COMPARE
 // numbers in C notation, shortest text that reads back exactly. hasWhatIf is not looked
 // at: the window always has a What If? tab to write. A CR or LF inside a text
 // is left out, since it would shift every line after it.
@@ -91,7 +101,13 @@ private:
 //   SavedFileLineError with its line's number, "'<line>' is not a valid payment
 //   plan line". The values are not checked against the loan: that is the
 //   caller's CheckPaymentPlan and CheckLoanFees. Anything else after line 23, and anything after
-//   END PLAN, is ignored, as a reader of the 23 lines ignores the plan.
+//   END PLAN, is ignored, as a reader of the 23 lines ignores the plan;
+// - then, when the first line that is not blank reads "COMPARE 1", the compared
+//   loans up to "END COMPARE", as strictly: a LOAN line, one TERMS line (frequencies
+//   among the eight's periods, years and part whole and 0 or more) and perhaps a
+//   plan, for each of at most MostComparedLoans loans; any other line is a
+//   SavedFileLineError "'<line>' is not a valid comparison line", a bad line of a
+//   loan's plan that of a plan. Anything after END COMPARE is ignored.
 // Index or choice values outside their range are kept as read; the window then
 // selects nothing or changes nothing.
 SavedInputs ParseMortgageFile(const QByteArray &bytes);
@@ -99,8 +115,9 @@ SavedInputs ParseMortgageFile(const QByteArray &bytes);
 // Writes through a temporary file that replaces the target only when complete
 // and confirmed by the disk (ReplaceFile), so a failed or interrupted save
 // leaves the previous file as it was. Inputs that would make a file over
-// savedFileLimit, a plan of more than planEventLimit events, or fees below 0 or
-// not finite, are refused. Throws QuovellaError with the platform's message
+// savedFileLimit, a plan of more than planEventLimit events, fees below 0 or
+// not finite, more than MostComparedLoans compared loans or a compared loan's
+// terms the reader refuses, are refused. Throws QuovellaError with the platform's message
 // (see FileErrorText) or the reason.
 WriteOutcome SaveMortgageFile(const QString &path, const SavedInputs &inputs);
 
