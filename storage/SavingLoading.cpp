@@ -168,13 +168,13 @@ private:
     int line_ = 0; // lines read whole so far
 };
 
-// The payment plan's lines after line 23. Numbers are C notation in their
+// The payment plan's lines after line 23. Numbers are plain decimals in their
 // shortest exact text, so a plan reads back to the same bits in any locale.
 const QByteArray planVersion = QByteArrayLiteral("1");
 
 QByteArray PlanNumber(double value)
 {
-    return QString::number(value, 'g', QLocale::FloatingPointShortest).toLatin1();
+    return QString::number(value, 'f', QLocale::FloatingPointShortest).toLatin1();
 }
 
 void AppendPlan(QByteArray &out, const PaymentPlan &plan, const LoanFees &fees)

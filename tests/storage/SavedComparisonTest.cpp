@@ -53,7 +53,7 @@ TEST(SavedComparison, TheLoansFollowThePlanInABlockOfTheirOwn)
     // Numbers as a plan writes them: the shortest C text that reads back exactly.
     const QList<QByteArray> comparison{"COMPARE 1",
                                        "LOAN Bank A, 25 years",
-                                       "TERMS 1e+05 6 12 12 ARREARS 25 0",
+                                       "TERMS 100000 6 12 12 ARREARS 25 0",
                                        "LOAN Bank B",
                                        "TERMS 250000.5 5.875 26 365 ADVANCE 30 3",
                                        "PLAN 1",

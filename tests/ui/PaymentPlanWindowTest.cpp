@@ -453,8 +453,9 @@ TEST_F(PlanWindow, APlanIsSavedAndLoadedBackWithTheLoan)
 
 namespace {
 
-// The window has no fee fields yet: fees a file holds must survive its load and save.
-TEST_F(PlanWindow, FeesInAFileOutliveALoadAndASave)
+// The window has no fee fields or comparison yet: what a file holds of them must
+// survive its load and save.
+TEST_F(PlanWindow, FeesAndComparedLoansInAFileOutliveALoadAndASave)
 {
     SavedInputs written;
     written.amount = "100000";
@@ -462,6 +463,11 @@ TEST_F(PlanWindow, FeesInAFileOutliveALoadAndASave)
     written.part = "0";
     written.rate = "6";
     written.fees = LoanFees{2000, 10};
+    ComparedLoan offer;
+    offer.name = "Bank A, 25 years";
+    offer.loan = LoanOfTexts(LoanTexts{"100000", "25", "0", "6"});
+    offer.fees = LoanFees{1500, 0};
+    written.compared = {offer};
     const QString path = dir.filePath("fees.QVL");
     ::SaveMortgageFile(path, written);
     platform.openAnswers.push_back(path);
@@ -469,10 +475,12 @@ TEST_F(PlanWindow, FeesInAFileOutliveALoadAndASave)
     platform.saveAnswers.push_back(path);
     main().SaveBtn->click();
     EXPECT_EQ(LoadMortgageFile(path).fees, written.fees);
+    EXPECT_EQ(LoadMortgageFile(path).compared, written.compared);
     main().NewFile->trigger();
     platform.saveAnswers.push_back(dir.filePath("new.QVL"));
     main().SaveBtn->click();
     EXPECT_EQ(LoadMortgageFile(dir.filePath("new.QVL")).fees, LoanFees()) << "New forgets them";
+    EXPECT_TRUE(LoadMortgageFile(dir.filePath("new.QVL")).compared.empty());
 }
 
 } // namespace

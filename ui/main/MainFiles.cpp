@@ -40,6 +40,7 @@ void TMORTLOAN::ClearAllInputs()
         emit planChanged();
     }
     fees_ = LoanFees();
+    compared_.clear();
 }
 
 void TMORTLOAN::SaveMortgageFile(const QString &path)
@@ -73,6 +74,7 @@ void TMORTLOAN::SaveMortgageFile(const QString &path)
     inputs.wiCompounded = WICompounded->currentIndex();
     inputs.plan = plan_;
     inputs.fees = fees_;
+    inputs.compared = compared_;
     // Written whole or not at all: a failure leaves the caption and the saved flag as they were.
     const WriteOutcome outcome = ::SaveMortgageFile(path, inputs);
     SetCaption(path);
@@ -131,6 +133,7 @@ void TMORTLOAN::LoadMortgageFile(const QString &path)
         emit planChanged();
     }
     fees_ = in.fees;
+    compared_ = in.compared;
     MPaymentChange();
     NoteRecentFile(path);
     savedFlag_ = true;

@@ -8,6 +8,7 @@
 #include "printing/Printing.h"
 #include "platform/ReportOutput.h"
 #include "engine/AnnualRate.h"
+#include "engine/Comparison.h"
 #include "engine/PaymentPlan.h"
 #include "engine/Savings.h"
 #include "engine/WhatIf.h"
@@ -275,8 +276,10 @@ private:
 
     SecondaryWindows windows_;
     PaymentPlan plan_;
-    // Fees a loaded file holds, written back when it is saved, so none is lost.
+    // Fees and compared loans a loaded file holds, written back when it is saved,
+    // so none is lost.
     LoanFees fees_;
+    std::vector<ComparedLoan> compared_;
     ReportHooks reports_;
     ReportMakers reportMakers_;
     bool savedFlag_ = true;
