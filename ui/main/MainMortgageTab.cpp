@@ -4,6 +4,7 @@
 #include "ui/main/MainUnit.h"
 
 #include "engine/MortgageFunctions.h"
+#include "engine/TableTexts.h"
 #include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 #include "ui/main/MainControls.h"
@@ -53,6 +54,7 @@ QWidget *TMORTLOAN::BuildMortgageTab()
     right->setSpacing(6);
     right->addWidget(Panel1);
     right->addWidget(Panel6);
+    right->addWidget(AprPanel);
     right->addStretch();
     right->addLayout(actions);
 
@@ -66,6 +68,7 @@ QWidget *TMORTLOAN::BuildMortgageTab()
     const int rightWidth = WidestRepaymentPanel();
     Panel1->setFixedWidth(rightWidth);
     Panel6->setFixedWidth(rightWidth);
+    AprPanel->setFixedWidth(rightWidth);
     auto *columns = new QHBoxLayout;
     columns->setSpacing(8);
     columns->addLayout(left, 1);
@@ -164,6 +167,15 @@ void TMORTLOAN::BuildMortgageResults(QWidget *tab)
     panel6Layout->setContentsMargins(8, 4, 8, 6);
     panel6Layout->addWidget(TotalInterest, 1);
     panel6Layout->addWidget(BitBtn9);
+
+    AprPanel = new QGroupBox(QStringLiteral("   Annual percentage rate"), tab);
+    AprPanel->setObjectName(QStringLiteral("AprPanel"));
+    AnnualRate = new ResultPanel(QStringLiteral("AnnualRate"), AprPanel);
+    AnnualRate->setAccessibleName(QStringLiteral("Annual percentage rate"));
+    auto *aprLayout = new QHBoxLayout(AprPanel);
+    aprLayout->setContentsMargins(8, 4, 8, 6);
+    aprLayout->addWidget(AnnualRate, 1);
+    AprPanel->setVisible(false);
 }
 
 void TMORTLOAN::BuildMortgageButtons(QWidget *tab)
@@ -222,6 +234,19 @@ void TMORTLOAN::EmptyMortgageResults()
 {
     TotalInterest->clear();
     MonthlyRepayment->clear();
+    ShowAnnualRate();
+}
+
+void TMORTLOAN::ShowAnnualRate()
+{
+    AprPanel->setVisible(fees_.Any());
+    AnnualRate->clear();
+    if (!fees_.Any() || TotalInterest->text().isEmpty())
+        return;
+    const Loan loan = LoanOfTexts(CurrentLoanTexts());
+    // The loan as it will be paid: with its plan, unless the plan no longer fits it.
+    const PaymentPlan plan = CheckPaymentPlan(plan_, loan.Rounds()) ? PaymentPlan() : plan_;
+    AnnualRate->setText(AprText(AnnualPercentageRate(loan, plan, fees_)));
 }
 
 void TMORTLOAN::CalMortBtnClick(QObject *sender)
@@ -236,6 +261,7 @@ void TMORTLOAN::CalMortBtnClick(QObject *sender)
     if (figures.balloon)
         Show({BalloonMessage(figures.repayment, figures.run.LastPaymentText), MessageKind::Information});
     TotalInterest->setText(MoneyText(figures.totalInterest));
+    ShowAnnualRate();
     if (sender == PrintMortBtn && ThePlatform().SelectPrinter(this) && reports_.mortgageDetails)
         reports_.mortgageDetails();
 }
