@@ -11,6 +11,7 @@
 #include "ui/windows/MSCHEDULEUnit.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +20,39 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// Keeps the annual percentage rate under the total interest, in the room the
+// column leaves above Calculate, outside the layout so nothing else moves for it.
+class BelowFollower : public QObject {
+public:
+    BelowFollower(QWidget *above, QWidget *follower, QWidget *below)
+        : QObject(follower), above_(above), follower_(follower), below_(below)
+    {
+        above->installEventFilter(this);
+        below->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if ((watched == above_ || watched == below_)
+            && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+            const int top = above_->geometry().bottom() + 1 + 6;
+            const int room = below_->y() - 4 - top;
+            follower_->setGeometry(above_->x(), top, above_->width(),
+                                   std::min(follower_->sizeHint().height(), std::max(room, 0)));
+        }
+        return false;
+    }
+
+private:
+    QWidget *above_;
+    QWidget *follower_;
+    QWidget *below_;
+};
+
+} // namespace
 
 QWidget *TMORTLOAN::BuildMortgageTab()
 {
@@ -39,6 +73,7 @@ QWidget *TMORTLOAN::BuildMortgageTab()
     MCompounded = frequencies.compounding;
     BuildMortgageResults(tab);
     BuildMortgageButtons(tab);
+    new BelowFollower(Panel6, AprPanel, CalMortBtn);
 
     auto *left = new QVBoxLayout;
     left->setSpacing(4);
@@ -54,7 +89,6 @@ QWidget *TMORTLOAN::BuildMortgageTab()
     right->setSpacing(6);
     right->addWidget(Panel1);
     right->addWidget(Panel6);
-    right->addWidget(AprPanel);
     right->addStretch();
     right->addLayout(actions);
 
@@ -68,7 +102,6 @@ QWidget *TMORTLOAN::BuildMortgageTab()
     const int rightWidth = WidestRepaymentPanel();
     Panel1->setFixedWidth(rightWidth);
     Panel6->setFixedWidth(rightWidth);
-    AprPanel->setFixedWidth(rightWidth);
     auto *columns = new QHBoxLayout;
     columns->setSpacing(8);
     columns->addLayout(left, 1);
@@ -173,7 +206,7 @@ void TMORTLOAN::BuildMortgageResults(QWidget *tab)
     AnnualRate = new ResultPanel(QStringLiteral("AnnualRate"), AprPanel);
     AnnualRate->setAccessibleName(QStringLiteral("Annual percentage rate"));
     auto *aprLayout = new QHBoxLayout(AprPanel);
-    aprLayout->setContentsMargins(8, 4, 8, 6);
+    aprLayout->setContentsMargins(8, 2, 8, 4);
     aprLayout->addWidget(AnnualRate, 1);
     AprPanel->setVisible(false);
 }

@@ -481,7 +481,8 @@ void TPaymentPlan::BuildFees()
     FeePerPaymentLabel->setObjectName(QStringLiteral("FeePerPaymentLabel"));
     FeePerPayment = NumberEdit("FeePerPayment", FeesGroup);
     UpfrontLabel->setBuddy(UpfrontFees);
-    FeePerPaymentLabel->setBuddy(FeePerPayment);
+    // Every letter of its caption is another control's Alt key already; without a
+    // buddy it leaves theirs alone, and Tab reaches it straight after the upfront fees.
     UpfrontFees->setAccessibleName(QStringLiteral("Upfront fees"));
     FeePerPayment->setAccessibleName(QStringLiteral("Fee per payment"));
     auto *row = new QHBoxLayout(FeesGroup);
@@ -559,8 +560,8 @@ void TPaymentPlan::Arrange(GridArea *table)
         results->addWidget(figures[f].first, line, column);
         results->addWidget(figures[f].second, line, column + 1);
     }
-    results->addWidget(AprLabel, 4, 0);
-    results->addWidget(AnnualRate, 4, 1);
+    results->addWidget(AprLabel, 4, 2);
+    results->addWidget(AnnualRate, 4, 3);
     results->setColumnStretch(1, 1);
     results->setColumnStretch(3, 1);
 
@@ -747,7 +748,10 @@ void TPaymentPlan::Recalculate()
 void TPaymentPlan::FillFees()
 {
     const LoanFees &fees = main_.Fees();
-    auto text = [](double fee) { return fee != 0 ? QLocale().toString(fee, 'g', 15) : QString(); };
+    // Written as the fields are read: the user's decimal mark, no thousands separators.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    auto text = [&locale](double fee) { return fee != 0 ? locale.toString(fee, 'g', 15) : QString(); };
     UpfrontFees->setText(text(fees.upfront));
     FeePerPayment->setText(text(fees.perPayment));
 }
