@@ -358,6 +358,8 @@ QString PercentText(double percent, const TextStyle &style)
                              : style.Locale().toString(percent, 'g', 15) + QStringLiteral(" %");
 }
 
+} // namespace
+
 QString AprText(const std::optional<double> &apr, const TextStyle &style)
 {
     if (!apr)
@@ -366,6 +368,8 @@ QString AprText(const std::optional<double> &apr, const TextStyle &style)
     return style.IsMachine() ? MachineNumberText(shown)
                              : style.Locale().toString(shown, 'f', 2) + QStringLiteral(" %");
 }
+
+namespace {
 
 struct RowNames {
     const char *shown;

@@ -16,6 +16,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 // How a table's cells are written: as the windows show them, in a locale's money
@@ -104,6 +105,10 @@ constexpr int PlanColumns = 8;
 QStringList PlanHeadings(bool byYear, const TextStyle &style);
 QString PlanCellText(const PlanRow &row, int column, const TextStyle &style);
 bool IsFinite(const PlanRow &row);
+
+// An annual percentage rate to two decimals ("6.39 %"; for other programs 6.39),
+// "\u2014" when no rate answers (empty for other programs).
+QString AprText(const std::optional<double> &apr, const TextStyle &style = TextStyle::Shown());
 
 // The comparison: the figures down, a column per loan across, after the figures'
 // names; headed by the loans' names (for other programs "figure", then the names).

@@ -52,6 +52,11 @@ void ShootMainTabs(TMORTLOAN &main)
     main.IRate->setText(QStringLiteral("6"));
     main.CalMortBtn->click();
     Save(&main, QStringLiteral("main-mortgage"));
+    // The same loan with a lender's fees: the annual percentage rate beside the results.
+    main.SetFees(LoanFees{2000, 0});
+    main.CalMortBtn->click();
+    Save(&main, QStringLiteral("main-mortgage-fees"));
+    main.SetFees(LoanFees());
 
     main.PageControl1->setCurrentWidget(main.TabSheet2);
     main.PaymentRB->setChecked(true);
@@ -179,6 +184,7 @@ void ShootPaymentPlan(ScriptedPlatform &platform, TMORTLOAN &main)
                    PlanEvent{PlanEventKind::LumpSum, 10000, 61, 0, false},
                    PlanEvent{PlanEventKind::RateChange, 7, 61, 0, false}};
     main.SetPlan(plan);
+    main.SetFees(LoanFees{2000, 0});
     platform.modalActions.insert(QStringLiteral("PaymentPlan"), [](QDialog *w) {
         Save(w, QStringLiteral("payment-plan"));
         auto *window = static_cast<TPaymentPlan *>(w);
@@ -207,6 +213,7 @@ void ShootPaymentPlan(ScriptedPlatform &platform, TMORTLOAN &main)
                                  [](QDialog *w) { Save(w, QStringLiteral("balance-graph-plan")); });
     main.SpeedButton2->click();
     main.SetPlan(PaymentPlan());
+    main.SetFees(LoanFees());
 }
 
 void ShootAboutAndHelp(const SecondaryWindows &windows)

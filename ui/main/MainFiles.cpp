@@ -41,6 +41,7 @@ void TMORTLOAN::ClearAllInputs()
     }
     fees_ = LoanFees();
     compared_.clear();
+    ShowAnnualRate();
 }
 
 void TMORTLOAN::SaveMortgageFile(const QString &path)

@@ -4,12 +4,14 @@
 #include "ui/main/MainUnit.h"
 
 #include "engine/MortgageFunctions.h"
+#include "engine/TableTexts.h"
 #include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 #include "ui/main/MainControls.h"
 #include "ui/windows/MSCHEDULEUnit.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,6 +20,39 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// Keeps the annual percentage rate under the total interest, in the room the
+// column leaves above Calculate, outside the layout so nothing else moves for it.
+class BelowFollower : public QObject {
+public:
+    BelowFollower(QWidget *above, QWidget *follower, QWidget *below)
+        : QObject(follower), above_(above), follower_(follower), below_(below)
+    {
+        above->installEventFilter(this);
+        below->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if ((watched == above_ || watched == below_)
+            && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+            const int top = above_->geometry().bottom() + 1 + 6;
+            const int room = below_->y() - 4 - top;
+            follower_->setGeometry(above_->x(), top, above_->width(),
+                                   std::min(follower_->sizeHint().height(), std::max(room, 0)));
+        }
+        return false;
+    }
+
+private:
+    QWidget *above_;
+    QWidget *follower_;
+    QWidget *below_;
+};
+
+} // namespace
 
 QWidget *TMORTLOAN::BuildMortgageTab()
 {
@@ -38,6 +73,7 @@ QWidget *TMORTLOAN::BuildMortgageTab()
     MCompounded = frequencies.compounding;
     BuildMortgageResults(tab);
     BuildMortgageButtons(tab);
+    new BelowFollower(Panel6, AprPanel, CalMortBtn);
 
     auto *left = new QVBoxLayout;
     left->setSpacing(4);
@@ -164,6 +200,15 @@ void TMORTLOAN::BuildMortgageResults(QWidget *tab)
     panel6Layout->setContentsMargins(8, 4, 8, 6);
     panel6Layout->addWidget(TotalInterest, 1);
     panel6Layout->addWidget(BitBtn9);
+
+    AprPanel = new QGroupBox(QStringLiteral("   Annual percentage rate"), tab);
+    AprPanel->setObjectName(QStringLiteral("AprPanel"));
+    AnnualRate = new ResultPanel(QStringLiteral("AnnualRate"), AprPanel);
+    AnnualRate->setAccessibleName(QStringLiteral("Annual percentage rate"));
+    auto *aprLayout = new QHBoxLayout(AprPanel);
+    aprLayout->setContentsMargins(8, 2, 8, 4);
+    aprLayout->addWidget(AnnualRate, 1);
+    AprPanel->setVisible(false);
 }
 
 void TMORTLOAN::BuildMortgageButtons(QWidget *tab)
@@ -222,6 +267,19 @@ void TMORTLOAN::EmptyMortgageResults()
 {
     TotalInterest->clear();
     MonthlyRepayment->clear();
+    ShowAnnualRate();
+}
+
+void TMORTLOAN::ShowAnnualRate()
+{
+    AprPanel->setVisible(fees_.Any());
+    AnnualRate->clear();
+    if (!fees_.Any() || TotalInterest->text().isEmpty())
+        return;
+    const Loan loan = LoanOfTexts(CurrentLoanTexts());
+    // The loan as it will be paid: with its plan, unless the plan no longer fits it.
+    const PaymentPlan plan = CheckPaymentPlan(plan_, loan.Rounds()) ? PaymentPlan() : plan_;
+    AnnualRate->setText(AprText(AnnualPercentageRate(loan, plan, fees_)));
 }
 
 void TMORTLOAN::CalMortBtnClick(QObject *sender)
@@ -236,6 +294,7 @@ void TMORTLOAN::CalMortBtnClick(QObject *sender)
     if (figures.balloon)
         Show({BalloonMessage(figures.repayment, figures.run.LastPaymentText), MessageKind::Information});
     TotalInterest->setText(MoneyText(figures.totalInterest));
+    ShowAnnualRate();
     if (sender == PrintMortBtn && ThePlatform().SelectPrinter(this) && reports_.mortgageDetails)
         reports_.mortgageDetails();
 }

@@ -108,7 +108,17 @@ void TMORTLOAN::SetPlan(const PaymentPlan &plan)
         return;
     plan_ = plan;
     savedFlag_ = false;
+    ShowAnnualRate();
     emit planChanged();
+}
+
+void TMORTLOAN::SetFees(const LoanFees &fees)
+{
+    if (fees == fees_)
+        return;
+    fees_ = fees;
+    savedFlag_ = false;
+    ShowAnnualRate();
 }
 
 namespace {

@@ -95,6 +95,9 @@ public:
     // File, New. Setting a different one marks the file changed, as an edit does.
     const PaymentPlan &Plan() const override { return plan_; }
     void SetPlan(const PaymentPlan &plan) override;
+    // Its fees, kept the same way; with any, the tab shows the annual percentage rate.
+    const LoanFees &Fees() const override { return fees_; }
+    void SetFees(const LoanFees &fees) override;
 
     bool SavedFlag() const { return savedFlag_; }
     void SetSavedFlag(bool saved) { savedFlag_ = saved; }
@@ -189,6 +192,9 @@ public:
     QPushButton *MortgageGridBtn, *SpeedButton2, *SpeedButton3;
     QGroupBox *Panel1, *Panel6;
     ResultPanel *MonthlyRepayment, *TotalInterest;
+    // Shown only while the loan has fees, where the tab has room to spare.
+    QGroupBox *AprPanel;
+    ResultPanel *AnnualRate;
 
     // What If? tab.
     QLabel *WhatIfHeading, *WhatIfHelpLabel, *WhatIfAmountLabel, *WIMonthsLabel;
@@ -233,6 +239,9 @@ private:
     int WidestRepaymentPanel() const;
     void ConnectMortgageTab();
     void EmptyMortgageResults();
+    // The annual percentage rate beside the other results: hidden without fees,
+    // empty while they are.
+    void ShowAnnualRate();
     // The What If? tab (MainWhatIfTab.cpp).
     QWidget *BuildWhatIfTab();
     QGridLayout *BuildWhatIfInputs(QWidget *tab);

@@ -3,6 +3,7 @@
 // the payment frequency, compounding and timing always come from there.
 #pragma once
 
+#include "engine/AnnualRate.h"
 #include "engine/LoanChecks.h"
 #include "engine/PaymentPlan.h"
 
@@ -19,6 +20,9 @@ public:
     // The payment plan of the loan, kept and saved with it.
     virtual const PaymentPlan &Plan() const = 0;
     virtual void SetPlan(const PaymentPlan &plan) = 0;
+    // The loan's fees, kept and saved with it like the plan.
+    virtual const LoanFees &Fees() const = 0;
+    virtual void SetFees(const LoanFees &fees) = 0;
 };
 
 // Places a window in the middle of the screen its parent (or the cursor) is on.

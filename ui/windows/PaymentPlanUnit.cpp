@@ -3,6 +3,8 @@
 
 #include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
+#include "engine/ErrorChecking.h"
+#include "engine/TableTexts.h"
 #include "platform/Platform.h"
 
 #include <QCheckBox>
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QStandardItemModel>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -377,6 +380,7 @@ TPaymentPlan::TPaymentPlan(MainLoan &main, QWidget *parent)
     BuildLoan();
     BuildEvents();
     BuildResults();
+    BuildFees();
     GridArea *table = BuildTable();
     BuildButtons();
     Arrange(table);
@@ -448,19 +452,46 @@ void TPaymentPlan::BuildResults()
     PaidOff = panel("PaidOff");
     WithLabel = caption("WithLabel", "Total interest &with the plan");
     InterestWith = panel("InterestWith");
-    WithoutLabel = caption("WithoutLabel", "Total interest witho&ut the plan");
+    WithoutLabel = caption("WithoutLabel", "Total interest without the pla&n");
     InterestWithout = panel("InterestWithout");
-    SavedLabel = caption("SavedLabel", "I&nterest saved");
+    SavedLabel = caption("SavedLabel", "Interest saved &by the plan");
     InterestSaved = panel("InterestSaved");
     PaidLabel = caption("PaidLabel", "&Total paid");
     TotalPaid = panel("TotalPaid");
     RepaymentLabel = caption("RepaymentLabel", "Repayment at t&he end");
     RepaymentAtEnd = panel("RepaymentAtEnd");
+    AprLabel = caption("AprLabel", "Annual percenta&ge rate");
+    AnnualRate = panel("AnnualRate");
     PlanProblem = Look::Label(QStringLiteral("PlanProblem"), QString(), PlanBody);
     PlanProblem->setWordWrap(true);
     Look::Paint(PlanProblem, QColor(255, 255, 225), Look::Maroon());
     PlanProblem->setAutoFillBackground(true);
     PlanProblem->setVisible(false);
+}
+
+void TPaymentPlan::BuildFees()
+{
+    FeesGroup = new QGroupBox(QStringLiteral("Fees"), PlanBody);
+    FeesGroup->setObjectName(QStringLiteral("FeesGroup"));
+    Look::Paint(FeesGroup, Look::ButtonFace(), Qt::black);
+    UpfrontLabel = new QLabel(QStringLiteral("&Upfront fees"), FeesGroup);
+    UpfrontLabel->setObjectName(QStringLiteral("UpfrontLabel"));
+    UpfrontFees = NumberEdit("UpfrontFees", FeesGroup);
+    FeePerPaymentLabel = new QLabel(QStringLiteral("Fee per payment"), FeesGroup);
+    FeePerPaymentLabel->setObjectName(QStringLiteral("FeePerPaymentLabel"));
+    FeePerPayment = NumberEdit("FeePerPayment", FeesGroup);
+    UpfrontLabel->setBuddy(UpfrontFees);
+    // Every letter of its caption is another control's Alt key already; without a
+    // buddy it leaves theirs alone, and Tab reaches it straight after the upfront fees.
+    UpfrontFees->setAccessibleName(QStringLiteral("Upfront fees"));
+    FeePerPayment->setAccessibleName(QStringLiteral("Fee per payment"));
+    auto *row = new QHBoxLayout(FeesGroup);
+    row->setContentsMargins(6, 2, 6, 4);
+    row->addWidget(UpfrontLabel);
+    row->addWidget(UpfrontFees);
+    row->addSpacing(8);
+    row->addWidget(FeePerPaymentLabel);
+    row->addWidget(FeePerPayment);
 }
 
 GridArea *TPaymentPlan::BuildTable()
@@ -505,6 +536,7 @@ void TPaymentPlan::Arrange(GridArea *table)
     first->addWidget(FirstPaymentOn);
     first->addWidget(FirstPaymentDate);
     first->addStretch();
+    first->addWidget(FeesGroup);
 
     auto *eventButtons = new QVBoxLayout;
     eventButtons->addWidget(AddBtn);
@@ -528,6 +560,8 @@ void TPaymentPlan::Arrange(GridArea *table)
         results->addWidget(figures[f].first, line, column);
         results->addWidget(figures[f].second, line, column + 1);
     }
+    results->addWidget(AprLabel, 4, 2);
+    results->addWidget(AnnualRate, 4, 3);
     results->setColumnStretch(1, 1);
     results->setColumnStretch(3, 1);
 
@@ -587,6 +621,10 @@ void TPaymentPlan::ConnectControls()
     OnClick(ByYear, [this] { Recalculate(); });
     OnClick(ByPayment, [this] { Recalculate(); });
     OnClick(FirstPaymentOn, [this] { FirstPaymentChange(); });
+    for (QLineEdit *field : {UpfrontFees, FeePerPayment}) {
+        connect(field, &QLineEdit::returnPressed, this, [this, field] { RunGuarded(this, [this, field] { FeesExit(field); }); });
+        Keyboard::OnLeave(field, &feesLeaving_, [this, field] { RunGuarded(this, [this, field] { FeesExit(field); }); });
+    }
     connect(FirstPaymentDate, &QDateEdit::dateChanged, this,
             [this] { RunGuarded(this, [this] { FirstPaymentChange(); }); });
     connect(PlanEvents, &QTableWidget::cellDoubleClicked, this,
@@ -605,7 +643,7 @@ void TPaymentPlan::SetUpKeyboard()
     const std::pair<QLabel *, ResultPanel *> figures[] = {
         {PaymentsLabel, PaymentsMade},     {LastLabel, LastPayment}, {PaidOffLabel, PaidOff},
         {WithLabel, InterestWith},         {WithoutLabel, InterestWithout}, {SavedLabel, InterestSaved},
-        {PaidLabel, TotalPaid},            {RepaymentLabel, RepaymentAtEnd}};
+        {PaidLabel, TotalPaid},            {RepaymentLabel, RepaymentAtEnd}, {AprLabel, AnnualRate}};
     for (const auto &[label, panel] : figures) {
         // Their Alt keys take the focus to the figure, so it can be selected and copied.
         panel->setFocusPolicy(Qt::StrongFocus);
@@ -617,9 +655,9 @@ void TPaymentPlan::SetUpKeyboard()
     FirstPaymentDate->setAccessibleName(QStringLiteral("First payment's date"));
     QWidget *exportBtn = findChild<QWidget *>(QStringLiteral("ExportBtn"));
     QWidget *previewBtn = findChild<QWidget *>(QStringLiteral("PreviewBtn"));
-    Keyboard::TabOrder({LoanText, FirstPaymentOn, FirstPaymentDate, PlanEvents, AddBtn, EditBtn, RemoveBtn,
+    Keyboard::TabOrder({LoanText, FirstPaymentOn, FirstPaymentDate, UpfrontFees, FeePerPayment, PlanEvents, AddBtn, EditBtn, RemoveBtn,
                         PaymentsMade, InterestWith, LastPayment, InterestWithout, PaidOff, InterestSaved, TotalPaid,
-                        RepaymentAtEnd, ByYear, ByPayment, CopyBtn, exportBtn, previewBtn, PlanGrid, PrintBtn,
+                        RepaymentAtEnd, AnnualRate, ByYear, ByPayment, CopyBtn, exportBtn, previewBtn, PlanGrid, PrintBtn,
                         CloseBtn, HelpBtn});
     Keyboard::AssignMnemonics(this);
     Keyboard::NameFieldsForReaders(this);
@@ -634,7 +672,8 @@ void TPaymentPlan::OpenWithLoan()
 void TPaymentPlan::ClearResults()
 {
     for (ResultPanel *panel :
-         {PaymentsMade, LastPayment, PaidOff, InterestWith, InterestWithout, InterestSaved, TotalPaid, RepaymentAtEnd})
+         {PaymentsMade, LastPayment, PaidOff, InterestWith, InterestWithout, InterestSaved, TotalPaid, RepaymentAtEnd,
+          AnnualRate})
         panel->clear();
     byPayment_.clear();
     model_->SetRows({});
@@ -675,6 +714,7 @@ void TPaymentPlan::Recalculate()
         FirstPaymentDate->setEnabled(plan.firstPayment.isValid());
     }
     FillEvents(plan);
+    FillFees();
 
     const int perYear = static_cast<int>(loan.paymentsPerYear);
     if (const auto problem = CheckPaymentPlan(plan, loan.Rounds())) {
@@ -698,10 +738,53 @@ void TPaymentPlan::Recalculate()
     InterestSaved->setText(MoneyText(result.saved));
     TotalPaid->setText(MoneyText(result.totalPaid));
     RepaymentAtEnd->setText(MoneyText(result.repaymentAtEnd));
+    AnnualRate->setText(AprText(AnnualPercentageRate(loan, result, main_.Fees())));
     byPayment_ = result.rows;
     model_->SetByYear(ByYear->isChecked());
     model_->SetRows(ByYear->isChecked() ? PlanRowsByYear(byPayment_, perYear) : byPayment_);
     NoteTableBuilt();
+}
+
+void TPaymentPlan::FillFees()
+{
+    const LoanFees &fees = main_.Fees();
+    // Written as the fields are read: the user's decimal mark, no thousands separators.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    auto text = [&locale](double fee) { return fee != 0 ? locale.toString(fee, 'g', 15) : QString(); };
+    UpfrontFees->setText(text(fees.upfront));
+    FeePerPayment->setText(text(fees.perPayment));
+}
+
+void TPaymentPlan::FeesExit(QLineEdit *field)
+{
+    // The message box takes the focus from the field, and putting it back takes it
+    // from another: neither is the user leaving a field.
+    if (feeMessageShown_ || !loan_)
+        return;
+    LoanFees fees = main_.Fees();
+    const bool upfront = field == UpfrontFees;
+    const QString text = field->text().trimmed();
+    const std::optional<double> value = text.isEmpty() ? std::optional<double>(0) : ParseNumber(text);
+    std::optional<Message> problem;
+    if (!value)
+        problem = Message{QStringLiteral("%1: '%2' is not a number.")
+                              .arg(upfront ? QStringLiteral("Upfront fees") : QStringLiteral("Fee per payment"),
+                                   field->text())};
+    else {
+        (upfront ? fees.upfront : fees.perPayment) = *value;
+        problem = CheckLoanFees(fees, loan_->amount);
+    }
+    if (problem) {
+        const QScopedValueRollback<bool> shown(feeMessageShown_, true);
+        ThePlatform().ShowMessage(this, problem->text, MessageKind::Information);
+        field->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (fees == main_.Fees())
+        return;
+    main_.SetFees(fees);
+    Recalculate();
 }
 
 void TPaymentPlan::FillEvents(const PaymentPlan &plan)
@@ -858,6 +941,8 @@ PaymentPlanReport TPaymentPlan::ReportInputs() const
         {PaidLabel, TotalPaid},        {RepaymentLabel, RepaymentAtEnd}};
     for (const auto &[label, panel] : figures)
         report.results.append({Keyboard::Plain(label->text()), panel->text()});
+    if (main_.Fees().Any())
+        report.results.append({Keyboard::Plain(AprLabel->text()), AnnualRate->text()});
     report.periodHeading = model_->ByYear() ? QStringLiteral("Year") : QStringLiteral("Payment");
     const PlanModel *model = model_;
     report.rowCount = model->rowCount();

@@ -10,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -77,6 +78,9 @@ public:
     void CopyBtnClick();
     void HelpBtnClick();
     void CloseBtnClick();
+    // The user left a fee field or pressed Enter in it: a fault is told once and the
+    // focus goes back with the text kept; fees that can be used are stored.
+    void FeesExit(QLineEdit *field);
 
     PlanModel *Model() const { return model_; }
     TPlanEventDialog *EventDialog() const { return dialog_; }
@@ -90,9 +94,12 @@ public:
     QTableWidget *PlanEvents;
     QPushButton *AddBtn, *EditBtn, *RemoveBtn;
     QLabel *PaymentsLabel, *LastLabel, *PaidOffLabel, *WithLabel, *WithoutLabel, *SavedLabel, *PaidLabel,
-        *RepaymentLabel;
+        *RepaymentLabel, *AprLabel;
     ResultPanel *PaymentsMade, *LastPayment, *PaidOff, *InterestWith, *InterestWithout, *InterestSaved,
-        *TotalPaid, *RepaymentAtEnd;
+        *TotalPaid, *RepaymentAtEnd, *AnnualRate;
+    QGroupBox *FeesGroup;
+    QLabel *UpfrontLabel, *FeePerPaymentLabel;
+    QLineEdit *UpfrontFees, *FeePerPayment;
     QRadioButton *ByYear, *ByPayment;
     TableView *PlanGrid;
     QPushButton *CopyBtn, *PrintBtn, *HelpBtn, *CloseBtn;
@@ -105,6 +112,8 @@ private:
     void BuildLoan();
     void BuildEvents();
     void BuildResults();
+    void BuildFees();
+    void FillFees();
     GridArea *BuildTable();
     void BuildButtons();
     void Arrange(GridArea *table);
@@ -121,4 +130,6 @@ private:
     TPlanEventDialog *dialog_;
     std::optional<Loan> loan_;         // the loan planned for; nothing when it fails its checks
     std::vector<PlanRow> byPayment_;   // the plan's rows, one per payment
+    bool feeMessageShown_ = false;
+    QObject feesLeaving_; // owns the fee fields' focus watchers
 };
