@@ -401,7 +401,7 @@ void TPaymentPlan::BuildLoan()
     LoanText->setFocusPolicy(Qt::StrongFocus);
     PlanBody = new QWidget(this);
     PlanBody->setObjectName(QStringLiteral("PlanBody"));
-    FirstPaymentOn = new QCheckBox(QStringLiteral("F&irst payment on"), PlanBody);
+    FirstPaymentOn = new QCheckBox(QStringLiteral("&First payment on"), PlanBody);
     FirstPaymentOn->setObjectName(QStringLiteral("FirstPaymentOn"));
     QPalette white = FirstPaymentOn->palette();
     white.setColor(QPalette::WindowText, Qt::white);
@@ -477,11 +477,12 @@ void TPaymentPlan::BuildFees()
     UpfrontLabel = new QLabel(QStringLiteral("&Upfront fees"), FeesGroup);
     UpfrontLabel->setObjectName(QStringLiteral("UpfrontLabel"));
     UpfrontFees = NumberEdit("UpfrontFees", FeesGroup);
-    FeePerPaymentLabel = new QLabel(QStringLiteral("&Fee per payment"), FeesGroup);
+    FeePerPaymentLabel = new QLabel(QStringLiteral("Fee per payment"), FeesGroup);
     FeePerPaymentLabel->setObjectName(QStringLiteral("FeePerPaymentLabel"));
     FeePerPayment = NumberEdit("FeePerPayment", FeesGroup);
     UpfrontLabel->setBuddy(UpfrontFees);
-    FeePerPaymentLabel->setBuddy(FeePerPayment);
+    // Every letter of its caption is another control's Alt key already; without a
+    // buddy it leaves theirs alone, and Tab reaches it straight after the upfront fees.
     UpfrontFees->setAccessibleName(QStringLiteral("Upfront fees"));
     FeePerPayment->setAccessibleName(QStringLiteral("Fee per payment"));
     auto *row = new QHBoxLayout(FeesGroup);
