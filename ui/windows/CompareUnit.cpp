@@ -393,6 +393,16 @@ void TCompare::HelpBtnClick()
     ThePlatform().ShowHelp(this, 10);
 }
 
+ComparisonReport TCompare::ReportInputs() const
+{
+    const Comparison shown = model_->Shown();
+    ComparisonReport report;
+    report.headings = ComparisonHeadings(shown, TextStyle::Shown());
+    report.rowCount = ComparisonRows;
+    report.cell = [shown](int column, int row) { return ComparisonCellText(shown, row, column, TextStyle::Shown()); };
+    return report;
+}
+
 TableSource TCompare::ExportSource() const
 {
     return ComparisonTable(model_->Shown());

@@ -74,6 +74,8 @@ public:
     int ChosenLoan() const;
     void ChooseLoan(int loan);
     TableSource ExportSource() const;
+    // The table as its report prints it.
+    ComparisonReport ReportInputs() const;
 
     QLabel *HeadingLabel, *NoteLabel, *TableLabel;
     TableView *CompareGrid;
