@@ -427,7 +427,8 @@ QString DifferenceText(const Comparison &comparison, ComparisonRow figureRow, st
     const ComparisonFigures &f0 = comparison.figures[0];
     const ComparisonFigures &fc = comparison.figures[c];
     if (figureRow == ComparisonRow::Rate) {
-        const double d = other.loan.rate - first.loan.rate;
+        // Rates are typed with a few decimals: 5.95 - 6 reads -0.05, not -0.0499999999999998.
+        const double d = std::round((other.loan.rate - first.loan.rate) * 1e10) / 1e10;
         return style.IsMachine() ? MachineNumberText(d) : ShownDifference(d, -1, style.Locale()) + QStringLiteral(" %");
     }
     if (figureRow == ComparisonRow::Apr) {

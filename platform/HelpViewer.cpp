@@ -16,6 +16,7 @@ QString HelpPageOfTopic(int topic)
     case 6: return QStringLiteral("additional-specific.html");
     case 8: return QStringLiteral("whatif.html");
     case 9: return QStringLiteral("plan.html");
+    case 10: return QStringLiteral("compare.html");
     default: return QStringLiteral("index.html");
     }
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 PrintState &ThePrintState()
 {
@@ -323,6 +324,65 @@ void PrintPaymentPlan(const PaymentPlanReport &report, PrinterChannel &channel)
         out.Line(cells);
     };
     out.Rows(0, report.rowCount - 1, heading, row);
+    out.Close();
+}
+
+void PrintComparison(const ComparisonReport &report, PrinterChannel &channel)
+{
+    // 8-point characters across a portrait page, the margins left.
+    constexpr int kLineWidth = 110;
+    const int columns = static_cast<int>(report.headings.size());
+    std::vector<int> widths(static_cast<std::size_t>(std::max(columns, 0)), 0);
+    for (int c = 0; c < columns; ++c) {
+        int widest = static_cast<int>(report.headings[c].size());
+        for (int r = 0; r < report.rowCount; ++r)
+            widest = std::max(widest, static_cast<int>(report.cell(c, r).size()));
+        widths[c] = widest + (c > 0 ? 2 : 0);
+    }
+    std::vector<std::vector<int>> blocks;
+    std::vector<int> block;
+    int used = columns > 0 ? widths[0] : 0;
+    for (int c = 1; c < columns; ++c) {
+        if (!block.empty() && used + widths[c] > kLineWidth) {
+            blocks.push_back(block);
+            block.clear();
+            used = widths[0];
+        }
+        block.push_back(c);
+        used += widths[c];
+    }
+    if (!block.empty())
+        blocks.push_back(block);
+
+    Report out(channel, QStringLiteral("Compared Offers"));
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+        const std::vector<int> &shown = blocks[b];
+        const auto heading = [&] {
+            out.LaterPageNumber();
+            out.Font(12, true);
+            out.LineEndingIn10B(R(QStringLiteral("Compared Offers"), 40));
+            out.Line(R(Dashes24, 52));
+            out.Line();
+            out.HeadingDone();
+            out.Font(8, true);
+            QString line = PadTextLeft(report.headings[0], widths[0]);
+            for (int c : shown)
+                line += R(report.headings[c], widths[c]);
+            out.Line(line);
+            out.Font(8);
+        };
+        const auto row = [&](int r) {
+            QString line = PadTextLeft(report.cell(0, r), widths[0]);
+            for (int c : shown)
+                line += R(report.cell(c, r), widths[c]);
+            out.Line(line);
+        };
+        if (b > 0) {
+            out.Line();
+            out.State().PrintLineCount += 1;
+        }
+        out.Rows(0, report.rowCount - 1, heading, row);
+    }
     out.Close();
 }
 

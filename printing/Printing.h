@@ -91,6 +91,15 @@ struct PaymentPlanReport {
     ReportCell cell;       // the plan's schedule: number, date, then the money columns and the rate
 };
 
+// A table whose columns are items side by side (the compared offers): the row
+// names, then a column per item, each as wide as its widest text. Columns that do
+// not fit across the page go on in a further block below, after the names again.
+struct ComparisonReport {
+    QStringList headings; // the names column's, then one per item
+    int rowCount = 0;
+    ReportCell cell;      // (column, row) as the window shows it
+};
+
 struct MortgageDetailsReport {
     QString amount;
     QString years;
@@ -124,5 +133,6 @@ void PrintMortgageGrid(const MortgageGridReport &report, PrinterChannel &channel
 void PrintSchedule(const ScheduleReport &report, PrinterChannel &channel);
 void PrintAdditionalPayments(const AdditionalPaymentsReport &report, PrinterChannel &channel);
 void PrintPaymentPlan(const PaymentPlanReport &report, PrinterChannel &channel);
+void PrintComparison(const ComparisonReport &report, PrinterChannel &channel);
 void PrintMortgageDetails(const MortgageDetailsReport &report, PrinterChannel &channel);
 void PrintMortgageSavings(const MortgageSavingsReport &report, PrinterChannel &channel);

@@ -155,6 +155,10 @@ TEST(Comparison, DifferencesAreSignedAndInTheStyle)
     EXPECT_EQ(Cell(comparison, ComparisonRow::RateDifference, 2, shown), QStringLiteral("\u22120.25 %"));
     EXPECT_EQ(Cell(comparison, ComparisonRow::RateDifference, 2, TextStyle::Machine()), QStringLiteral("-0.25"));
     EXPECT_EQ(Cell(comparison, ComparisonRow::FeesDifference, 2, shown), QStringLiteral("\u22122,000.00"));
+    const Comparison close = Compare({Offer(QStringLiteral("A"), TestLoan(100000, 6, 25)),
+                                      Offer(QStringLiteral("B"), TestLoan(100000, 5.95, 25))});
+    EXPECT_EQ(Cell(close, ComparisonRow::RateDifference, 2, shown), QStringLiteral("\u22120.05 %"));
+    EXPECT_EQ(Cell(close, ComparisonRow::RateDifference, 2, TextStyle::Machine()), QStringLiteral("-0.05"));
     // The APR's difference is that of the rates as shown.
     const double a = RoundToPlaces(*comparison.figures[0].apr, 2);
     const double b = RoundToPlaces(*comparison.figures[1].apr, 2);

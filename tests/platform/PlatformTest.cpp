@@ -17,7 +17,7 @@ TEST(HelpPages, EveryTopicOpensItsOwnPage)
     const std::pair<int, const char *> topics[] = {{0, "index.html"},    {2, "mortgage.html"},
                                                    {3, "grid.html"},     {4, "schedule.html"},
                                                    {5, "additional-grid.html"}, {6, "additional-specific.html"},
-                                                   {8, "whatif.html"},   {9, "plan.html"}};
+                                                   {8, "whatif.html"},   {9, "plan.html"}, {10, "compare.html"}};
     HelpViewer viewer;
     for (const auto &[topic, page] : topics) {
         EXPECT_EQ(HelpPageOfTopic(topic), page);

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "ui/windows/CompareUnit.h"
+
 #include <algorithm>
 
 namespace {
@@ -262,4 +264,63 @@ TEST_F(PrintFromWindows, FileMenuServesTheReportOfTheTabInFront)
     for (QMenu *menu : main().menuBar()->findChildren<QMenu *>())
         emit menu->aboutToShow();
     EXPECT_FALSE(main().ExportPdf1->isEnabled()) << "the What If? tab has no report";
+}
+
+TEST_F(PrintFromWindows, CompareWindowPrintsEveryFigureOfEachOfferAndPreviewsTheSame)
+{
+    TCompare *compare = windows().compare;
+    compare->AddBtn->click();
+    TypeLoan("100000", "30", "5.75");
+    compare->AddBtn->click();
+    QStringList printed;
+    platform.modalActions.insert("Compare", [&](QDialog *window) {
+        platform.printerAnswers.push_back(true);
+        compare->PrintBtn->click();
+        printed = jobs.back()->Lines();
+        window->findChild<QToolButton *>("PreviewBtn")->click();
+    });
+    main().CompareBtn->click();
+    ASSERT_EQ(jobs.size(), 2u);
+    EXPECT_EQ(jobs.back()->Lines(), printed);
+    EXPECT_EQ(jobs.back()->documentName, "Compared Offers");
+    const Comparison comparison = Compare(main().Compared());
+    const QString apr = ComparisonCellText(comparison, static_cast<int>(ComparisonRow::Apr), 0, TextStyle::Shown());
+    const auto line = [&](const QString &start) {
+        return std::find_if(printed.begin(), printed.end(), [&](const QString &l) { return l.startsWith(start); });
+    };
+    EXPECT_NE(std::find_if(printed.begin(), printed.end(),
+                           [](const QString &l) { return l.startsWith("[8B]") && l.contains("Loan 1"); }),
+              printed.end())
+        << "the names head the columns";
+    const auto aprLine = line("[8]" + apr);
+    ASSERT_NE(aprLine, printed.end());
+    EXPECT_TRUE(aprLine->endsWith(ComparisonCellText(comparison, static_cast<int>(ComparisonRow::Apr), 2,
+                                                     TextStyle::Shown())))
+        << aprLine->toStdString();
+    EXPECT_EQ(std::count_if(printed.begin(), printed.end(), [](const QString &l) { return l.contains("Loan 2"); }), 1);
+}
+
+TEST(ComparisonReportLayout, ColumnsTooWideForThePageGoOnInABlockBelowAfterTheNamesAgain)
+{
+    ComparisonReport report;
+    report.headings = {"", "Offer one", "Offer two", "Offer three", "Offer four", "Offer five", "Offer six"};
+    report.rowCount = 2;
+    report.cell = [](int column, int row) {
+        if (column == 0)
+            return row == 0 ? QStringLiteral("Paid off") : QStringLiteral("Total paid");
+        return row == 0 ? QStringLiteral("24 years and 11 months") : QStringLiteral("$1,234,567.89");
+    };
+    RecordingPrinterChannel channel;
+    PrintComparison(report, channel);
+    const QStringList lines = channel.Lines();
+    const auto count = [&](const QString &text) {
+        return std::count_if(lines.begin(), lines.end(), [&](const QString &l) { return l.contains(text); });
+    };
+    EXPECT_EQ(count("Total paid"), 2) << "the names head each block";
+    EXPECT_EQ(count("Offer one"), 1);
+    EXPECT_EQ(count("Offer six"), 1);
+    for (const QString &l : lines)
+        EXPECT_LE(l.mid(l.indexOf(']') + 1).size(), 110 + 5) << l.toStdString();
+    // Every figure whole.
+    EXPECT_EQ(count("24 years and 11 months"), 2);
 }

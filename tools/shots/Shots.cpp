@@ -4,6 +4,7 @@
 #include "ui/windows/APGridUnit.h"
 #include "ui/windows/APOptionsUnit.h"
 #include "ui/windows/AboutUnit.h"
+#include "ui/windows/CompareUnit.h"
 #include "platform/HelpViewer.h"
 #include "platform/QtPlatform.h"
 #include "ui/common/Look.h"
@@ -216,6 +217,31 @@ void ShootPaymentPlan(ScriptedPlatform &platform, TMORTLOAN &main)
     main.SetFees(LoanFees());
 }
 
+// Three offers on the kitchen table: monthly over 25 years, fortnightly over 25
+// years, and monthly over 30 years with a lump sum and fees.
+void ShootCompare(ScriptedPlatform &platform, TMORTLOAN &main)
+{
+    const Loan monthly = LoanOfTexts(LoanTexts{QStringLiteral("100000"), QStringLiteral("25"), QString(),
+                                               QStringLiteral("6")});
+    Loan fortnightly = monthly;
+    fortnightly.paymentsPerYear = 26;
+    fortnightly.rate = 5.95;
+    Loan longer = monthly;
+    longer.years = 30;
+    longer.rate = 5.75;
+    PaymentPlan lumpSum;
+    lumpSum.events = {PlanEvent{PlanEventKind::LumpSum, 10000, 60, 0, false}};
+    main.SetCompared({ComparedLoan{QStringLiteral("Bank A, 25 years"), monthly, PaymentPlan(), LoanFees()},
+                      ComparedLoan{QStringLiteral("Bank B, fortnightly"), fortnightly, PaymentPlan(), LoanFees()},
+                      ComparedLoan{QStringLiteral("Bank C, 30 years"), longer, lumpSum, LoanFees{1500, 5}}});
+    platform.modalActions.insert(QStringLiteral("Compare"), [](QDialog *w) {
+        static_cast<TCompare *>(w)->ChooseLoan(0);
+        Save(w, QStringLiteral("compare"));
+    });
+    main.CompareBtn->click();
+    main.SetCompared({});
+}
+
 void ShootAboutAndHelp(const SecondaryWindows &windows)
 {
     // The dialog a long report shows after half a second.
@@ -257,6 +283,7 @@ int main(int argc, char **argv)
     ShootSchedules(platform, main, windows);
     ShootAnalysis(platform, main);
     ShootPaymentPlan(platform, main);
+    ShootCompare(platform, main);
     ShootAboutAndHelp(windows);
     return 0;
 }

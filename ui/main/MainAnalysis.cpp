@@ -2,6 +2,7 @@
 // The main window's buttons that check the loan and open the analysis windows.
 #include "ui/main/MainUnit.h"
 
+#include "ui/windows/CompareUnit.h"
 #include "ui/windows/APOptionsUnit.h"
 #include "ui/windows/MSCHEDULEUnit.h"
 #include "ui/windows/MortChartUnit.h"
@@ -38,6 +39,14 @@ void TMORTLOAN::PaymentPlanBtnClick()
         return;
     windows_.plan->OpenWithLoan();
     ThePlatform().ShowModal(windows_.plan);
+}
+
+void TMORTLOAN::CompareBtnClick()
+{
+    if (!windows_.compare)
+        return;
+    windows_.compare->OpenWithLoans();
+    ThePlatform().ShowModal(windows_.compare);
 }
 
 void TMORTLOAN::MortgageGridBtnClick()

@@ -8,6 +8,7 @@
 #include "platform/FileWriting.h"
 #include "ui/windows/APGridUnit.h"
 #include "ui/windows/BalanceGraphUnit.h"
+#include "ui/windows/CompareUnit.h"
 #include "ui/windows/MSCHEDULEUnit.h"
 #include "ui/windows/MortgageGridUnit.h"
 #include "ui/windows/PaymentPlanUnit.h"
@@ -156,6 +157,34 @@ bool TMORTLOAN::OfferToSave()
     return savedFlag_;
 }
 
+bool TMORTLOAN::LoadComparedLoan(const ComparedLoan &compared)
+{
+    if (!OfferToSave())
+        return false;
+    const Loan &loan = compared.loan;
+    QLocale locale;
+    // As the user types them: no thousands separators to trip the field checks.
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    auto frequency = [](QComboBox *list, double perYear) {
+        for (const Frequency &f : Frequencies())
+            if (f.periods == perYear)
+                list->setCurrentIndex(FrequencyIndex(f.selector));
+    };
+    frequency(MPayment, loan.paymentsPerYear);
+    frequency(MCompounded, loan.compoundingsPerYear);
+    MAmount->setText(locale.toString(loan.amount, 'g', 15));
+    Period->setText(QString::number(loan.years));
+    MPartyear->setText(loan.part > 0 ? QString::number(loan.part) : QString());
+    IRate->setText(locale.toString(loan.rate, 'g', 15));
+    (loan.timing == Timing::InArrears ? MArrears : MAdvance)->setChecked(true);
+    SetPlan(compared.plan);
+    SetFees(compared.fees);
+    MPaymentChange();
+    PageControl1->setCurrentWidget(TabSheet1);
+    savedFlag_ = false;
+    return true;
+}
+
 void TMORTLOAN::LoadBtnClick()
 {
     // Opening a file replaces every input, so unsaved ones are offered a save first.
@@ -229,7 +258,7 @@ std::vector<QWidget *> TMORTLOAN::EnlargeableWindows() const
 {
     std::vector<QWidget *> windows;
     for (QWidget *window : std::initializer_list<QWidget *>{windows_.schedule, windows_.grid, windows_.additional,
-                                                            windows_.balance, windows_.plan})
+                                                            windows_.balance, windows_.plan, windows_.compare})
         if (window)
             windows.push_back(window);
     return windows;

@@ -106,6 +106,8 @@ void TMORTLOAN::BuildToolBar(QWidget *band)
                                  QStringLiteral("View the balance of your Mortgage year by year"), bar);
     PaymentPlanBtn = ToolButton(QStringLiteral("PaymentPlanBtn"), QStringLiteral("plan"),
                                 QStringLiteral("Plan extra payments, lump sums and rate changes"), bar);
+    CompareBtn = ToolButton(QStringLiteral("CompareBtn"), QStringLiteral("compare"),
+                            QStringLiteral("Compare offers side by side"), bar);
     AboutBtn = ToolButton(QStringLiteral("AboutBtn"), QStringLiteral("about"), QStringLiteral("About"), bar);
     HelpBtn = ToolButton(QStringLiteral("HelpBtn"), QStringLiteral("help"), QStringLiteral("Help"), bar);
     ExitBtn = ToolButton(QStringLiteral("ExitBtn"), QStringLiteral("exit"), QStringLiteral("Quit"), bar);
@@ -131,6 +133,7 @@ void TMORTLOAN::BuildToolBar(QWidget *band)
     row->addWidget(BitBtn2);
     row->addWidget(BalanceGraphBtn);
     row->addWidget(PaymentPlanBtn);
+    row->addWidget(CompareBtn);
     separator();
     row->addWidget(AboutBtn);
     row->addWidget(HelpBtn);
@@ -151,6 +154,8 @@ void TMORTLOAN::BuildMenu()
     file->addSeparator();
     PaymentPlan1 = file->addAction(QStringLiteral("Pa&yment Plan\u2026"));
     PaymentPlan1->setObjectName(QStringLiteral("PaymentPlan1"));
+    Compare1 = file->addAction(QStringLiteral("&Compare Offers\u2026"));
+    Compare1->setObjectName(QStringLiteral("Compare1"));
     file->addSeparator();
     AddReportActions(file);
     file->addSeparator();
@@ -189,6 +194,7 @@ void TMORTLOAN::ConnectHeader()
     connect(BitBtn2, &QToolButton::clicked, BitBtn9, &QPushButton::click);
     On(BalanceGraphBtn, &QToolButton::clicked, [this] { BalanceGraphBtnClick(); });
     On(PaymentPlanBtn, &QToolButton::clicked, [this] { PaymentPlanBtnClick(); });
+    On(CompareBtn, &QToolButton::clicked, [this] { CompareBtnClick(); });
     On(LoadBtn, &QToolButton::clicked, [this] { LoadBtnClick(); });
     On(SaveBtn, &QToolButton::clicked, [this] { SaveBtnClick(); });
     On(AboutBtn, &QToolButton::clicked, [this] { AboutBtnClick(); });
@@ -202,6 +208,7 @@ void TMORTLOAN::ConnectHeader()
     forward(Contents1, HelpBtn);
     forward(About1, AboutBtn);
     forward(PaymentPlan1, PaymentPlanBtn);
+    forward(Compare1, CompareBtn);
 }
 
 void TMORTLOAN::ExitBtnClick()

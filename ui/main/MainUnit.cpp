@@ -121,6 +121,14 @@ void TMORTLOAN::SetFees(const LoanFees &fees)
     ShowAnnualRate();
 }
 
+void TMORTLOAN::SetCompared(const std::vector<ComparedLoan> &compared)
+{
+    if (compared == compared_)
+        return;
+    compared_ = compared;
+    savedFlag_ = false;
+}
+
 namespace {
 
 // The loan files among what is dragged: local files ending in .QVL in either case.

@@ -44,6 +44,7 @@ class TADDMONTHLYR;
 class TAdditionalP;
 class TMortChartForm;
 class TPaymentPlan;
+class TCompare;
 
 // The other windows, created once after the main window and kept for the run.
 struct SecondaryWindows {
@@ -56,6 +57,7 @@ struct SecondaryWindows {
     TAboutForm *about = nullptr;
     TBalanceGraphForm *balance = nullptr;
     TPaymentPlan *plan = nullptr;
+    TCompare *compare = nullptr;
 };
 
 // Hooks for the printed reports; each is called after the print dialog was confirmed.
@@ -98,6 +100,13 @@ public:
     // Its fees, kept the same way; with any, the tab shows the annual percentage rate.
     const LoanFees &Fees() const override { return fees_; }
     void SetFees(const LoanFees &fees) override;
+    // The offers of the Compare window, saved with the loan file; setting others
+    // marks the file changed.
+    const std::vector<ComparedLoan> &Compared() const { return compared_; }
+    void SetCompared(const std::vector<ComparedLoan> &compared);
+    // Puts a compared loan into the Mortgage tab, its plan and fees with it, after
+    // the unsaved-changes question; false when the user cancelled.
+    bool LoadComparedLoan(const ComparedLoan &compared);
 
     bool SavedFlag() const { return savedFlag_; }
     void SetSavedFlag(bool saved) { savedFlag_ = saved; }
@@ -140,6 +149,8 @@ public:
     void BalanceGraphBtnClick();
     // The Payment Plan window over the Mortgage tab's loan as it stands.
     void PaymentPlanBtnClick();
+    // The Compare window over the compared loans.
+    void CompareBtnClick();
     void MortgageGridBtnClick();
     void SpeedButton3Click();
     void BitBtn9Click();
@@ -171,14 +182,14 @@ public:
     HeaderBand *Header;
     QLabel *HeadingLabel1;
     QLabel *HeadingLabel2;
-    QToolButton *LoadBtn, *SaveBtn, *BitBtn7, *BitBtn5, *BitBtn11, *BitBtn2, *BalanceGraphBtn, *PaymentPlanBtn, *AboutBtn, *HelpBtn, *ExitBtn;
+    QToolButton *LoadBtn, *SaveBtn, *BitBtn7, *BitBtn5, *BitBtn11, *BitBtn2, *BalanceGraphBtn, *PaymentPlanBtn, *CompareBtn, *AboutBtn, *HelpBtn, *ExitBtn;
     QTabWidget *PageControl1;
     QWidget *TabSheet1, *TabSheet2, *TabSheet3;
     QCheckBox *TrasferValuesCheckBox;
     QAction *LoadFile1, *SaveFile1, *Exit1, *Contents1, *About1;
     // Around the design's menu: Save (the current file, no dialog), New, Open Recent.
     QAction *SaveCurrent, *NewFile;
-    QAction *PaymentPlan1;
+    QAction *PaymentPlan1, *Compare1;
     QMenu *RecentMenu;
     // The report of the tab in front (MainPrinting.cpp).
     QAction *Print1, *PrintPreview1, *ExportPdf1;

@@ -5,6 +5,7 @@
 #include "ui/windows/APOptionsUnit.h"
 #include "ui/windows/AboutUnit.h"
 #include "ui/windows/BalanceGraphUnit.h"
+#include "ui/windows/CompareUnit.h"
 #include "ui/windows/MSCHEDULEUnit.h"
 #include "ui/main/MainUnit.h"
 #include "ui/windows/MortChartUnit.h"
@@ -32,6 +33,11 @@ Program::Program()
     windows.about = new TAboutForm(&main);
     windows.balance = new TBalanceGraphForm(&main);
     windows.plan = new TPaymentPlan(main, &main);
+    windows.compare = new TCompare(main, &main);
+    windows.compare->compared = [&main] { return main.Compared(); };
+    windows.compare->setCompared = [&main](const std::vector<ComparedLoan> &loans) { main.SetCompared(loans); };
+    windows.compare->fees = [&main] { return main.Fees(); };
+    windows.compare->loadLoan = [&main](const ComparedLoan &loan) { return main.LoadComparedLoan(loan); };
     windows.schedule->openPlan = [&main] { main.PaymentPlanBtnClick(); };
     windows.specific->addToPlan = [&main](const PlanEvent &event) {
         PaymentPlan more = main.Plan();

@@ -5,6 +5,7 @@
 #include "platform/ReportOutput.h"
 #include "ui/main/MainUnit.h"
 #include "ui/windows/APGridUnit.h"
+#include "ui/windows/CompareUnit.h"
 #include "ui/windows/MSCHEDULEUnit.h"
 #include "ui/windows/MortgageGridUnit.h"
 #include "ui/windows/PaymentPlanUnit.h"
@@ -58,6 +59,13 @@ void ConnectReports(TMORTLOAN &main)
     plan->report = ReportMaker<PaymentPlanReport>([plan] { return plan->ReportInputs(); }, PrintPaymentPlan,
                                                   QStringLiteral("Payment Plan"));
     plan->printReport = Printing(plan->report);
+    TCompare *compare = windows.compare;
+    compare->report = [compare] {
+        const ComparisonReport report = compare->ReportInputs();
+        return PrintableReport{QStringLiteral("Compared Offers"),
+                               [report](PrinterChannel &channel) { PrintComparison(report, channel); }};
+    };
+    compare->printReport = Printing(compare->report);
     const ReportMakers makers{
         ReportMaker<MortgageDetailsReport>([window] { return window->DetailsReportInputs(); }, PrintMortgageDetails,
                                            QStringLiteral("Mortgage Details")),
