@@ -2,8 +2,11 @@
 // Working every window from the keyboard: Alt keys, Tab, Enter and the mouse wheel.
 #include "tests/common/FrequencyCases.h"
 #include "tests/ui/UiFixture.h"
+#include "ui/windows/CompareUnit.h"
+#include "ui/windows/PaymentPlanUnit.h"
 
 #include <QClipboard>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -227,4 +230,12 @@ TEST_F(KeyboardUse, ResultPanelsAreSelectedAndCopiedFromTheKeyboard)
         EXPECT_EQ(QGuiApplication::clipboard()->text(), label->text());
     }
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "$93,287.04");
+}
+
+TEST_F(UiTest, AtStartTypingGoesIntoTheMortgageAmount)
+{
+    Activate(&main());
+    EXPECT_EQ(QApplication::focusWidget(), main().MAmount);
+    QTest::keyClicks(QApplication::focusWidget(), "250000");
+    EXPECT_EQ(main().MAmount->text(), "250000");
 }

@@ -15,6 +15,7 @@
 #include "ui/windows/SpecificAPUnit.h"
 #include "ui/windows/WindowKit.h"
 
+#include <QLineEdit>
 #include <QTimer>
 
 Program::Program()
@@ -65,6 +66,8 @@ void Program::Start(const QStringList &arguments)
     const QString problem = main_->RestoreCurrentFile(arguments);
     main_->SetupProgram();
     CentreOnScreen(main_.get());
+    // Typing at once goes into the loan's first field.
+    main_->MAmount->setFocus();
     main_->show();
     if (!problem.isEmpty()) {
         TMORTLOAN *main = main_.get();
