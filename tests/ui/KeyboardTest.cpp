@@ -239,3 +239,34 @@ TEST_F(UiTest, AtStartTypingGoesIntoTheMortgageAmount)
     QTest::keyClicks(QApplication::focusWidget(), "250000");
     EXPECT_EQ(main().MAmount->text(), "250000");
 }
+
+// Tab and Shift+Tab go on to the window's other controls; the arrows stay in the cells.
+TEST_F(KeyboardUse, TabLeavesATableAndTheArrowsMoveInIt)
+{
+    OpenSchedule([&](TMSCHEDULE *schedule) {
+        Activate(schedule);
+        TableView *grid = schedule->MSGrid;
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QTest::keyClick(grid, Qt::Key_Right);
+        EXPECT_EQ(grid->currentIndex().column(), 1);
+        QTest::keyClick(grid, Qt::Key_Down);
+        EXPECT_EQ(grid->currentIndex().row(), 1);
+        EXPECT_EQ(QApplication::focusWidget(), grid);
+
+        QTest::keyClick(grid, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), schedule->GraphBtn);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), schedule->PlanBtn);
+    });
+
+    // Every other table of the program lets Tab go the same way.
+    QList<QTableView *> tables;
+    for (QWidget *window : std::initializer_list<QWidget *>{windows().grid, windows().additional, windows().plan,
+                                                            windows().compare})
+        tables << window->findChildren<QTableView *>();
+    EXPECT_GE(tables.size(), 5);
+    for (QTableView *table : tables)
+        EXPECT_FALSE(table->tabKeyNavigation()) << S(table->objectName());
+}

@@ -422,6 +422,8 @@ void TPaymentPlan::BuildEvents()
     PlanEvents->setSelectionBehavior(QAbstractItemView::SelectRows);
     PlanEvents->setSelectionMode(QAbstractItemView::SingleSelection);
     PlanEvents->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // As in every table: Tab leaves it, the arrow keys move between cells.
+    PlanEvents->setTabKeyNavigation(false);
     PlanEvents->horizontalHeader()->setStretchLastSection(true);
     PlanEvents->setColumnWidth(0, 110);
     PlanEvents->setColumnWidth(1, 110);
