@@ -270,3 +270,37 @@ TEST_F(KeyboardUse, TabLeavesATableAndTheArrowsMoveInIt)
     for (QTableView *table : tables)
         EXPECT_FALSE(table->tabKeyNavigation()) << S(table->objectName());
 }
+
+// Alt with a letter in an open menu chooses one item, never the first of two.
+TEST_F(KeyboardUse, EveryMenuGivesEachItemAKeyOfItsOwn)
+{
+    std::vector<QMenu *> menus{nullptr};
+    for (QAction *title : main().menuBar()->actions())
+        menus.push_back(title->menu());
+    for (QWidget *window : std::initializer_list<QWidget *>{windows().schedule, windows().grid,
+                                                            windows().additional, windows().plan, windows().compare})
+        for (QMenu *menu : window->findChildren<QMenu *>())
+            menus.push_back(menu);
+    emit main().RecentMenu->aboutToShow(); // filled as it opens
+    menus.push_back(main().RecentMenu);
+
+    for (QMenu *menu : menus) {
+        const QList<QAction *> items = menu ? menu->actions() : main().menuBar()->actions();
+        SCOPED_TRACE(menu ? S(menu->title()) : std::string("menu bar"));
+        QHash<QChar, QString> owners;
+        for (QAction *item : items) {
+            if (item->isSeparator() || !item->isEnabled())
+                continue;
+            const QChar key = Keyboard::MnemonicOf(item->text());
+            EXPECT_FALSE(key.isNull()) << "no Alt key: " << S(item->text());
+            if (key.isNull())
+                continue;
+            EXPECT_FALSE(owners.contains(key)) << S(owners.value(key)) << " and " << S(item->text());
+            owners.insert(key, item->text());
+        }
+    }
+    // The items named so keep their letters.
+    EXPECT_EQ(main().LoadFile1->text(), "&Open File");
+    EXPECT_EQ(main().SaveFile1->text(), "&Save File");
+    EXPECT_EQ(main().Exit1->text(), "&Exit");
+}

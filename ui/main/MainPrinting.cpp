@@ -15,7 +15,7 @@ void TMORTLOAN::AddReportActions(QMenu *file)
 {
     Print1 = file->addAction(QStringLiteral("&Print\u2026"));
     PrintPreview1 = file->addAction(QStringLiteral("Print Pre&view\u2026"));
-    ExportPdf1 = file->addAction(QStringLiteral("&Export to PDF\u2026"));
+    ExportPdf1 = file->addAction(QStringLiteral("Export to P&DF\u2026"));
     Print1->setObjectName(QStringLiteral("Print1"));
     PrintPreview1->setObjectName(QStringLiteral("PrintPreview1"));
     ExportPdf1->setObjectName(QStringLiteral("ExportPdf1"));
