@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Working every window from the keyboard: Alt keys, Tab, Enter and the mouse wheel.
+// Working every window from the keyboard: Alt keys, Tab, Enter, F1 and the mouse wheel.
 #include "tests/common/FrequencyCases.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/windows/CompareUnit.h"
@@ -303,4 +303,34 @@ TEST_F(KeyboardUse, EveryMenuGivesEachItemAKeyOfItsOwn)
     EXPECT_EQ(main().LoadFile1->text(), "&Open File");
     EXPECT_EQ(main().SaveFile1->text(), "&Save File");
     EXPECT_EQ(main().Exit1->text(), "&Exit");
+}
+
+TEST_F(KeyboardUse, F1OpensTheHelpPageOfTheWindowOrTabInFront)
+{
+    auto pressF1 = [](QWidget *window) {
+        Activate(window);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window, Qt::Key_F1);
+    };
+    for (QWidget *tab : {main().TabSheet1, main().TabSheet2, main().TabSheet3}) {
+        main().PageControl1->setCurrentWidget(tab);
+        pressF1(&main());
+    }
+    // The Mortgage Savings tab has no page of its own: the contents.
+    EXPECT_EQ(platform.helpTopics, (std::vector<int>{2, 8, 0}));
+
+    platform.helpTopics.clear();
+    main().PageControl1->setCurrentWidget(main().TabSheet1);
+    for (const char *name : {"MSCHEDULE", "MORTAGEGRID", "AdditionalP", "ADDMONTHLYR", "PaymentPlan", "Compare"})
+        platform.modalActions.insert(name, [&](QDialog *window) { pressF1(window); });
+    platform.modalActions.insert("APOPTIONS", [&](QDialog *) { windows().options->BitBtn2->click(); });
+    main().SpeedButton2->click();
+    main().MortgageGridBtn->click();
+    windows().options->Grid->setChecked(true);
+    main().SpeedButton3->click();
+    windows().options->Specific->setChecked(true);
+    main().SpeedButton3->click();
+    main().PaymentPlanBtn->click();
+    main().CompareBtn->click();
+    EXPECT_EQ(platform.helpTopics, (std::vector<int>{4, 3, 5, 6, 9, 10}));
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
 }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
@@ -294,6 +295,20 @@ void WheelOnlyWhenFocused(QComboBox *list)
 void OnLeave(QWidget *field, QObject *owner, std::function<void()> handler)
 {
     field->installEventFilter(new LeaveFilter(std::move(handler), owner));
+}
+
+void HelpKeyPresses(QWidget *window, std::function<QAbstractButton *()> inFront)
+{
+    auto *key = new QShortcut(QKeySequence::HelpContents, window);
+    QObject::connect(key, &QShortcut::activated, window, [inFront = std::move(inFront)] {
+        if (QAbstractButton *button = inFront(); button && button->isEnabled())
+            button->click();
+    });
+}
+
+void HelpKeyPresses(QWidget *window, QAbstractButton *button)
+{
+    HelpKeyPresses(window, [button = QPointer<QAbstractButton>(button)] { return button.data(); });
 }
 
 void TabOrder(std::initializer_list<QWidget *> controls)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Working a window from the keyboard: Alt keys on captions and buttons, Enter on
 // lists and option buttons, a mouse wheel that leaves unfocused lists alone, the
-// Tab order, and names a screen reader reads.
+// Tab order, F1 for help, and names a screen reader reads.
 #pragma once
 
 #include <QSet>
@@ -36,6 +36,10 @@ void EnterPresses(std::initializer_list<QWidget *> controls, QAbstractButton *bu
 // The mouse wheel changes the list only while it has the focus; otherwise the
 // wheel goes to the window around it.
 void WheelOnlyWhenFocused(QComboBox *list);
+// F1 in `window` presses the help button `inFront` answers: the one of the
+// window, or of the tab shown. None: F1 does nothing there.
+void HelpKeyPresses(QWidget *window, std::function<QAbstractButton *()> inFront);
+void HelpKeyPresses(QWidget *window, QAbstractButton *button);
 // Tab visits the controls in this order.
 void TabOrder(std::initializer_list<QWidget *> controls);
 // Names every field after its caption for screen readers, where it has none yet.

@@ -179,7 +179,10 @@ void TMORTLOAN::BuildMenu()
     Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // Filled as it opens, so missing files never show.
     connect(RecentMenu, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
+    // Shown beside the item, but in the window F1 opens the page of the tab in
+    // front (SetUpKeyboard).
     Contents1->setShortcut(QKeySequence::HelpContents);
+    Contents1->setShortcutContext(Qt::WidgetShortcut);
 }
 
 void TMORTLOAN::ConnectHeader()

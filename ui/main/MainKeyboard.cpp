@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window from the keyboard: Alt keys on every caption and button, Enter
-// on the lists and option buttons, Tab in reading order on each tab.
+// on the lists and option buttons, Tab in reading order on each tab, F1 for the
+// tab in front.
 #include "ui/main/MainUnit.h"
 
 #include "ui/common/Keyboard.h"
@@ -46,6 +47,14 @@ void TMORTLOAN::SetUpKeyboard()
     };
     for (const auto &[panel, name] : results)
         panel->setAccessibleName(QLatin1String(name));
+    // The Mortgage Savings tab has no page of its own: F1 opens the contents there.
+    Keyboard::HelpKeyPresses(this, [this]() -> QAbstractButton * {
+        if (PageControl1->currentWidget() == TabSheet1)
+            return BitBtn1;
+        if (PageControl1->currentWidget() == TabSheet2)
+            return BitBtn14;
+        return HelpBtn;
+    });
     AssignMnemonics();
 }
 

@@ -163,6 +163,7 @@ void TAdditionalP::SetUpKeyboard()
     Keyboard::TabOrder({APAmount, APInterest, APPeriod, PartYear, SpeedButton2, APMonthlyR, APGrid, BitBtn1,
                         SpeedButton1, BitBtn2});
     APGrid->setAccessibleName(QStringLiteral("Additional Payments"));
+    Keyboard::HelpKeyPresses(this, BitBtn2);
     Keyboard::AssignMnemonics(this);
     Keyboard::NameFieldsForReaders(this);
 }

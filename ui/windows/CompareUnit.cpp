@@ -232,6 +232,7 @@ void TCompare::Build()
     QWidget *previewBtn = findChild<QWidget *>(QStringLiteral("PreviewBtn"));
     Keyboard::TabOrder({AddBtn, RenameBtn, RemoveBtn, LeftBtn, RightBtn, LoadBtn, CopyBtn, exportBtn, previewBtn,
                         CompareGrid, PrintBtn, CloseBtn, HelpBtn});
+    Keyboard::HelpKeyPresses(this, HelpBtn);
     Keyboard::AssignMnemonics(this);
     Keyboard::NameFieldsForReaders(this);
     UpdateButtons();

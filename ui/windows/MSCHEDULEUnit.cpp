@@ -208,6 +208,7 @@ void TMSCHEDULE::SetUpKeyboard()
                         MSMonthlyRepayment, PlanBtn, MSGrid, GraphBtn, BitBtn1, OKBtn, BitBtn2});
     MSGrid->setAccessibleName(QStringLiteral("Mortgage Schedule"));
     MSMonthlyRepayment->setAccessibleName(Label4->text());
+    Keyboard::HelpKeyPresses(this, BitBtn2);
     Keyboard::AssignMnemonics(this);
     Keyboard::NameFieldsForReaders(this);
 }

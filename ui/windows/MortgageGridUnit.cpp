@@ -248,6 +248,7 @@ void TMORTAGEGRID::SetUpKeyboard()
     Keyboard::TabOrder({MAmt, InterestR, Years, Partyear, AmountStep, InterestStep, SpeedButton1, MGrid,
                         BitBtn1, SpeedButton2, BitBtn2});
     MGrid->setAccessibleName(QStringLiteral("Mortgage Grid"));
+    Keyboard::HelpKeyPresses(this, BitBtn2);
     Keyboard::AssignMnemonics(this);
     Keyboard::NameFieldsForReaders(this);
 }

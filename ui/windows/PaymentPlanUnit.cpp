@@ -661,6 +661,7 @@ void TPaymentPlan::SetUpKeyboard()
                         PaymentsMade, InterestWith, LastPayment, InterestWithout, PaidOff, InterestSaved, TotalPaid,
                         RepaymentAtEnd, AnnualRate, ByYear, ByPayment, CopyBtn, exportBtn, previewBtn, PlanGrid, PrintBtn,
                         CloseBtn, HelpBtn});
+    Keyboard::HelpKeyPresses(this, HelpBtn);
     Keyboard::AssignMnemonics(this);
     Keyboard::NameFieldsForReaders(this);
 }

@@ -84,6 +84,7 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
     TotalInterest->setAccessibleName(Label4->text());
     Keyboard::TabOrder({AdditionalMR, Now, RadioButton2, Year, StartMonth, InterestSaved, NewInterest,
                         TotalInterest, PlanBtn, BitBtn3});
+    Keyboard::HelpKeyPresses(this, BitBtn3);
     Keyboard::AssignMnemonics(this);
     Keyboard::NameFieldsForReaders(this);
     NowClick();
