@@ -265,6 +265,32 @@ void ShootAboutAndHelp(const SecondaryWindows &windows)
 
 } // namespace
 
+// The main window and the schedule under a dark desktop theme, after the light
+// ones so that those stay as they are.
+void ShootDark(ScriptedPlatform &platform, TMORTLOAN &main)
+{
+    QPalette dark;
+    const QColor text(238, 238, 236);
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, QColor(36, 36, 36));
+    dark.setColor(QPalette::AlternateBase, QColor(48, 48, 48));
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, QColor(60, 60, 60));
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::Light, QColor(80, 80, 80));
+    dark.setColor(QPalette::Midlight, QColor(70, 70, 70));
+    dark.setColor(QPalette::Mid, QColor(45, 45, 45));
+    dark.setColor(QPalette::Dark, QColor(25, 25, 25));
+    dark.setColor(QPalette::Highlight, QColor(21, 83, 158));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    QApplication::setPalette(dark);
+    main.PageControl1->setCurrentIndex(0);
+    Save(&main, QStringLiteral("dark-main"));
+    platform.modalActions.insert(QStringLiteral("MSCHEDULE"), [](QDialog *w) { Save(w, QStringLiteral("dark-schedule")); });
+    main.SpeedButton2->click();
+}
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -285,5 +311,6 @@ int main(int argc, char **argv)
     ShootPaymentPlan(platform, main);
     ShootCompare(platform, main);
     ShootAboutAndHelp(windows);
+    ShootDark(platform, main);
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "ui/common/Look.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHash>
 #include <QIcon>
@@ -11,6 +12,9 @@
 #include <QPushButton>
 #include <QValidator>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace Look {
 
@@ -76,12 +80,36 @@ QIcon Icon(const QString &name)
     return *found;
 }
 
+namespace {
+
+double Luminance(const QColor &colour)
+{
+    auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+} // namespace
+
+double Contrast(const QColor &a, const QColor &b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor TextFor(const QColor &background)
+{
+    const QColor black(Qt::black), white(Qt::white);
+    return Contrast(black, background) >= Contrast(white, background) ? black : white;
+}
+
 void Paint(QWidget *widget, const QColor &background, const QColor &text)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, background);
-    if (text.isValid())
-        palette.setColor(QPalette::WindowText, text);
+    // A window's own controls (arrows, scroll bars) keep the theme's colours on
+    // their own faces; its captions are given their colour where they are made.
+    if (text.isValid() || !widget->isWindow())
+        palette.setColor(QPalette::WindowText, text.isValid() ? text : TextFor(background));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -90,8 +118,10 @@ void MarkAsResult(QLineEdit *edit, bool result)
 {
     QPalette palette = edit->palette();
     // A disabled edit keeps the style's greyed look, so it is seen to be disabled.
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::Base, result ? ResultColour() : InputColour());
+        palette.setColor(group, QPalette::Text, Qt::black);
+    }
     edit->setPalette(palette);
     edit->setReadOnly(result);
 }
@@ -130,13 +160,52 @@ QFrame *ExplanationPanel(QLabel *&label, const QString &labelName, const QString
     return panel;
 }
 
+namespace {
+
+// Navy wherever it reads as large text does (3 : 1), as on the program's own
+// backgrounds and a light desktop's; on a dark desktop's it is lightened until it
+// reads as well as any text.
+class NavyHeading : public QLabel {
+public:
+    NavyHeading(const QString &text, QWidget *parent) : QLabel(text, parent) { Recolour(); }
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::PaletteChange && !recolouring_)
+            Recolour();
+    }
+
+private:
+    void Recolour()
+    {
+        const QColor ground = palette().color(QPalette::Window);
+        QColor colour = Navy();
+        if (Contrast(colour, ground) < 3.0) {
+            for (int step = 1; step <= 20 && Contrast(colour, ground) < 4.5; ++step) {
+                const double t = step / 20.0;
+                colour = QColor::fromRgbF(float(Navy().redF() * (1 - t) + t), float(Navy().greenF() * (1 - t) + t),
+                                          float(Navy().blueF() * (1 - t) + t));
+            }
+        }
+        QPalette own = palette();
+        own.setColor(QPalette::WindowText, colour);
+        recolouring_ = true;
+        setPalette(own);
+        recolouring_ = false;
+    }
+
+    bool recolouring_ = false;
+};
+
+} // namespace
+
 QLabel *Heading(const QString &name, const QString &text, int pixelSize, QWidget *parent)
 {
-    QLabel *label = Label(name, text, parent);
+    QLabel *label = new NavyHeading(text, parent);
+    label->setObjectName(name);
     label->setFont(HeadingFont(pixelSize));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Navy());
-    label->setPalette(palette);
     return label;
 }
 

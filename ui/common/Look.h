@@ -42,7 +42,15 @@ int CellTextMargin(const QWidget *widget);
 // An icon of the program's own, from resources/icons.
 QIcon Icon(const QString &name);
 
-// Paints a widget's background in a colour (window backgrounds, panels).
+// The contrast of two colours, 1 to 21, by their relative luminance.
+double Contrast(const QColor &a, const QColor &b);
+// Black or white, whichever reads better on `background`.
+QColor TextFor(const QColor &background);
+
+// Paints a widget's background in a colour (window backgrounds, panels), and a
+// panel's text, and that of the labels on it, in `text` or else in
+// TextFor(background): a dark theme's light text would not read on the program's
+// own colours. A window's text changes only when `text` is given.
 void Paint(QWidget *widget, const QColor &background, const QColor &text = QColor());
 // Colours an edit as an input (white, editable) or a result (light blue, read-only).
 void MarkAsResult(QLineEdit *edit, bool result);
@@ -52,6 +60,7 @@ QLabel *Label(const QString &name, const QString &text, QWidget *parent);
 QLabel *CaptionLabel(const QString &name, const QString &text, QWidget *parent);
 // A fixed explanation: green bold words in a sunken panel.
 QFrame *ExplanationPanel(QLabel *&label, const QString &labelName, const QString &text, QWidget *parent);
+// A navy heading; on a dark desktop background it turns light enough to read.
 QLabel *Heading(const QString &name, const QString &text, int pixelSize, QWidget *parent);
 // An edit box; `maxLength` (0: none) limits what the user types, not what the
 // program puts in it.

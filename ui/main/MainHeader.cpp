@@ -30,6 +30,11 @@ QToolButton *ToolButton(const QString &name, const QString &icon, const QString 
     button->setStatusTip(hint);
     button->setAccessibleName(hint);
     button->setFocusPolicy(Qt::NoFocus);
+    // Its caption is read on the band's face, in any theme.
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, Look::ButtonFace());
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(palette);
     return button;
 }
 

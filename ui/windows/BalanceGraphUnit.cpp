@@ -171,6 +171,9 @@ TBalanceGraphForm::TBalanceGraphForm(QWidget *parent)
     ExtraBox = new QCheckBox(QStringLiteral("Show the balance with the additional payment"), this);
     ExtraBox->setObjectName(QStringLiteral("ExtraBox"));
     ExtraBox->setChecked(true);
+    QPalette onFace = ExtraBox->palette();
+    onFace.setColor(QPalette::WindowText, Look::TextFor(Look::ButtonFace()));
+    ExtraBox->setPalette(onFace);
     ExportBtn = Look::Button(QStringLiteral("ExportBtn"), QStringLiteral("Export…"), this);
     PrintBtn = Look::Button(QStringLiteral("PrintBtn"), QStringLiteral(" Print"), this, QStringLiteral("print"));
     OKBtn = Look::Button(QStringLiteral("OKBtn"), QStringLiteral("OK"), this, QStringLiteral("ok"));

@@ -55,13 +55,19 @@ QVariant ComparisonModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole: return ComparisonCellText(comparison_, row, column, TextStyle::Shown());
     case Qt::TextAlignmentRole:
         return column == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    // The grey differences and the tinted cheapest offer keep the light ground
+    // they are read on, and black text on the tint, in any theme.
     case Qt::ForegroundRole:
         if (IsDifferenceRow(row))
             return QColor(90, 90, 90);
+        if (cheapest)
+            return QColor(Qt::black);
         return {};
     case Qt::BackgroundRole:
         if (cheapest)
             return CheapestTint();
+        if (IsDifferenceRow(row))
+            return QColor(Qt::white);
         return {};
     case Qt::FontRole: {
         QFont font;

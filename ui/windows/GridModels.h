@@ -43,6 +43,8 @@ public:
             return int(Qt::AlignRight | Qt::AlignVCenter);
         if (role == Qt::BackgroundRole && index.column() == 0)
             return FixedColumnBrush(); // the fixed first column
+        if (role == Qt::ForegroundRole && index.column() == 0)
+            return QBrush(Qt::black); // on that face in any theme
         return QVariant();
     }
 
