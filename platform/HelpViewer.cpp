@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/HelpViewer.h"
 
+#include <QFile>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -19,6 +21,21 @@ QString HelpPageOfTopic(int topic)
     case 10: return QStringLiteral("compare.html");
     default: return QStringLiteral("index.html");
     }
+}
+
+QString LocalHelpPage(const QString &page, const QStringList &languages)
+{
+    for (const QString &tag : languages) {
+        const QString language = tag.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+        // English is the pages' own language: a later language in the list
+        // must not win over it.
+        if (language == u"en" || language == u"c")
+            break;
+        const QString local = language + u'/' + page;
+        if (QFile::exists(QStringLiteral(":/help/") + local))
+            return local;
+    }
+    return page;
 }
 
 HelpViewer::HelpViewer(QWidget *parent)
@@ -52,7 +69,9 @@ HelpViewer::HelpViewer(QWidget *parent)
 
 void HelpViewer::ShowTopic(int topic)
 {
-    browser_->setSource(QUrl(QStringLiteral("qrc:/help/") + HelpPageOfTopic(topic)));
+    // The language the program's texts were chosen for (the default locale).
+    const QString page = LocalHelpPage(HelpPageOfTopic(topic), QLocale().uiLanguages());
+    browser_->setSource(QUrl(QStringLiteral("qrc:/help/") + page));
     show();
     raise();
     activateWindow();

@@ -9,6 +9,10 @@ class QTextBrowser;
 // Context numbers of the help topics and the page each one opens.
 QString HelpPageOfTopic(int topic);
 
+// The page under :/help in the first of the user's languages that has it
+// ("de/mortgage.html"), else the English one ("mortgage.html").
+QString LocalHelpPage(const QString &page, const QStringList &languages);
+
 class HelpViewer : public QDialog {
     Q_OBJECT
 public:

@@ -7,8 +7,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -44,6 +49,102 @@ TEST(HelpPages, ContentsLinkToPagesThatExist)
         ++links;
     }
     EXPECT_GE(links, 10);
+}
+
+namespace {
+
+QString HelpSource(const QString &page)
+{
+    QFile file(QStringLiteral(":/help/") + page);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// What a page points at or can be pointed at: links, pictures, anchors, in order.
+QStringList Targets(const QString &html)
+{
+    static const QRegularExpression attribute(QStringLiteral(R"re(\b(href|src|id|name)="([^"]*)")re"));
+    QStringList targets;
+    for (const auto &match : attribute.globalMatch(html))
+        targets << match.captured(1) + u'=' + match.captured(2);
+    return targets;
+}
+
+} // namespace
+
+// A German reader finds every page, linked as the English one is, styled by the
+// same sheet, and in German throughout.
+TEST(HelpPages, EveryPageHasAGermanOneWithTheSameLinks)
+{
+    const QStringList english = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")}, QDir::Files);
+    const QStringList german = QDir(QStringLiteral(":/help/de")).entryList({QStringLiteral("*.html")}, QDir::Files);
+    ASSERT_GE(english.size(), 12);
+    EXPECT_EQ(german, english);
+
+    static const QRegularExpression englishWord(QStringLiteral(R"(\b(the|and|you|your|is|of|with)\b)"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    for (const QString &page : english) {
+        const QString source = HelpSource(page);
+        const QString translated = HelpSource(QStringLiteral("de/") + page);
+        if (translated.isEmpty())
+            continue; // missing, told above
+        QStringList expected = Targets(source);
+        expected.replaceInStrings(QStringLiteral("href=style.css"), QStringLiteral("href=../style.css"));
+        EXPECT_EQ(Targets(translated), expected) << page.toStdString();
+
+        QTextDocument document;
+        document.setHtml(translated);
+        const QString text = document.toPlainText();
+        const auto found = englishWord.match(text);
+        EXPECT_FALSE(found.hasMatch()) << page.toStdString() << ": \"" << found.captured().toStdString() << '"';
+        QTextDocument original;
+        original.setHtml(source);
+        EXPECT_NE(document.metaInformation(QTextDocument::DocumentTitle),
+                  original.metaInformation(QTextDocument::DocumentTitle))
+            << page.toStdString();
+    }
+}
+
+TEST(HelpPages, TheFirstOfTheUsersLanguagesWithAPageWins)
+{
+    const QString page = QStringLiteral("mortgage.html");
+    EXPECT_EQ(LocalHelpPage(page, {QStringLiteral("de-DE")}), "de/mortgage.html");
+    EXPECT_EQ(LocalHelpPage(page, {QStringLiteral("de_AT"), QStringLiteral("de")}), "de/mortgage.html");
+    EXPECT_EQ(LocalHelpPage(page, {QStringLiteral("fr-FR"), QStringLiteral("de-DE")}), "de/mortgage.html");
+    // English first stays English, even with German as a second choice.
+    EXPECT_EQ(LocalHelpPage(page, {QStringLiteral("en-US"), QStringLiteral("de-DE")}), page);
+    EXPECT_EQ(LocalHelpPage(page, {QStringLiteral("C")}), page);
+    EXPECT_EQ(LocalHelpPage(page, {QStringLiteral("fr-FR")}), page);
+    EXPECT_EQ(LocalHelpPage(page, {}), page);
+    // A page not translated yet falls back to English.
+    EXPECT_EQ(LocalHelpPage(QStringLiteral("nothing-yet.html"), {QStringLiteral("de-DE")}), "nothing-yet.html");
+}
+
+TEST(HelpPages, GermanUsersReadTheGermanPagesAndFollowTheirLinks)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    HelpViewer viewer;
+    auto *browser = viewer.findChild<QTextBrowser *>("HelpBrowser");
+    viewer.ShowTopic(2);
+    EXPECT_EQ(browser->source().toString(), "qrc:/help/de/mortgage.html");
+    EXPECT_EQ(viewer.CurrentPage(), "mortgage.html");
+    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Darlehensbetrag")));
+    // The shared style sheet reached: the heading is navy, as in English.
+    EXPECT_EQ(browser->document()->firstBlock().charFormat().foreground().color().name(), "#000080");
+
+    // The first link on the page, followed from the keyboard, stays German.
+    browser->setFocus();
+    QTest::keyClick(browser, Qt::Key_Tab);
+    QTest::keyClick(browser, Qt::Key_Return);
+    EXPECT_EQ(browser->source().toString(), "qrc:/help/de/grid.html");
+
+    viewer.ShowTopic(0);
+    EXPECT_EQ(browser->source().toString(), "qrc:/help/de/index.html");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    viewer.ShowTopic(0);
+    EXPECT_EQ(browser->source().toString(), "qrc:/help/index.html");
+    viewer.hide();
+    QLocale::setDefault(before);
 }
 
 TEST(FileDialogs, FilterMatchesEitherCase)
