@@ -10,7 +10,7 @@
 #include <QPushButton>
 
 TMortChartForm::TMortChartForm(QWidget *parent)
-    : AnalysisWindow(QStringLiteral("MortChartForm"), QStringLiteral("Cost Breakdown Graph"), 526, 380,
+    : AnalysisWindow(QStringLiteral("MortChartForm"), tr("Cost Breakdown Graph"), 526, 380,
                      Look::ButtonFace(), parent)
 {
     // No buttons in the title bar: the window is left with OK or Enter.
@@ -21,11 +21,11 @@ TMortChartForm::TMortChartForm(QWidget *parent)
     MortgageChart->SetTitle(QStringLiteral("Cost Breakdown of Mortgage"));
     MortgageChart->setGeometry(rect());
 
-    BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), QStringLiteral("OK"), this, QStringLiteral("ok"));
+    BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), tr("OK"), this, QStringLiteral("ok"));
     BitBtn2->setDefault(true);
     BitBtn2->setAutoDefault(true);
     BitBtn1 = Look::PictureButton(QStringLiteral("BitBtn1"), QStringLiteral("print"),
-                                  QStringLiteral("Print the graph"), this);
+                                  tr("Print the graph"), this);
     BitBtn2->setFixedSize(62, 26);
     BitBtn1->setFixedSize(62, 26);
 
