@@ -968,6 +968,18 @@ Plan…</source>
         <source>Print the graph</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cost Breakdown of Mortgage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TPaymentPlan</name>

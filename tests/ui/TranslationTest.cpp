@@ -101,5 +101,11 @@ TEST_F(German, WindowsAndMessagesSpeakGermanWhileReportsAndCsvStayEnglish)
         EXPECT_TRUE(FileBytes(path).startsWith("period,interest,capital,balance,accumulated_interest,accumulated_capital\n"))
             << FileBytes(path).left(100).toStdString();
     });
+
+    main().BitBtn9->click();
+    EXPECT_EQ(windows().chart->MortgageChart->SliceLabel(0), "Tilgung");
+    windows().chart->BitBtn1->click(); // printed with its English words
+    EXPECT_EQ(windows().chart->MortgageChart->SliceLabel(0), "Tilgung");
+    EXPECT_EQ(platform.landscapePages, 1);
     EXPECT_TRUE(platform.messages.empty()) << platform.MessageTexts().join(" | ").toStdString();
 }

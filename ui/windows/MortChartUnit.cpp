@@ -9,6 +9,13 @@
 #include <QPainter>
 #include <QPushButton>
 
+namespace {
+
+const QColor kPrincipalColour(0, 128, 0);
+const QColor kInterestColour(255, 0, 0);
+
+} // namespace
+
 TMortChartForm::TMortChartForm(QWidget *parent)
     : AnalysisWindow(QStringLiteral("MortChartForm"), tr("Cost Breakdown Graph"), 526, 380,
                      Look::ButtonFace(), parent)
@@ -18,7 +25,7 @@ TMortChartForm::TMortChartForm(QWidget *parent)
                    | Qt::MSWindowsFixedSizeDialogHint);
     MortgageChart = new PieChart3D(this);
     MortgageChart->setObjectName(QStringLiteral("MortgageChart"));
-    MortgageChart->SetTitle(QStringLiteral("Cost Breakdown of Mortgage"));
+    MortgageChart->SetTitle(tr("Cost Breakdown of Mortgage"));
     MortgageChart->setGeometry(rect());
 
     BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), tr("OK"), this, QStringLiteral("ok"));
@@ -47,14 +54,19 @@ void TMortChartForm::resizeEvent(QResizeEvent *event)
 void TMortChartForm::Fill(double principal, double interest)
 {
     MortgageChart->Clear();
-    MortgageChart->AddSlice(principal, QStringLiteral("Principal"), QColor(0, 128, 0));
-    MortgageChart->AddSlice(interest, QStringLiteral("Interest"), QColor(255, 0, 0));
+    MortgageChart->AddSlice(principal, tr("Principal"), kPrincipalColour);
+    MortgageChart->AddSlice(interest, tr("Interest"), kInterestColour);
 }
 
 void TMortChartForm::BitBtn1Click()
 {
+    // On paper the graph keeps its English words in every language, as the reports do.
+    PieChart3D printed;
+    printed.SetTitle(QStringLiteral("Cost Breakdown of Mortgage"));
+    printed.AddSlice(MortgageChart->SliceValue(0), QStringLiteral("Principal"), kPrincipalColour);
+    printed.AddSlice(MortgageChart->SliceValue(1), QStringLiteral("Interest"), kInterestColour);
     ThePlatform().PrintLandscapePage(this,
-        [this](QPainter &painter, const QRectF &page) { MortgageChart->Paint(painter, page); });
+        [&printed](QPainter &painter, const QRectF &page) { printed.Paint(painter, page); });
 }
 
 void TMortChartForm::BitBtn2Click()

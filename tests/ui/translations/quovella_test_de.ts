@@ -37,6 +37,13 @@
     </message>
 </context>
 <context>
+    <name>TMortChartForm</name>
+    <message>
+        <source>Principal</source>
+        <translation>Tilgung</translation>
+    </message>
+</context>
+<context>
     <name>LoanChecks</name>
     <message>
         <source>You must enter a valid Mortgage amount between 0 and 999999999</source>
