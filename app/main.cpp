@@ -2,6 +2,7 @@
 // Quovella: start-up and the event loop.
 #include "app/FirstPaint.h"
 #include "ui/common/Look.h"
+#include "ui/common/Translation.h"
 #include "ui/main/MainUnit.h"
 #include "ui/main/Program.h"
 #include "platform/QtPlatform.h"
@@ -9,6 +10,7 @@
 #include "version/Version.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstring>
@@ -72,6 +74,7 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quovella.Quovella"));
     QApplication::setWindowIcon(Look::Icon(QStringLiteral("house")));
     QApplication::setFont(Look::UiFont(9));
+    Translation::Install(app, QLocale());
     // About and help may still be open when the main window closes; the program ends with it.
     QApplication::setQuitOnLastWindowClosed(false);
 

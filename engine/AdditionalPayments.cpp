@@ -3,6 +3,8 @@
 
 #include "engine/PaymentWalk.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -186,7 +188,7 @@ CheckedSpecificPayment CheckSpecificPayment(const LoanTexts &loanTexts,
         return checked;
     };
     if (!IsNumberInRange(texts.extra, 0, 999999999, locale))
-        return refuse(QStringLiteral("You must enter a valid Mortgage amount between 0 and 999999999"),
+        return refuse(QCoreApplication::translate("AdditionalPayments", "You must enter a valid Mortgage amount between 0 and 999999999"),
                       MessageKind::Information);
     checked.extra = ParseNumber(texts.extra, locale).value_or(0);
     checked.start.fromStart = texts.fromStart;
@@ -195,14 +197,14 @@ CheckedSpecificPayment CheckSpecificPayment(const LoanTexts &loanTexts,
         return checked; // the start fields are greyed out, whatever they still hold
     const double p = PaymentsPerYear(loanTexts.payment);
     if (!IsWholeNumber(texts.year, locale) || texts.year == QLatin1String("0"))
-        return refuse(QStringLiteral("You must enter a year."), MessageKind::Confirmation);
+        return refuse(QCoreApplication::translate("AdditionalPayments", "You must enter a year."), MessageKind::Confirmation);
     const int year = ParseWholeNumber(texts.year, locale).value_or(0);
     const Loan loan = LoanOfTexts(loanTexts, locale);
     // A loan the rounded repayment clears early ends before its entered term, and
     // periods beyond the whole years make a last, shorter year of their own.
     const Term term = SpecificPaymentTerm(loan);
     const int lastYear = term.years + (term.part > 0 ? 1 : 0);
-    const QString range = QStringLiteral("You must enter a year between 1 and ")
+    const QString range = QCoreApplication::translate("AdditionalPayments", "You must enter a year between 1 and ")
         + (lastYear == loan.years ? loanTexts.years : QString::number(lastYear));
     if (year > lastYear)
         return refuse(range, MessageKind::Information);
@@ -212,8 +214,8 @@ CheckedSpecificPayment CheckSpecificPayment(const LoanTexts &loanTexts,
     if (loanTexts.payment != QLatin1String("Annualy")) {
         const int periods = year == lastYear && term.part > 0 ? term.part : static_cast<int>(p);
         const Frequency *frequency = FindFrequency(loanTexts.payment);
-        const QString periodRange = QStringLiteral("You must enter a ")
-            + (frequency ? frequency->specificUnit : QString()) + QStringLiteral(" between 1 and ")
+        const QString periodRange = QCoreApplication::translate("AdditionalPayments", "You must enter a ")
+            + (frequency ? frequency->specificUnit : QString()) + QCoreApplication::translate("AdditionalPayments", " between 1 and ")
             + GeneralNumberText(periods, locale);
         const QString &text = texts.period;
         // An empty period, or "0", is the first payment of the year.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/AnnualRate.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -58,8 +60,8 @@ std::optional<double> AnnualPercentageRate(const Loan &loan, const PaymentPlan &
 std::optional<Message> CheckLoanFees(const LoanFees &fees, double amount)
 {
     if (!(fees.upfront >= 0 && fees.upfront < amount))
-        return Message{QStringLiteral("The upfront fees must be at least 0 and less than the mortgage amount.")};
+        return Message{QCoreApplication::translate("AnnualRate", "The upfront fees must be at least 0 and less than the mortgage amount.")};
     if (!(fees.perPayment >= 0 && fees.perPayment <= 999999999))
-        return Message{QStringLiteral("The fee per payment must be at least 0 and at most 999,999,999.")};
+        return Message{QCoreApplication::translate("AnnualRate", "The fee per payment must be at least 0 and at most 999,999,999.")};
     return std::nullopt;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/ErrorChecking.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 QLocale ParsingLocale(const QLocale &locale)
@@ -83,25 +85,25 @@ std::optional<QString> ValidateTerm(const QString &yearsText, const QString &phr
     if (!years.isEmpty()) {
         const auto value = ParseWholeNumber(years, locale);
         if (!value)
-            return QStringLiteral("You must enter a valid Year");
+            return QCoreApplication::translate("ErrorChecking", "You must enter a valid Year");
         y = *value;
         if (y < 0 || y > maximumYears)
-            return QStringLiteral("You must enter") + phrase + QStringLiteral(" between 0 and ")
+            return QCoreApplication::translate("ErrorChecking", "You must enter") + phrase + QCoreApplication::translate("ErrorChecking", " between 0 and ")
                 + QString::number(maximumYears);
     }
     const QString unit = PeriodUnitName(paymentsPerYear);
     if (!partText.isEmpty()) {
         const auto value = ParseWholeNumber(partText, locale);
         if (!value)
-            return QStringLiteral("You must enter a valid ") + unit;
+            return QCoreApplication::translate("ErrorChecking", "You must enter a valid ") + unit;
         part = *value;
     }
     if (part < 0 || part > paymentsPerYear)
-        return QStringLiteral("You must enter a ") + unit + QStringLiteral(" between 0 and ")
+        return QCoreApplication::translate("ErrorChecking", "You must enter a ") + unit + QCoreApplication::translate("ErrorChecking", " between 0 and ")
             + QString::number(paymentsPerYear, 'g', 15);
     if (y + part > 0)
         return std::nullopt;
-    return QStringLiteral("You must enter") + phrase;
+    return QCoreApplication::translate("ErrorChecking", "You must enter") + phrase;
 }
 
 Term TermOfTexts(const QString &yearsText, const QString &partYearText, const QLocale &locale)

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/LoanChecks.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const QString kAmount = QStringLiteral("You must enter a valid Mortgage amount between 0 and 999999999");
-const QString kRate = QStringLiteral("You must enter a valid interest rate between 0 and 100");
+const char kAmount[] = QT_TRANSLATE_NOOP("LoanChecks", "You must enter a valid Mortgage amount between 0 and 999999999");
+const char kRate[] = QT_TRANSLATE_NOOP("LoanChecks", "You must enter a valid interest rate between 0 and 100");
 
 } // namespace
 
@@ -31,9 +33,9 @@ const LoanCheck &Analysis()
 const LoanCheck &GridOpening()
 {
     static const LoanCheck check{0, 999999999,
-                                 QStringLiteral("You must enter a Mortgage amount between 0 and 999999999"),
+                                 QT_TRANSLATE_NOOP("LoanChecks", "You must enter a Mortgage amount between 0 and 999999999"),
                                  0.000001, 100,
-                                 QStringLiteral("You must enter an interest rate between 0 and 100.")};
+                                 QT_TRANSLATE_NOOP("LoanChecks", "You must enter an interest rate between 0 and 100.")};
     return check;
 }
 
@@ -45,15 +47,15 @@ std::optional<LoanProblem> CheckLoanTexts(const LoanTexts &texts, const LoanChec
     // Only a damaged saved file can leave a list with nothing chosen.
     if (PaymentsPerYear(texts.payment) <= 0 || CompoundingsPerYear(texts.compounded) <= 0)
         return LoanProblem{LoanField::Frequency,
-                           {QStringLiteral("Choose how often you repay and how often interest is compounded."),
+                           {QCoreApplication::translate("LoanChecks", "Choose how often you repay and how often interest is compounded."),
                             MessageKind::Information}};
     if (!IsNumberInRange(texts.amount, check.amountLow, check.amountHigh, locale))
-        return LoanProblem{LoanField::Amount, {check.amountMessage, MessageKind::Information}};
+        return LoanProblem{LoanField::Amount, {QCoreApplication::translate("LoanChecks", check.amountMessage), MessageKind::Information}};
     if (auto message = ValidateTerm(texts.years, QStringLiteral(" a period "), texts.part, 50,
                                     PaymentsPerYear(texts.payment), locale))
         return LoanProblem{LoanField::Term, {*message, MessageKind::Confirmation}};
     if (!IsNumberInRange(texts.rate, check.rateLow, check.rateHigh, locale))
-        return LoanProblem{LoanField::Rate, {check.rateMessage, MessageKind::Information}};
+        return LoanProblem{LoanField::Rate, {QCoreApplication::translate("LoanChecks", check.rateMessage), MessageKind::Information}};
     return std::nullopt;
 }
 

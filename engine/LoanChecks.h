@@ -23,10 +23,10 @@ struct LoanTexts {
 struct LoanCheck {
     double amountLow;
     double amountHigh;
-    QString amountMessage;
+    const char *amountMessage; // untranslated: translated where shown
     double rateLow;
     double rateHigh;
-    QString rateMessage;
+    const char *rateMessage;
 };
 
 namespace LoanChecks {

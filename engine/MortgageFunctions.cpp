@@ -3,6 +3,8 @@
 
 #include "engine/PaymentWalk.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -253,26 +255,27 @@ MortgageFigures CalculateMortgage(const Loan &loan)
 
 QString ImpossiblePayOffMessage(int paymentsMade)
 {
-    return QStringLiteral("It is impossible to pay off this Mortgage in the specified time if the "
-                          "Mortgage payment is rounded to 2 decimal places. If it is rounded it "
-                          "will be paid off in ")
-        + QString::number(paymentsMade) + QStringLiteral(" payments.");
+    return QCoreApplication::translate("MortgageFunctions",
+                                       "It is impossible to pay off this Mortgage in the specified time if the "
+                                       "Mortgage payment is rounded to 2 decimal places. If it is rounded it "
+                                       "will be paid off in %1 payments.")
+        .arg(paymentsMade);
 }
 
 QString BalloonMessage(double repayment, const QString &lastPaymentText, const QLocale &locale)
 {
-    return QStringLiteral("The repayment of ") + MoneyText(repayment, MoneyFormat::Currency, locale)
-        + QStringLiteral(", rounded to 2 decimal places, does not pay off this Mortgage evenly: "
-                         "your last payment will be ")
-        + lastPaymentText + QLatin1Char('.');
+    return QCoreApplication::translate("MortgageFunctions",
+                                       "The repayment of %1, rounded to 2 decimal places, does not pay off this "
+                                       "Mortgage evenly: your last payment will be %2.")
+        .arg(MoneyText(repayment, MoneyFormat::Currency, locale), lastPaymentText);
 }
 
 QString LastPaymentMessage(int paymentsMade, double repayment, const QString &lastPaymentText,
                            const QLocale &locale)
 {
-    return QStringLiteral("You will make ") + QString::number(paymentsMade)
-        + QStringLiteral(" payments of ") + MoneyText(repayment, MoneyFormat::Currency, locale)
-        + QStringLiteral(" and your last payment will be ") + lastPaymentText;
+    return QCoreApplication::translate("MortgageFunctions",
+                                       "You will make %1 payments of %2 and your last payment will be %3")
+        .arg(QString::number(paymentsMade), MoneyText(repayment, MoneyFormat::Currency, locale), lastPaymentText);
 }
 
 double InvestmentValue(double deposit, double rate, double periods, double periodsPerYear)

@@ -3,6 +3,8 @@
 
 #include "engine/PaymentWalk.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -200,10 +202,10 @@ QString PayOffTime(int payments, int paymentsPerYear)
 
 QString PlanEventName(int index, const PlanEvent &event)
 {
-    const char *kind = event.kind == PlanEventKind::Extra     ? "extra payment"
-                       : event.kind == PlanEventKind::LumpSum ? "lump sum"
-                                                              : "rate change";
-    return QStringLiteral("Event %1 (%2)").arg(index + 1).arg(QLatin1String(kind));
+    const char *kind = event.kind == PlanEventKind::Extra     ? QT_TRANSLATE_NOOP("PaymentPlan", "extra payment")
+                       : event.kind == PlanEventKind::LumpSum ? QT_TRANSLATE_NOOP("PaymentPlan", "lump sum")
+                                                              : QT_TRANSLATE_NOOP("PaymentPlan", "rate change");
+    return QCoreApplication::translate("PaymentPlan", "Event %1 (%2)").arg(index + 1).arg(QCoreApplication::translate("PaymentPlan", kind));
 }
 
 std::optional<Message> CheckPlanEvent(int index, const PlanEvent &event, int payments)
@@ -215,21 +217,21 @@ std::optional<Message> CheckPlanEvent(int index, const PlanEvent &event, int pay
     switch (event.kind) {
     case PlanEventKind::Extra:
         if (!(event.value > 0 && event.value <= 999999999))
-            return fault(QStringLiteral("the extra payment must be more than 0 and at most 999,999,999."));
+            return fault(QCoreApplication::translate("PaymentPlan", "the extra payment must be more than 0 and at most 999,999,999."));
         break;
     case PlanEventKind::LumpSum:
         if (!(event.value > 0 && event.value <= 999999999))
-            return fault(QStringLiteral("the lump sum must be more than 0 and at most 999,999,999."));
+            return fault(QCoreApplication::translate("PaymentPlan", "the lump sum must be more than 0 and at most 999,999,999."));
         break;
     case PlanEventKind::RateChange:
         if (!(event.value >= 0.000001 && event.value <= 100))
-            return fault(QStringLiteral("the new rate must be more than 0 % and at most 100 %."));
+            return fault(QCoreApplication::translate("PaymentPlan", "the new rate must be more than 0 % and at most 100 %."));
         break;
     }
     if (event.from < 1 || event.from > payments)
-        return fault(QStringLiteral("the payment must be between 1 and %1.").arg(payments));
+        return fault(QCoreApplication::translate("PaymentPlan", "the payment must be between 1 and %1.").arg(payments));
     if (event.kind == PlanEventKind::Extra && event.to != 0 && (event.to < event.from || event.to > payments))
-        return fault(QStringLiteral("the last payment must be between the first payment (%1) and %2.")
+        return fault(QCoreApplication::translate("PaymentPlan", "the last payment must be between the first payment (%1) and %2.")
                          .arg(event.from)
                          .arg(payments));
     return std::nullopt;

@@ -4,6 +4,8 @@
 #include "engine/LoanChecks.h"
 #include "engine/MortgageFunctions.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -59,7 +61,7 @@ std::optional<FieldCheck> CheckField(const SavingsFields &fields, SavingsField f
     if (Blank(text) || (field == SavingsField::ReducedPeriod && NoReducedPeriod(text)))
         return std::nullopt;
     if (field == SavingsField::Period && text == QLatin1String("0"))
-        return FieldCheck{QStringLiteral("You must enter a period greater than 0.")};
+        return FieldCheck{QCoreApplication::translate("Savings", "You must enter a period greater than 0.")};
     if (!IsNumber(text, locale))
         return FieldCheck{SavingsFieldMessage(field), true};
     switch (field) {
@@ -67,15 +69,15 @@ std::optional<FieldCheck> CheckField(const SavingsFields &fields, SavingsField f
         // The Mortgage tab's range, so no figure grows too long for its panel.
         const LoanCheck &mortgage = LoanChecks::Mortgage();
         if (!IsNumberInRange(text, mortgage.amountLow, mortgage.amountHigh, locale))
-            return FieldCheck{mortgage.amountMessage};
+            return FieldCheck{QCoreApplication::translate("LoanChecks", mortgage.amountMessage)};
         return std::nullopt;
     }
     case SavingsField::Period:
-        return CheckYears(text, QStringLiteral("This Period(years) must be a whole number of years"),
-                          QStringLiteral("You must enter a period greater than 0."), locale);
+        return CheckYears(text, QCoreApplication::translate("Savings", "This Period(years) must be a whole number of years"),
+                          QCoreApplication::translate("Savings", "You must enter a period greater than 0."), locale);
     case SavingsField::ReducedPeriod:
-        return CheckYears(text, QStringLiteral("This Reduced Period(years) must be a whole number of years"),
-                          QStringLiteral("You must enter a reduced period greater than 0."), locale);
+        return CheckYears(text, QCoreApplication::translate("Savings", "This Reduced Period(years) must be a whole number of years"),
+                          QCoreApplication::translate("Savings", "You must enter a reduced period greater than 0."), locale);
     case SavingsField::Rate:
     case SavingsField::InvestRate: break;
     }
@@ -112,13 +114,13 @@ const SavingsProblem *SavingsOutcome::ProblemOf(SavingsField field) const
 QString SavingsFieldMessage(SavingsField field)
 {
     switch (field) {
-    case SavingsField::Amount: return QStringLiteral("This Mortgage Amount must be Numeric only");
-    case SavingsField::Period: return QStringLiteral("This Period(years) must be Numeric only");
-    case SavingsField::Rate: return QStringLiteral("This Interest rate(%) must be Numeric only");
+    case SavingsField::Amount: return QCoreApplication::translate("Savings", "This Mortgage Amount must be Numeric only");
+    case SavingsField::Period: return QCoreApplication::translate("Savings", "This Period(years) must be Numeric only");
+    case SavingsField::Rate: return QCoreApplication::translate("Savings", "This Interest rate(%) must be Numeric only");
     case SavingsField::ReducedPeriod:
-        return QStringLiteral("This Reduced Period(years) must be Numeric only");
+        return QCoreApplication::translate("Savings", "This Reduced Period(years) must be Numeric only");
     case SavingsField::InvestRate:
-        return QStringLiteral("This Investment rate(%) must be Numeric only");
+        return QCoreApplication::translate("Savings", "This Investment rate(%) must be Numeric only");
     }
     return QString();
 }
@@ -144,7 +146,7 @@ SavingsOutcome CalculateSavings(const SavingsFields &fields, const QLocale &loca
         const auto at = std::find_if(outcome.problems.begin(), outcome.problems.end(), [](const SavingsProblem &p) {
             return p.Concerns(SavingsField::InvestRate);
         });
-        outcome.problems.insert(at, Problem(QStringLiteral("The reduced period must be shorter than the period."),
+        outcome.problems.insert(at, Problem(QCoreApplication::translate("Savings", "The reduced period must be shorter than the period."),
                                             {SavingsField::ReducedPeriod, SavingsField::Period}));
     }
     if (notNumber)
@@ -158,7 +160,7 @@ SavingsOutcome CalculateSavings(const SavingsFields &fields, const QLocale &loca
     const double months = *years * 12.0;
     const double pay = WholeRepayment(amount, rate, months);
     if (!std::isfinite(pay)) {
-        outcome.problems.push_back(Problem(QStringLiteral("The monthly repayment cannot be calculated for these values."),
+        outcome.problems.push_back(Problem(QCoreApplication::translate("Savings", "The monthly repayment cannot be calculated for these values."),
                                            {SavingsField::Amount, SavingsField::Period, SavingsField::Rate}));
         return outcome;
     }
@@ -170,7 +172,7 @@ SavingsOutcome CalculateSavings(const SavingsFields &fields, const QLocale &loca
     const double reducedMonths = *reducedYears * 12.0;
     const double pay2 = WholeRepayment(amount, rate, reducedMonths);
     if (!std::isfinite(pay2)) {
-        outcome.problems.push_back(Problem(QStringLiteral("The monthly repayment cannot be calculated for these values."),
+        outcome.problems.push_back(Problem(QCoreApplication::translate("Savings", "The monthly repayment cannot be calculated for these values."),
                                            {SavingsField::ReducedPeriod}));
         return outcome;
     }
@@ -186,7 +188,7 @@ SavingsOutcome CalculateSavings(const SavingsFields &fields, const QLocale &loca
     const double value = InvestmentValue(pay, investRate, months - reducedMonths, 12);
     if (!std::isfinite(value)) {
         outcome.problems.push_back(
-            Problem(QStringLiteral("The value of the investment cannot be calculated for these values."),
+            Problem(QCoreApplication::translate("Savings", "The value of the investment cannot be calculated for these values."),
                     {SavingsField::InvestRate}));
         return outcome;
     }

@@ -1,19 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/WhatIf.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
 
-const QString kCannotPayOff = QStringLiteral(
+QString kCannotPayOff()
+{
+    return QCoreApplication::translate("WhatIf",
     "This Mortgage can't be paid off in a reasonable period. Try increasing your payments.");
+}
 
-const QString kRateAboveRange = QStringLiteral(
+QString kRateAboveRange()
+{
+    return QCoreApplication::translate("WhatIf",
     "No interest rate up to 52% needs a repayment this large, so the rate cannot be found. "
     "Lower the repayment, raise the amount or shorten the period.");
-const QString kRepaymentsTooSmall = QStringLiteral(
+}
+QString kRepaymentsTooSmall()
+{
+    return QCoreApplication::translate("WhatIf",
     "The repayments add up to less than the amount, so no interest rate pays off this Mortgage. "
     "Raise the repayment or the number of periods.");
+}
 
 WhatIfOutcome Fail(const WhatIfFields &fields, const QString &text,
                    MessageKind kind = MessageKind::Information)
@@ -84,16 +95,16 @@ std::optional<WhatIfOutcome> ReadKnown(const WhatIfFields &fields, const QLocale
     known.c = CompoundingsPerYear(fields.compounded);
     known.p = PaymentsPerYear(fields.payment);
     if (known.p <= 0 || known.c <= 0)
-        return Fail(fields, QStringLiteral("Choose a payment and a compounding frequency."));
+        return Fail(fields, QCoreApplication::translate("WhatIf", "Choose a payment and a compounding frequency."));
 
     if (solve != WhatIfVariable::Interest) {
         if (!IsNumberInRange(fields.interest, 0.000001, 100, locale))
-            return Fail(fields, QStringLiteral(
+            return Fail(fields, QCoreApplication::translate("WhatIf",
                 "You must enter an interest rate greater than 0 and less that 100%"));
         const double rate = *ParseNumber(fields.interest, locale);
         known.i = RoundToPlaces(PeriodRate(rate, known.c, known.p), 10);
         if (known.i <= 0)
-            return Fail(fields, QStringLiteral(
+            return Fail(fields, QCoreApplication::translate("WhatIf",
                 "This interest rate is too small to calculate with for this payment frequency. "
                 "Enter a larger interest rate."));
     }
@@ -106,12 +117,12 @@ std::optional<WhatIfOutcome> ReadKnown(const WhatIfFields &fields, const QLocale
     }
     if (solve != WhatIfVariable::Amount) {
         if (!IsNumberInRange(fields.principal, 0, 999999999, locale))
-            return Fail(fields, QStringLiteral("You must enter a valid amount, less than 999999999"));
+            return Fail(fields, QCoreApplication::translate("WhatIf", "You must enter a valid amount, less than 999999999"));
         known.amount = *ParseNumber(fields.principal, locale);
     }
     if (solve != WhatIfVariable::Payment) {
         if (!IsNumberInRange(fields.repay, 0, 999999999, locale))
-            return Fail(fields, QStringLiteral(
+            return Fail(fields, QCoreApplication::translate("WhatIf",
                 "You must enter a valid Mortgage payment, less than 999999999"));
         known.pay = *ParseNumber(fields.repay, locale);
     }
@@ -159,24 +170,24 @@ WhatIfOutcome SolveWhatIf(const WhatIfFields &fields, const QLocale &locale)
     case WhatIfVariable::Payment: {
         const double value = RoundToPlaces(WhatIfRepayment(k.amount, k.i, k.n, fields.timing) + 0.000049, 4);
         if (!std::isfinite(value))
-            return Fail(fields, QStringLiteral("The repayment cannot be calculated for these values."));
+            return Fail(fields, QCoreApplication::translate("WhatIf", "The repayment cannot be calculated for these values."));
         outcome.fields.repay = GeneralNumberText(value, locale);
         break;
     }
     case WhatIfVariable::Amount: {
         const double value = RoundToPlaces(AmountRepaid(k, arrears), 0);
         if (!std::isfinite(value))
-            return Fail(fields, QStringLiteral("The amount cannot be calculated for these values."));
+            return Fail(fields, QCoreApplication::translate("WhatIf", "The amount cannot be calculated for these values."));
         outcome.fields.principal = GeneralNumberText(value, locale);
         break;
     }
     case WhatIfVariable::Periods: {
         const std::optional<double> payments = PaymentsToClear(k, arrears);
         if (!payments)
-            return Fail(fields, kCannotPayOff);
+            return Fail(fields, kCannotPayOff());
         const double x = RoundToPlaces(*payments + 0.5, 0);
         if (!std::isfinite(x))
-            return Fail(fields, kCannotPayOff);
+            return Fail(fields, kCannotPayOff());
         const double years = std::trunc(x / k.p);
         const double fraction = x / k.p - years;
         outcome.fields.periods = GeneralNumberText(years, locale);
@@ -187,9 +198,9 @@ WhatIfOutcome SolveWhatIf(const WhatIfFields &fields, const QLocale &locale)
         const double base = SearchNominalRate(k.amount, k.pay, k.n, k.p, fields.timing);
         // The search only covers 0 to 51.9999999 %: an answer at either end is no rate.
         if (base > 51.99999985)
-            return Fail(fields, kRateAboveRange);
+            return Fail(fields, kRateAboveRange());
         if (base <= 0 && k.pay * k.n < k.amount)
-            return Fail(fields, kRepaymentsTooSmall);
+            return Fail(fields, kRepaymentsTooSmall());
         const double rate = PeriodRate(base, k.p, k.c) * k.c * 100;
         outcome.fields.interest = GeneralNumberText(RoundToPlaces(rate, 4), locale);
         break;

@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -34,7 +35,7 @@ bool MayReplace(QWidget *parent, const QString &path)
         return true;
     return ThePlatform().ShowMessage(parent,
                                      QFileInfo(path).fileName()
-                                         + QStringLiteral(" already exists.\nDo you want to replace it?"),
+                                         + QCoreApplication::translate("FileWriting", " already exists.\nDo you want to replace it?"),
                                      MessageKind::Confirmation, MessageButtons::ReplaceCancel)
         == MessageResult::Yes;
 }

@@ -42,14 +42,14 @@ HelpViewer::HelpViewer(QWidget *parent)
     : QDialog(parent), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Quovella Help"));
+    setWindowTitle(tr("Quovella Help"));
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setSearchPaths({QStringLiteral(":/help")});
     browser_->setOpenExternalLinks(false);
 
-    auto *back = new QPushButton(QStringLiteral("&Back"), this);
-    auto *contents = new QPushButton(QStringLiteral("&Contents"), this);
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    auto *back = new QPushButton(tr("&Back"), this);
+    auto *contents = new QPushButton(tr("&Contents"), this);
+    auto *close = new QPushButton(tr("Close"), this);
     back->setEnabled(false);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);

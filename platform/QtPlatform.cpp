@@ -13,6 +13,7 @@
 #include "storage/DiskFile.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -82,7 +83,7 @@ std::optional<QString> QtSettings::SetValue(const QString &key, const QString &v
     settings_ = OpenSettings();
     QStringList notes;
     if (unreadable)
-        notes << QStringLiteral("The settings file %1 could not be read and has been replaced by a new one.")
+        notes << QCoreApplication::translate("QtPlatform", "The settings file %1 could not be read and has been replaced by a new one.")
                      .arg(QDir::toNativeSeparators(path));
     if (!outcome.warning.isEmpty())
         notes << outcome.warning;
@@ -114,7 +115,7 @@ MessageResult QtPlatform::ShowMessage(QWidget *parent, const QString &text, Mess
 {
     if (buttons == MessageButtons::ReplaceCancel) {
         QMessageBox box(QMessageBox::Question, QStringLiteral("Quovella"), text, QMessageBox::Cancel, parent);
-        QPushButton *replace = box.addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole);
+        QPushButton *replace = box.addButton(QCoreApplication::translate("QtPlatform", "&Replace"), QMessageBox::AcceptRole);
         box.setDefaultButton(QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
         box.exec();
@@ -141,7 +142,7 @@ namespace {
 
 std::optional<QString> RunFileDialog(QWidget *parent, FileDialogState &state, bool save)
 {
-    QFileDialog dialog(parent, save ? QStringLiteral("Save File") : QStringLiteral("Open File"),
+    QFileDialog dialog(parent, save ? QCoreApplication::translate("QtPlatform", "Save File") : QCoreApplication::translate("QtPlatform", "Open File"),
                        state.directory, DialogFilter(state.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // The save dialog asks nothing when the file exists, and the open dialog
@@ -187,8 +188,14 @@ std::unique_ptr<PrinterChannel> QtPlatform::OpenPrinterChannel()
 
 namespace {
 
-const QString NoPrinter = QStringLiteral("There is no default printer currently selected");
-const QString InvalidPrinter = QStringLiteral("Printer selected is not valid");
+QString NoPrinter()
+{
+    return QCoreApplication::translate("QtPlatform", "There is no default printer currently selected");
+}
+QString InvalidPrinter()
+{
+    return QCoreApplication::translate("QtPlatform", "Printer selected is not valid");
+}
 
 // A printer with the settings the user chose on another one. Qt keeps a printer
 // whose job could not start "active" for good, refusing every later setting.
@@ -234,7 +241,7 @@ public:
         try {
             channel_.Open(documentName);
         } catch (const QuovellaError &) {
-            throw QuovellaError(QStringLiteral("Cannot create the file ") + staged_->ShownName());
+            throw QuovellaError(QCoreApplication::translate("QtPlatform", "Cannot create the file ") + staged_->ShownName());
         }
     }
     void Write(const QString &text) override { channel_.Write(text); }
@@ -318,11 +325,11 @@ void QtPlatform::PrintLandscapePage(QWidget *parent, const std::function<void(QP
     QPainter painter;
     if (!painter.begin(&printer)) {
         // This page prints without the print dialog: say where a printer is chosen.
-        const QString choose = QStringLiteral(". To choose a printer, print any report once (its Print button "
+        const QString choose = QCoreApplication::translate("QtPlatform", ". To choose a printer, print any report once (its Print button "
                                               "shows the print dialog) and try again.");
         if (printer.printerName().isEmpty() && printer.outputFileName().isEmpty())
-            throw QuovellaError(NoPrinter + choose);
-        throw QuovellaError(InvalidPrinter);
+            throw QuovellaError(NoPrinter() + choose);
+        throw QuovellaError(InvalidPrinter());
     }
     try {
         const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -338,7 +345,7 @@ void QtPlatform::PrintLandscapePage(QWidget *parent, const std::function<void(QP
         throw;
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        throw QuovellaError(QStringLiteral("The print job could not be finished"));
+        throw QuovellaError(QCoreApplication::translate("QtPlatform", "The print job could not be finished"));
     if (staged)
         CommitRendered(parent, *staged, &IsWholePdf);
 }
@@ -347,7 +354,7 @@ void QtPlatform::PreviewReport(QWidget *parent, const ReportWriter &write)
 {
     QPrintPreviewDialog dialog(&Printer(), parent);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    dialog.setWindowTitle(QCoreApplication::translate("QtPlatform", "Print Preview"));
     // The preview draws with the report's own code, and so does its Print button.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {
         RunGuarded(&dialog, [&] {
@@ -369,7 +376,7 @@ std::optional<QString> QtPlatform::GetPdfFileName(QWidget *parent, const QString
         const QString last = Printer().outputFileName();
         pdfFolder_ = last.isEmpty() ? QDir::homePath() : QFileInfo(last).absolutePath();
     }
-    QFileDialog dialog(parent, QStringLiteral("Export to PDF"), pdfFolder_, QStringLiteral("PDF Files (*.pdf)"));
+    QFileDialog dialog(parent, QCoreApplication::translate("QtPlatform", "Export to PDF"), pdfFolder_, QCoreApplication::translate("QtPlatform", "PDF Files (*.pdf)"));
     dialog.setObjectName(QStringLiteral("PdfFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The program asks before replacing a file, the same way for every file it writes.
@@ -450,7 +457,7 @@ Settings &QtPlatform::UserSettings()
 
 QProgressDialog *NewReportProgress(QWidget *parent, const QString &title)
 {
-    auto *dialog = new QProgressDialog(QStringLiteral("Writing %1…").arg(title), QStringLiteral("Cancel"), 0, 0, parent);
+    auto *dialog = new QProgressDialog(QCoreApplication::translate("QtPlatform", "Writing %1…").arg(title), QCoreApplication::translate("QtPlatform", "Cancel"), 0, 0, parent);
     dialog->setObjectName(QStringLiteral("ReportProgress"));
     dialog->setWindowTitle(QStringLiteral("Quovella"));
     dialog->setWindowModality(Qt::WindowModal);
@@ -476,7 +483,7 @@ public:
         if (!dialog_->isVisible() && clock_.elapsed() >= 500)
             dialog_->show();
         if (dialog_->isVisible()) {
-            dialog_->setLabelText(QStringLiteral("Writing %1: page %2…").arg(title_).arg(page));
+            dialog_->setLabelText(QCoreApplication::translate("QtPlatform", "Writing %1: page %2…").arg(title_).arg(page));
             QCoreApplication::processEvents();
         }
         return !dialog_->wasCanceled();

@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPrinter>
 
@@ -88,8 +89,8 @@ void QtPrinterChannel::Open(const QString &documentName)
     printer_.setDocName(documentName);
     if (!painter_.begin(&printer_)) {
         if (printer_.printerName().isEmpty() && printer_.outputFileName().isEmpty())
-            throw QuovellaError(QStringLiteral("There is no default printer currently selected"));
-        throw QuovellaError(QStringLiteral("Printer selected is not valid"));
+            throw QuovellaError(QCoreApplication::translate("QtPlatform", "There is no default printer currently selected"));
+        throw QuovellaError(QCoreApplication::translate("QtPlatform", "Printer selected is not valid"));
     }
     open_ = true;
     pages_ = 1;
@@ -168,7 +169,7 @@ void QtPrinterChannel::FinishLine()
 void QtPrinterChannel::NewPage()
 {
     if (!printer_.newPage())
-        throw QuovellaError(QStringLiteral("The printer could not start a new page"));
+        throw QuovellaError(QCoreApplication::translate("QtPlatform", "The printer could not start a new page"));
     ++pages_;
     x_ = 0;
     y_ = 0;
@@ -196,7 +197,7 @@ void QtPrinterChannel::Close()
     open_ = false;
     const bool ended = painter_.end();
     if (!ended || printer_.printerState() == QPrinter::Error)
-        throw QuovellaError(QStringLiteral("The print job could not be finished"));
+        throw QuovellaError(QCoreApplication::translate("QtPlatform", "The print job could not be finished"));
 }
 
 int QtPrinterChannel::CopiesToWrite() const

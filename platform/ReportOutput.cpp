@@ -4,6 +4,8 @@
 #include "platform/FileWriting.h"
 #include "platform/PrinterChannel.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 QString ReportTitle(const QString &report, const QString &amount, const QString &rate)
@@ -103,7 +105,7 @@ private:
 void WriteWithProgress(QWidget *parent, PrinterChannel &channel, const PrintableReport &report, bool copies)
 {
     const std::unique_ptr<Platform::Progress> progress =
-        ThePlatform().StartProgress(parent, report.title.isEmpty() ? QStringLiteral("the report") : report.title);
+        ThePlatform().StartProgress(parent, report.title.isEmpty() ? QCoreApplication::translate("ReportOutput", "the report") : report.title);
     ProgressChannel watched(channel, *progress);
     if (copies)
         WriteReportCopies(watched, report.write);

@@ -146,7 +146,7 @@ bool TMORTLOAN::OfferToSave()
     if (savedFlag_)
         return true;
     const MessageResult answer =
-        ThePlatform().ShowMessage(this, QStringLiteral("Do you want to save your file first?"),
+        ThePlatform().ShowMessage(this, tr("Do you want to save your file first?"),
                                   MessageKind::Information, MessageButtons::YesNoCancel);
     if (answer == MessageResult::No)
         return true;
@@ -307,9 +307,9 @@ void TMORTLOAN::FillRecentMenu()
         On(item, &QAction::triggered, [this, file] { OpenFileAsked(file); });
     }
     if (recentFiles_.isEmpty())
-        RecentMenu->addAction(QStringLiteral("No recent files"))->setEnabled(false);
+        RecentMenu->addAction(tr("No recent files"))->setEnabled(false);
     RecentMenu->addSeparator();
-    QAction *clear = RecentMenu->addAction(QStringLiteral("&Clear"));
+    QAction *clear = RecentMenu->addAction(tr("&Clear"));
     clear->setObjectName(QStringLiteral("ClearRecent"));
     clear->setEnabled(!recentFiles_.isEmpty());
     On(clear, &QAction::triggered, [this] { recentFiles_.clear(); });
@@ -358,7 +358,7 @@ void TMORTLOAN::RememberCurrentFile()
         if (note)
             Show({*note, MessageKind::Information});
     } catch (const QuovellaError &error) {
-        Show({QStringLiteral("The file you worked with could not be remembered for the next start. ")
+        Show({tr("The file you worked with could not be remembered for the next start. ")
                   + error.Message(),
               MessageKind::Information});
     }

@@ -98,25 +98,25 @@ void TMORTLOAN::BuildToolBar(QWidget *band)
     bar->setObjectName(QStringLiteral("ToolBar1"));
     Look::Paint(bar, Look::ButtonFace());
     bar->setGeometry(0, 70, MainControls::kClientWidth, kBandHeight - 70);
-    LoadBtn = ToolButton(QStringLiteral("LoadBtn"), QStringLiteral("open"), QStringLiteral("Load File"), bar);
+    LoadBtn = ToolButton(QStringLiteral("LoadBtn"), QStringLiteral("open"), tr("Load File"), bar);
     SaveBtn = ToolButton(QStringLiteral("SaveBtn"), QStringLiteral("save"),
-                         QStringLiteral("Save File under a new name (Ctrl+Shift+S)"), bar);
-    BitBtn7 = ToolButton(QStringLiteral("BitBtn7"), QStringLiteral("grid"), QStringLiteral("View the Mortgage Grid"), bar);
+                         tr("Save File under a new name (Ctrl+Shift+S)"), bar);
+    BitBtn7 = ToolButton(QStringLiteral("BitBtn7"), QStringLiteral("grid"), tr("View the Mortgage Grid"), bar);
     BitBtn5 = ToolButton(QStringLiteral("BitBtn5"), QStringLiteral("schedule"),
-                         QStringLiteral("View the Mortgage Schedule"), bar);
+                         tr("View the Mortgage Schedule"), bar);
     BitBtn11 = ToolButton(QStringLiteral("BitBtn11"), QStringLiteral("additional"),
-                          QStringLiteral("See the effect of additional payments on your Mortgage"), bar);
-    BitBtn2 = ToolButton(QStringLiteral("BitBtn2"), QStringLiteral("graph"), QStringLiteral("View a  graph of your Mortgage"), bar);
+                          tr("See the effect of additional payments on your Mortgage"), bar);
+    BitBtn2 = ToolButton(QStringLiteral("BitBtn2"), QStringLiteral("graph"), tr("View a  graph of your Mortgage"), bar);
     BalanceGraphBtn = ToolButton(QStringLiteral("BalanceGraphBtn"), QStringLiteral("balance"),
-                                 QStringLiteral("View the balance of your Mortgage year by year"), bar);
+                                 tr("View the balance of your Mortgage year by year"), bar);
     PaymentPlanBtn = ToolButton(QStringLiteral("PaymentPlanBtn"), QStringLiteral("plan"),
-                                QStringLiteral("Plan extra payments, lump sums and rate changes"), bar);
+                                tr("Plan extra payments, lump sums and rate changes"), bar);
     CompareBtn = ToolButton(QStringLiteral("CompareBtn"), QStringLiteral("compare"),
-                            QStringLiteral("Compare offers side by side"), bar);
-    AboutBtn = ToolButton(QStringLiteral("AboutBtn"), QStringLiteral("about"), QStringLiteral("About"), bar);
-    HelpBtn = ToolButton(QStringLiteral("HelpBtn"), QStringLiteral("help"), QStringLiteral("Help"), bar);
-    ExitBtn = ToolButton(QStringLiteral("ExitBtn"), QStringLiteral("exit"), QStringLiteral("Quit"), bar);
-    ExitBtn->setText(QStringLiteral("Quit"));
+                            tr("Compare offers side by side"), bar);
+    AboutBtn = ToolButton(QStringLiteral("AboutBtn"), QStringLiteral("about"), tr("About"), bar);
+    HelpBtn = ToolButton(QStringLiteral("HelpBtn"), QStringLiteral("help"), tr("Help"), bar);
+    ExitBtn = ToolButton(QStringLiteral("ExitBtn"), QStringLiteral("exit"), tr("Quit"), bar);
+    ExitBtn->setText(tr("Quit"));
     ExitBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
     auto *row = new QHBoxLayout(bar);
@@ -148,27 +148,27 @@ void TMORTLOAN::BuildToolBar(QWidget *band)
 
 void TMORTLOAN::BuildMenu()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    NewFile = file->addAction(QStringLiteral("&New"));
-    LoadFile1 = file->addAction(QStringLiteral("&Open File"));
-    RecentMenu = file->addMenu(QStringLiteral("Open &Recent"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    NewFile = file->addAction(tr("&New"));
+    LoadFile1 = file->addAction(tr("&Open File"));
+    RecentMenu = file->addMenu(tr("Open &Recent"));
     RecentMenu->setObjectName(QStringLiteral("RecentMenu"));
-    SaveCurrent = file->addAction(QStringLiteral("S&ave"));
-    SaveFile1 = file->addAction(QStringLiteral("&Save File"));
-    SaveFile1->setToolTip(QStringLiteral("Save File under a new name"));
+    SaveCurrent = file->addAction(tr("S&ave"));
+    SaveFile1 = file->addAction(tr("&Save File"));
+    SaveFile1->setToolTip(tr("Save File under a new name"));
     file->addSeparator();
-    PaymentPlan1 = file->addAction(QStringLiteral("Pa&yment Plan\u2026"));
+    PaymentPlan1 = file->addAction(tr("Pa&yment Plan\u2026"));
     PaymentPlan1->setObjectName(QStringLiteral("PaymentPlan1"));
-    Compare1 = file->addAction(QStringLiteral("&Compare Offers\u2026"));
+    Compare1 = file->addAction(tr("&Compare Offers\u2026"));
     Compare1->setObjectName(QStringLiteral("Compare1"));
     file->addSeparator();
     AddReportActions(file);
     file->addSeparator();
-    Exit1 = file->addAction(QStringLiteral("&Exit"));
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    Contents1 = help->addAction(QStringLiteral("&Contents"));
+    Exit1 = file->addAction(tr("&Exit"));
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    Contents1 = help->addAction(tr("&Contents"));
     help->addSeparator();
-    About1 = help->addAction(QStringLiteral("&About"));
+    About1 = help->addAction(tr("&About"));
     LoadFile1->setObjectName(QStringLiteral("LoadFile1"));
     SaveFile1->setObjectName(QStringLiteral("SaveFile1"));
     Exit1->setObjectName(QStringLiteral("Exit1"));

@@ -11,6 +11,7 @@
 #include "ui/windows/MSCHEDULEUnit.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -61,11 +62,11 @@ QWidget *TMORTLOAN::BuildMortgageTab()
 
     MALabel = Look::Heading(QStringLiteral("MALabel"), QStringLiteral("Quovella"), 16, tab);
     BitBtn1 = Look::PictureButton(QStringLiteral("BitBtn1"), QStringLiteral("help"),
-                                  QStringLiteral("Help on the Mortgage tab"), tab);
+                                  tr("Help on the Mortgage tab"), tab);
     QGridLayout *inputs = BuildMortgageInputs(tab);
     const MainControls::FrequencyGroups frequencies = MainControls::BuildFrequencyGroups(
         tab,
-        {"RepaymentGroup", "Repayment", "MPayment", "MArrears", "MAdvance", "CompoundedGroup", "MCompounded"},
+        {"RepaymentGroup", QT_TRANSLATE_NOOP("MainControls", "Repayment"), "MPayment", "MArrears", "MAdvance", "CompoundedGroup", "MCompounded"},
         MainControls::GroupsStand::Stacked);
     MPayment = frequencies.payment;
     MArrears = frequencies.arrears;
@@ -136,7 +137,7 @@ int TMORTLOAN::WidestRepaymentPanel() const
 
 QGridLayout *TMORTLOAN::BuildMortgageInputs(QWidget *tab)
 {
-    MAmountLabel = Look::Label(QStringLiteral("MAmountLabel"), QStringLiteral("Mortgage Amount"), tab);
+    MAmountLabel = Look::Label(QStringLiteral("MAmountLabel"), tr("Mortgage Amount"), tab);
     MAmount = Look::Edit(QStringLiteral("MAmount"), 9, tab);
     Period = Look::Edit(QStringLiteral("Period"), 2, tab);
     MPartyear = Look::Edit(QStringLiteral("MPartyear"), 3, tab);
@@ -156,19 +157,19 @@ QGridLayout *TMORTLOAN::BuildMortgageInputs(QWidget *tab)
     inputs->setVerticalSpacing(5);
     inputs->addWidget(MAmountLabel, 0, 0);
     inputs->addWidget(MAmount, 0, 1, 1, 4, Qt::AlignLeft);
-    auto *periodLabel = Look::Label(QStringLiteral("PeriodLabel"), QStringLiteral("Period"), tab);
+    auto *periodLabel = Look::Label(QStringLiteral("PeriodLabel"), tr("Period"), tab);
     periodLabel->setBuddy(Period);
     inputs->addWidget(periodLabel, 1, 0);
     auto *term = new QHBoxLayout;
     term->setSpacing(2);
     term->addWidget(Period);
-    term->addWidget(Look::Label(QStringLiteral("YearsLabel"), QStringLiteral("Year(s)"), tab));
+    term->addWidget(Look::Label(QStringLiteral("YearsLabel"), tr("Year(s)"), tab));
     term->addSpacing(4);
     term->addWidget(MPartyear);
     term->addWidget(Label98);
     term->addStretch();
     inputs->addLayout(term, 1, 1, 1, 4);
-    auto *rateLabel = Look::Label(QStringLiteral("RateLabel"), QStringLiteral("Interest Rate"), tab);
+    auto *rateLabel = Look::Label(QStringLiteral("RateLabel"), tr("Interest Rate"), tab);
     rateLabel->setBuddy(IRate);
     inputs->addWidget(rateLabel, 2, 0);
     auto *rate = new QHBoxLayout;
@@ -184,27 +185,27 @@ void TMORTLOAN::BuildMortgageResults(QWidget *tab)
     Panel1 = new QGroupBox(QStringLiteral("   Monthly Mortgage Payment is"), tab);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     MonthlyRepayment = new ResultPanel(QStringLiteral("MonthlyRepayment"), Panel1);
-    BitBtn8 = Look::Button(QStringLiteral("BitBtn8"), QStringLiteral("Last Payment"), Panel1,
+    BitBtn8 = Look::Button(QStringLiteral("BitBtn8"), tr("Last Payment"), Panel1,
                            QStringLiteral("lastpayment"));
     auto *panel1Layout = new QHBoxLayout(Panel1);
     panel1Layout->setContentsMargins(8, 4, 8, 6);
     panel1Layout->addWidget(MonthlyRepayment, 1);
     panel1Layout->addWidget(BitBtn8);
 
-    Panel6 = new QGroupBox(QStringLiteral("   Total Interest Charges are:"), tab);
+    Panel6 = new QGroupBox(tr("   Total Interest Charges are:"), tab);
     Panel6->setObjectName(QStringLiteral("Panel6"));
     TotalInterest = new ResultPanel(QStringLiteral("TotalInterest"), Panel6);
     BitBtn9 = Look::PictureButton(QStringLiteral("BitBtn9"), QStringLiteral("graph"),
-                                  QStringLiteral("View a graph of your Mortgage"), Panel6);
+                                  tr("View a graph of your Mortgage"), Panel6);
     auto *panel6Layout = new QHBoxLayout(Panel6);
     panel6Layout->setContentsMargins(8, 4, 8, 6);
     panel6Layout->addWidget(TotalInterest, 1);
     panel6Layout->addWidget(BitBtn9);
 
-    AprPanel = new QGroupBox(QStringLiteral("   Annual percentage rate"), tab);
+    AprPanel = new QGroupBox(tr("   Annual percentage rate"), tab);
     AprPanel->setObjectName(QStringLiteral("AprPanel"));
     AnnualRate = new ResultPanel(QStringLiteral("AnnualRate"), AprPanel);
-    AnnualRate->setAccessibleName(QStringLiteral("Annual percentage rate"));
+    AnnualRate->setAccessibleName(tr("Annual percentage rate"));
     auto *aprLayout = new QHBoxLayout(AprPanel);
     aprLayout->setContentsMargins(8, 2, 8, 4);
     aprLayout->addWidget(AnnualRate, 1);
@@ -213,16 +214,16 @@ void TMORTLOAN::BuildMortgageResults(QWidget *tab)
 
 void TMORTLOAN::BuildMortgageButtons(QWidget *tab)
 {
-    CalMortBtn = Look::Button(QStringLiteral("CalMortBtn"), QStringLiteral("Calculate"), tab,
+    CalMortBtn = Look::Button(QStringLiteral("CalMortBtn"), tr("Calculate"), tab,
                               QStringLiteral("calculate"));
-    PrintMortBtn = Look::Button(QStringLiteral("PrintMortBtn"), QStringLiteral("Print"), tab,
+    PrintMortBtn = Look::Button(QStringLiteral("PrintMortBtn"), tr("Print"), tab,
                                 QStringLiteral("print"));
     CalMortBtn->setDefault(true);
-    MortgageGridBtn = Look::Button(QStringLiteral("MortgageGridBtn"), QStringLiteral("Mortgage Grid"),
+    MortgageGridBtn = Look::Button(QStringLiteral("MortgageGridBtn"), tr("Mortgage Grid"),
                                    tab, QStringLiteral("grid"));
-    SpeedButton2 = Look::Button(QStringLiteral("SpeedButton2"), QStringLiteral("Schedule"), tab,
+    SpeedButton2 = Look::Button(QStringLiteral("SpeedButton2"), tr("Schedule"), tab,
                                 QStringLiteral("schedule"));
-    SpeedButton3 = Look::Button(QStringLiteral("SpeedButton3"), QStringLiteral("Additional Payments"),
+    SpeedButton3 = Look::Button(QStringLiteral("SpeedButton3"), tr("Additional Payments"),
                                 tab, QStringLiteral("additional"));
 }
 

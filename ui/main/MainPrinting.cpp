@@ -13,9 +13,9 @@
 
 void TMORTLOAN::AddReportActions(QMenu *file)
 {
-    Print1 = file->addAction(QStringLiteral("&Print\u2026"));
-    PrintPreview1 = file->addAction(QStringLiteral("Print Pre&view\u2026"));
-    ExportPdf1 = file->addAction(QStringLiteral("Export to P&DF\u2026"));
+    Print1 = file->addAction(tr("&Print\u2026"));
+    PrintPreview1 = file->addAction(tr("Print Pre&view\u2026"));
+    ExportPdf1 = file->addAction(tr("Export to P&DF\u2026"));
     Print1->setObjectName(QStringLiteral("Print1"));
     PrintPreview1->setObjectName(QStringLiteral("PrintPreview1"));
     ExportPdf1->setObjectName(QStringLiteral("ExportPdf1"));

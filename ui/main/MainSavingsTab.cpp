@@ -43,14 +43,14 @@ QWidget *TMORTLOAN::BuildSavingsTab()
     auto *tab = new QWidget;
     tab->setObjectName(QStringLiteral("TabSheet3"));
     auto *heading = Look::Heading(QStringLiteral("SavingsHeading"),
-                                  QStringLiteral("Financial Benefits of a Reduced Mortgage Life"), 15, tab);
+                                  tr("Financial Benefits of a Reduced Mortgage Life"), 15, tab);
     BuildSavingsFields(tab);
     QFrame *panel1 = BuildSavingsAmountPanel(tab);
     QFrame *panel2 = BuildReducedPeriodPanel(tab);
     QFrame *panel3 = BuildExtraPaymentPanel(tab);
     QFrame *panel4 = BuildInvestmentPanel(tab);
 
-    BitBtn12 = Look::Button(QStringLiteral("BitBtn12"), QStringLiteral("Print"), tab, QStringLiteral("print"));
+    BitBtn12 = Look::Button(QStringLiteral("BitBtn12"), tr("Print"), tab, QStringLiteral("print"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(BitBtn12);
@@ -104,13 +104,13 @@ QFrame *TMORTLOAN::BuildSavingsAmountPanel(QWidget *tab)
     auto *p1 = new QGridLayout(panel1);
     p1->setContentsMargins(8, 4, 8, 4);
     p1->setVerticalSpacing(3);
-    p1->addWidget(Words(QStringLiteral("Mortgage Amount"), tab, MSavingsAmount), 0, 0);
+    p1->addWidget(Words(tr("Mortgage Amount"), tab, MSavingsAmount), 0, 0);
     p1->addWidget(MSavingsAmount, 0, 1);
-    p1->addWidget(Words(QStringLiteral("Period (Years)"), tab, mperiod), 0, 2, Qt::AlignRight);
+    p1->addWidget(Words(tr("Period (Years)"), tab, mperiod), 0, 2, Qt::AlignRight);
     p1->addWidget(mperiod, 0, 3);
-    p1->addWidget(Words(QStringLiteral("Interest Rate %"), tab, minterest), 1, 0);
+    p1->addWidget(Words(tr("Interest Rate %"), tab, minterest), 1, 0);
     p1->addWidget(minterest, 1, 1);
-    p1->addWidget(Words(QStringLiteral("Monthly Repayment"), tab), 1, 2, Qt::AlignRight);
+    p1->addWidget(Words(tr("Monthly Repayment"), tab), 1, 2, Qt::AlignRight);
     p1->addWidget(mrepayment, 1, 3);
     p1->setColumnStretch(4, 1);
     return panel1;
@@ -121,11 +121,11 @@ QFrame *TMORTLOAN::BuildReducedPeriodPanel(QWidget *tab)
     QFrame *panel2 = SentencePanel(QStringLiteral("SavingsPanel2"), tab);
     auto *p2 = new QHBoxLayout(panel2);
     p2->setContentsMargins(8, 4, 8, 4);
-    p2->addWidget(Words(QStringLiteral("Reduce Period to"), tab, reducedperiod));
+    p2->addWidget(Words(tr("Reduce Period to"), tab, reducedperiod));
     p2->addWidget(reducedperiod);
-    p2->addWidget(Words(QStringLiteral("Years"), tab));
+    p2->addWidget(Words(tr("Years"), tab));
     p2->addSpacing(16);
-    p2->addWidget(Words(QStringLiteral("Monthly Repayment"), tab));
+    p2->addWidget(Words(tr("Monthly Repayment"), tab));
     p2->addWidget(reducedpayment);
     p2->addStretch();
     return panel2;
@@ -137,11 +137,11 @@ QFrame *TMORTLOAN::BuildExtraPaymentPanel(QWidget *tab)
     auto *p3 = new QHBoxLayout(panel3);
     p3->setContentsMargins(8, 4, 8, 4);
     p3->setSpacing(4);
-    p3->addWidget(Words(QStringLiteral("By paying an extra"), tab));
+    p3->addWidget(Words(tr("By paying an extra"), tab));
     p3->addWidget(textra);
-    p3->addWidget(Words(QStringLiteral("per month, the Mortgage will be paid off in"), tab));
+    p3->addWidget(Words(tr("per month, the Mortgage will be paid off in"), tab));
     p3->addWidget(tyears);
-    p3->addWidget(Words(QStringLiteral("years."), tab));
+    p3->addWidget(Words(tr("years."), tab));
     p3->addStretch();
     return panel3;
 }
@@ -153,15 +153,15 @@ QFrame *TMORTLOAN::BuildInvestmentPanel(QWidget *tab)
     p4->setContentsMargins(8, 4, 8, 4);
     p4->setSpacing(2);
     auto *line1 = new QHBoxLayout;
-    line1->addWidget(Words(QStringLiteral("If the original monthly repayment is then invested at "), tab, investrate));
+    line1->addWidget(Words(tr("If the original monthly repayment is then invested at "), tab, investrate));
     line1->addWidget(investrate);
-    line1->addWidget(Words(QStringLiteral("% Interest for the"), tab));
+    line1->addWidget(Words(tr("% Interest for the"), tab));
     line1->addStretch();
     p4->addLayout(line1);
     p4->addWidget(Words(
-        QStringLiteral("remainder of the original term, then the value of this investment at the end of the"), tab));
+        tr("remainder of the original term, then the value of this investment at the end of the"), tab));
     auto *line3 = new QHBoxLayout;
-    line3->addWidget(Words(QStringLiteral("original Period is"), tab));
+    line3->addWidget(Words(tr("original Period is"), tab));
     line3->addWidget(investtotal);
     line3->addStretch();
     p4->addLayout(line3);

@@ -50,13 +50,13 @@ TMORTLOAN::TMORTLOAN(QWidget *parent)
     TabSheet1 = BuildMortgageTab();
     TabSheet2 = BuildWhatIfTab();
     TabSheet3 = BuildSavingsTab();
-    PageControl1->addTab(TabSheet1, QStringLiteral("Mortgage"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("What If?"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("Mortgage Savings"));
+    PageControl1->addTab(TabSheet1, tr("Mortgage"));
+    PageControl1->addTab(TabSheet2, tr("What If?"));
+    PageControl1->addTab(TabSheet3, tr("Mortgage Savings"));
     // Kept out of the tab strip until the program is set up.
     PageControl1->setTabVisible(2, false);
 
-    TrasferValuesCheckBox = new QCheckBox(QStringLiteral("Transfer Values to Mortgage Savings"), PageControl1);
+    TrasferValuesCheckBox = new QCheckBox(tr("Transfer Values to Mortgage Savings"), PageControl1);
     TrasferValuesCheckBox->setObjectName(QStringLiteral("TrasferValuesCheckBox"));
     PageControl1->setCornerWidget(TrasferValuesCheckBox, Qt::TopRightCorner);
     TrasferValuesCheckBox->setVisible(false);
@@ -185,8 +185,8 @@ void TMORTLOAN::SetupProgram()
 {
     PageControl1->setTabVisible(2, true);
     TrasferValuesCheckBox->setVisible(PageControl1->currentWidget() == TabSheet1);
-    open_.filter = QStringLiteral("Quovella Saved Files |*.QVL");
-    save_.filter = QStringLiteral("Quovella File |*.QVL");
+    open_.filter = tr("Quovella Saved Files |*.QVL");
+    save_.filter = tr("Quovella File |*.QVL");
     UpdateAllLabelsToMortgageLoan();
 }
 

@@ -7,6 +7,7 @@
 #include "ui/main/MainControls.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,11 +24,11 @@ QWidget *TMORTLOAN::BuildWhatIfTab()
 {
     auto *tab = new QWidget;
     tab->setObjectName(QStringLiteral("TabSheet2"));
-    WhatIfHeading = Look::Heading(QStringLiteral("WhatIfHeading"), QStringLiteral("Mortgage What If?"), 16, tab);
+    WhatIfHeading = Look::Heading(QStringLiteral("WhatIfHeading"), tr("Mortgage What If?"), 16, tab);
     BitBtn14 = Look::PictureButton(QStringLiteral("BitBtn14"), QStringLiteral("help"),
-                                   QStringLiteral("Help on the What If? tab"), tab);
+                                   tr("Help on the What If? tab"), tab);
     WhatIfHelpLabel = Look::Label(QStringLiteral("WhatIfHelpLabel"),
-                                  QStringLiteral("Calculate any of the four Mortgage variables. Select the "
+                                  tr("Calculate any of the four Mortgage variables. Select the "
                                                  "variable to be calculated on the right, and enter the "
                                                  "values for the other three variables."),
                                   tab);
@@ -36,7 +37,7 @@ QWidget *TMORTLOAN::BuildWhatIfTab()
     QGridLayout *inputs = BuildWhatIfInputs(tab);
     const MainControls::FrequencyGroups frequencyGroups = MainControls::BuildFrequencyGroups(
         tab,
-        {"WIPaymentGroup", "Payment", "WIPayment", "WIArrearsRB", "WIAdvanceRB", "WICompoundedGroup",
+        {"WIPaymentGroup", QT_TRANSLATE_NOOP("MainControls", "Payment"), "WIPayment", "WIArrearsRB", "WIAdvanceRB", "WICompoundedGroup",
          "WICompounded"},
         MainControls::GroupsStand::SideBySide);
     WIPayment = frequencyGroups.payment;
@@ -44,9 +45,9 @@ QWidget *TMORTLOAN::BuildWhatIfTab()
     WIAdvanceRB = frequencyGroups.advance;
     WICompounded = frequencyGroups.compounding;
     QGroupBox *calculate = BuildWhatIfCalculateGroup(tab);
-    SpeedButton4 = Look::Button(QStringLiteral("SpeedButton4"), QStringLiteral("Calculate"), tab,
+    SpeedButton4 = Look::Button(QStringLiteral("SpeedButton4"), tr("Calculate"), tab,
                                 QStringLiteral("calculate"));
-    TransferBtn = Look::Button(QStringLiteral("TransferBtn"), QStringLiteral("Transfer to Quovella"), tab,
+    TransferBtn = Look::Button(QStringLiteral("TransferBtn"), tr("Transfer to Quovella"), tab,
                                QStringLiteral("transfer"));
 
     auto *frequencies = new QHBoxLayout;
@@ -92,11 +93,11 @@ QWidget *TMORTLOAN::BuildWhatIfTab()
 
 QGridLayout *TMORTLOAN::BuildWhatIfInputs(QWidget *tab)
 {
-    WhatIfAmountLabel = Look::Label(QStringLiteral("WhatIfAmountLabel"), QStringLiteral("Mortgage Amount"), tab);
+    WhatIfAmountLabel = Look::Label(QStringLiteral("WhatIfAmountLabel"), tr("Mortgage Amount"), tab);
     WIPrincipal = Look::Edit(QStringLiteral("WIPrincipal"), 0, tab);
     WIPeriods = Look::Edit(QStringLiteral("WIPeriods"), 0, tab);
     WIPartYear = Look::Edit(QStringLiteral("WIPartYear"), 3, tab);
-    WIMonthsLabel = Look::Label(QStringLiteral("WIMonthsLabel"), QStringLiteral("Months"), tab);
+    WIMonthsLabel = Look::Label(QStringLiteral("WIMonthsLabel"), tr("Months"), tab);
     WIInterest = Look::Edit(QStringLiteral("WIInterest"), 8, tab);
     WIRepay = Look::Edit(QStringLiteral("WIRepay"), 0, tab);
     WIPeriods->setFixedWidth(32);
@@ -110,24 +111,24 @@ QGridLayout *TMORTLOAN::BuildWhatIfInputs(QWidget *tab)
     inputs->setVerticalSpacing(4);
     inputs->addWidget(WhatIfAmountLabel, 0, 0);
     inputs->addWidget(WIPrincipal, 0, 1, Qt::AlignLeft);
-    QLabel *periodsLabel = Look::Label(QStringLiteral("WIPeriodsLabel"), QStringLiteral("Periods"), tab);
+    QLabel *periodsLabel = Look::Label(QStringLiteral("WIPeriodsLabel"), tr("Periods"), tab);
     periodsLabel->setBuddy(WIPeriods);
     WIMonthsLabel->setBuddy(WIPartYear);
     inputs->addWidget(periodsLabel, 1, 0);
     auto *term = new QHBoxLayout;
     term->setSpacing(4);
     term->addWidget(WIPeriods);
-    term->addWidget(Look::Label(QStringLiteral("WIYearsLabel"), QStringLiteral("Year(s)"), tab));
+    term->addWidget(Look::Label(QStringLiteral("WIYearsLabel"), tr("Year(s)"), tab));
     term->addSpacing(4);
     term->addWidget(WIPartYear);
     term->addWidget(WIMonthsLabel);
     term->addStretch();
     inputs->addLayout(term, 1, 1);
-    QLabel *interestLabel = Look::Label(QStringLiteral("WIInterestLabel"), QStringLiteral("Interest Rate"), tab);
+    QLabel *interestLabel = Look::Label(QStringLiteral("WIInterestLabel"), tr("Interest Rate"), tab);
     interestLabel->setBuddy(WIInterest);
     inputs->addWidget(interestLabel, 2, 0);
     inputs->addWidget(WIInterest, 2, 1, Qt::AlignLeft);
-    QLabel *repayLabel = Look::Label(QStringLiteral("WIRepayLabel"), QStringLiteral("Repayment"), tab);
+    QLabel *repayLabel = Look::Label(QStringLiteral("WIRepayLabel"), tr("Repayment"), tab);
     repayLabel->setBuddy(WIRepay);
     inputs->addWidget(repayLabel, 3, 0);
     inputs->addWidget(WIRepay, 3, 1, Qt::AlignLeft);
@@ -136,12 +137,12 @@ QGridLayout *TMORTLOAN::BuildWhatIfInputs(QWidget *tab)
 
 QGroupBox *TMORTLOAN::BuildWhatIfCalculateGroup(QWidget *tab)
 {
-    auto *calculate = new QGroupBox(QStringLiteral("Calculate"), tab);
+    auto *calculate = new QGroupBox(tr("Calculate"), tab);
     calculate->setObjectName(QStringLiteral("CalculateGroup"));
-    AmountRB = Radio(QStringLiteral("AmountRB"), QStringLiteral("Amount"), calculate);
-    PeriodRB = Radio(QStringLiteral("PeriodRB"), QStringLiteral("Periods"), calculate);
-    InterestRB = Radio(QStringLiteral("InterestRB"), QStringLiteral("Interest"), calculate);
-    PaymentRB = Radio(QStringLiteral("PaymentRB"), QStringLiteral("Payment"), calculate);
+    AmountRB = Radio(QStringLiteral("AmountRB"), tr("Amount"), calculate);
+    PeriodRB = Radio(QStringLiteral("PeriodRB"), tr("Periods"), calculate);
+    InterestRB = Radio(QStringLiteral("InterestRB"), tr("Interest"), calculate);
+    PaymentRB = Radio(QStringLiteral("PaymentRB"), tr("Payment"), calculate);
     auto *calculateLayout = new QVBoxLayout(calculate);
     calculateLayout->setContentsMargins(8, 4, 8, 6);
     calculateLayout->setSpacing(4);

@@ -5,6 +5,7 @@
 #include "ui/common/Look.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +18,7 @@ const std::vector<int> kColumns{84, 135, 97, 98, 98};
 }
 
 TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
-    : AnalysisWindow(QStringLiteral("AdditionalP"), QStringLiteral("Additional Payments"), 537, 382,
+    : AnalysisWindow(QStringLiteral("AdditionalP"), tr("Additional Payments"), 537, 382,
                      Look::Teal(), parent),
       main_(main), model_(new AdditionalPaymentModel(this))
 {
@@ -35,14 +36,14 @@ TAdditionalP::TAdditionalP(MainLoan &main, QWidget *parent)
 
 void TAdditionalP::BuildFields()
 {
-    Label1 = Look::Heading(QStringLiteral("Label1"), QStringLiteral("Additional Payments"), 20, this);
+    Label1 = Look::Heading(QStringLiteral("Label1"), tr("Additional Payments"), 20, this);
     BuildLoanFieldRow(this,
-                      {{Label2, "Label2", "Amount"},
-                       {Label3, "Label3", "Interest"},
+                      {{Label2, "Label2", QT_TRANSLATE_NOOP("WindowKit", "Amount")},
+                       {Label3, "Label3", QT_TRANSLATE_NOOP("WindowKit", "Interest")},
                        {Label6, "Label6", "%"},
-                       {Label4, "Label4", "Years"},
+                       {Label4, "Label4", QT_TRANSLATE_NOOP("WindowKit", "Years")},
                        {Label5, "Label5", "Monthly"},
-                       {Label12, "Label12", "Repayment"}},
+                       {Label12, "Label12", QT_TRANSLATE_NOOP("WindowKit", "Repayment")}},
                       {APAmount, "APAmount"}, {APInterest, "APInterest"}, {APPeriod, "APPeriod"},
                       {PartYear, "PartYear"});
     APMonthlyR = new ResultPanel(QStringLiteral("APMonthlyR"), this, Look::ResultColour(), Look::Maroon(), true);
@@ -53,7 +54,7 @@ QFrame *TAdditionalP::BuildExplanation()
 {
     return Look::ExplanationPanel(
         MortgageLabel, QStringLiteral("MortgageLabel"),
-        QStringLiteral("The table below shows the additional payment required to pay off the Mortgage in "
+        tr("The table below shows the additional payment required to pay off the Mortgage in "
                        "the number of years indicated. It also shows the saving on interest charges "
                        "achieved by paying off the Mortgage in a shorter period."),
         this);
@@ -61,12 +62,12 @@ QFrame *TAdditionalP::BuildExplanation()
 
 void TAdditionalP::BuildButtons()
 {
-    SpeedButton2 = Look::Button(QStringLiteral("SpeedButton2"), QStringLiteral("Calculate"), this,
+    SpeedButton2 = Look::Button(QStringLiteral("SpeedButton2"), tr("Calculate"), this,
                                 QStringLiteral("calculate"));
-    SpeedButton1 = Look::Button(QStringLiteral("SpeedButton1"), QStringLiteral("OK"), this, QStringLiteral("ok"));
-    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), QStringLiteral(" Print"), this, QStringLiteral("print"));
+    SpeedButton1 = Look::Button(QStringLiteral("SpeedButton1"), tr("OK"), this, QStringLiteral("ok"));
+    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), tr(" Print"), this, QStringLiteral("print"));
     BitBtn2 = Look::PictureButton(QStringLiteral("BitBtn2"), QStringLiteral("help"),
-                                  QStringLiteral("Help on additional payments"), this);
+                                  tr("Help on additional payments"), this);
     SpeedButton2->setDefault(true);
 }
 
@@ -162,7 +163,7 @@ void TAdditionalP::SetUpKeyboard()
     Label4->setBuddy(APPeriod);
     Keyboard::TabOrder({APAmount, APInterest, APPeriod, PartYear, SpeedButton2, APMonthlyR, APGrid, BitBtn1,
                         SpeedButton1, BitBtn2});
-    APGrid->setAccessibleName(QStringLiteral("Additional Payments"));
+    APGrid->setAccessibleName(tr("Additional Payments"));
     Keyboard::HelpKeyPresses(this, BitBtn2);
     Keyboard::AssignMnemonics(this);
     Keyboard::NameFieldsForReaders(this);

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 TAPOPTIONS::TAPOPTIONS(MainLoan &main, QWidget *parent)
-    : AnalysisWindow(QStringLiteral("APOPTIONS"), QStringLiteral("Additional Payment Options"), 341, 150,
+    : AnalysisWindow(QStringLiteral("APOPTIONS"), tr("Additional Payment Options"), 341, 150,
                      Look::ButtonFace(), parent),
       main_(main)
 {
@@ -22,10 +22,10 @@ TAPOPTIONS::TAPOPTIONS(MainLoan &main, QWidget *parent)
     // show only the descriptions beside them.
     Specific = new QRadioButton(this);
     Specific->setObjectName(QStringLiteral("Specific"));
-    Specific->setAccessibleName(QStringLiteral("Specific"));
+    Specific->setAccessibleName(tr("Specific"));
     Grid = new QRadioButton(this);
     Grid->setObjectName(QStringLiteral("Grid"));
-    Grid->setAccessibleName(QStringLiteral("Grid"));
+    Grid->setAccessibleName(tr("Grid"));
     Specific->setFixedWidth(17);
     Grid->setFixedWidth(17);
     Specific->setChecked(true);
@@ -39,11 +39,11 @@ TAPOPTIONS::TAPOPTIONS(MainLoan &main, QWidget *parent)
         label->setPalette(palette);
         return label;
     };
-    Label1 = description("Label1", QStringLiteral("Calculate the effects of a specific additional payment"));
-    Label2 = description("Label2", QStringLiteral("Compare the additional payments required to reduce the "
+    Label1 = description("Label1", tr("Calculate the effects of a specific additional payment"));
+    Label2 = description("Label2", tr("Compare the additional payments required to reduce the "
                                                   "Mortgage by different periods."));
-    BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), QStringLiteral("OK"), this, QStringLiteral("ok"));
-    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), QStringLiteral("Cancel"), this);
+    BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), tr("OK"), this, QStringLiteral("ok"));
+    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), tr("Cancel"), this);
     BitBtn2->setDefault(true);
     Label1->setBuddy(Specific);
     Label2->setBuddy(Grid);

@@ -13,24 +13,24 @@ TAboutForm::TAboutForm(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("About Quovella"));
+    setWindowTitle(tr("About Quovella"));
     setModal(false);
 
     icon_ = new QLabel(this);
     HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Quovella"), 28, this);
-    VersionLabel = Look::Label(QStringLiteral("VersionLabel"), QStringLiteral("Version ") + QLatin1String(Quovella::kVersion), this);
+    VersionLabel = Look::Label(QStringLiteral("VersionLabel"), tr("Version ") + QLatin1String(Quovella::kVersion), this);
     auto *purpose = Look::Label(QStringLiteral("PurposeLabel"),
-                                QStringLiteral("A mortgage calculator for home buyers: repayments, "
+                                tr("A mortgage calculator for home buyers: repayments, "
                                                "schedules, grids, additional payments and savings."),
                                 this);
     purpose->setWordWrap(true);
     auto *maker = Look::Label(QStringLiteral("MakerLabel"),
-                              QStringLiteral("Made by Ternvik.\nYour figures are calculated on this "
+                              tr("Made by Ternvik.\nYour figures are calculated on this "
                                              "computer and stay in the files you save."),
                               this);
     maker->setWordWrap(true);
     auto *licence = Look::Label(QStringLiteral("LicenceLabel"),
-                                QStringLiteral("Free software under the GNU General Public "
+                                tr("Free software under the GNU General Public "
                                                "License, version 3 or later."),
                                 this);
     licence->setWordWrap(true);

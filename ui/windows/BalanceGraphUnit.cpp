@@ -10,6 +10,7 @@
 
 #include <QBuffer>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -156,7 +157,7 @@ QString BalanceGraphTitle(const Loan &loan, const QLocale &locale)
 }
 
 TBalanceGraphForm::TBalanceGraphForm(QWidget *parent)
-    : AnalysisWindow(QStringLiteral("BalanceGraphForm"), QStringLiteral("Balance Graph"), kGraphWidth,
+    : AnalysisWindow(QStringLiteral("BalanceGraphForm"), tr("Balance Graph"), kGraphWidth,
                      kGraphHeight + kButtonRow, Look::ButtonFace(), parent)
 {
     // Unlike the design's windows this one may be enlarged; the graph scales with it.
@@ -168,17 +169,17 @@ TBalanceGraphForm::TBalanceGraphForm(QWidget *parent)
 
     Graph = new BalanceGraph(this);
     Graph->setObjectName(QStringLiteral("Graph"));
-    ExtraBox = new QCheckBox(QStringLiteral("Show the balance with the additional payment"), this);
+    ExtraBox = new QCheckBox(tr("Show the balance with the additional payment"), this);
     ExtraBox->setObjectName(QStringLiteral("ExtraBox"));
     ExtraBox->setChecked(true);
     QPalette onFace = ExtraBox->palette();
     onFace.setColor(QPalette::WindowText, Look::TextFor(Look::ButtonFace()));
     ExtraBox->setPalette(onFace);
-    ExportBtn = Look::Button(QStringLiteral("ExportBtn"), QStringLiteral("Export…"), this);
-    PrintBtn = Look::Button(QStringLiteral("PrintBtn"), QStringLiteral(" Print"), this, QStringLiteral("print"));
-    OKBtn = Look::Button(QStringLiteral("OKBtn"), QStringLiteral("OK"), this, QStringLiteral("ok"));
+    ExportBtn = Look::Button(QStringLiteral("ExportBtn"), tr("Export…"), this);
+    PrintBtn = Look::Button(QStringLiteral("PrintBtn"), tr(" Print"), this, QStringLiteral("print"));
+    OKBtn = Look::Button(QStringLiteral("OKBtn"), tr("OK"), this, QStringLiteral("ok"));
     OKBtn->setDefault(true);
-    exportDialog.filter = QStringLiteral("PNG picture or PDF document|*.png;*.pdf");
+    exportDialog.filter = tr("PNG picture or PDF document|*.png;*.pdf");
     exportDialog.fileName = QStringLiteral("balance.png");
 
     auto *buttons = new QHBoxLayout;
@@ -213,8 +214,8 @@ void TBalanceGraphForm::Fill(const Loan &loan, const std::optional<AdditionalPay
     Graph->SetSeries(BalanceSeriesOf(loan, run ? &*run : nullptr, planned ? &*planned : nullptr));
     const bool hasExtra = !Graph->Series().extra.empty();
     const bool plan = Graph->Series().extraName != BalanceGraphSeries().extraName;
-    ExtraBox->setText(plan ? QStringLiteral("Show the balance with the payment plan")
-                           : QStringLiteral("Show the balance with the additional payment"));
+    ExtraBox->setText(plan ? tr("Show the balance with the payment plan")
+                           : tr("Show the balance with the additional payment"));
     ExtraBox->setVisible(hasExtra);
     Graph->SetExtraShown(hasExtra && ExtraBox->isChecked());
 }
@@ -265,7 +266,7 @@ QString ExportBalanceGraph(QWidget *parent, const BalanceGraph &graph, const QSt
 {
     const QString name = BalanceGraphFileName(fileName);
     const QString suffix = QFileInfo(name).suffix().toLower();
-    const QString failure = QStringLiteral("The graph could not be drawn for ") + QDir::toNativeSeparators(name);
+    const QString failure = QCoreApplication::translate("TBalanceGraphForm", "The graph could not be drawn for ") + QDir::toNativeSeparators(name);
     // Drawn in memory first, so nothing touches the old file until all of it is made.
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -104,13 +104,13 @@ TCompareNameDialog::TCompareNameDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("CompareNameDialog"));
-    setWindowTitle(QStringLiteral("Rename the Loan"));
-    auto *label = new QLabel(QStringLiteral("&Name"), this);
+    setWindowTitle(tr("Rename the Loan"));
+    auto *label = new QLabel(tr("&Name"), this);
     NameEdit = Look::Edit(QStringLiteral("NameEdit"), 60, this);
     NameEdit->setMinimumWidth(260);
     label->setBuddy(NameEdit);
-    OkBtn = Look::Button(QStringLiteral("OkBtn"), QStringLiteral("&OK"), this, QStringLiteral("ok"));
-    CancelBtn = Look::Button(QStringLiteral("CancelBtn"), QStringLiteral("&Cancel"), this);
+    OkBtn = Look::Button(QStringLiteral("OkBtn"), tr("&OK"), this, QStringLiteral("ok"));
+    CancelBtn = Look::Button(QStringLiteral("CancelBtn"), tr("&Cancel"), this);
     OkBtn->setDefault(true);
     auto *field = new QHBoxLayout;
     field->addWidget(label);
@@ -148,7 +148,7 @@ QString TCompareNameDialog::Name() const
 // The window
 
 TCompare::TCompare(MainLoan &main, QWidget *parent)
-    : AnalysisWindow(QStringLiteral("Compare"), QStringLiteral("Compare Offers"), 700, 560, Look::Teal(), parent),
+    : AnalysisWindow(QStringLiteral("Compare"), tr("Compare Offers"), 700, 560, Look::Teal(), parent),
       main_(main), model_(new ComparisonModel(this)), dialog_(new TCompareNameDialog(this))
 {
     Build();
@@ -157,19 +157,19 @@ TCompare::TCompare(MainLoan &main, QWidget *parent)
 
 void TCompare::Build()
 {
-    HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Compare Offers"), 20, this);
+    HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), tr("Compare Offers"), 20, this);
     NoteLabel = Look::CaptionLabel(
         QStringLiteral("NoteLabel"),
-        QStringLiteral("Each column is a loan with its plan and fees. The rows under a figure give its difference "
+        tr("Each column is a loan with its plan and fees. The rows under a figure give its difference "
                        "to the first column; the offer with the lowest annual percentage rate (APR) is the cheapest."),
         this);
     NoteLabel->setWordWrap(true);
-    TableLabel = Look::CaptionLabel(QStringLiteral("TableLabel"), QStringLiteral("&Offers"), this);
+    TableLabel = Look::CaptionLabel(QStringLiteral("TableLabel"), tr("&Offers"), this);
 
     CompareGrid = new TableView(this);
     CompareGrid->setObjectName(QStringLiteral("CompareGrid"));
     CompareGrid->setModel(model_);
-    CompareGrid->setAccessibleName(QStringLiteral("Offers compared"));
+    CompareGrid->setAccessibleName(tr("Offers compared"));
     CompareGrid->verticalHeader()->setVisible(false);
     CompareGrid->verticalHeader()->setDefaultSectionSize(20);
     CompareGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -179,19 +179,19 @@ void TCompare::Build()
     CompareGrid->headings = [this] { return ComparisonHeadings(model_->Shown(), TextStyle::Shown()); };
     TableLabel->setBuddy(CompareGrid);
 
-    AddBtn = Look::Button(QStringLiteral("AddBtn"), QStringLiteral("&Add the current loan"), this);
-    AddBtn->setToolTip(QStringLiteral("Add the Mortgage tab's loan, with its plan and fees, as a new column"));
-    RenameBtn = Look::Button(QStringLiteral("RenameBtn"), QStringLiteral("Re&name\u2026"), this);
-    RemoveBtn = Look::Button(QStringLiteral("RemoveBtn"), QStringLiteral("&Remove"), this);
-    LeftBtn = Look::Button(QStringLiteral("LeftBtn"), QStringLiteral("Move &left"), this);
-    RightBtn = Look::Button(QStringLiteral("RightBtn"), QStringLiteral("Move ri&ght"), this);
-    LoadBtn = Look::Button(QStringLiteral("LoadBtn"), QStringLiteral("Load into the &Mortgage tab"), this);
-    CopyBtn = Look::Button(QStringLiteral("CopyBtn"), QStringLiteral("&Copy"), this);
-    CopyBtn->setToolTip(QStringLiteral("Copy the cells selected, or the whole table, for a spreadsheet"));
-    PrintBtn = Look::Button(QStringLiteral("PrintBtn"), QStringLiteral(" &Print"), this, QStringLiteral("print"));
-    CloseBtn = Look::Button(QStringLiteral("CloseBtn"), QStringLiteral("O&K"), this, QStringLiteral("ok"));
+    AddBtn = Look::Button(QStringLiteral("AddBtn"), tr("&Add the current loan"), this);
+    AddBtn->setToolTip(tr("Add the Mortgage tab's loan, with its plan and fees, as a new column"));
+    RenameBtn = Look::Button(QStringLiteral("RenameBtn"), tr("Re&name\u2026"), this);
+    RemoveBtn = Look::Button(QStringLiteral("RemoveBtn"), tr("&Remove"), this);
+    LeftBtn = Look::Button(QStringLiteral("LeftBtn"), tr("Move &left"), this);
+    RightBtn = Look::Button(QStringLiteral("RightBtn"), tr("Move ri&ght"), this);
+    LoadBtn = Look::Button(QStringLiteral("LoadBtn"), tr("Load into the &Mortgage tab"), this);
+    CopyBtn = Look::Button(QStringLiteral("CopyBtn"), tr("&Copy"), this);
+    CopyBtn->setToolTip(tr("Copy the cells selected, or the whole table, for a spreadsheet"));
+    PrintBtn = Look::Button(QStringLiteral("PrintBtn"), tr(" &Print"), this, QStringLiteral("print"));
+    CloseBtn = Look::Button(QStringLiteral("CloseBtn"), tr("O&K"), this, QStringLiteral("ok"));
     HelpBtn = Look::PictureButton(QStringLiteral("HelpBtn"), QStringLiteral("help"),
-                                  QStringLiteral("Help on comparing offers"), this);
+                                  tr("Help on comparing offers"), this);
 
     auto *columnButtons = new QHBoxLayout;
     for (QPushButton *button : {AddBtn, RenameBtn, RemoveBtn, LeftBtn, RightBtn, LoadBtn})
@@ -314,7 +314,7 @@ void TCompare::AddBtnClick()
     if (static_cast<int>(loans.size()) >= MostComparedLoans) {
         ThePlatform().ShowMessage(
             this,
-            QStringLiteral("Up to %1 loans can be compared. Remove one to add the current loan.").arg(MostComparedLoans),
+            tr("Up to %1 loans can be compared. Remove one to add the current loan.").arg(MostComparedLoans),
             MessageKind::Information, MessageButtons::Ok);
         return;
     }

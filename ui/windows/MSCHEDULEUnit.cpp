@@ -5,6 +5,7 @@
 #include "ui/common/Look.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,7 +20,7 @@ const std::vector<int> kColumns{65, 77, 84, 87, 98, 93};
 }
 
 TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
-    : AnalysisWindow(QStringLiteral("MSCHEDULE"), QStringLiteral("Mortgage Schedule"), 534, 377,
+    : AnalysisWindow(QStringLiteral("MSCHEDULE"), tr("Mortgage Schedule"), 534, 377,
                      Look::Teal(), parent),
       main_(main), model_(new ScheduleModel(this))
 {
@@ -40,13 +41,13 @@ TMSCHEDULE::TMSCHEDULE(MainLoan &main, QWidget *parent)
 
 void TMSCHEDULE::BuildFields()
 {
-    HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Mortgage Schedule"), 20, this);
+    HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), tr("Mortgage Schedule"), 20, this);
     BuildLoanFieldRow(this,
-                      {{Label2, "Label2", "Amount"},
-                       {Label3, "Label3", "Interest"},
-                       {Label5, "Label5", "Years"},
+                      {{Label2, "Label2", QT_TRANSLATE_NOOP("WindowKit", "Amount")},
+                       {Label3, "Label3", QT_TRANSLATE_NOOP("WindowKit", "Interest")},
+                       {Label5, "Label5", QT_TRANSLATE_NOOP("WindowKit", "Years")},
                        {Label11, "Label11", "Month(s)"},
-                       {Label4, "Label4", "Monthly Repayment"}},
+                       {Label4, "Label4", QT_TRANSLATE_NOOP("WindowKit", "Monthly Repayment")}},
                       {MSAmount, "MSAmount"}, {MSInterest, "MSInterest"}, {MSPeriod, "MSPeriod"},
                       {Partyear, "Partyear"});
     Label4->setWordWrap(true);
@@ -58,7 +59,7 @@ void TMSCHEDULE::BuildFields()
 
 void TMSCHEDULE::BuildDisplayBy()
 {
-    GroupBox1 = new QGroupBox(QStringLiteral("Display By"), this);
+    GroupBox1 = new QGroupBox(tr("Display By"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     Look::Paint(GroupBox1, Look::ButtonFace(), Qt::black);
     Year = new QRadioButton(QStringLiteral("Year"), GroupBox1);
@@ -74,14 +75,14 @@ void TMSCHEDULE::BuildDisplayBy()
 
 void TMSCHEDULE::BuildButtons()
 {
-    CalculateBtn = Look::Button(QStringLiteral("CalculateBtn"), QStringLiteral("Calculate"), this,
+    CalculateBtn = Look::Button(QStringLiteral("CalculateBtn"), tr("Calculate"), this,
                                 QStringLiteral("calculate"));
-    OKBtn = Look::Button(QStringLiteral("OKBtn"), QStringLiteral("OK"), this, QStringLiteral("ok"));
-    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), QStringLiteral(" Print"), this, QStringLiteral("print"));
-    GraphBtn = Look::Button(QStringLiteral("GraphBtn"), QStringLiteral(" Graph"), this, QStringLiteral("balance"));
-    GraphBtn->setToolTip(QStringLiteral("The balance year by year as a graph"));
+    OKBtn = Look::Button(QStringLiteral("OKBtn"), tr("OK"), this, QStringLiteral("ok"));
+    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), tr(" Print"), this, QStringLiteral("print"));
+    GraphBtn = Look::Button(QStringLiteral("GraphBtn"), tr(" Graph"), this, QStringLiteral("balance"));
+    GraphBtn->setToolTip(tr("The balance year by year as a graph"));
     BitBtn2 = Look::PictureButton(QStringLiteral("BitBtn2"), QStringLiteral("help"),
-                                  QStringLiteral("Help on the schedule"), this);
+                                  tr("Help on the schedule"), this);
     CalculateBtn->setDefault(true);
 }
 
@@ -109,7 +110,7 @@ GridArea *TMSCHEDULE::BuildTable()
 void TMSCHEDULE::BuildRoundingNote()
 {
     Label12 = Look::CaptionLabel(QStringLiteral("Label12"),
-                          QStringLiteral("Please note that small differences in interest between the "
+                          tr("Please note that small differences in interest between the "
                                          "schedule and the main screen are due to rounding to two "
                                          "decimal places on the schedule."),
                           this);
@@ -120,10 +121,10 @@ void TMSCHEDULE::BuildRoundingNote()
 void TMSCHEDULE::BuildPlanButton()
 {
     // Two lines, so it fits beside the repayment without moving anything.
-    PlanBtn = Look::Button(QStringLiteral("PlanBtn"), QStringLiteral("Payment\nPlan\u2026"), this);
-    PlanBtn->setAccessibleName(QStringLiteral("Payment Plan\u2026"));
+    PlanBtn = Look::Button(QStringLiteral("PlanBtn"), tr("Payment\nPlan\u2026"), this);
+    PlanBtn->setAccessibleName(tr("Payment Plan\u2026"));
     PlanBtn->setFixedWidth(72);
-    PlanBtn->setToolTip(QStringLiteral("Extra payments, lump sums and rate changes on the Mortgage tab's loan"));
+    PlanBtn->setToolTip(tr("Extra payments, lump sums and rate changes on the Mortgage tab's loan"));
 }
 
 TableSource TMSCHEDULE::ExportSource() const
@@ -206,7 +207,7 @@ void TMSCHEDULE::SetUpKeyboard()
     Keyboard::EnterPresses({Year, Month}, CalculateBtn);
     Keyboard::TabOrder({MSAmount, MSInterest, MSPeriod, Partyear, Year, Month, CalculateBtn,
                         MSMonthlyRepayment, PlanBtn, MSGrid, GraphBtn, BitBtn1, OKBtn, BitBtn2});
-    MSGrid->setAccessibleName(QStringLiteral("Mortgage Schedule"));
+    MSGrid->setAccessibleName(tr("Mortgage Schedule"));
     MSMonthlyRepayment->setAccessibleName(Label4->text());
     Keyboard::HelpKeyPresses(this, BitBtn2);
     Keyboard::AssignMnemonics(this);

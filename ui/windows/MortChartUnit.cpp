@@ -9,8 +9,15 @@
 #include <QPainter>
 #include <QPushButton>
 
+namespace {
+
+const QColor kPrincipalColour(0, 128, 0);
+const QColor kInterestColour(255, 0, 0);
+
+} // namespace
+
 TMortChartForm::TMortChartForm(QWidget *parent)
-    : AnalysisWindow(QStringLiteral("MortChartForm"), QStringLiteral("Cost Breakdown Graph"), 526, 380,
+    : AnalysisWindow(QStringLiteral("MortChartForm"), tr("Cost Breakdown Graph"), 526, 380,
                      Look::ButtonFace(), parent)
 {
     // No buttons in the title bar: the window is left with OK or Enter.
@@ -18,14 +25,14 @@ TMortChartForm::TMortChartForm(QWidget *parent)
                    | Qt::MSWindowsFixedSizeDialogHint);
     MortgageChart = new PieChart3D(this);
     MortgageChart->setObjectName(QStringLiteral("MortgageChart"));
-    MortgageChart->SetTitle(QStringLiteral("Cost Breakdown of Mortgage"));
+    MortgageChart->SetTitle(tr("Cost Breakdown of Mortgage"));
     MortgageChart->setGeometry(rect());
 
-    BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), QStringLiteral("OK"), this, QStringLiteral("ok"));
+    BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), tr("OK"), this, QStringLiteral("ok"));
     BitBtn2->setDefault(true);
     BitBtn2->setAutoDefault(true);
     BitBtn1 = Look::PictureButton(QStringLiteral("BitBtn1"), QStringLiteral("print"),
-                                  QStringLiteral("Print the graph"), this);
+                                  tr("Print the graph"), this);
     BitBtn2->setFixedSize(62, 26);
     BitBtn1->setFixedSize(62, 26);
 
@@ -47,14 +54,19 @@ void TMortChartForm::resizeEvent(QResizeEvent *event)
 void TMortChartForm::Fill(double principal, double interest)
 {
     MortgageChart->Clear();
-    MortgageChart->AddSlice(principal, QStringLiteral("Principal"), QColor(0, 128, 0));
-    MortgageChart->AddSlice(interest, QStringLiteral("Interest"), QColor(255, 0, 0));
+    MortgageChart->AddSlice(principal, tr("Principal"), kPrincipalColour);
+    MortgageChart->AddSlice(interest, tr("Interest"), kInterestColour);
 }
 
 void TMortChartForm::BitBtn1Click()
 {
+    // On paper the graph keeps its English words in every language, as the reports do.
+    PieChart3D printed;
+    printed.SetTitle(QStringLiteral("Cost Breakdown of Mortgage"));
+    printed.AddSlice(MortgageChart->SliceValue(0), QStringLiteral("Principal"), kPrincipalColour);
+    printed.AddSlice(MortgageChart->SliceValue(1), QStringLiteral("Interest"), kInterestColour);
     ThePlatform().PrintLandscapePage(this,
-        [this](QPainter &painter, const QRectF &page) { MortgageChart->Paint(painter, page); });
+        [&printed](QPainter &painter, const QRectF &page) { printed.Paint(painter, page); });
 }
 
 void TMortChartForm::BitBtn2Click()

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -98,7 +99,7 @@ void MGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
 }
 
 TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
-    : AnalysisWindow(QStringLiteral("MORTAGEGRID"), QStringLiteral("Mortgage Grid"), 575, 400,
+    : AnalysisWindow(QStringLiteral("MORTAGEGRID"), tr("Mortgage Grid"), 575, 400,
                      Look::Teal(), parent),
       main_(main), model_(new MortgageGridModel(this))
 {
@@ -118,14 +119,14 @@ TMORTAGEGRID::TMORTAGEGRID(MainLoan &main, QWidget *parent)
 
 void TMORTAGEGRID::BuildFields()
 {
-    HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Mortgage Grid"), 20, this);
+    HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), tr("Mortgage Grid"), 20, this);
     BuildLoanFieldRow(this,
-                      {{Label4, "Label4", "Amount"},
-                       {Label5, "Label5", "Interest"},
-                       {Label6, "Label6", "Years"},
+                      {{Label4, "Label4", QT_TRANSLATE_NOOP("WindowKit", "Amount")},
+                       {Label5, "Label5", QT_TRANSLATE_NOOP("WindowKit", "Interest")},
+                       {Label6, "Label6", QT_TRANSLATE_NOOP("WindowKit", "Years")},
                        {Label7, "Label7", "Month"},
-                       {Label2, "Label2", "Amount Step"},
-                       {Label3, "Label3", "Interest Step"}},
+                       {Label2, "Label2", QT_TRANSLATE_NOOP("WindowKit", "Amount Step")},
+                       {Label3, "Label3", QT_TRANSLATE_NOOP("WindowKit", "Interest Step")}},
                       {MAmt, "MAmt"}, {InterestR, "InterestR"}, {Years, "Years"}, {Partyear, "Partyear"});
     AmountStep = new QComboBox(this);
     AmountStep->setObjectName(QStringLiteral("AmountStep"));
@@ -139,19 +140,19 @@ QFrame *TMORTAGEGRID::BuildExplanation()
 {
     return Look::ExplanationPanel(
         Label8, QStringLiteral("Label8"),
-        QStringLiteral("This screen allows you to easily see the effect of changes in interest rates or "
+        tr("This screen allows you to easily see the effect of changes in interest rates or "
                        "your Mortgage amount on your monthly Mortgage repayment."),
         this);
 }
 
 void TMORTAGEGRID::BuildButtons()
 {
-    SpeedButton1 = Look::Button(QStringLiteral("SpeedButton1"), QStringLiteral("Calculate"), this,
+    SpeedButton1 = Look::Button(QStringLiteral("SpeedButton1"), tr("Calculate"), this,
                                 QStringLiteral("calculate"));
-    SpeedButton2 = Look::Button(QStringLiteral("SpeedButton2"), QStringLiteral("OK"), this, QStringLiteral("ok"));
-    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), QStringLiteral(" Print"), this, QStringLiteral("print"));
+    SpeedButton2 = Look::Button(QStringLiteral("SpeedButton2"), tr("OK"), this, QStringLiteral("ok"));
+    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), tr(" Print"), this, QStringLiteral("print"));
     BitBtn2 = Look::PictureButton(QStringLiteral("BitBtn2"), QStringLiteral("help"),
-                                  QStringLiteral("Help on the Mortgage Grid"), this);
+                                  tr("Help on the Mortgage Grid"), this);
     SpeedButton1->setDefault(true);
 }
 
@@ -247,7 +248,7 @@ void TMORTAGEGRID::SetUpKeyboard()
     Keyboard::WheelOnlyWhenFocused(InterestStep);
     Keyboard::TabOrder({MAmt, InterestR, Years, Partyear, AmountStep, InterestStep, SpeedButton1, MGrid,
                         BitBtn1, SpeedButton2, BitBtn2});
-    MGrid->setAccessibleName(QStringLiteral("Mortgage Grid"));
+    MGrid->setAccessibleName(tr("Mortgage Grid"));
     Keyboard::HelpKeyPresses(this, BitBtn2);
     Keyboard::AssignMnemonics(this);
     Keyboard::NameFieldsForReaders(this);

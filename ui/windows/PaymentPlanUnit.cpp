@@ -100,39 +100,39 @@ TPlanEventDialog::TPlanEventDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("PlanEventDialog"));
-    setWindowTitle(QStringLiteral("Payment Plan Event"));
-    KindLabel = new QLabel(QStringLiteral("Kind"), this);
+    setWindowTitle(tr("Payment Plan Event"));
+    KindLabel = new QLabel(tr("Kind"), this);
     EventKind = new QComboBox(this);
     EventKind->setObjectName(QStringLiteral("EventKind"));
     EventKind->addItems({KindText(PlanEventKind::Extra), KindText(PlanEventKind::LumpSum),
                          KindText(PlanEventKind::RateChange)});
-    ValueLabel = new QLabel(QStringLiteral("Amount"), this);
+    ValueLabel = new QLabel(tr("Amount"), this);
     EventValue = NumberEdit("EventValue", this);
     EventValue->setFixedWidth(100);
-    ByLabel = new QLabel(QStringLiteral("Payments by"), this);
+    ByLabel = new QLabel(tr("Payments by"), this);
     EventBy = new QComboBox(this);
     EventBy->setObjectName(QStringLiteral("EventBy"));
-    EventBy->addItems({QStringLiteral("Payment number"), QStringLiteral("Year and period"), QStringLiteral("Date")});
-    FromLabel = new QLabel(QStringLiteral("From payment"), this);
+    EventBy->addItems({tr("Payment number"), tr("Year and period"), tr("Date")});
+    FromLabel = new QLabel(tr("From payment"), this);
     EventFrom = NumberEdit("EventFrom", this);
     EventFromYear = NumberEdit("EventFromYear", this);
-    FromPeriodLabel = new QLabel(QStringLiteral("period"), this);
+    FromPeriodLabel = new QLabel(tr("period"), this);
     EventFromPeriod = NumberEdit("EventFromPeriod", this);
     EventFromDate = DateEdit(QStringLiteral("EventFromDate"), this);
-    ToLabel = new QLabel(QStringLiteral("To payment"), this);
+    ToLabel = new QLabel(tr("To payment"), this);
     EventTo = NumberEdit("EventTo", this);
     EventToYear = NumberEdit("EventToYear", this);
-    ToPeriodLabel = new QLabel(QStringLiteral("period"), this);
+    ToPeriodLabel = new QLabel(tr("period"), this);
     EventToPeriod = NumberEdit("EventToPeriod", this);
-    EventToByDate = new QCheckBox(QStringLiteral("Last on"), this);
+    EventToByDate = new QCheckBox(tr("Last on"), this);
     EventToByDate->setObjectName(QStringLiteral("EventToByDate"));
     EventToDate = DateEdit(QStringLiteral("EventToDate"), this);
-    ToNote = new QLabel(QStringLiteral("empty: to the end"), this);
+    ToNote = new QLabel(tr("empty: to the end"), this);
     ToNote->setObjectName(QStringLiteral("ToNote"));
-    EventLower = new QCheckBox(QStringLiteral("Lower the repayment after it (instead of paying off sooner)"), this);
+    EventLower = new QCheckBox(tr("Lower the repayment after it (instead of paying off sooner)"), this);
     EventLower->setObjectName(QStringLiteral("EventLower"));
-    OkBtn = Look::Button(QStringLiteral("OkBtn"), QStringLiteral("OK"), this, QStringLiteral("ok"));
-    CancelBtn = Look::Button(QStringLiteral("CancelBtn"), QStringLiteral("Cancel"), this);
+    OkBtn = Look::Button(QStringLiteral("OkBtn"), tr("OK"), this, QStringLiteral("ok"));
+    CancelBtn = Look::Button(QStringLiteral("CancelBtn"), tr("Cancel"), this);
     OkBtn->setDefault(true);
     OkBtn->setAutoDefault(true);
 
@@ -183,12 +183,12 @@ TPlanEventDialog::TPlanEventDialog(QWidget *parent)
     ByLabel->setBuddy(EventBy);
     FromLabel->setBuddy(EventFrom);
     ToLabel->setBuddy(EventTo);
-    EventFromYear->setAccessibleName(QStringLiteral("From year"));
-    EventFromPeriod->setAccessibleName(QStringLiteral("From period"));
-    EventFromDate->setAccessibleName(QStringLiteral("From date"));
-    EventToYear->setAccessibleName(QStringLiteral("To year"));
-    EventToPeriod->setAccessibleName(QStringLiteral("To period"));
-    EventToDate->setAccessibleName(QStringLiteral("Last payment's date"));
+    EventFromYear->setAccessibleName(tr("From year"));
+    EventFromPeriod->setAccessibleName(tr("From period"));
+    EventFromDate->setAccessibleName(tr("From date"));
+    EventToYear->setAccessibleName(tr("To year"));
+    EventToPeriod->setAccessibleName(tr("To period"));
+    EventToDate->setAccessibleName(tr("Last payment's date"));
     Keyboard::TabOrder({EventKind, EventValue, EventBy, EventFrom, EventFromYear, EventFromPeriod, EventFromDate,
                         EventTo, EventToYear, EventToPeriod, EventToByDate, EventToDate, EventLower, OkBtn,
                         CancelBtn});
@@ -231,7 +231,7 @@ void TPlanEventDialog::Prepare(const PlanEvent &event, int index, int payments, 
     fill(event.to, EventTo, EventToYear, EventToPeriod, EventToDate);
     EventToByDate->setChecked(event.to > 0);
     EventLower->setChecked(event.lowerRepayment);
-    FromPeriodLabel->setText(QStringLiteral("period (1 - %1)").arg(perYear_));
+    FromPeriodLabel->setText(tr("period (1 - %1)").arg(perYear_));
     ToPeriodLabel->setText(FromPeriodLabel->text());
     KindChange();
     Keyboard::AssignMnemonics(this);
@@ -241,10 +241,10 @@ void TPlanEventDialog::Prepare(const PlanEvent &event, int index, int payments, 
 void TPlanEventDialog::KindChange()
 {
     const auto kind = static_cast<PlanEventKind>(std::max(EventKind->currentIndex(), 0));
-    ValueLabel->setText(kind == PlanEventKind::Extra     ? QStringLiteral("Extra each payment")
-                        : kind == PlanEventKind::LumpSum ? QStringLiteral("Lump sum")
-                                                         : QStringLiteral("New rate (%)"));
-    FromLabel->setText(kind == PlanEventKind::Extra ? QStringLiteral("From payment") : QStringLiteral("At payment"));
+    ValueLabel->setText(kind == PlanEventKind::Extra     ? tr("Extra each payment")
+                        : kind == PlanEventKind::LumpSum ? tr("Lump sum")
+                                                         : tr("New rate (%)"));
+    FromLabel->setText(kind == PlanEventKind::Extra ? tr("From payment") : tr("At payment"));
     const PlanPlaceBy by = By();
     const bool extra = kind == PlanEventKind::Extra;
     for (QLineEdit *number : {EventFrom, EventTo})
@@ -264,8 +264,8 @@ void TPlanEventDialog::KindChange()
                                                        EventToDate, ToNote})
         if (!extra)
             w->setVisible(false);
-    ToNote->setText(by == PlanPlaceBy::Date ? QStringLiteral("not ticked: to the end")
-                                            : QStringLiteral("empty: to the end"));
+    ToNote->setText(by == PlanPlaceBy::Date ? tr("not ticked: to the end")
+                                            : tr("empty: to the end"));
     EventLower->setVisible(kind == PlanEventKind::LumpSum);
     Keyboard::AssignMnemonics(this);
 }
@@ -330,7 +330,7 @@ void TPlanEventDialog::OkBtnClick()
     const QString name = PlanEventName(index_, event);
     const std::optional<double> value = ParseNumber(EventValue->text());
     if (!value) {
-        Fail(name + QStringLiteral(": '%1' is not a number.").arg(EventValue->text()), EventValue);
+        Fail(name + tr(": '%1' is not a number.").arg(EventValue->text()), EventValue);
         return;
     }
     event.value = *value;
@@ -340,7 +340,7 @@ void TPlanEventDialog::OkBtnClick()
     }
     QWidget *fault = nullptr;
     const std::optional<int> from = Place(EventFrom, EventFromYear, EventFromPeriod, EventFromDate, -1, fault);
-    const QString range = QStringLiteral(": the payment must be between 1 and %1.").arg(payments_);
+    const QString range = tr(": the payment must be between 1 and %1.").arg(payments_);
     if (!from) {
         Fail(name + range, fault);
         return;
@@ -353,7 +353,7 @@ void TPlanEventDialog::OkBtnClick()
     if (event.kind == PlanEventKind::Extra) {
         const std::optional<int> to = Place(EventTo, EventToYear, EventToPeriod, EventToDate, 0, fault);
         if (!to) {
-            Fail(name + QStringLiteral(": the last payment must be between the first payment (%1) and %2.")
+            Fail(name + tr(": the last payment must be between the first payment (%1) and %2.")
                             .arg(event.from)
                             .arg(payments_),
                  fault);
@@ -374,7 +374,7 @@ void TPlanEventDialog::OkBtnClick()
 // The window
 
 TPaymentPlan::TPaymentPlan(MainLoan &main, QWidget *parent)
-    : AnalysisWindow(QStringLiteral("PaymentPlan"), QStringLiteral("Payment Plan"), 700, 640, Look::Teal(), parent),
+    : AnalysisWindow(QStringLiteral("PaymentPlan"), tr("Payment Plan"), 700, 640, Look::Teal(), parent),
       main_(main), model_(new PlanModel(this)), dialog_(new TPlanEventDialog(this))
 {
     BuildLoan();
@@ -393,15 +393,15 @@ TPaymentPlan::TPaymentPlan(MainLoan &main, QWidget *parent)
 // window's many captions would run out of letters before the last ones.
 void TPaymentPlan::BuildLoan()
 {
-    HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), QStringLiteral("Payment Plan"), 20, this);
-    LoanLabel = Look::CaptionLabel(QStringLiteral("LoanLabel"), QStringLiteral("&Loan"), this);
+    HeadingLabel = Look::Heading(QStringLiteral("HeadingLabel"), tr("Payment Plan"), 20, this);
+    LoanLabel = Look::CaptionLabel(QStringLiteral("LoanLabel"), tr("&Loan"), this);
     LoanText = new ResultPanel(QStringLiteral("LoanText"), this);
     LoanText->setWordWrap(true);
     LoanText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     LoanText->setFocusPolicy(Qt::StrongFocus);
     PlanBody = new QWidget(this);
     PlanBody->setObjectName(QStringLiteral("PlanBody"));
-    FirstPaymentOn = new QCheckBox(QStringLiteral("&First payment on"), PlanBody);
+    FirstPaymentOn = new QCheckBox(tr("&First payment on"), PlanBody);
     FirstPaymentOn->setObjectName(QStringLiteral("FirstPaymentOn"));
     QPalette white = FirstPaymentOn->palette();
     white.setColor(QPalette::WindowText, Qt::white);
@@ -412,11 +412,11 @@ void TPaymentPlan::BuildLoan()
 
 void TPaymentPlan::BuildEvents()
 {
-    EventsLabel = Look::CaptionLabel(QStringLiteral("EventsLabel"), QStringLiteral("E&vents"), PlanBody);
+    EventsLabel = Look::CaptionLabel(QStringLiteral("EventsLabel"), tr("E&vents"), PlanBody);
     PlanEvents = new QTableWidget(0, 4, PlanBody);
     PlanEvents->setObjectName(QStringLiteral("PlanEvents"));
-    PlanEvents->setHorizontalHeaderLabels({QStringLiteral("Kind"), QStringLiteral("Amount or rate"),
-                                           QStringLiteral("From"), QStringLiteral("To / afterwards")});
+    PlanEvents->setHorizontalHeaderLabels({tr("Kind"), tr("Amount or rate"),
+                                           tr("From"), tr("To / afterwards")});
     PlanEvents->verticalHeader()->setVisible(false);
     PlanEvents->verticalHeader()->setDefaultSectionSize(20);
     PlanEvents->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -430,9 +430,9 @@ void TPaymentPlan::BuildEvents()
     PlanEvents->setColumnWidth(2, 150);
     // Five events show at once; the schedule takes what the window is enlarged by.
     PlanEvents->setFixedHeight(PlanEvents->horizontalHeader()->sizeHint().height() + 5 * 20 + 4);
-    AddBtn = Look::Button(QStringLiteral("AddBtn"), QStringLiteral("A&dd\u2026"), PlanBody);
-    EditBtn = Look::Button(QStringLiteral("EditBtn"), QStringLiteral("&Edit\u2026"), PlanBody);
-    RemoveBtn = Look::Button(QStringLiteral("RemoveBtn"), QStringLiteral("&Remove"), PlanBody);
+    AddBtn = Look::Button(QStringLiteral("AddBtn"), tr("A&dd\u2026"), PlanBody);
+    EditBtn = Look::Button(QStringLiteral("EditBtn"), tr("&Edit\u2026"), PlanBody);
+    RemoveBtn = Look::Button(QStringLiteral("RemoveBtn"), tr("&Remove"), PlanBody);
 }
 
 void TPaymentPlan::BuildResults()
@@ -473,20 +473,20 @@ void TPaymentPlan::BuildResults()
 
 void TPaymentPlan::BuildFees()
 {
-    FeesGroup = new QGroupBox(QStringLiteral("Fees"), PlanBody);
+    FeesGroup = new QGroupBox(tr("Fees"), PlanBody);
     FeesGroup->setObjectName(QStringLiteral("FeesGroup"));
     Look::Paint(FeesGroup, Look::ButtonFace(), Qt::black);
-    UpfrontLabel = new QLabel(QStringLiteral("&Upfront fees"), FeesGroup);
+    UpfrontLabel = new QLabel(tr("&Upfront fees"), FeesGroup);
     UpfrontLabel->setObjectName(QStringLiteral("UpfrontLabel"));
     UpfrontFees = NumberEdit("UpfrontFees", FeesGroup);
-    FeePerPaymentLabel = new QLabel(QStringLiteral("Fee per payment"), FeesGroup);
+    FeePerPaymentLabel = new QLabel(tr("Fee per payment"), FeesGroup);
     FeePerPaymentLabel->setObjectName(QStringLiteral("FeePerPaymentLabel"));
     FeePerPayment = NumberEdit("FeePerPayment", FeesGroup);
     UpfrontLabel->setBuddy(UpfrontFees);
     // Every letter of its caption is another control's Alt key already; without a
     // buddy it leaves theirs alone, and Tab reaches it straight after the upfront fees.
-    UpfrontFees->setAccessibleName(QStringLiteral("Upfront fees"));
-    FeePerPayment->setAccessibleName(QStringLiteral("Fee per payment"));
+    UpfrontFees->setAccessibleName(tr("Upfront fees"));
+    FeePerPayment->setAccessibleName(tr("Fee per payment"));
     auto *row = new QHBoxLayout(FeesGroup);
     row->setContentsMargins(6, 2, 6, 4);
     row->addWidget(UpfrontLabel);
@@ -498,12 +498,12 @@ void TPaymentPlan::BuildFees()
 
 GridArea *TPaymentPlan::BuildTable()
 {
-    auto *group = new QGroupBox(QStringLiteral("Schedule by"), PlanBody);
+    auto *group = new QGroupBox(tr("Schedule by"), PlanBody);
     group->setObjectName(QStringLiteral("ScheduleBy"));
     Look::Paint(group, Look::ButtonFace(), Qt::black);
-    ByYear = new QRadioButton(QStringLiteral("&Year"), group);
+    ByYear = new QRadioButton(tr("&Year"), group);
     ByYear->setObjectName(QStringLiteral("ByYear"));
-    ByPayment = new QRadioButton(QStringLiteral("P&ayment"), group);
+    ByPayment = new QRadioButton(tr("P&ayment"), group);
     ByPayment->setObjectName(QStringLiteral("ByPayment"));
     ByYear->setChecked(true);
     auto *row = new QHBoxLayout(group);
@@ -514,18 +514,18 @@ GridArea *TPaymentPlan::BuildTable()
     PlanGrid = GridView(QStringLiteral("PlanGrid"), model_, kColumns, 18, PlanBody);
     PlanGrid->horizontalHeader()->setVisible(true);
     PlanGrid->horizontalHeader()->setFixedHeight(22);
-    PlanGrid->setAccessibleName(QStringLiteral("Payment Plan Schedule"));
+    PlanGrid->setAccessibleName(tr("Payment Plan Schedule"));
     return new GridArea(PlanGrid, kColumns, 18, PlanBody);
 }
 
 void TPaymentPlan::BuildButtons()
 {
-    CopyBtn = Look::Button(QStringLiteral("CopyBtn"), QStringLiteral("&Copy"), PlanBody);
-    CopyBtn->setToolTip(QStringLiteral("Copy the rows selected, or the whole schedule, for a spreadsheet"));
-    PrintBtn = Look::Button(QStringLiteral("PrintBtn"), QStringLiteral(" &Print"), this, QStringLiteral("print"));
-    CloseBtn = Look::Button(QStringLiteral("CloseBtn"), QStringLiteral("O&K"), this, QStringLiteral("ok"));
+    CopyBtn = Look::Button(QStringLiteral("CopyBtn"), tr("&Copy"), PlanBody);
+    CopyBtn->setToolTip(tr("Copy the rows selected, or the whole schedule, for a spreadsheet"));
+    PrintBtn = Look::Button(QStringLiteral("PrintBtn"), tr(" &Print"), this, QStringLiteral("print"));
+    CloseBtn = Look::Button(QStringLiteral("CloseBtn"), tr("O&K"), this, QStringLiteral("ok"));
     HelpBtn = Look::PictureButton(QStringLiteral("HelpBtn"), QStringLiteral("help"),
-                                  QStringLiteral("Help on the payment plan"), this);
+                                  tr("Help on the payment plan"), this);
 }
 
 void TPaymentPlan::Arrange(GridArea *table)
@@ -652,9 +652,9 @@ void TPaymentPlan::SetUpKeyboard()
         label->setBuddy(panel);
         panel->setAccessibleName(label->text());
     }
-    LoanText->setAccessibleName(QStringLiteral("The loan planned for"));
-    PlanEvents->setAccessibleName(QStringLiteral("Events of the plan"));
-    FirstPaymentDate->setAccessibleName(QStringLiteral("First payment's date"));
+    LoanText->setAccessibleName(tr("The loan planned for"));
+    PlanEvents->setAccessibleName(tr("Events of the plan"));
+    FirstPaymentDate->setAccessibleName(tr("First payment's date"));
     QWidget *exportBtn = findChild<QWidget *>(QStringLiteral("ExportBtn"));
     QWidget *previewBtn = findChild<QWidget *>(QStringLiteral("PreviewBtn"));
     Keyboard::TabOrder({LoanText, FirstPaymentOn, FirstPaymentDate, UpfrontFees, FeePerPayment, PlanEvents, AddBtn, EditBtn, RemoveBtn,
@@ -697,14 +697,14 @@ void TPaymentPlan::Recalculate()
     }
     const Loan loan = LoanOfTexts(texts);
     loan_ = loan;
-    QString term = QStringLiteral("%1 years").arg(loan.years);
+    QString term = tr("%1 years").arg(loan.years);
     if (loan.part > 0)
-        term += QStringLiteral(" and %1 %2").arg(loan.part).arg(Keyboard::Plain(main_.PartYearCaption()));
-    LoanText->setText(QStringLiteral("%1 at %2 a year over %3; %4 repayments of %5 %6, interest compounded %7")
+        term += tr(" and %1 %2").arg(loan.part).arg(Keyboard::Plain(main_.PartYearCaption()));
+    LoanText->setText(tr("%1 at %2 a year over %3; %4 repayments of %5 %6, interest compounded %7")
                           .arg(MoneyTextOfText(texts.amount), RateText(loan.rate), term, texts.payment,
                                MoneyText(loan.Repayment()),
-                               texts.timing == Timing::InArrears ? QStringLiteral("in arrears")
-                                                                 : QStringLiteral("in advance"),
+                               texts.timing == Timing::InArrears ? tr("in arrears")
+                                                                 : tr("in advance"),
                                texts.compounded));
     PlanBody->setVisible(true);
 
@@ -722,7 +722,7 @@ void TPaymentPlan::Recalculate()
     const int perYear = static_cast<int>(loan.paymentsPerYear);
     if (const auto problem = CheckPaymentPlan(plan, loan.Rounds())) {
         // A plan made for a longer loan is kept as it is until the user mends it.
-        PlanProblem->setText(problem->text + QStringLiteral(" Edit or remove it to see the plan's figures."));
+        PlanProblem->setText(problem->text + tr(" Edit or remove it to see the plan's figures."));
         PlanProblem->setVisible(true);
         ClearResults();
         NoteTableBuilt();
@@ -771,8 +771,8 @@ void TPaymentPlan::FeesExit(QLineEdit *field)
     const std::optional<double> value = text.isEmpty() ? std::optional<double>(0) : ParseNumber(text);
     std::optional<Message> problem;
     if (!value)
-        problem = Message{QStringLiteral("%1: '%2' is not a number.")
-                              .arg(upfront ? QStringLiteral("Upfront fees") : QStringLiteral("Fee per payment"),
+        problem = Message{tr("%1: '%2' is not a number.")
+                              .arg(upfront ? tr("Upfront fees") : tr("Fee per payment"),
                                    field->text())};
     else {
         (upfront ? fees.upfront : fees.perPayment) = *value;

@@ -6,6 +6,7 @@
 #include "ui/common/Look.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,21 +16,21 @@
 #include <QVBoxLayout>
 
 TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
-    : AnalysisWindow(QStringLiteral("ADDMONTHLYR"), QStringLiteral("Additional Payments"), 510, 302,
+    : AnalysisWindow(QStringLiteral("ADDMONTHLYR"), tr("Additional Payments"), 510, 302,
                      Look::Teal(), parent),
       main_(main)
 {
     auto white = [this](const char *name, const char *text) {
-        return Look::CaptionLabel(QLatin1String(name), QLatin1String(text), this);
+        return Look::CaptionLabel(QLatin1String(name), QCoreApplication::translate("TADDMONTHLYR", text), this);
     };
-    Label7 = Look::Heading(QStringLiteral("Label7"), QStringLiteral("Additional Payments"), 20, this);
+    Label7 = Look::Heading(QStringLiteral("Label7"), tr("Additional Payments"), 20, this);
     Label1 = white("Label1", "Additional Monthly repayment");
     AdditionalMR = Look::Edit(QStringLiteral("AdditionalMR"), 0, this);
     AdditionalMR->setFixedWidth(90);
-    Label2 = white("Label2", "When would you like to start paying this additional payment");
-    Now = new QRadioButton(QStringLiteral("From the start of the Mortgage"), this);
+    Label2 = white("Label2", QT_TR_NOOP("When would you like to start paying this additional payment"));
+    Now = new QRadioButton(tr("From the start of the Mortgage"), this);
     Now->setObjectName(QStringLiteral("Now"));
-    RadioButton2 = new QRadioButton(QStringLiteral("Starting in year"), this);
+    RadioButton2 = new QRadioButton(tr("Starting in year"), this);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
     for (QRadioButton *radio : {Now, RadioButton2}) {
         QPalette palette = radio->palette();
@@ -43,18 +44,18 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
     StartMonth = Look::Edit(QStringLiteral("StartMonth"), 3, this);
     StartMonth->setFixedWidth(40);
 
-    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), QStringLiteral("Calculate"), this, QStringLiteral("calculate"));
-    BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), QStringLiteral("OK"), this, QStringLiteral("ok"));
+    BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), tr("Calculate"), this, QStringLiteral("calculate"));
+    BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), tr("OK"), this, QStringLiteral("ok"));
     BitBtn3 = Look::PictureButton(QStringLiteral("BitBtn3"), QStringLiteral("help"),
-                                  QStringLiteral("Help on a specific additional payment"), this);
+                                  tr("Help on a specific additional payment"), this);
     // Skipped by the Tab key: the keyboard moves between the fields.
     BitBtn1->setFocusPolicy(Qt::ClickFocus);
     BitBtn2->setFocusPolicy(Qt::ClickFocus);
     BitBtn1->setDefault(true);
 
-    Label5 = white("Label5", "Interest Saved");
-    Label3 = white("Label3", "Total Interest with additional payment");
-    Label4 = white("Label4", "Total interest without additional payment");
+    Label5 = white("Label5", QT_TR_NOOP("Interest Saved"));
+    Label3 = white("Label3", QT_TR_NOOP("Total Interest with additional payment"));
+    Label4 = white("Label4", QT_TR_NOOP("Total interest without additional payment"));
     InterestSaved = new ResultPanel(QStringLiteral("InterestSaved"), this, Look::ResultColour(), Look::Maroon(), true);
     NewInterest = new ResultPanel(QStringLiteral("NewInterest"), this, Look::ResultColour(), Look::Maroon(), true);
     TotalInterest = new ResultPanel(QStringLiteral("TotalInterest"), this, Look::ResultColour(), Look::Maroon(), true);
@@ -62,9 +63,9 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
         panel->setFixedWidth(120);
     QFrame *sentence = BuildSentencePanel();
     // Made last: the Alt keys of the controls before it stay as they were.
-    PlanBtn = Look::Button(QStringLiteral("PlanBtn"), QStringLiteral("Add to Payment Plan"), this,
+    PlanBtn = Look::Button(QStringLiteral("PlanBtn"), tr("Add to Payment Plan"), this,
                            QStringLiteral("plan"));
-    PlanBtn->setToolTip(QStringLiteral("Add this extra payment to the loan's payment plan and open the plan"));
+    PlanBtn->setToolTip(tr("Add this extra payment to the loan's payment plan and open the plan"));
     PlanBtn->setEnabled(false);
 
     ArrangeControls(sentence);
@@ -78,7 +79,7 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
     Keyboard::EnterPresses({Now, RadioButton2}, BitBtn1);
     Label1->setBuddy(AdditionalMR);
     Label6->setBuddy(StartMonth);
-    Year->setAccessibleName(QStringLiteral("Starting in year"));
+    Year->setAccessibleName(tr("Starting in year"));
     InterestSaved->setAccessibleName(Label5->text());
     NewInterest->setAccessibleName(Label3->text());
     TotalInterest->setAccessibleName(Label4->text());

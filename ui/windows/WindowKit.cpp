@@ -13,6 +13,7 @@
 #include <QBoxLayout>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -81,13 +82,13 @@ void AnalysisWindow::AddReportButtons(QBoxLayout *row)
     // exports to PDF.
     auto *preview = new QToolButton(this);
     preview->setObjectName(QStringLiteral("PreviewBtn"));
-    preview->setText(QStringLiteral("Preview"));
-    preview->setToolTip(QStringLiteral("Show the pages as they will print, or export them to PDF"));
+    preview->setText(QCoreApplication::translate("WindowKit", "Preview"));
+    preview->setToolTip(QCoreApplication::translate("WindowKit", "Show the pages as they will print, or export them to PDF"));
     preview->setPopupMode(QToolButton::MenuButtonPopup);
     preview->setMinimumHeight(24);
     auto *menu = new QMenu(preview);
-    QAction *show = menu->addAction(QStringLiteral("Print Pre&view\u2026"));
-    QAction *pdf = menu->addAction(QStringLiteral("&Export to PDF\u2026"));
+    QAction *show = menu->addAction(QCoreApplication::translate("WindowKit", "Print Pre&view\u2026"));
+    QAction *pdf = menu->addAction(QCoreApplication::translate("WindowKit", "&Export to PDF\u2026"));
     show->setObjectName(QStringLiteral("PrintPreview"));
     pdf->setObjectName(QStringLiteral("ExportPdf"));
     preview->setMenu(menu);
@@ -113,9 +114,9 @@ void AnalysisWindow::AddReportButtons(QBoxLayout *row)
 void AnalysisWindow::AddExportButton(QBoxLayout *row, TableView *table, std::function<QString()> title,
                                      std::function<TableSource()> source)
 {
-    auto *button = new QPushButton(QStringLiteral("Export\u2026"), this);
+    auto *button = new QPushButton(QCoreApplication::translate("WindowKit", "Export\u2026"), this);
     button->setObjectName(QStringLiteral("ExportBtn"));
-    button->setToolTip(QStringLiteral("Save the whole table as a CSV file"));
+    button->setToolTip(QCoreApplication::translate("WindowKit", "Save the whole table as a CSV file"));
     button->setMinimumHeight(24);
     button->setAutoDefault(false);
     row->addWidget(button);
@@ -132,7 +133,8 @@ void AnalysisWindow::AddExportButton(QBoxLayout *row, TableView *table, std::fun
 bool ExportTableCsv(QWidget *parent, const QString &title, const TableSource &table)
 {
     // The folder chosen last is offered again while the program runs.
-    static FileDialogState state{QStringLiteral("CSV Files |*.csv"), QString(), QString()};
+    static FileDialogState state;
+    state.filter = QCoreApplication::translate("WindowKit", "CSV Files |*.csv");
     state.fileName = title + QStringLiteral(".csv");
     const std::optional<QString> path = ChooseFileToWrite(parent, state, [](const QString &chosen) {
         return QFileInfo(chosen).suffix().isEmpty() ? chosen + QStringLiteral(".csv") : chosen;
@@ -167,7 +169,7 @@ void BuildLoanFieldRow(QWidget *window, std::initializer_list<NamedCaption> capt
                        NamedField rate, NamedField years, NamedField part)
 {
     for (const NamedCaption &caption : captions)
-        caption.label = Look::CaptionLabel(QLatin1String(caption.name), QLatin1String(caption.text), window);
+        caption.label = Look::CaptionLabel(QLatin1String(caption.name), QCoreApplication::translate("WindowKit", caption.text), window);
     for (const NamedField &field : {amount, rate, years, part})
         field.field = Look::Edit(QLatin1String(field.name), 0, window);
     amount.field->setFixedWidth(90);
@@ -328,13 +330,13 @@ QMenu *TableView::ContextMenu()
         menu->setObjectName(QStringLiteral("TableMenu"));
     }
     menu->clear();
-    QAction *copy = menu->addAction(QStringLiteral("&Copy"), this, [this] { CopySelection(); });
+    QAction *copy = menu->addAction(QCoreApplication::translate("WindowKit", "&Copy"), this, [this] { CopySelection(); });
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(selectionModel() && selectionModel()->hasSelection());
-    menu->addAction(QStringLiteral("Copy &All"), this, [this] { CopyAll(); });
+    menu->addAction(QCoreApplication::translate("WindowKit", "Copy &All"), this, [this] { CopyAll(); });
     if (exportTable) {
         menu->addSeparator();
-        menu->addAction(QStringLiteral("&Export\u2026"), this, [this] { exportTable(); });
+        menu->addAction(QCoreApplication::translate("WindowKit", "&Export\u2026"), this, [this] { exportTable(); });
     }
     return menu;
 }

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Under German the windows, their messages and Qt's own buttons speak German, while
+// printed reports and CSV files keep their English words; English changes nothing.
+#include "tests/ui/UiFixture.h"
+#include "tests/common/TestFiles.h"
+
+#include "printing/Printing.h"
+#include "platform/RecordingPrinterChannel.h"
+#include "ui/common/Translation.h"
+
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+namespace {
+
+// The plain captions of a message box's standard buttons.
+QStringList ButtonTexts(QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Quovella"), QStringLiteral("?"), buttons);
+    QStringList texts;
+    for (QAbstractButton *button : box.buttons())
+        texts << button->text().remove(QLatin1Char('&'));
+    texts.sort();
+    return texts;
+}
+
+} // namespace
+
+// The program's windows are made after the language is installed, as main() does.
+class German : public UiTest {
+protected:
+    void SetUp() override
+    {
+        Translation::Install(*QCoreApplication::instance(), QLocale(QStringLiteral("de_DE")));
+        ASSERT_TRUE(few.load(QStringLiteral(":/test-i18n/quovella_test_de.qm")));
+        QCoreApplication::installTranslator(&few);
+        UiTest::SetUp();
+    }
+
+    void TearDown() override
+    {
+        UiTest::TearDown();
+        QCoreApplication::removeTranslator(&few);
+        Translation::Install(*QCoreApplication::instance(), QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    QTranslator few;
+};
+
+TEST(Translation, QtsOwnButtonsFollowTheLanguageAndEnglishInstallsNothing)
+{
+    QCoreApplication &app = *QCoreApplication::instance();
+    const QStringList english = ButtonTexts(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(english, QStringList({"Cancel", "No", "Yes"}));
+
+    Translation::Install(app, QLocale(QStringLiteral("de_DE")));
+    EXPECT_EQ(ButtonTexts(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel),
+              QStringList({"Abbrechen", "Ja", "Nein"}));
+    // A second call replaces the first: back in English, nothing is left installed.
+    for (const QLocale &locale : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale::c()}) {
+        Translation::Install(app, locale);
+        EXPECT_EQ(ButtonTexts(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel), english)
+            << locale.name().toStdString();
+        EXPECT_EQ(QCoreApplication::translate("TMORTLOAN", "&File"), "&File");
+    }
+}
+
+TEST_F(German, WindowsAndMessagesSpeakGermanWhileReportsAndCsvStayEnglish)
+{
+    ASSERT_FALSE(main().menuBar()->actions().isEmpty());
+    EXPECT_EQ(main().menuBar()->actions().first()->text(), "&Datei");
+    EXPECT_EQ(main().MAmountLabel->text().remove('&'), "Darlehensbetrag");
+    EXPECT_EQ(main().PageControl1->tabText(0).remove('&'), "Hypothek");
+
+    TypeLoan("none", "25", "6");
+    main().CalMortBtn->click();
+    EXPECT_EQ(OnlyMessage().text, "Geben Sie einen gültigen Darlehensbetrag zwischen 0 und 999999999 ein");
+    platform.messages.clear();
+
+    TypeLoan("100000", "25", "6");
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    OpenSchedule([&](TMSCHEDULE *schedule) {
+        EXPECT_EQ(schedule->windowTitle(), "Tilgungsplan");
+        EXPECT_EQ(schedule->Label5->text().remove('&'), "Jahre");
+
+        RecordingPrinterChannel channel;
+        PrintSchedule(schedule->ReportInputs(), channel);
+        const QString printed = channel.Texts().join('\n');
+        EXPECT_TRUE(printed.contains("Mortgage Schedule")) << printed.left(400).toStdString();
+        EXPECT_TRUE(printed.contains("Years:")) << printed.left(400).toStdString();
+        EXPECT_FALSE(printed.contains("Tilgungsplan") || printed.contains("Jahre") || printed.contains("Betrag"));
+
+        const QString path = folder.filePath("schedule.csv");
+        platform.saveAnswers.push_back(path);
+        auto *button = schedule->findChild<QPushButton *>("ExportBtn");
+        ASSERT_NE(button, nullptr);
+        button->click();
+        EXPECT_TRUE(FileBytes(path).startsWith("period,interest,capital,balance,accumulated_interest,accumulated_capital\n"))
+            << FileBytes(path).left(100).toStdString();
+    });
+
+    main().BitBtn9->click();
+    EXPECT_EQ(windows().chart->MortgageChart->SliceLabel(0), "Tilgung");
+    windows().chart->BitBtn1->click(); // printed with its English words
+    EXPECT_EQ(windows().chart->MortgageChart->SliceLabel(0), "Tilgung");
+    EXPECT_EQ(platform.landscapePages, 1);
+    EXPECT_TRUE(platform.messages.empty()) << platform.MessageTexts().join(" | ").toStdString();
+}

@@ -1,0 +1,53 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<!-- A few German texts for the translation tests: on-screen texts whose English
+     words the printed reports and CSV files also use. -->
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>TMORTLOAN</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Mortgage Amount</source>
+        <translation>Darlehensbetrag</translation>
+    </message>
+    <message>
+        <source>Mortgage</source>
+        <translation>Hypothek</translation>
+    </message>
+</context>
+<context>
+    <name>TMSCHEDULE</name>
+    <message>
+        <source>Mortgage Schedule</source>
+        <translation>Tilgungsplan</translation>
+    </message>
+</context>
+<context>
+    <name>WindowKit</name>
+    <message>
+        <source>Years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+</context>
+<context>
+    <name>TMortChartForm</name>
+    <message>
+        <source>Principal</source>
+        <translation>Tilgung</translation>
+    </message>
+</context>
+<context>
+    <name>LoanChecks</name>
+    <message>
+        <source>You must enter a valid Mortgage amount between 0 and 999999999</source>
+        <translation>Geben Sie einen gültigen Darlehensbetrag zwischen 0 und 999999999 ein</translation>
+    </message>
+</context>
+</TS>
