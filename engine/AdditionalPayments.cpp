@@ -183,8 +183,10 @@ CheckedSpecificPayment CheckSpecificPayment(const LoanTexts &loanTexts,
                                             const SpecificPaymentTexts &texts, const QLocale &locale)
 {
     CheckedSpecificPayment checked;
-    auto refuse = [&checked](const QString &text, MessageKind kind) {
+    SpecificField checking = SpecificField::Extra;
+    auto refuse = [&checked, &checking](const QString &text, MessageKind kind) {
         checked.problem = Message{text, kind};
+        checked.fault = checking;
         return checked;
     };
     if (!IsNumberInRange(texts.extra, 0, 999999999, locale))
@@ -196,6 +198,7 @@ CheckedSpecificPayment CheckSpecificPayment(const LoanTexts &loanTexts,
     if (texts.fromStart)
         return checked; // the start fields are greyed out, whatever they still hold
     const double p = PaymentsPerYear(loanTexts.payment);
+    checking = SpecificField::Year;
     if (!IsWholeNumber(texts.year, locale) || texts.year == QLatin1String("0"))
         return refuse(QCoreApplication::translate("AdditionalPayments", "You must enter a year."), MessageKind::Confirmation);
     const int year = ParseWholeNumber(texts.year, locale).value_or(0);
@@ -212,6 +215,7 @@ CheckedSpecificPayment CheckSpecificPayment(const LoanTexts &loanTexts,
         return refuse(range, MessageKind::Confirmation);
     checked.start.year = year;
     if (loanTexts.payment != QLatin1String("Annualy")) {
+        checking = SpecificField::Period;
         const int periods = year == lastYear && term.part > 0 ? term.part : static_cast<int>(p);
         const Frequency *frequency = FindFrequency(loanTexts.payment);
         const QString periodRange = QCoreApplication::translate("AdditionalPayments", "You must enter a ")

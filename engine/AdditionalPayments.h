@@ -67,8 +67,12 @@ struct SpecificPaymentTexts {
     QString period; // payment period within that year; not read from the start
 };
 
+// The fields of a specific additional payment a check may refuse.
+enum class SpecificField { Extra, Year, Period };
+
 struct CheckedSpecificPayment {
     std::optional<Message> problem; // the first check that failed, in the window's words
+    SpecificField fault = SpecificField::Extra; // the field it refused
     double extra = 0;
     AdditionalPaymentStart start;
 };

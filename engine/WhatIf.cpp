@@ -29,7 +29,7 @@ QString kRepaymentsTooSmall()
 WhatIfOutcome Fail(const WhatIfFields &fields, const QString &text,
                    MessageKind kind = MessageKind::Information)
 {
-    return WhatIfOutcome{Message{text, kind}, fields};
+    return WhatIfOutcome{Message{text, kind}, std::nullopt, fields};
 }
 
 // The largest nominal rate (percent, convertible P times a year, seven decimals)
@@ -89,7 +89,8 @@ struct Known {
 
 // Reads the known fields in the tab's order of checks; the failure to show, or
 // nothing when all were read.
-std::optional<WhatIfOutcome> ReadKnown(const WhatIfFields &fields, const QLocale &locale, Known &known)
+std::optional<WhatIfOutcome> ReadKnown(const WhatIfFields &fields, const QLocale &locale, Known &known,
+                                       std::optional<WhatIfVariable> &reading)
 {
     const WhatIfVariable solve = fields.solveFor;
     known.c = CompoundingsPerYear(fields.compounded);
@@ -98,6 +99,7 @@ std::optional<WhatIfOutcome> ReadKnown(const WhatIfFields &fields, const QLocale
         return Fail(fields, QCoreApplication::translate("WhatIf", "Choose a payment and a compounding frequency."));
 
     if (solve != WhatIfVariable::Interest) {
+        reading = WhatIfVariable::Interest;
         if (!IsNumberInRange(fields.interest, 0.000001, 100, locale))
             return Fail(fields, QCoreApplication::translate("WhatIf",
                 "You must enter an interest rate greater than 0 and less that 100%"));
@@ -109,6 +111,7 @@ std::optional<WhatIfOutcome> ReadKnown(const WhatIfFields &fields, const QLocale
                 "Enter a larger interest rate."));
     }
     if (solve != WhatIfVariable::Periods) {
+        reading = WhatIfVariable::Periods;
         if (auto message = ValidateTerm(fields.periods, QStringLiteral(" a period "),
                                         fields.partYear, 50, known.p, locale))
             return Fail(fields, *message, MessageKind::Confirmation);
@@ -116,11 +119,13 @@ std::optional<WhatIfOutcome> ReadKnown(const WhatIfFields &fields, const QLocale
         known.n = term.years * std::trunc(known.p) + term.part;
     }
     if (solve != WhatIfVariable::Amount) {
+        reading = WhatIfVariable::Amount;
         if (!IsNumberInRange(fields.principal, 0, 999999999, locale))
             return Fail(fields, QCoreApplication::translate("WhatIf", "You must enter a valid amount, less than 999999999"));
         known.amount = *ParseNumber(fields.principal, locale);
     }
     if (solve != WhatIfVariable::Payment) {
+        reading = WhatIfVariable::Payment;
         if (!IsNumberInRange(fields.repay, 0, 999999999, locale))
             return Fail(fields, QCoreApplication::translate("WhatIf",
                 "You must enter a valid Mortgage payment, less than 999999999"));
@@ -161,10 +166,13 @@ std::optional<double> PaymentsToClear(const Known &k, bool arrears)
 WhatIfOutcome SolveWhatIf(const WhatIfFields &fields, const QLocale &locale)
 {
     Known k;
-    if (auto failed = ReadKnown(fields, locale, k))
+    std::optional<WhatIfVariable> reading;
+    if (auto failed = ReadKnown(fields, locale, k, reading)) {
+        failed->fault = reading;
         return *failed;
+    }
 
-    WhatIfOutcome outcome{std::nullopt, fields};
+    WhatIfOutcome outcome{std::nullopt, std::nullopt, fields};
     const bool arrears = fields.timing == Timing::InArrears;
     switch (fields.solveFor) {
     case WhatIfVariable::Payment: {

@@ -24,6 +24,7 @@ struct WhatIfFields {
 
 struct WhatIfOutcome {
     std::optional<Message> message; // shown instead of a result; no field changes then
+    std::optional<WhatIfVariable> fault; // the known field the message refuses, if one
     WhatIfFields fields;            // the texts after solving: only the solved ones differ
 };
 

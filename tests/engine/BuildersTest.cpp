@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 void ExpectRow(const ScheduleRow &row, int period, double interest, double capital,
@@ -388,4 +390,29 @@ TEST(SpecificAdditionalPayment, RepaymentThatRoundsToNothingStillClears)
         CalculateSpecificAdditionalPayment(TestLoan(0.02, 0.000001, 50), 0, {});
     EXPECT_TRUE(result.paidOff);
     EXPECT_EQ(result.paymentsMade, 600);
+}
+
+TEST(SpecificAdditionalPayment, AProblemNamesTheFieldItRefuses)
+{
+    LoanTexts texts;
+    texts.amount = QStringLiteral("100000");
+    texts.rate = QStringLiteral("6");
+    texts.years = QStringLiteral("25");
+    auto check = [&](const char *extra, const char *year, const char *period) {
+        return CheckSpecificPayment(texts, {QString::fromLatin1(extra), false, QString::fromLatin1(year),
+                                            QString::fromLatin1(period)});
+    };
+    const std::tuple<const char *, const char *, const char *, SpecificField> cases[] = {
+        {"x", "6", "1", SpecificField::Extra},
+        {"100", "", "1", SpecificField::Year},
+        {"100", "26", "1", SpecificField::Year},
+        {"100", "6", "13", SpecificField::Period},
+        {"100", "6", "a", SpecificField::Period},
+    };
+    for (const auto &[extra, year, period, field] : cases) {
+        const CheckedSpecificPayment checked = check(extra, year, period);
+        EXPECT_TRUE(checked.problem) << extra << ' ' << year << ' ' << period;
+        EXPECT_EQ(checked.fault, field) << extra << ' ' << year << ' ' << period;
+    }
+    EXPECT_FALSE(check("100", "6", "12").problem);
 }

@@ -160,3 +160,18 @@ TEST(WhatIf, NothingNonFiniteComesOutOfTheSolver)
                     }
                 }
 }
+
+// The tab takes the user to the field a message refuses: the first known field
+// read wrong, in the order of the checks; none for a failure of the figures.
+TEST(WhatIf, AMessageNamesTheKnownFieldItRefuses)
+{
+    auto faultOf = [](const WhatIfFields &fields) { return SolveWhatIf(fields).fault; };
+    EXPECT_EQ(faultOf(Fields(WhatIfVariable::Payment, "100000", "25", "", "x", "")), WhatIfVariable::Interest);
+    EXPECT_EQ(faultOf(Fields(WhatIfVariable::Payment, "100000", "99", "", "6", "")), WhatIfVariable::Periods);
+    EXPECT_EQ(faultOf(Fields(WhatIfVariable::Payment, "lots", "25", "", "6", "")), WhatIfVariable::Amount);
+    EXPECT_EQ(faultOf(Fields(WhatIfVariable::Amount, "", "25", "", "6", "-1")), WhatIfVariable::Payment);
+    EXPECT_EQ(faultOf(Fields(WhatIfVariable::Payment, "100000", "25", "", "6", "")), std::nullopt);
+    const WhatIfOutcome never = SolveWhatIf(Fields(WhatIfVariable::Periods, "100000", "", "", "6", "100"));
+    ASSERT_TRUE(never.message);
+    EXPECT_EQ(never.fault, std::nullopt);
+}

@@ -5,9 +5,12 @@
 #include "ui/windows/CompareUnit.h"
 #include "ui/windows/PaymentPlanUnit.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -18,6 +21,7 @@ namespace {
 struct Seen {
     QStringList captions;
     QList<QChar> keys;
+    QStringList controls; // which control each caption leads to
 };
 
 Seen CaptionsIn(QWidget *window, QWidget *page)
@@ -32,17 +36,26 @@ Seen CaptionsIn(QWidget *window, QWidget *page)
         return false;
     };
     for (QWidget *w : window->findChildren<QWidget *>()) {
-        if (w->window() != window || onOtherPage(w))
+        if (w->window() != window || onOtherPage(w) || !w->isVisibleTo(window))
             continue;
-        QString text;
+        QStringList texts;
+        const QString control = QString::number(reinterpret_cast<quintptr>(w)) + QLatin1Char('/');
         if (auto *button = qobject_cast<QAbstractButton *>(w))
-            text = button->text();
+            texts << button->text();
         else if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy())
-            text = label->text();
-        if (Keyboard::Plain(text).trimmed().isEmpty())
-            continue;
-        seen.captions << text;
-        seen.keys << Keyboard::MnemonicOf(text);
+            texts << label->text();
+        else if (auto *group = qobject_cast<QGroupBox *>(w); group && group->findChild<QComboBox *>())
+            texts << group->title();
+        else if (auto *bar = qobject_cast<QTabBar *>(w))
+            for (int i = 0; i < bar->count(); ++i)
+                texts << bar->tabText(i);
+        for (const QString &text : texts) {
+            if (Keyboard::Plain(text).trimmed().isEmpty())
+                continue;
+            seen.controls << control + QString::number(seen.captions.size());
+            seen.captions << text;
+            seen.keys << Keyboard::MnemonicOf(text);
+        }
     }
     if (auto *bar = window->findChild<QMenuBar *>()) {
         for (QAction *menu : bar->actions()) {
@@ -59,7 +72,8 @@ void ExpectOwnKeys(const Seen &seen, const std::string &where)
     QSet<QChar> used;
     for (int i = 0; i < seen.keys.size(); ++i) {
         const QChar key = seen.keys[i];
-        EXPECT_FALSE(key.isNull()) << "no Alt key: " << S(seen.captions[i]);
+        EXPECT_FALSE(key.isNull()) << "no Alt key: " << S(seen.captions[i]) << " among "
+                                   << S(seen.captions.join(QLatin1String(", ")));
         if (key.isNull())
             continue;
         EXPECT_FALSE(used.contains(key)) << "Alt+" << S(QString(key)) << " twice, on " << S(seen.captions[i]);
@@ -72,6 +86,32 @@ void Activate(QWidget *window)
     window->activateWindow();
     QApplication::setActiveWindow(window);
     QApplication::processEvents();
+}
+
+
+// The Tab stops of a window from its first control round to it again, and those
+// a screen reader could not name.
+struct Stops {
+    QList<QWidget *> visited;
+    QStringList unnamed;
+};
+
+Stops WalkTabs(QWidget *window, QWidget *first)
+{
+    Activate(window);
+    first->setFocus(Qt::TabFocusReason);
+    Stops stops;
+    for (int k = 0; k < 80; ++k) {
+        QWidget *at = QApplication::focusWidget();
+        if (!at || stops.visited.contains(at))
+            break;
+        stops.visited << at;
+        QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(at);
+        if (!reader || reader->text(QAccessible::Name).trimmed().isEmpty())
+            stops.unnamed << at->objectName() + QLatin1Char(':') + QLatin1String(at->metaObject()->className());
+        QTest::keyClick(at, Qt::Key_Tab);
+    }
+    return stops;
 }
 
 } // namespace
@@ -90,8 +130,11 @@ class AltKeysByFrequency : public KeyboardUse, public testing::WithParamInterfac
 TEST_P(AltKeysByFrequency, EveryButtonAndFieldCaptionHasAnAltKeyOfItsOwnInItsWindow)
 {
     ChoosePayment(FrequencyTexts()[GetParam()]);
-    for (QWidget *tab : {main().TabSheet1, main().TabSheet2, main().TabSheet3})
+    for (QWidget *tab : {main().TabSheet1, main().TabSheet2, main().TabSheet3}) {
+        main().PageControl1->setCurrentWidget(tab);
         ExpectOwnKeys(CaptionsIn(&main(), tab), S(tab->objectName()));
+    }
+    main().PageControl1->setCurrentWidget(main().TabSheet1);
 
     auto check = [&](QDialog *window) { ExpectOwnKeys(CaptionsIn(window, nullptr), S(window->objectName())); };
     for (const char *name : {"MSCHEDULE", "MORTAGEGRID", "AdditionalP", "ADDMONTHLYR", "MortChartForm"})
@@ -259,6 +302,17 @@ TEST_F(KeyboardUse, TabLeavesATableAndTheArrowsMoveInIt)
         grid->setFocus();
         QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
         EXPECT_EQ(QApplication::focusWidget(), schedule->PlanBtn);
+
+        // With Ctrl too, as in a text box that takes Tab itself.
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), schedule->GraphBtn);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), schedule->PlanBtn);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), schedule->PlanBtn);
     });
 
     // Every other table of the program lets Tab go the same way.
@@ -333,4 +387,195 @@ TEST_F(KeyboardUse, F1OpensTheHelpPageOfTheWindowOrTabInFront)
     main().CompareBtn->click();
     EXPECT_EQ(platform.helpTopics, (std::vector<int>{4, 3, 5, 6, 9, 10}));
     EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+}
+
+// The keys a user has learnt hold: a caption that changes with the frequency or
+// with a file keeps its key while it still has the letter.
+TEST_F(KeyboardUse, AltKeysStayWithTheirControlsAsTheFrequencyAndTheFileChange)
+{
+    struct Keys {
+        QHash<QString, QChar> key;
+        QHash<QString, QString> caption;
+    };
+    auto keysNow = [&] {
+        Keys keys;
+        for (QWidget *tab : {main().TabSheet1, main().TabSheet2, main().TabSheet3}) {
+            main().PageControl1->setCurrentWidget(tab);
+            const Seen seen = CaptionsIn(&main(), tab);
+            for (int i = 0; i < seen.controls.size(); ++i) {
+                keys.key.insert(seen.controls[i], seen.keys[i]);
+                keys.caption.insert(seen.controls[i], Keyboard::Plain(seen.captions[i]));
+            }
+        }
+        main().PageControl1->setCurrentWidget(main().TabSheet1);
+        return keys;
+    };
+    auto choose = [&](const QString &frequency) {
+        ChoosePayment(frequency);
+        main().WIPayment->setCurrentText(frequency);
+        emit main().WIPayment->activated(main().WIPayment->currentIndex());
+    };
+    const Keys start = keysNow();
+    const QChar amountKey = Keyboard::MnemonicOf(main().MAmountLabel->text());
+    QHash<QString, Keys> byFrequency;
+    for (const QString &frequency : FrequencyTexts()) {
+        choose(frequency);
+        const Keys now = keysNow();
+        byFrequency.insert(frequency, now);
+        // A caption the frequency changed keeps its key while it holds the letter;
+        // where a new caption finds all its letters taken, one other control
+        // gives its key up, and no more.
+        QStringList moved;
+        for (auto it = start.key.begin(); it != start.key.end(); ++it) {
+            const QString caption = now.caption.value(it.key());
+            if (!caption.contains(*it, Qt::CaseInsensitive) || now.key.value(it.key()) == *it)
+                continue;
+            if (caption == start.caption.value(it.key()))
+                moved << caption;
+            else
+                ADD_FAILURE() << S(caption) << " lost Alt+" << S(QString(*it)) << " under " << S(frequency);
+        }
+        EXPECT_LE(moved.size(), 1) << S(moved.join(", ")) << " under " << S(frequency);
+        EXPECT_EQ(Keyboard::MnemonicOf(main().MAmountLabel->text()), amountKey) << S(frequency);
+    }
+    choose("Monthly");
+    EXPECT_EQ(keysNow().key, start.key);
+
+    // A file with another frequency gives the keys that frequency has by hand.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("fortnightly.QVL");
+    choose("FortNightly");
+    platform.saveAnswers.push_back(path);
+    main().SaveFile1->trigger();
+    choose("Monthly");
+    main().SetSavedFlag(true);
+    platform.openAnswers.push_back(path);
+    main().LoadBtn->click();
+    ASSERT_EQ(main().MPayment->currentText(), "FortNightly");
+    EXPECT_EQ(keysNow().key, byFrequency.value("FortNightly").key);
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+}
+
+// Every stop of Tab in every window is a control a screen reader names, and Tab
+// reaches the transfer check box beside the tabs.
+TEST_F(KeyboardUse, EveryTabStopHasANameAScreenReaderReads)
+{
+    for (QWidget *tab : {main().TabSheet1, main().TabSheet2, main().TabSheet3}) {
+        main().PageControl1->setCurrentWidget(tab);
+        QWidget *first = tab->nextInFocusChain();
+        while (!(first->focusPolicy() & Qt::TabFocus) || !first->isVisible() || !tab->isAncestorOf(first))
+            first = first->nextInFocusChain();
+        const Stops stops = WalkTabs(&main(), first);
+        EXPECT_TRUE(stops.unnamed.isEmpty()) << S(tab->objectName() + ": " + stops.unnamed.join(", "));
+        EXPECT_GE(stops.visited.size(), 8) << S(tab->objectName());
+        if (tab == main().TabSheet1) {
+            EXPECT_TRUE(stops.visited.contains(main().TrasferValuesCheckBox));
+        }
+    }
+    main().PageControl1->setCurrentWidget(main().TabSheet1);
+
+    auto walk = [&](QDialog *window) {
+        QWidget *first = window->nextInFocusChain();
+        while (first != window && (!(first->focusPolicy() & Qt::TabFocus) || !first->isVisible()))
+            first = first->nextInFocusChain();
+        const Stops stops = WalkTabs(window, first);
+        EXPECT_TRUE(stops.unnamed.isEmpty()) << S(window->objectName() + ": " + stops.unnamed.join(", "));
+        EXPECT_GE(stops.visited.size(), 2) << S(window->objectName());
+    };
+    for (const char *name :
+         {"MSCHEDULE", "MORTAGEGRID", "MortChartForm", "AdditionalP", "ADDMONTHLYR", "PaymentPlan", "Compare"})
+        platform.modalActions.insert(name, walk);
+    platform.modalActions.insert("APOPTIONS", [&](QDialog *window) {
+        walk(window);
+        windows().options->BitBtn2->click();
+    });
+    main().SpeedButton2->click();
+    main().MortgageGridBtn->click();
+    main().BitBtn9->click();
+    windows().options->Grid->setChecked(true);
+    main().SpeedButton3->click();
+    windows().options->Specific->setChecked(true);
+    main().SpeedButton3->click();
+    main().PaymentPlanBtn->click();
+    main().CompareBtn->click();
+    EXPECT_EQ(platform.modalWindows.size(), 9);
+    TPlanEventDialog *dialog = windows().plan->EventDialog();
+    dialog->show();
+    walk(dialog);
+    dialog->hide();
+    EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+}
+
+// After a check refuses a field the focus is in it, its text selected, so what
+// the user types next replaces it; on the tab or in the window where it is.
+TEST_F(KeyboardUse, AfterAnInputMessageTheFocusIsInTheFieldAtFaultWithItsTextSelected)
+{
+    auto expectAt = [&](QLineEdit *field, const std::string &where) {
+        SCOPED_TRACE(where);
+        EXPECT_EQ(platform.messages.size(), 1u) << S(platform.MessageTexts().join(" | "));
+        platform.messages.clear();
+        EXPECT_EQ(field->window()->focusWidget(), field) << S(field->objectName());
+        EXPECT_EQ(field->selectedText(), field->text());
+        EXPECT_FALSE(field->text().isEmpty());
+    };
+    Activate(&main());
+    const std::pair<QLineEdit *, const char *> mortgage[] = {
+        {main().MAmount, "lots"}, {main().Period, "x"}, {main().IRate, "7%"}};
+    for (const auto &[field, text] : mortgage) {
+        const QString kept = field->text();
+        field->setText(QLatin1String(text));
+        main().CalMortBtn->click();
+        expectAt(field, "Mortgage " + S(field->objectName()));
+        field->setText(kept);
+    }
+    main().MAmount->setText("lots");
+    main().MortgageGridBtn->click();
+    expectAt(main().MAmount, "Mortgage Grid button");
+    main().MAmount->setText("100000");
+
+    main().PageControl1->setCurrentWidget(main().TabSheet2);
+    main().PaymentRB->setChecked(true);
+    main().WIPrincipal->setText("100000");
+    main().WIPeriods->setText("25");
+    main().WIInterest->setText("six");
+    main().SpeedButton4->click();
+    expectAt(main().WIInterest, "What If?");
+
+    main().PageControl1->setCurrentWidget(main().TabSheet3);
+    main().MSavingsAmount->setText("abc");
+    main().MSavingsAmountExit(main().MSavingsAmount);
+    expectAt(main().MSavingsAmount, "Mortgage Savings");
+    main().MSavingsAmount->clear();
+    main().PageControl1->setCurrentWidget(main().TabSheet1);
+
+    OpenSchedule([&](TMSCHEDULE *schedule) {
+        Activate(schedule);
+        schedule->MSInterest->setText("many");
+        schedule->CalculateBtn->click();
+        expectAt(schedule->MSInterest, "schedule");
+    });
+    OpenGrid([&](TMORTAGEGRID *grid) {
+        Activate(grid);
+        grid->Years->setText("99");
+        grid->SpeedButton1->click();
+        expectAt(grid->Years, "grid");
+    });
+    OpenAdditional([&](TAdditionalP *additional) {
+        Activate(additional);
+        additional->APAmount->setText("-5");
+        additional->SpeedButton2->click();
+        expectAt(additional->APAmount, "additional payments");
+    });
+    windows().options->Specific->setChecked(true);
+    platform.modalActions.insert("APOPTIONS", [&](QDialog *) { windows().options->BitBtn2->click(); });
+    platform.modalActions.insert("ADDMONTHLYR", [&](QDialog *window) {
+        auto *specific = windows().specific;
+        Activate(window);
+        specific->AdditionalMR->setText("100");
+        specific->RadioButton2->setChecked(true);
+        specific->Year->setText("77");
+        specific->BitBtn1->click();
+        expectAt(specific->Year, "specific additional payment");
+    });
+    main().SpeedButton3->click();
 }

@@ -19,9 +19,9 @@ TEST_F(MainWindow, StartsWithTitleTabsMenuAndToolbar)
     EXPECT_FALSE(main().windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(main().windowFlags() & Qt::WindowMinimizeButtonHint);
     ASSERT_EQ(main().PageControl1->count(), 3);
-    EXPECT_EQ(main().PageControl1->tabText(0), "Mortgage");
-    EXPECT_EQ(main().PageControl1->tabText(1), "What If?");
-    EXPECT_EQ(main().PageControl1->tabText(2), "Mortgage Savings");
+    EXPECT_EQ(Keyboard::Plain(main().PageControl1->tabText(0)), "Mortgage");
+    EXPECT_EQ(Keyboard::Plain(main().PageControl1->tabText(1)), "What If?");
+    EXPECT_EQ(Keyboard::Plain(main().PageControl1->tabText(2)), "Mortgage Savings");
     EXPECT_TRUE(main().PageControl1->isTabVisible(2));
     EXPECT_EQ(main().PageControl1->currentWidget(), main().TabSheet1);
     EXPECT_TRUE(main().TrasferValuesCheckBox->isVisible());

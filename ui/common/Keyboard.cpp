@@ -1,19 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/common/Keyboard.h"
 
+#include "engine/MortgageFunctions.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -25,22 +31,41 @@ namespace Keyboard {
 
 namespace {
 
-// A control whose caption carries an Alt key: a button, or a field's caption.
+// A control whose caption carries an Alt key: a button, a field's caption, the
+// caption of a group holding a list, or one tab of a tab bar.
 struct Captioned {
     QWidget *widget;
+    int tab = -1;
     QString Text() const
     {
         if (auto *button = qobject_cast<QAbstractButton *>(widget))
             return button->text();
+        if (auto *group = qobject_cast<QGroupBox *>(widget))
+            return group->title();
+        if (tab >= 0)
+            return static_cast<QTabBar *>(widget)->tabText(tab);
         return static_cast<QLabel *>(widget)->text();
     }
     void SetText(const QString &text) const
     {
+        if (text == Text())
+            return;
         if (auto *button = qobject_cast<QAbstractButton *>(widget))
             button->setText(text);
+        else if (auto *group = qobject_cast<QGroupBox *>(widget))
+            group->setTitle(text);
+        else if (tab >= 0)
+            static_cast<QTabBar *>(widget)->setTabText(tab, text);
         else
             static_cast<QLabel *>(widget)->setText(text);
     }
+    // The key the control had first; it keeps it while its caption holds the letter.
+    QByteArray KeyProperty() const
+    {
+        return tab < 0 ? QByteArrayLiteral("quovellaAltKey") : "quovellaAltKey" + QByteArray::number(tab);
+    }
+    QChar Remembered() const { return widget->property(KeyProperty().constData()).value<QChar>(); }
+    void Remember(QChar key) const { widget->setProperty(KeyProperty().constData(), QVariant::fromValue(key)); }
 };
 
 // A tab page is a scope of its own: only its controls are shown at one time.
@@ -55,6 +80,12 @@ bool InOtherTabPage(const QWidget *widget, const QWidget *scope)
     return false;
 }
 
+// A group's caption takes the focus to the list inside it, as a label does for its field.
+bool HoldsList(const QGroupBox *group)
+{
+    return !group->isCheckable() && !group->findChildren<QComboBox *>(Qt::FindDirectChildrenOnly).isEmpty();
+}
+
 std::vector<Captioned> CaptionedIn(const QWidget *scope)
 {
     std::vector<Captioned> controls;
@@ -67,6 +98,11 @@ std::vector<Captioned> CaptionedIn(const QWidget *scope)
                 controls.push_back({w});
         } else if (auto *label = qobject_cast<QLabel *>(w); label && label->buddy()) {
             controls.push_back({w});
+        } else if (auto *group = qobject_cast<QGroupBox *>(w); group && HoldsList(group)) {
+            controls.push_back({w});
+        } else if (auto *bar = qobject_cast<QTabBar *>(w); bar && qobject_cast<QTabWidget *>(bar->parentWidget())) {
+            for (int i = 0; i < bar->count(); ++i)
+                controls.push_back({w, i});
         }
     }
     return controls;
@@ -106,13 +142,16 @@ private:
     QPointer<QAbstractButton> button_;
 };
 
+// The focus moving to a field at fault is not the user leaving the field before.
+bool goingToFault = false;
+
 class LeaveFilter : public QObject {
 public:
     LeaveFilter(std::function<void()> handler, QObject *owner) : QObject(owner), handler_(std::move(handler)) {}
 
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() != QEvent::FocusOut)
+        if (event->type() != QEvent::FocusOut || goingToFault)
             return false;
         switch (static_cast<QFocusEvent *>(event)->reason()) {
         case Qt::TabFocusReason:
@@ -130,6 +169,30 @@ public:
 
 private:
     std::function<void()> handler_;
+};
+
+class ControlTabFilter : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (!tab || !(key->modifiers() & Qt::ControlModifier))
+            return false;
+        auto *table = static_cast<QWidget *>(watched);
+        for (QWidget *w = table->parentWidget(); w && !w->isWindow(); w = w->parentWidget())
+            if (qobject_cast<QTabWidget *>(w))
+                return false;
+        const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+        QKeyEvent plain(QEvent::KeyPress, back ? Qt::Key_Backtab : Qt::Key_Tab,
+                        back ? Qt::ShiftModifier : Qt::NoModifier);
+        QCoreApplication::sendEvent(table, &plain);
+        return true;
+    }
 };
 
 class WheelFilter : public QObject {
@@ -181,17 +244,63 @@ QChar MnemonicOf(const QString &caption)
 
 namespace {
 
-// The positions of a caption's letters a key may take, best first: word
-// initials, then the other letters and digits; one position per key.
+// The words of the frequencies' captions ("Monthly", "Week", "Fortnight") that
+// come and go as the user changes the frequency: a key on one of them would not
+// stay. Words every frequency's captions share ("Payment") are not among them.
+const QSet<QString> &PassingWords()
+{
+    static const QSet<QString> words = [] {
+        auto wordsOf = [](const Frequency &f) {
+            QSet<QString> set;
+            for (const QString &text : {f.selector, f.unitName, f.partYearCaption, f.repaymentSentence,
+                                        f.additionalGridLabel, f.scheduleOption, f.scheduleRepaymentCaption,
+                                        f.chooserWord, f.specificUnit}) {
+                QString word;
+                for (const QChar c : text + QLatin1Char(' ')) {
+                    if (c.isLetter()) {
+                        word += c.toLower();
+                    } else if (!word.isEmpty()) {
+                        set.insert(word);
+                        word.clear();
+                    }
+                }
+            }
+            return set;
+        };
+        QSet<QString> any;
+        QSet<QString> every = wordsOf(Frequencies().front());
+        for (const Frequency &f : Frequencies()) {
+            const QSet<QString> own = wordsOf(f);
+            any.unite(own);
+            every.intersect(own);
+        }
+        return any.subtract(every);
+    }();
+    return words;
+}
+
+// The positions of a caption's letters a key may take, best first: the initials
+// of its lasting words, their other letters and digits, then those of the words
+// that pass with the frequency; one position per key.
 std::vector<qsizetype> Candidates(const QString &plain)
 {
+    std::vector<bool> passing(static_cast<std::size_t>(plain.size()), false);
+    for (qsizetype i = 0; i < plain.size();) {
+        qsizetype j = i;
+        while (j < plain.size() && plain[j].isLetter())
+            ++j;
+        if (j > i && PassingWords().contains(plain.mid(i, j - i).toLower()))
+            std::fill(passing.begin() + i, passing.begin() + j, true);
+        i = std::max(j, i + 1);
+    }
     std::vector<qsizetype> positions;
     QSet<QChar> seen;
-    for (int pass = 0; pass < 2; ++pass) {
+    for (int pass = 0; pass < 4; ++pass) {
         for (qsizetype i = 0; i < plain.size(); ++i) {
             const QChar c = plain[i];
             const bool initial = i == 0 || !plain[i - 1].isLetterOrNumber();
-            if (!c.isLetterOrNumber() || seen.contains(c.toUpper()) || (pass == 0) != initial)
+            if (!c.isLetterOrNumber() || seen.contains(c.toUpper()) || (pass % 2 == 0) != initial
+                || (pass >= 2) != passing[static_cast<std::size_t>(i)])
                 continue;
             seen.insert(c.toUpper());
             positions.push_back(i);
@@ -200,38 +309,120 @@ std::vector<qsizetype> Candidates(const QString &plain)
     return positions;
 }
 
-// Gives keys to the controls without one, each its best letter that no other
-// control needs more; false when a control is left without one.
-bool GiveKeys(std::vector<const Captioned *> unmarked, const QSet<QChar> &used)
+// Buttons choose first, so that OK, Calculate and Print get their initials; the
+// captions of what the user types or chooses after them, then tabs, and the
+// captions of results last: where a window has more captions than letters, a
+// result is the one read without an Alt key.
+int Rank(const Captioned &control)
 {
-    // Buttons choose first, so that OK, Calculate and Print get their initials;
-    // field captions last, as they have the most letters to choose from.
-    auto rank = [](const Captioned *control) {
-        if (qobject_cast<QPushButton *>(control->widget) || qobject_cast<QToolButton *>(control->widget))
-            return 0;
-        return qobject_cast<QAbstractButton *>(control->widget) ? 1 : 2;
-    };
-    std::stable_sort(unmarked.begin(), unmarked.end(),
-                     [&](const Captioned *a, const Captioned *b) { return rank(a) < rank(b); });
-    const std::size_t n = unmarked.size();
+    if (qobject_cast<QPushButton *>(control.widget) || qobject_cast<QToolButton *>(control.widget))
+        return 0;
+    if (qobject_cast<QAbstractButton *>(control.widget))
+        return 1;
+    if (control.tab >= 0)
+        return 3;
+    if (auto *label = qobject_cast<QLabel *>(control.widget)) {
+        const QWidget *field = label->buddy();
+        const auto *edit = qobject_cast<const QLineEdit *>(field);
+        if (qobject_cast<const QLabel *>(field) || (edit && edit->isReadOnly()))
+            return 4;
+    }
+    return 2;
+}
+
+} // namespace
+
+namespace {
+
+// How many captions on the tab pages of the tab widgets in `scope` use each
+// letter: a control outside the pages shares no key with any of them, so it
+// takes the letters they need least.
+QHash<QChar, int> LettersOnPages(const QWidget *scope)
+{
+    QHash<QChar, int> uses;
+    for (const QTabWidget *tabs : scope->findChildren<QTabWidget *>()) {
+        if (tabs->window() != scope->window() || InOtherTabPage(tabs, scope))
+            continue;
+        for (int i = 0; i < tabs->count(); ++i)
+            for (const Captioned &control : CaptionedIn(tabs->widget(i))) {
+                QSet<QChar> letters;
+                for (const QChar c : Plain(control.Text()))
+                    if (c.isLetterOrNumber())
+                        letters.insert(c.toUpper());
+                for (const QChar c : letters)
+                    ++uses[c];
+            }
+    }
+    return uses;
+}
+
+bool OnAPage(const QWidget *widget, const QWidget *scope)
+{
+    for (const QWidget *w = widget; w && w != scope; w = w->parentWidget())
+        if (auto *tabs = qobject_cast<const QTabWidget *>(w->parentWidget() ? w->parentWidget()->parentWidget() : nullptr);
+            tabs && tabs->indexOf(const_cast<QWidget *>(w)) >= 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+void AssignMnemonics(QWidget *scope, const QSet<QChar> &taken)
+{
+    std::vector<Captioned> controls = CaptionedIn(scope);
+    std::stable_sort(controls.begin(), controls.end(),
+                     [](const Captioned &a, const Captioned &b) { return Rank(a) < Rank(b); });
+    const QHash<QChar, int> onPages = LettersOnPages(scope);
+    const std::size_t n = controls.size();
     std::vector<QString> plain(n);
     std::vector<std::vector<qsizetype>> candidates(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        plain[i] = Plain(unmarked[i]->Text());
-        candidates[i] = Candidates(plain[i]);
-    }
-    // A matching of controls to keys: a later control may move an earlier one
-    // to another of its letters when that frees the only letter it has.
+    std::vector<bool> pinned(n, false);
     QHash<QChar, std::size_t> owner;
     std::vector<qsizetype> chosen(n, -1);
+    for (std::size_t i = 0; i < n; ++i) {
+        const Captioned &control = controls[i];
+        const QString text = control.Text();
+        plain[i] = Plain(text);
+        candidates[i] = Candidates(plain[i]);
+        if (!onPages.isEmpty() && !OnAPage(control.widget, scope))
+            std::stable_sort(candidates[i].begin(), candidates[i].end(), [&](qsizetype a, qsizetype b) {
+                return onPages.value(plain[i][a].toUpper()) < onPages.value(plain[i][b].toUpper());
+            });
+        // A key written into the caption by hand is the one it asks for.
+        if (control.Remembered().isNull() && !MnemonicOf(text).isNull())
+            control.Remember(MnemonicOf(text));
+        // The control's first key leads, wherever its caption holds the letter,
+        // and is kept outright when no control before it has it.
+        const QChar first = control.Remembered();
+        const auto at = std::find_if(candidates[i].begin(), candidates[i].end(),
+                                     [&](qsizetype p) { return plain[i][p].toUpper() == first; });
+        if (at == candidates[i].end())
+            continue;
+        std::rotate(candidates[i].begin(), at, at + 1);
+        if (!taken.contains(first) && !owner.contains(first)) {
+            owner[first] = i;
+            chosen[i] = candidates[i].front();
+            pinned[i] = true;
+        }
+    }
+    // The others in a fixed order: each takes its best free letter, and moves a
+    // control before it to another of that one's letters only when none is free.
     std::function<bool(std::size_t, QSet<QChar> &)> place = [&](std::size_t i, QSet<QChar> &tried) {
         for (qsizetype at : candidates[i]) {
             const QChar key = plain[i][at].toUpper();
-            if (used.contains(key) || tried.contains(key))
+            if (!taken.contains(key) && !owner.contains(key)) {
+                owner[key] = i;
+                chosen[i] = at;
+                return true;
+            }
+        }
+        for (qsizetype at : candidates[i]) {
+            const QChar key = plain[i][at].toUpper();
+            if (taken.contains(key) || tried.contains(key))
                 continue;
             tried.insert(key);
             const auto holder = owner.constFind(key);
-            if (holder == owner.constEnd() || place(*holder, tried)) {
+            if (holder == owner.constEnd() || (!pinned[*holder] && place(*holder, tried))) {
                 owner[key] = i;
                 chosen[i] = at;
                 return true;
@@ -239,37 +430,35 @@ bool GiveKeys(std::vector<const Captioned *> unmarked, const QSet<QChar> &used)
         }
         return false;
     };
-    bool all = true;
+    auto placeAll = [&] {
+        bool all = true;
+        for (std::size_t i = 0; i < n; ++i) {
+            QSet<QChar> tried;
+            all = (chosen[i] >= 0 || place(i, tried)) && all;
+        }
+        return all;
+    };
+    if (!placeAll()) {
+        // Keeping every first key leaves a control without one: only then do they
+        // move, those along one chain of moves.
+        std::fill(pinned.begin(), pinned.end(), false);
+        if (!placeAll()) {
+            // More captions than letters: the order of rank decides which goes without.
+            owner.clear();
+            std::fill(chosen.begin(), chosen.end(), -1);
+            placeAll();
+        }
+    }
     for (std::size_t i = 0; i < n; ++i) {
-        QSet<QChar> tried;
-        all = place(i, tried) && all;
+        const Captioned &control = controls[i];
+        if (chosen[i] < 0) {
+            control.SetText(plain[i]);
+            continue;
+        }
+        control.SetText(WithMarkerAt(plain[i], chosen[i]));
+        if (control.Remembered().isNull())
+            control.Remember(plain[i][chosen[i]].toUpper());
     }
-    for (std::size_t i = 0; i < n; ++i)
-        unmarked[i]->SetText(chosen[i] < 0 ? plain[i] : WithMarkerAt(plain[i], chosen[i]));
-    return all;
-}
-
-} // namespace
-
-void AssignMnemonics(QWidget *scope, const QSet<QChar> &taken)
-{
-    const std::vector<Captioned> controls = CaptionedIn(scope);
-    QSet<QChar> used = taken;
-    std::vector<const Captioned *> unmarked;
-    for (const Captioned &control : controls) {
-        const QChar key = MnemonicOf(control.Text());
-        if (!key.isNull() && !used.contains(key))
-            used.insert(key);
-        else
-            unmarked.push_back(&control);
-    }
-    if (unmarked.empty() || GiveKeys(unmarked, used))
-        return;
-    // A new caption found all its letters taken: choose afresh for the whole scope.
-    std::vector<const Captioned *> all;
-    for (const Captioned &control : controls)
-        all.push_back(&control);
-    GiveKeys(all, taken);
 }
 
 QList<QChar> MnemonicsIn(const QWidget *scope)
@@ -278,6 +467,46 @@ QList<QChar> MnemonicsIn(const QWidget *scope)
     for (const Captioned &control : CaptionedIn(scope))
         keys << MnemonicOf(control.Text());
     return keys;
+}
+
+void GoToField(QWidget *field)
+{
+    if (!field)
+        return;
+    const QScopedValueRollback<bool> going(goingToFault, true);
+    for (QWidget *page = field; page; page = page->parentWidget()) {
+        QWidget *stack = page->parentWidget();
+        auto *tabs = stack ? qobject_cast<QTabWidget *>(stack->parentWidget()) : nullptr;
+        if (tabs && tabs->indexOf(page) >= 0)
+            tabs->setCurrentWidget(page);
+    }
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto *edit = qobject_cast<QLineEdit *>(field))
+        edit->selectAll();
+    else if (auto *list = qobject_cast<QComboBox *>(field); list && list->lineEdit())
+        list->lineEdit()->selectAll();
+}
+
+void ShowFault(QWidget *window, const Message &message, QWidget *field, MessageButtons buttons)
+{
+    ThePlatform().ShowMessage(window, message.text, message.kind, buttons);
+    GoToField(field);
+}
+
+QWidget *LoanFields::At(LoanField field) const
+{
+    switch (field) {
+    case LoanField::Frequency: return frequency;
+    case LoanField::Amount: return amount;
+    case LoanField::Term: return years;
+    case LoanField::Rate: return rate;
+    }
+    return nullptr;
+}
+
+void ShowFault(QWidget *window, const LoanProblem &problem, const LoanFields &fields, MessageButtons buttons)
+{
+    ShowFault(window, problem.message, fields.At(problem.field), buttons);
 }
 
 void EnterPresses(std::initializer_list<QWidget *> controls, QAbstractButton *button)
@@ -309,6 +538,12 @@ void HelpKeyPresses(QWidget *window, std::function<QAbstractButton *()> inFront)
 void HelpKeyPresses(QWidget *window, QAbstractButton *button)
 {
     HelpKeyPresses(window, [button = QPointer<QAbstractButton>(button)] { return button.data(); });
+}
+
+void TabLeaves(QAbstractItemView *table)
+{
+    table->setTabKeyNavigation(false);
+    table->installEventFilter(new ControlTabFilter(table));
 }
 
 void TabOrder(std::initializer_list<QWidget *> controls)

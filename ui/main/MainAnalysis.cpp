@@ -55,8 +55,8 @@ void TMORTLOAN::MortgageGridBtnClick()
     TMORTAGEGRID *grid = windows_.grid;
     if (!grid)
         return;
-    if (const std::optional<Message> problem = grid->OpenWithLoan(CurrentLoanTexts())) {
-        Show(*problem);
+    if (const std::optional<LoanProblem> problem = grid->OpenWithLoan(CurrentLoanTexts())) {
+        Keyboard::ShowFault(this, *problem, MortgageFields());
         return;
     }
     ThePlatform().ShowModal(grid);

@@ -30,7 +30,7 @@ void TMORTLOAN::SetUpKeyboard()
 
     Keyboard::TabOrder({MAmount, Period, MPartyear, IRate, MPayment, MArrears, MAdvance, MCompounded,
                         CalMortBtn, PrintMortBtn, MonthlyRepayment, BitBtn8, TotalInterest, BitBtn9,
-                        MortgageGridBtn, SpeedButton2, SpeedButton3, BitBtn1});
+                        MortgageGridBtn, SpeedButton2, SpeedButton3, BitBtn1, TrasferValuesCheckBox});
     Keyboard::TabOrder({WIPrincipal, WIPeriods, WIPartYear, WIInterest, WIRepay, WIPayment, WIArrearsRB,
                         WIAdvanceRB, WICompounded, AmountRB, PeriodRB, InterestRB, PaymentRB, SpeedButton4,
                         TransferBtn, BitBtn14});
@@ -69,8 +69,13 @@ void TMORTLOAN::AssignMnemonics()
     Keyboard::AssignMnemonics(this, taken);
     for (QChar key : Keyboard::MnemonicsIn(this))
         taken.insert(key);
+    // The transfer check box shows with the Mortgage tab only: the other tabs may use its key.
+    const QChar transfer = Keyboard::MnemonicOf(TrasferValuesCheckBox->text());
     for (QWidget *tab : {TabSheet1, TabSheet2, TabSheet3}) {
-        Keyboard::AssignMnemonics(tab, taken);
+        QSet<QChar> forTab = taken;
+        if (tab != TabSheet1)
+            forTab.remove(transfer);
+        Keyboard::AssignMnemonics(tab, forTab);
         Keyboard::NameFieldsForReaders(tab);
     }
     MonthlyRepayment->setAccessibleName(Panel1->title().trimmed());

@@ -216,8 +216,7 @@ void TMORTLOAN::MSavingsAmountExit(QLineEdit *field)
     if (!problem)
         return;
     const QScopedValueRollback<bool> shown(savingsMessageShown_, true);
-    Show(problem->message);
-    field->setFocus(Qt::OtherFocusReason);
+    Keyboard::ShowFault(this, problem->message, field);
 }
 
 std::optional<Message> TMORTLOAN::SavingsMessage() const

@@ -203,10 +203,15 @@ void TMORTLOAN::Show(const Message &message)
     ThePlatform().ShowMessage(this, message.text, message.kind, MessageButtons::Ok);
 }
 
+Keyboard::LoanFields TMORTLOAN::MortgageFields() const
+{
+    return {MPayment, MAmount, Period, IRate};
+}
+
 bool TMORTLOAN::CheckMainLoan(const LoanCheck &check)
 {
     if (const auto problem = CheckLoanTexts(CurrentLoanTexts(), check)) {
-        Show(problem->message);
+        Keyboard::ShowFault(this, *problem, MortgageFields());
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 // the toolbar. Its loan inputs are the one loan every other window starts from.
 #pragma once
 
+#include "ui/common/Keyboard.h"
 #include "ui/windows/MainLoan.h"
 #include "platform/Platform.h"
 #include "printing/Printing.h"
@@ -280,6 +281,8 @@ private:
     }
     void Show(const Message &message);
     bool CheckMainLoan(const LoanCheck &check);
+    // The Mortgage tab's fields a loan check names.
+    Keyboard::LoanFields MortgageFields() const;
     void SetCaption(const QString &path);
     // Every saved input marks the loan changed: the saved file holds all 23 lines.
     void MarkChangedOnEdits();

@@ -225,7 +225,16 @@ void TMORTLOAN::SpeedButton4Click()
     const WhatIfFields fields = WhatIfInputs();
     const WhatIfOutcome outcome = SolveWhatIf(fields);
     if (outcome.message) {
-        Show(*outcome.message);
+        QWidget *fault = nullptr;
+        if (outcome.fault) {
+            switch (*outcome.fault) {
+            case WhatIfVariable::Amount: fault = WIPrincipal; break;
+            case WhatIfVariable::Periods: fault = WIPeriods; break;
+            case WhatIfVariable::Interest: fault = WIInterest; break;
+            case WhatIfVariable::Payment: fault = WIRepay; break;
+            }
+        }
+        Keyboard::ShowFault(this, *outcome.message, fault);
         return;
     }
     switch (fields.solveFor) {

@@ -213,7 +213,7 @@ void TAdditionalP::OpenWithLoan(const LoanTexts &loan)
 void TAdditionalP::SpeedButton2Click()
 {
     if (const auto problem = CheckLoanTexts(WindowLoan(), LoanChecks::Analysis())) {
-        ThePlatform().ShowMessage(this, problem->message.text, problem->message.kind);
+        Keyboard::ShowFault(this, *problem, Keyboard::LoanFields{nullptr, APAmount, APPeriod, APInterest});
         return;
     }
     BuildGrid();

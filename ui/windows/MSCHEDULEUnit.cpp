@@ -272,7 +272,7 @@ std::optional<Loan> TMSCHEDULE::Recalculate()
     MSAmount->setFocus();
     const LoanTexts texts = WindowLoan();
     if (const auto problem = CheckLoanTexts(texts, LoanChecks::Analysis())) {
-        ThePlatform().ShowMessage(this, problem->message.text, problem->message.kind);
+        Keyboard::ShowFault(this, *problem, Keyboard::LoanFields{nullptr, MSAmount, MSPeriod, MSInterest});
         return std::nullopt;
     }
     const Loan loan = LoanOfTexts(texts);

@@ -263,7 +263,7 @@ void TMORTAGEGRID::FormCreate()
     InterestStep->setCurrentIndex(2);
 }
 
-std::optional<Message> TMORTAGEGRID::OpenWithLoan(const LoanTexts &texts)
+std::optional<LoanProblem> TMORTAGEGRID::OpenWithLoan(const LoanTexts &texts)
 {
     const auto problem = CheckLoanTexts(texts, LoanChecks::GridOpening());
     const LoanField failed = problem ? problem->field : LoanField::Rate;
@@ -274,7 +274,7 @@ std::optional<Message> TMORTAGEGRID::OpenWithLoan(const LoanTexts &texts)
         Partyear->setText(texts.part);
     }
     if (problem)
-        return problem->message;
+        return problem;
     InterestR->setText(texts.rate);
     BuildGrid();
     CentreOnScreen(this);
@@ -325,7 +325,8 @@ void TMORTAGEGRID::SpeedButton1Click()
     // Only the term check speaks here; a bad amount or rate leaves the grid as it was.
     if (const auto problem = CheckLoanTexts(texts, LoanChecks::Analysis())) {
         if (problem->field == LoanField::Term)
-            ThePlatform().ShowMessage(this, problem->message.text, problem->message.kind);
+            Keyboard::ShowFault(this, *problem, Keyboard::LoanFields{nullptr, MAmt, Years, InterestR},
+                                MessageButtons::Ok);
         return;
     }
     BuildGrid();

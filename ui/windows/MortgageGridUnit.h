@@ -41,7 +41,7 @@ public:
     // Opening from the main window: each text of the main loan that passed its check
     // is copied in before the next check runs; the first failed check's message, or
     // nothing when the grid was built and may be shown.
-    std::optional<Message> OpenWithLoan(const LoanTexts &texts);
+    std::optional<LoanProblem> OpenWithLoan(const LoanTexts &texts);
     void SpeedButton1Click();
     void SpeedButton2Click();
     void BitBtn1Click();

@@ -315,12 +315,7 @@ std::optional<int> TPlanEventDialog::Place(QLineEdit *number, QLineEdit *year, Q
 
 void TPlanEventDialog::Fail(const QString &text, QWidget *field)
 {
-    ThePlatform().ShowMessage(this, text, MessageKind::Information);
-    if (field) {
-        field->setFocus();
-        if (auto *edit = qobject_cast<QLineEdit *>(field))
-            edit->selectAll();
-    }
+    Keyboard::ShowFault(this, Message{text, MessageKind::Information}, field);
 }
 
 void TPlanEventDialog::OkBtnClick()
@@ -422,8 +417,7 @@ void TPaymentPlan::BuildEvents()
     PlanEvents->setSelectionBehavior(QAbstractItemView::SelectRows);
     PlanEvents->setSelectionMode(QAbstractItemView::SingleSelection);
     PlanEvents->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // As in every table: Tab leaves it, the arrow keys move between cells.
-    PlanEvents->setTabKeyNavigation(false);
+    Keyboard::TabLeaves(PlanEvents);
     PlanEvents->horizontalHeader()->setStretchLastSection(true);
     PlanEvents->setColumnWidth(0, 110);
     PlanEvents->setColumnWidth(1, 110);
@@ -483,8 +477,7 @@ void TPaymentPlan::BuildFees()
     FeePerPaymentLabel->setObjectName(QStringLiteral("FeePerPaymentLabel"));
     FeePerPayment = NumberEdit("FeePerPayment", FeesGroup);
     UpfrontLabel->setBuddy(UpfrontFees);
-    // Every letter of its caption is another control's Alt key already; without a
-    // buddy it leaves theirs alone, and Tab reaches it straight after the upfront fees.
+    FeePerPaymentLabel->setBuddy(FeePerPayment);
     UpfrontFees->setAccessibleName(tr("Upfront fees"));
     FeePerPayment->setAccessibleName(tr("Fee per payment"));
     auto *row = new QHBoxLayout(FeesGroup);
@@ -780,8 +773,7 @@ void TPaymentPlan::FeesExit(QLineEdit *field)
     }
     if (problem) {
         const QScopedValueRollback<bool> shown(feeMessageShown_, true);
-        ThePlatform().ShowMessage(this, problem->text, MessageKind::Information);
-        field->setFocus(Qt::OtherFocusReason);
+        Keyboard::ShowFault(this, Message{problem->text, MessageKind::Information}, field);
         return;
     }
     if (fees == main_.Fees())

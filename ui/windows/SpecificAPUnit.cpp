@@ -189,11 +189,6 @@ void TADDMONTHLYR::NowClick()
     StartMonth->setEnabled(chosenYear);
 }
 
-void TADDMONTHLYR::Show(const QString &text, MessageKind kind)
-{
-    ThePlatform().ShowMessage(this, text, kind);
-}
-
 void TADDMONTHLYR::BitBtn1Click()
 {
     PlanBtn->setEnabled(false);
@@ -201,7 +196,12 @@ void TADDMONTHLYR::BitBtn1Click()
     const CheckedSpecificPayment checked = CheckSpecificPayment(
         loanTexts, {AdditionalMR->text(), !RadioButton2->isChecked(), Year->text(), StartMonth->text()});
     if (checked.problem) {
-        Show(checked.problem->text, checked.problem->kind);
+        QWidget *fault = AdditionalMR;
+        if (checked.fault == SpecificField::Year)
+            fault = Year;
+        else if (checked.fault == SpecificField::Period)
+            fault = StartMonth;
+        Keyboard::ShowFault(this, *checked.problem, fault);
         return;
     }
     const Loan loan = LoanOfTexts(loanTexts);

@@ -40,7 +40,6 @@ public:
 private:
     QFrame *BuildSentencePanel();
     void ArrangeControls(QFrame *sentence);
-    void Show(const QString &text, MessageKind kind);
 
     MainLoan &main_;
 };

@@ -239,8 +239,7 @@ TableView *GridView(const QString &name, QAbstractItemModel *model,
 TableView::TableView(QWidget *parent)
     : QTableView(parent)
 {
-    // Tab goes on to the window's next control; the arrow keys move between cells.
-    setTabKeyNavigation(false);
+    Keyboard::TabLeaves(this);
 }
 
 QStringList TableView::Headings() const
