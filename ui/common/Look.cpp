@@ -401,21 +401,6 @@ ResultPanel::ResultPanel(const QString &name, QWidget *parent, const QColor &bac
     setFont(f);
 }
 
-void ResultPanel::setText(const QString &text)
-{
-    const QString before = QLabel::text();
-    QLabel::setText(text);
-    if (text == before)
-        return;
-    QAccessibleTextUpdateEvent changed(this, 0, before, text);
-    QAccessible::updateAccessibility(&changed);
-}
-
-void ResultPanel::clear()
-{
-    setText(QString());
-}
-
 QString ResultPanel::Caption() const
 {
     if (!accessibleName().isEmpty())
