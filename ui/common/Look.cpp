@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/common/Look.h"
 
+#include "ui/common/Keyboard.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QHash>
 #include <QIcon>
 #include <QStyle>
@@ -280,10 +285,108 @@ QPushButton *PictureButton(const QString &name, const QString &icon, const QStri
 
 } // namespace Look
 
+namespace {
+
+// A result panel as a screen reader sees it: a read-only text named by its caption,
+// whose text and value are the figure. As a label, its name would be all that is
+// read, and the name is the caption, so the figure would never be heard.
+class ResultPanelAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ResultPanelAccessible(ResultPanel *panel) : QAccessibleWidget(panel, QAccessible::EditableText) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        switch (kind) {
+        case QAccessible::Name: return Panel()->Caption();
+        case QAccessible::Value: return Figure();
+        default: return QAccessibleWidget::text(kind);
+        }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.editable = false;
+        state.selectableText = true;
+        return state;
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The text interface: the figure, and the part of it the user selected.
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex == 0 && Panel()->hasSelectedText()) {
+            *startOffset = Panel()->selectionStart();
+            *endOffset = *startOffset + int(Panel()->selectedText().size());
+        }
+    }
+    int selectionCount() const override { return Panel()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+    void removeSelection(int selectionIndex) override
+    {
+        if (selectionIndex == 0)
+            Panel()->setSelection(0, 0);
+    }
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override
+    {
+        if (selectionIndex == 0)
+            Panel()->setSelection(startOffset, endOffset - startOffset);
+    }
+    int cursorPosition() const override
+    {
+        int start = 0, end = 0;
+        selection(0, &start, &end);
+        return end;
+    }
+    void setCursorPosition(int position) override { Panel()->setSelection(position, 0); }
+    QString text(int startOffset, int endOffset) const override
+    {
+        if (endOffset < 0)
+            endOffset = characterCount();
+        return Figure().mid(startOffset, std::max(0, endOffset - startOffset));
+    }
+    int characterCount() const override { return int(Figure().size()); }
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = offset;
+        return QString();
+    }
+
+private:
+    ResultPanel *Panel() const { return static_cast<ResultPanel *>(widget()); }
+    QString Figure() const { return Panel()->text(); }
+};
+
+QAccessibleInterface *ResultPanelInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("ResultPanel"))
+        if (auto *panel = qobject_cast<ResultPanel *>(object))
+            return new ResultPanelAccessible(panel);
+    return nullptr;
+}
+
+} // namespace
+
 ResultPanel::ResultPanel(const QString &name, QWidget *parent, const QColor &background,
                          const QColor &text, bool bold)
     : QLabel(parent)
 {
+    static const bool readable = [] {
+        QAccessible::installFactory(ResultPanelInterface);
+        return true;
+    }();
+    Q_UNUSED(readable);
     setObjectName(name);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
@@ -296,6 +399,18 @@ ResultPanel::ResultPanel(const QString &name, QWidget *parent, const QColor &bac
     QFont f = font();
     f.setBold(bold);
     setFont(f);
+}
+
+QString ResultPanel::Caption() const
+{
+    if (!accessibleName().isEmpty())
+        return accessibleName();
+    for (const QLabel *label : window()->findChildren<QLabel *>())
+        if (label->buddy() == this)
+            return Keyboard::Plain(label->text()).trimmed();
+    if (const auto *group = qobject_cast<const QGroupBox *>(parentWidget()))
+        return Keyboard::Plain(group->title()).trimmed();
+    return QString();
 }
 
 ClickableLabel::ClickableLabel(const QString &name, const QString &text, QWidget *parent)

@@ -75,12 +75,19 @@ QPushButton *PictureButton(const QString &name, const QString &icon, const QStri
 
 } // namespace Look
 
-// A sunken panel showing a result: read-only text on the result colour.
+// A sunken panel showing a result: read-only text on the result colour. A screen
+// reader hears its caption as its name and the figure as its value and text; Qt
+// tells it of each new figure, as of any text's.
 class ResultPanel : public QLabel {
     Q_OBJECT
 public:
     ResultPanel(const QString &name, QWidget *parent, const QColor &background = Look::ResultColour(),
                 const QColor &text = QColor(Qt::black), bool bold = false);
+
+    // What the figure is called: its accessible name when it has one, else the
+    // caption it is the buddy of, else its group's title. Read when asked, so it
+    // follows a caption that changes.
+    QString Caption() const;
 };
 
 // A label that reports a click, for descriptions that select the option beside them.

@@ -48,6 +48,7 @@ void TAdditionalP::BuildFields()
                       {PartYear, "PartYear"});
     APMonthlyR = new ResultPanel(QStringLiteral("APMonthlyR"), this, Look::ResultColour(), Look::Maroon(), true);
     APMonthlyR->setFixedWidth(100);
+    APMonthlyR->setAccessibleName(Label5->text() + QLatin1Char(' ') + Label12->text());
 }
 
 QFrame *TAdditionalP::BuildExplanation()
@@ -83,6 +84,7 @@ GridArea *TAdditionalP::BuildTable()
     APGrid->headings = [this] {
         return QStringList{Label10->text(), Label7->text(), Label8->text(), Label9->text(), Label11->text()};
     };
+    model_->SetHeadings(APGrid->headings);
     // Says what the mark of an unevenly paid row means, while the table has one.
     MarkNote = Look::CaptionLabel(QStringLiteral("MarkNote"), AdditionalPaymentMarkNote(), this);
     MarkNote->setWordWrap(true);

@@ -8,6 +8,8 @@
 #include <QAbstractTableModel>
 #include <QBrush>
 
+#include <functional>
+
 // Rows of a builder shown as text: money is formatted only for the cells asked for.
 template <typename Row, int Columns, QString (*Cell)(const Row &, int, const TextStyle &)>
 class RowsModel : public QAbstractTableModel {
@@ -30,6 +32,16 @@ public:
 
     const std::vector<Row> &Rows() const { return rows_; }
 
+    // Where a window draws the headings in panels above its view, the view's own
+    // header is hidden, but a screen reader still names the columns from it.
+    void SetHeadings(std::function<QStringList()> headings) { headings_ = std::move(headings); }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (headings_ && orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole))
+            return headings_().value(section);
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
     int rowCount(const QModelIndex &parent = {}) const override
     {
         return parent.isValid() ? 0 : static_cast<int>(rows_.size());
@@ -51,6 +63,7 @@ public:
 private:
     static QVariant FixedColumnBrush();
     std::vector<Row> rows_;
+    std::function<QStringList()> headings_;
 };
 
 class ScheduleModel : public RowsModel<ScheduleRow, ScheduleColumns, &ScheduleCellText> {

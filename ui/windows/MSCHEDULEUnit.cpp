@@ -102,6 +102,7 @@ GridArea *TMSCHEDULE::BuildTable()
             texts << panels[c]->text();
         return texts;
     };
+    model_->SetHeadings(MSGrid->headings);
     auto *gridArea = new GridArea(MSGrid, kColumns, 18, this);
     gridArea->SetHeadingPanels(std::move(panels), 0);
     return gridArea;
