@@ -16,43 +16,47 @@
 void TMORTLOAN::SpeedButton2Click()
 {
     MAmount->setFocus();
-    if (!windows_.schedule || !CheckMainLoan(LoanChecks::Analysis()))
+    TMSCHEDULE *schedule = Windows().schedule;
+    if (!schedule || !CheckMainLoan(LoanChecks::Analysis()))
         return;
-    windows_.schedule->OpenWithLoan(CurrentLoanTexts(), Label98->text());
-    ThePlatform().ShowModal(windows_.schedule);
+    schedule->OpenWithLoan(CurrentLoanTexts(), Label98->text());
+    ThePlatform().ShowModal(schedule);
 }
 
 void TMORTLOAN::BalanceGraphBtnClick()
 {
     MAmount->setFocus();
-    if (!windows_.schedule || !CheckMainLoan(LoanChecks::Analysis()))
+    TMSCHEDULE *schedule = Windows().schedule;
+    if (!schedule || !CheckMainLoan(LoanChecks::Analysis()))
         return;
     // The graph draws the schedule's loan, so the main window's loan goes in there first.
-    windows_.schedule->OpenWithLoan(CurrentLoanTexts(), Label98->text());
-    windows_.schedule->GraphBtnClick();
+    schedule->OpenWithLoan(CurrentLoanTexts(), Label98->text());
+    schedule->GraphBtnClick();
 }
 
 void TMORTLOAN::PaymentPlanBtnClick()
 {
     // The window tells what is wrong with the loan itself, so the plan stays in reach.
-    if (!windows_.plan)
+    TPaymentPlan *plan = Windows().plan;
+    if (!plan)
         return;
-    windows_.plan->OpenWithLoan();
-    ThePlatform().ShowModal(windows_.plan);
+    plan->OpenWithLoan();
+    ThePlatform().ShowModal(plan);
 }
 
 void TMORTLOAN::CompareBtnClick()
 {
-    if (!windows_.compare)
+    TCompare *compare = Windows().compare;
+    if (!compare)
         return;
-    windows_.compare->OpenWithLoans();
-    ThePlatform().ShowModal(windows_.compare);
+    compare->OpenWithLoans();
+    ThePlatform().ShowModal(compare);
 }
 
 void TMORTLOAN::MortgageGridBtnClick()
 {
     MAmount->setFocus();
-    TMORTAGEGRID *grid = windows_.grid;
+    TMORTAGEGRID *grid = Windows().grid;
     if (!grid)
         return;
     if (const std::optional<LoanProblem> problem = grid->OpenWithLoan(CurrentLoanTexts())) {
@@ -65,21 +69,23 @@ void TMORTLOAN::MortgageGridBtnClick()
 void TMORTLOAN::SpeedButton3Click()
 {
     MAmount->setFocus();
-    if (!windows_.options || !CheckMainLoan(LoanChecks::Analysis()))
+    TAPOPTIONS *options = Windows().options;
+    if (!options || !CheckMainLoan(LoanChecks::Analysis()))
         return;
-    CentreOnScreen(windows_.options);
-    ThePlatform().ShowModal(windows_.options);
+    CentreOnScreen(options);
+    ThePlatform().ShowModal(options);
 }
 
 void TMORTLOAN::BitBtn9Click()
 {
-    if (!windows_.chart || !CheckMainLoan(LoanChecks::Analysis()))
+    TMortChartForm *chart = Windows().chart;
+    if (!chart || !CheckMainLoan(LoanChecks::Analysis()))
         return;
     const Loan loan = LoanOfTexts(CurrentLoanTexts());
     // The Mortgage tab's total interest, without its message when the rounded
     // repayment needs another number of payments.
     const MortgageFigures figures = CalculateMortgage(loan);
-    windows_.chart->Fill(loan.amount, figures.totalInterest);
-    CentreOnScreen(windows_.chart);
-    ThePlatform().ShowModal(windows_.chart);
+    chart->Fill(loan.amount, figures.totalInterest);
+    CentreOnScreen(chart);
+    ThePlatform().ShowModal(chart);
 }

@@ -254,17 +254,18 @@ void TMORTLOAN::OpenFileAsked(const QString &path)
         Show(*problem);
 }
 
-std::vector<QWidget *> TMORTLOAN::EnlargeableWindows() const
+std::vector<QWidget *> TMORTLOAN::EnlargeableWindows()
 {
+    const SecondaryWindows &made = Windows();
     std::vector<QWidget *> windows;
-    for (QWidget *window : std::initializer_list<QWidget *>{windows_.schedule, windows_.grid, windows_.additional,
-                                                            windows_.balance, windows_.plan, windows_.compare})
+    for (QWidget *window : std::initializer_list<QWidget *>{made.schedule, made.grid, made.additional, made.balance,
+                                                            made.plan, made.compare})
         if (window)
             windows.push_back(window);
     return windows;
 }
 
-QHash<QString, QSize> TMORTLOAN::EnlargedWindowSizes() const
+QHash<QString, QSize> TMORTLOAN::EnlargedWindowSizes()
 {
     QHash<QString, QSize> sizes;
     for (QWidget *window : EnlargeableWindows())
@@ -319,7 +320,8 @@ QString TMORTLOAN::RestoreCurrentFile(const QStringList &arguments)
 {
     currentFileName_ = RememberedFile(ThePlatform().UserSettings());
     recentFiles_ = RecentFilesOf(ThePlatform().UserSettings());
-    RestoreWindowSizes(WindowSizesOf(ThePlatform().UserSettings()));
+    // Given to the windows as they are made, after the first frame.
+    windowSizes_ = WindowSizesOf(ThePlatform().UserSettings());
     // A mistyped name would otherwise open the remembered file without a word.
     QStringList problems;
     if (const QString problem = CommandLineFileProblem(arguments); !problem.isEmpty())

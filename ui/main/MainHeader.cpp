@@ -231,7 +231,7 @@ void TMORTLOAN::HelpBtnClick()
 
 void TMORTLOAN::AboutBtnClick()
 {
-    if (QWidget *about = windows_.about) {
+    if (QWidget *about = Windows().about) {
         CentreOnScreen(about);
         about->show();
         about->raise();

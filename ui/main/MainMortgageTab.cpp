@@ -307,22 +307,18 @@ void TMORTLOAN::MPaymentChange()
     EmptyMortgageResults();
     Label98->setVisible(true);
     MPartyear->setVisible(true);
-    TMSCHEDULE *schedule = windows_.schedule;
-    auto setScheduleVisible = [schedule](bool visible) {
-        if (schedule)
-            schedule->ShowPartYear(visible);
-    };
-    setScheduleVisible(true);
     const Frequency *frequency = FindFrequency(MPayment->currentText());
     if (MPayment->currentText() == QLatin1String("Annualy")) {
         Label98->setVisible(false);
         MPartyear->setVisible(false);
         MPartyear->clear();
-        setScheduleVisible(false);
     } else {
         Label98->setText(frequency ? frequency->partYearCaption : QString());
     }
     Panel1->setTitle(frequency ? frequency->repaymentSentence : QString());
+    // Not yet made at start-up: the schedule takes it from the field then.
+    if (windowsMade_)
+        windows_.schedule->ShowPartYear(!MPartyear->isHidden());
     AssignMnemonics();
 }
 

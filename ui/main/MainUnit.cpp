@@ -4,6 +4,7 @@
 #include "ui/main/MainUnit.h"
 
 #include "ui/main/MainControls.h"
+#include "ui/windows/MSCHEDULEUnit.h"
 #include "version/Version.h"
 
 #include <QDragEnterEvent>
@@ -160,9 +161,16 @@ void TMORTLOAN::dropEvent(QDropEvent *event)
     RunGuarded(this, [this, file = files.first()] { OpenFileAsked(file); });
 }
 
-void TMORTLOAN::AttachWindows(const SecondaryWindows &windows)
+const SecondaryWindows &TMORTLOAN::Windows()
 {
-    windows_ = windows;
+    if (!windowsMade_ && makeWindows_) {
+        windowsMade_ = true;
+        windows_ = makeWindows_();
+        // What start-up set before they were made.
+        RestoreWindowSizes(windowSizes_);
+        windows_.schedule->ShowPartYear(!MPartyear->isHidden());
+    }
+    return windows_;
 }
 
 void TMORTLOAN::FormCreate()

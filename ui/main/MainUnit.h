@@ -18,6 +18,8 @@
 #include <QMainWindow>
 #include <QSize>
 
+#include <functional>
+
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -47,7 +49,7 @@ class TMortChartForm;
 class TPaymentPlan;
 class TCompare;
 
-// The other windows, created once after the main window and kept for the run.
+// The other windows, made once after the main window and kept for the run.
 struct SecondaryWindows {
     TMORTAGEGRID *grid = nullptr;
     TMSCHEDULE *schedule = nullptr;
@@ -79,8 +81,11 @@ public:
     explicit TMORTLOAN(QWidget *parent = nullptr);
     ~TMORTLOAN() override;
 
-    void AttachWindows(const SecondaryWindows &windows);
-    const SecondaryWindows &Windows() const { return windows_; }
+    // How the other windows are made. They are made once, hidden, on the first call
+    // of Windows(): right after the first frame (Program::Start) or sooner when
+    // anything reaches for one.
+    void SetWindowMaker(std::function<SecondaryWindows()> make) { makeWindows_ = std::move(make); }
+    const SecondaryWindows &Windows();
     void SetReportHooks(const ReportHooks &hooks) { reports_ = hooks; }
     void SetReportMakers(const ReportMakers &makers) { reportMakers_ = makers; }
 
@@ -289,15 +294,21 @@ private:
     void NoteRecentFile(const QString &path);
     // The table windows and the balance graph, whose size the user may change and
     // which keep it from one run to the next.
-    std::vector<QWidget *> EnlargeableWindows() const;
-    QHash<QString, QSize> EnlargedWindowSizes() const;
+    std::vector<QWidget *> EnlargeableWindows();
+    QHash<QString, QSize> EnlargedWindowSizes();
     void RestoreWindowSizes(const QHash<QString, QSize> &sizes);
     void FillRecentMenu();
     // The file that File, Save writes: the one loaded or saved in this run.
     QString documentFile_;
     QStringList recentFiles_;
 
+    // Reached through Windows(), which makes them first; only MPaymentChange looks
+    // whether they are made yet.
     SecondaryWindows windows_;
+    std::function<SecondaryWindows()> makeWindows_;
+    bool windowsMade_ = false;
+    // Kept from the settings until the windows they belong to are made.
+    QHash<QString, QSize> windowSizes_;
     PaymentPlan plan_;
     // Fees and compared loans a loaded file holds, written back when it is saved,
     // so none is lost.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's windows, created once in a fixed order and kept for the run.
+// The program's windows, made once in a fixed order and kept for the run.
 #pragma once
 
 #include <QStringList>
@@ -11,7 +11,8 @@ struct SecondaryWindows;
 
 class Program {
 public:
-    // Creates every window, hidden: the main window first, then the others.
+    // Creates the main window, hidden; the others are made, hidden, right after its
+    // first frame, or as soon as anything asks for them (TMORTLOAN::Windows()).
     Program();
     ~Program();
 

@@ -41,14 +41,12 @@ std::function<void()> Printing(const std::function<PrintableReport()> &maker)
 
 } // namespace
 
-void ConnectReports(TMORTLOAN &main)
+void ConnectReports(const SecondaryWindows &windows)
 {
-    const SecondaryWindows &windows = main.Windows();
     TMORTAGEGRID *grid = windows.grid;
     TMSCHEDULE *schedule = windows.schedule;
     TAdditionalP *additional = windows.additional;
     TPaymentPlan *plan = windows.plan;
-    TMORTLOAN *window = &main;
     grid->report = ReportMaker<MortgageGridReport>([grid] { return grid->ReportInputs(); }, PrintMortgageGrid,
                                                    QStringLiteral("Mortgage Grid"));
     schedule->report = ReportMaker<ScheduleReport>([schedule] { return schedule->ReportInputs(); }, PrintSchedule,
@@ -66,14 +64,19 @@ void ConnectReports(TMORTLOAN &main)
                                [report](PrinterChannel &channel) { PrintComparison(report, channel); }};
     };
     compare->printReport = Printing(compare->report);
+    grid->printReport = Printing(grid->report);
+    schedule->printReport = Printing(schedule->report);
+    additional->printReport = Printing(additional->report);
+}
+
+void ConnectReports(TMORTLOAN &main)
+{
+    TMORTLOAN *window = &main;
     const ReportMakers makers{
         ReportMaker<MortgageDetailsReport>([window] { return window->DetailsReportInputs(); }, PrintMortgageDetails,
                                            QStringLiteral("Mortgage Details")),
         ReportMaker<MortgageSavingsReport>([window] { return window->SavingsReportInputs(); }, PrintMortgageSavings,
                                            QStringLiteral("Mortgage Savings"))};
-    grid->printReport = Printing(grid->report);
-    schedule->printReport = Printing(schedule->report);
-    additional->printReport = Printing(additional->report);
     main.SetReportHooks({Printing(makers.mortgageDetails), Printing(makers.mortgageSavings)});
     main.SetReportMakers(makers);
 }

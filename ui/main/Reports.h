@@ -3,5 +3,9 @@
 #pragma once
 
 class TMORTLOAN;
+struct SecondaryWindows;
 
+// The main window's reports.
 void ConnectReports(TMORTLOAN &main);
+// The other windows' reports, as they are made.
+void ConnectReports(const SecondaryWindows &windows);
