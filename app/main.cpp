@@ -73,6 +73,10 @@ int main(int argc, char **argv)
     // Lets the desktop match the window to its menu entry and icon (Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quovella.Quovella"));
     QApplication::setWindowIcon(Look::Icon(QStringLiteral("house")));
+    // The desktop's text size where it is larger than the design's, in the design's
+    // family: the layout and its figures are measured for that face, which the
+    // package depends on, while the size is what a reader needs.
+    Look::SetTextPoints(Look::DesktopTextPoints());
     QApplication::setFont(Look::UiFont(9));
     Translation::Install(app, QLocale());
     // About and help may still be open when the main window closes; the program ends with it.

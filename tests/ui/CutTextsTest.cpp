@@ -2,32 +2,10 @@
 // No caption or figure is shown cut off, whatever the frequency or the size of the loan.
 #include "engine/MortgageFunctions.h"
 #include "tests/common/FrequencyCases.h"
+#include "tests/ui/ShownWhole.h"
 #include "tests/ui/UiFixture.h"
 
 #include <QFontMetrics>
-
-namespace {
-
-// The label shows its whole text: its width takes the text and its frame (its height
-// the lines of a wrapped text).
-::testing::AssertionResult ShowsWhole(const QLabel *label)
-{
-    if (!label->isVisible())
-        return ::testing::AssertionSuccess();
-    if (label->wordWrap()) {
-        if (label->height() >= label->heightForWidth(label->width()))
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << label->objectName().toStdString() << " lacks height";
-    }
-    const int needed = label->fontMetrics().horizontalAdvance(Keyboard::Plain(label->text())) + 2 * label->frameWidth()
-                       + 2 * label->margin() + std::max(0, label->indent());
-    if (label->width() >= needed)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << label->objectName().toStdString() << " \"" << label->text().toStdString()
-                                         << "\" is " << label->width() << " px wide, needs " << needed;
-}
-
-} // namespace
 
 using CutTexts = UiTest;
 

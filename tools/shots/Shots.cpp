@@ -291,6 +291,36 @@ void ShootDark(ScriptedPlatform &platform, TMORTLOAN &main)
     main.SpeedButton2->click();
 }
 
+// The main window's tabs and the schedule at one and a half times the design's text
+// size, as a desktop with a larger font shows them: the windows grow, nothing is cut.
+void ShootLargeText()
+{
+    Look::SetTextPoints(1.5 * Look::kDesignPoints);
+    QApplication::setFont(Look::UiFont(9));
+    {
+        ScriptedPlatform platform;
+        SetPlatform(&platform);
+        Program program;
+        program.Start({});
+        TMORTLOAN &main = program.Main();
+        main.MAmount->setText(QStringLiteral("100000"));
+        main.Period->setText(QStringLiteral("25"));
+        main.IRate->setText(QStringLiteral("6"));
+        main.CalMortBtn->click();
+        Save(&main, QStringLiteral("large-font-main"));
+        main.PageControl1->setCurrentWidget(main.TabSheet2);
+        Save(&main, QStringLiteral("large-font-whatif"));
+        main.PageControl1->setCurrentWidget(main.TabSheet3);
+        Save(&main, QStringLiteral("large-font-savings"));
+        main.PageControl1->setCurrentWidget(main.TabSheet1);
+        platform.modalActions.insert(QStringLiteral("MSCHEDULE"),
+                                     [](QDialog *w) { Save(w, QStringLiteral("large-font-schedule")); });
+        main.SpeedButton2->click();
+        main.SetSavedFlag(true);
+        main.hide();
+    }
+}
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -311,6 +341,9 @@ int main(int argc, char **argv)
     ShootPaymentPlan(platform, main);
     ShootCompare(platform, main);
     ShootAboutAndHelp(windows);
+    const QPalette light = QApplication::palette();
     ShootDark(platform, main);
+    QApplication::setPalette(light);
+    ShootLargeText();
     return 0;
 }

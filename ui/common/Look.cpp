@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
 #include <QValidator>
 #include <QVBoxLayout>
 
@@ -41,9 +43,52 @@ int CellTextMargin(const QWidget *widget)
     return style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
 }
 
+namespace {
+
+double textPoints = kDesignPoints;
+
+} // namespace
+
+void SetTextPoints(double points)
+{
+    // Never below the design's size: its windows are laid out for it.
+    textPoints = std::isfinite(points) ? std::clamp(points, kDesignPoints, 4 * kDesignPoints) : kDesignPoints;
+}
+
+double TextPoints()
+{
+    return textPoints;
+}
+
+int Scaled(int pixels)
+{
+    return textPoints == kDesignPoints ? pixels : int(std::lround(pixels * textPoints / kDesignPoints));
+}
+
+QSize Scaled(const QSize &size)
+{
+    return QSize(Scaled(size.width()), Scaled(size.height()));
+}
+
+double DesktopTextPoints()
+{
+    bool given = false;
+    const double asked = qEnvironmentVariable("QUOVELLA_FONT_SIZE").toDouble(&given);
+    if (given && asked > 0)
+        return asked;
+    const QFont desktop = QGuiApplication::font();
+    if (desktop.pointSizeF() > 0)
+        return desktop.pointSizeF();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return desktop.pixelSize() > 0 && screen ? desktop.pixelSize() * 72.0 / screen->logicalDotsPerInchY()
+                                             : kDesignPoints;
+}
+
 QFont UiFont(int pointSize, bool bold)
 {
     QFont font(QStringLiteral("Arial"), pointSize);
+    if (textPoints != kDesignPoints)
+        font.setPointSizeF(pointSize * textPoints / kDesignPoints);
     font.setBold(bold);
     return font;
 }
@@ -210,7 +255,7 @@ QLabel *Heading(const QString &name, const QString &text, int pixelSize, QWidget
 {
     QLabel *label = new NavyHeading(text, parent);
     label->setObjectName(name);
-    label->setFont(HeadingFont(pixelSize));
+    label->setFont(HeadingFont(Scaled(pixelSize)));
     return label;
 }
 
@@ -390,7 +435,7 @@ ResultPanel::ResultPanel(const QString &name, QWidget *parent, const QColor &bac
     setObjectName(name);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
-    setMinimumHeight(22);
+    setMinimumHeight(Look::Scaled(22));
     setIndent(4);
     // Read-only, but reached with Tab and selected and copied with the keyboard.
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -433,6 +478,6 @@ HeadingPanel::HeadingPanel(const QString &name, const QString &text, int width, 
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAlignment(Qt::AlignCenter);
     setWordWrap(true);
-    setFixedWidth(width);
+    setFixedWidth(Look::Scaled(width));
     Look::Paint(this, Look::ButtonFace(), Qt::black);
 }

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
+#include <QSize>
 #include <QString>
 
 class QAbstractButton;
@@ -28,9 +29,27 @@ inline QColor Silver() { return QColor(192, 192, 192); }
 inline QColor Aqua() { return QColor(0, 255, 255); }
 inline QColor ButtonFace() { return QColor(212, 208, 200); }
 
+// The program's text size in points: the design's 9, or the desktop's when that is
+// larger. Set once, before any window is made; every font UiFont gives and every
+// pixel size passed through Scaled grow in the same proportion.
+constexpr double kDesignPoints = 9.0;
+void SetTextPoints(double points);
+double TextPoints();
+// The text is larger than the design's. The design's own layouts need a few pixels
+// more than its windows give them, which it squeezes; only a larger text makes
+// a window grow to its layout.
+inline bool TextEnlarged() { return TextPoints() > kDesignPoints; }
+// A length in pixels made for the design's text size, grown with the text.
+int Scaled(int pixels);
+QSize Scaled(const QSize &size);
+// The text size the desktop asks for: QUOVELLA_FONT_SIZE (points) when set, else the
+// application font the platform theme gave (read it before the program sets its own).
+double DesktopTextPoints();
+
 // "Arial" on the desktops it was chosen for; fontconfig maps it to a
-// metric-compatible face elsewhere.
+// metric-compatible face elsewhere. `pointSize` is at the design's text size.
 QFont UiFont(int pointSize = 9, bool bold = false);
+// At exactly `pixelSize`, whatever the text size (the header band's picture title).
 QFont HeadingFont(int pixelSize, bool bold = true);
 
 // The font, made smaller when needed, in which `text` fits `room` pixels, so a long

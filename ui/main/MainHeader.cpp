@@ -52,7 +52,12 @@ void HeaderBand::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Look::Navy());
-    if (!picture_.isNull())
+    if (picture_.isNull())
+        return;
+    // A band widened for a larger text stretches the skyline across it.
+    if (width() > picture_.width())
+        painter.drawPixmap(QRect(0, 0, width(), picture_.height()), picture_);
+    else
         painter.drawPixmap(0, 0, picture_);
 }
 
@@ -60,6 +65,7 @@ void TMORTLOAN::BuildHeader(QWidget *band)
 {
     BuildHeaderTitle(band);
     BuildToolBar(band);
+    PlaceHeader(MainControls::kClientWidth);
 }
 
 void TMORTLOAN::BuildHeaderTitle(QWidget *band)
@@ -77,10 +83,6 @@ void TMORTLOAN::BuildHeaderTitle(QWidget *band)
     // The black copy sits 2 pixels right and 3 down of the white one, as its shadow.
     HeadingLabel2 = title("HeadingLabel2", Qt::black);
     HeadingLabel1 = title("HeadingLabel1", Qt::white);
-    const int x = (MainControls::kClientWidth - HeadingLabel1->width()) / 2;
-    const int y = 12;
-    HeadingLabel2->move(x + 2, y + 3);
-    HeadingLabel1->move(x, y);
     HeadingLabel1->raise();
     for (int side = 0; side < 2; ++side) {
         auto *icon = new QLabel(band);
@@ -88,8 +90,21 @@ void TMORTLOAN::BuildHeaderTitle(QWidget *band)
         icon->setPixmap(Look::Icon(QStringLiteral("house")).pixmap(40, 40));
         icon->setAttribute(Qt::WA_TranslucentBackground);
         icon->resize(40, 40);
-        icon->move(side == 0 ? x - 56 : x + HeadingLabel1->width() + 16, y + 4);
     }
+}
+
+void TMORTLOAN::PlaceHeader(int width)
+{
+    const int x = (width - HeadingLabel1->width()) / 2;
+    const int y = 12;
+    HeadingLabel2->move(x + 2, y + 3);
+    HeadingLabel1->move(x, y);
+    if (auto *icon = Header->findChild<QLabel *>(QStringLiteral("HeaderIconLeft")))
+        icon->move(x - 56, y + 4);
+    if (auto *icon = Header->findChild<QLabel *>(QStringLiteral("HeaderIconRight")))
+        icon->move(x + HeadingLabel1->width() + 16, y + 4);
+    if (auto *bar = Header->findChild<QWidget *>(QStringLiteral("ToolBar1")))
+        bar->setGeometry(0, 70, width, kBandHeight - 70);
 }
 
 void TMORTLOAN::BuildToolBar(QWidget *band)

@@ -145,10 +145,10 @@ QGridLayout *TMORTLOAN::BuildMortgageInputs(QWidget *tab)
     IRate = Look::Edit(QStringLiteral("IRate"), 8, tab);
     // Narrow enough that the longest part-year caption ("Half-Month(s)") fits
     // beside them without squeezing the captions on the left.
-    Period->setFixedWidth(30);
-    MPartyear->setFixedWidth(32);
-    MAmount->setFixedWidth(110);
-    IRate->setFixedWidth(80);
+    Period->setFixedWidth(Look::Scaled(30));
+    MPartyear->setFixedWidth(Look::Scaled(32));
+    MAmount->setFixedWidth(Look::Scaled(110));
+    IRate->setFixedWidth(Look::Scaled(80));
     MAmountLabel->setBuddy(MAmount);
     Label98->setBuddy(MPartyear);
 

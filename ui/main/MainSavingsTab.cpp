@@ -72,13 +72,13 @@ void TMORTLOAN::BuildSavingsFields(QWidget *tab)
 {
     auto edit = [tab](const char *name) {
         QLineEdit *e = Look::Edit(QLatin1String(name), 0, tab);
-        e->setFixedWidth(72);
+        e->setFixedWidth(Look::Scaled(72));
         return e;
     };
     // A panel keeps its width for ordinary figures and widens for a long one.
     auto result = [tab](const char *name, int width) {
         auto *panel = new ResultPanel(QLatin1String(name), tab);
-        panel->setMinimumWidth(width);
+        panel->setMinimumWidth(Look::Scaled(width));
         panel->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
         return panel;
     };
@@ -87,10 +87,10 @@ void TMORTLOAN::BuildSavingsFields(QWidget *tab)
     minterest = edit("minterest");
     reducedperiod = edit("reducedperiod");
     investrate = edit("investrate");
-    mperiod->setFixedWidth(40);
-    reducedperiod->setFixedWidth(40);
-    minterest->setFixedWidth(56);
-    investrate->setFixedWidth(56);
+    mperiod->setFixedWidth(Look::Scaled(40));
+    reducedperiod->setFixedWidth(Look::Scaled(40));
+    minterest->setFixedWidth(Look::Scaled(56));
+    investrate->setFixedWidth(Look::Scaled(56));
     mrepayment = result("mrepayment", 84);
     reducedpayment = result("reducedpayment", 84);
     textra = result("textra", 64);

@@ -3,6 +3,7 @@
 // and the header band live in a file of their own.
 #include "ui/main/MainUnit.h"
 
+#include "ui/common/Look.h"
 #include "ui/main/MainControls.h"
 #include "ui/windows/MSCHEDULEUnit.h"
 #include "version/Version.h"
@@ -19,6 +20,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -29,6 +32,26 @@ QString Title()
 {
     return QStringLiteral("Quovella ") + QLatin1String(Quovella::kVersion);
 }
+
+// Runs `fit` whenever the watched widget's layout asks to be done again: a caption
+// that changed may need more room than the window has.
+class OnLayoutRequest : public QObject {
+public:
+    OnLayoutRequest(QObject *watched, std::function<void()> fit) : QObject(watched), fit_(std::move(fit))
+    {
+        watched->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::LayoutRequest)
+            fit_();
+        return false;
+    }
+
+private:
+    std::function<void()> fit_;
+};
 
 } // namespace
 
@@ -42,7 +65,6 @@ TMORTLOAN::TMORTLOAN(QWidget *parent)
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
-    client->setFixedSize(MainControls::kClientWidth, MainControls::kClientHeight);
     Header = new HeaderBand(client);
     BuildHeader(Header);
 
@@ -72,12 +94,41 @@ TMORTLOAN::TMORTLOAN(QWidget *parent)
     BuildMenu();
     ConnectHandlers();
     SetUpKeyboard();
-    setFixedSize(sizeHint());
+    FitTexts();
+    new OnLayoutRequest(client, [this] { FitTexts(); });
+    new OnLayoutRequest(this, [this] { FitTexts(); });
     setAcceptDrops(true);
     FormCreate();
 }
 
 TMORTLOAN::~TMORTLOAN() = default;
+
+void TMORTLOAN::FitTexts()
+{
+    // The window keeps the design's fixed size unless a larger text needs more; then
+    // it grows, and never shrinks while open, so nothing jumps when the frequency
+    // changes a caption.
+    QWidget *client = centralWidget();
+    if (!client || !client->layout())
+        return;
+    QSize needed(MainControls::kClientWidth, MainControls::kClientHeight);
+    if (Look::TextEnlarged()) {
+        needed = needed.expandedTo(client->minimumSize()).expandedTo(client->layout()->totalMinimumSize());
+        // The tab strip scrolls rather than asking for room; its tabs and the corner
+        // box are to be seen whole.
+        const QWidget *corner = PageControl1->cornerWidget(Qt::TopRightCorner);
+        const int strip = PageControl1->tabBar()->sizeHint().width() + (corner ? corner->sizeHint().width() : 0)
+                          + 2 * PageControl1->style()->pixelMetric(QStyle::PM_TabBarBaseOverlap);
+        needed.setWidth(std::max(needed.width(), strip));
+    }
+    if (needed != client->minimumSize() || needed != client->maximumSize()) {
+        client->setFixedSize(needed);
+        PlaceHeader(needed.width());
+    }
+    const QSize whole = sizeHint();
+    if (minimumSize() != whole || maximumSize() != whole)
+        setFixedSize(whole);
+}
 
 void TMORTLOAN::ConnectHandlers()
 {

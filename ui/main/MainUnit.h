@@ -241,6 +241,10 @@ private:
     // The header band, the menu and the toolbar (MainHeader.cpp).
     void BuildHeader(QWidget *band);
     void BuildHeaderTitle(QWidget *band);
+    // The title centred over the band, and the toolbar across it, `width` wide.
+    void PlaceHeader(int width);
+    // The window at its design size, or larger where its texts need more room.
+    void FitTexts();
     void BuildToolBar(QWidget *band);
     void BuildMenu();
     // File menu: print, preview or export the report of the tab in front.

@@ -58,7 +58,7 @@ QWidget *TMORTLOAN::BuildWhatIfTab()
     left->setSpacing(4);
     left->addLayout(inputs);
     left->addLayout(frequencies);
-    calculate->setFixedWidth(104);
+    calculate->setFixedWidth(Look::Scaled(104));
     auto *right = new QVBoxLayout;
     right->addWidget(calculate);
     right->addStretch();
@@ -100,11 +100,11 @@ QGridLayout *TMORTLOAN::BuildWhatIfInputs(QWidget *tab)
     WIMonthsLabel = Look::Label(QStringLiteral("WIMonthsLabel"), tr("Months"), tab);
     WIInterest = Look::Edit(QStringLiteral("WIInterest"), 8, tab);
     WIRepay = Look::Edit(QStringLiteral("WIRepay"), 0, tab);
-    WIPeriods->setFixedWidth(32);
-    WIPartYear->setFixedWidth(36);
-    WIPrincipal->setFixedWidth(110);
-    WIInterest->setFixedWidth(80);
-    WIRepay->setFixedWidth(110);
+    WIPeriods->setFixedWidth(Look::Scaled(32));
+    WIPartYear->setFixedWidth(Look::Scaled(36));
+    WIPrincipal->setFixedWidth(Look::Scaled(110));
+    WIInterest->setFixedWidth(Look::Scaled(80));
+    WIRepay->setFixedWidth(Look::Scaled(110));
     WhatIfAmountLabel->setBuddy(WIPrincipal);
 
     auto *inputs = new QGridLayout;

@@ -47,7 +47,7 @@ void TAdditionalP::BuildFields()
                       {APAmount, "APAmount"}, {APInterest, "APInterest"}, {APPeriod, "APPeriod"},
                       {PartYear, "PartYear"});
     APMonthlyR = new ResultPanel(QStringLiteral("APMonthlyR"), this, Look::ResultColour(), Look::Maroon(), true);
-    APMonthlyR->setFixedWidth(100);
+    APMonthlyR->setFixedWidth(Look::Scaled(100));
     APMonthlyR->setAccessibleName(Label5->text() + QLatin1Char(' ') + Label12->text());
 }
 

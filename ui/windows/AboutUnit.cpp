@@ -52,7 +52,7 @@ TAboutForm::TAboutForm(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons_);
-    setFixedSize(380, 256);
+    setFixedSize(Look::Scaled(QSize(380, 256)));
 }
 
 void TAboutForm::setVisible(bool visible)
@@ -67,4 +67,9 @@ void TAboutForm::FinishBuilding()
     icon_->setPixmap(Look::Icon(QStringLiteral("house")).pixmap(64, 64));
     buttons_->setStandardButtons(QDialogButtonBox::Ok);
     buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
+    // A larger text than the design's may need more room than its size.
+    if (Look::TextEnlarged()) {
+        layout()->activate();
+        setFixedSize(size().expandedTo(layout()->totalMinimumSize()));
+    }
 }

@@ -163,7 +163,7 @@ TBalanceGraphForm::TBalanceGraphForm(QWidget *parent)
     // Unlike the design's windows this one may be enlarged; the graph scales with it.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::WindowMaximizeButtonHint);
-    setMinimumSize(kGraphWidth, kGraphHeight + kButtonRow);
+    setMinimumSize(Look::Scaled(QSize(kGraphWidth, kGraphHeight + kButtonRow)));
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setSizeGripEnabled(true);
 

@@ -107,7 +107,7 @@ TCompareNameDialog::TCompareNameDialog(QWidget *parent)
     setWindowTitle(tr("Rename the Loan"));
     auto *label = new QLabel(tr("&Name"), this);
     NameEdit = Look::Edit(QStringLiteral("NameEdit"), 60, this);
-    NameEdit->setMinimumWidth(260);
+    NameEdit->setMinimumWidth(Look::Scaled(260));
     label->setBuddy(NameEdit);
     OkBtn = Look::Button(QStringLiteral("OkBtn"), tr("&OK"), this, QStringLiteral("ok"));
     CancelBtn = Look::Button(QStringLiteral("CancelBtn"), tr("&Cancel"), this);
@@ -171,7 +171,7 @@ void TCompare::Build()
     CompareGrid->setModel(model_);
     CompareGrid->setAccessibleName(tr("Offers compared"));
     CompareGrid->verticalHeader()->setVisible(false);
-    CompareGrid->verticalHeader()->setDefaultSectionSize(20);
+    CompareGrid->verticalHeader()->setDefaultSectionSize(Look::Scaled(20));
     CompareGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     CompareGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     CompareGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);

@@ -51,10 +51,10 @@ void TMSCHEDULE::BuildFields()
                       {MSAmount, "MSAmount"}, {MSInterest, "MSInterest"}, {MSPeriod, "MSPeriod"},
                       {Partyear, "Partyear"});
     Label4->setWordWrap(true);
-    Label4->setFixedWidth(72);
+    Label4->setFixedWidth(Look::Scaled(72));
     MSMonthlyRepayment = new ResultPanel(QStringLiteral("MSMonthlyRepayment"), this, Look::ResultColour(),
                                          Look::Maroon(), true);
-    MSMonthlyRepayment->setFixedWidth(100);
+    MSMonthlyRepayment->setFixedWidth(Look::Scaled(100));
 }
 
 void TMSCHEDULE::BuildDisplayBy()
@@ -124,7 +124,7 @@ void TMSCHEDULE::BuildPlanButton()
     // Two lines, so it fits beside the repayment without moving anything.
     PlanBtn = Look::Button(QStringLiteral("PlanBtn"), tr("Payment\nPlan\u2026"), this);
     PlanBtn->setAccessibleName(tr("Payment Plan\u2026"));
-    PlanBtn->setFixedWidth(72);
+    PlanBtn->setFixedWidth(Look::Scaled(72));
     PlanBtn->setToolTip(tr("Extra payments, lump sums and rate changes on the Mortgage tab's loan"));
 }
 

@@ -33,8 +33,8 @@ TMortChartForm::TMortChartForm(QWidget *parent)
     BitBtn2->setAutoDefault(true);
     BitBtn1 = Look::PictureButton(QStringLiteral("BitBtn1"), QStringLiteral("print"),
                                   tr("Print the graph"), this);
-    BitBtn2->setFixedSize(62, 26);
-    BitBtn1->setFixedSize(62, 26);
+    BitBtn2->setFixedSize(Look::Scaled(QSize(62, 26)));
+    BitBtn1->setFixedSize(Look::Scaled(QSize(62, 26)));
 
     OnClick(BitBtn2, [this] { BitBtn2Click(); });
     OnClick(BitBtn1, [this] { BitBtn1Click(); });

@@ -162,10 +162,10 @@ GridArea *TMORTAGEGRID::BuildTable()
     auto *header = new MGridHeader(*model_, MGrid);
     MGrid->setHorizontalHeader(header);
     header->setSectionResizeMode(QHeaderView::Fixed);
-    header->setFixedHeight(20);
+    header->setFixedHeight(Look::Scaled(20));
     header->setVisible(true);
     for (int c = 0; c < static_cast<int>(kColumns.size()); ++c)
-        MGrid->setColumnWidth(c, kColumns[c]);
+        MGrid->setColumnWidth(c, Look::Scaled(kColumns[c]));
     MGrid->setItemDelegate(new MGridDelegate(*model_, MGrid));
     auto *gridArea = new GridArea(MGrid, kColumns, 20, this);
     gridArea->SetCentred(true);

@@ -76,7 +76,7 @@ QString UntilText(const PlanEvent &event, int perYear, const QDate &first)
 QLineEdit *NumberEdit(const char *name, QWidget *parent)
 {
     QLineEdit *edit = Look::Edit(QLatin1String(name), 0, parent);
-    edit->setFixedWidth(70);
+    edit->setFixedWidth(Look::Scaled(70));
     return edit;
 }
 
@@ -108,7 +108,7 @@ TPlanEventDialog::TPlanEventDialog(QWidget *parent)
                          KindText(PlanEventKind::RateChange)});
     ValueLabel = new QLabel(tr("Amount"), this);
     EventValue = NumberEdit("EventValue", this);
-    EventValue->setFixedWidth(100);
+    EventValue->setFixedWidth(Look::Scaled(100));
     ByLabel = new QLabel(tr("Payments by"), this);
     EventBy = new QComboBox(this);
     EventBy->setObjectName(QStringLiteral("EventBy"));
@@ -413,17 +413,17 @@ void TPaymentPlan::BuildEvents()
     PlanEvents->setHorizontalHeaderLabels({tr("Kind"), tr("Amount or rate"),
                                            tr("From"), tr("To / afterwards")});
     PlanEvents->verticalHeader()->setVisible(false);
-    PlanEvents->verticalHeader()->setDefaultSectionSize(20);
+    PlanEvents->verticalHeader()->setDefaultSectionSize(Look::Scaled(20));
     PlanEvents->setSelectionBehavior(QAbstractItemView::SelectRows);
     PlanEvents->setSelectionMode(QAbstractItemView::SingleSelection);
     PlanEvents->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Keyboard::TabLeaves(PlanEvents);
     PlanEvents->horizontalHeader()->setStretchLastSection(true);
-    PlanEvents->setColumnWidth(0, 110);
-    PlanEvents->setColumnWidth(1, 110);
-    PlanEvents->setColumnWidth(2, 150);
+    PlanEvents->setColumnWidth(0, Look::Scaled(110));
+    PlanEvents->setColumnWidth(1, Look::Scaled(110));
+    PlanEvents->setColumnWidth(2, Look::Scaled(150));
     // Five events show at once; the schedule takes what the window is enlarged by.
-    PlanEvents->setFixedHeight(PlanEvents->horizontalHeader()->sizeHint().height() + 5 * 20 + 4);
+    PlanEvents->setFixedHeight(PlanEvents->horizontalHeader()->sizeHint().height() + 5 * Look::Scaled(20) + 4);
     AddBtn = Look::Button(QStringLiteral("AddBtn"), tr("A&dd\u2026"), PlanBody);
     EditBtn = Look::Button(QStringLiteral("EditBtn"), tr("&Edit\u2026"), PlanBody);
     RemoveBtn = Look::Button(QStringLiteral("RemoveBtn"), tr("&Remove"), PlanBody);
@@ -436,7 +436,7 @@ void TPaymentPlan::BuildResults()
     };
     auto panel = [this](const char *name) {
         auto *result = new ResultPanel(QLatin1String(name), PlanBody, Look::ResultColour(), Look::Maroon(), true);
-        result->setMinimumWidth(150);
+        result->setMinimumWidth(Look::Scaled(150));
         result->setTextInteractionFlags(Qt::TextSelectableByMouse);
         return result;
     };
@@ -506,7 +506,7 @@ GridArea *TPaymentPlan::BuildTable()
 
     PlanGrid = GridView(QStringLiteral("PlanGrid"), model_, kColumns, 18, PlanBody);
     PlanGrid->horizontalHeader()->setVisible(true);
-    PlanGrid->horizontalHeader()->setFixedHeight(22);
+    PlanGrid->horizontalHeader()->setFixedHeight(Look::Scaled(22));
     PlanGrid->setAccessibleName(tr("Payment Plan Schedule"));
     return new GridArea(PlanGrid, kColumns, 18, PlanBody);
 }

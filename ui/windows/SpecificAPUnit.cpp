@@ -26,7 +26,7 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
     Label7 = Look::Heading(QStringLiteral("Label7"), tr("Additional Payments"), 20, this);
     Label1 = white("Label1", "Additional Monthly repayment");
     AdditionalMR = Look::Edit(QStringLiteral("AdditionalMR"), 0, this);
-    AdditionalMR->setFixedWidth(90);
+    AdditionalMR->setFixedWidth(Look::Scaled(90));
     Label2 = white("Label2", QT_TR_NOOP("When would you like to start paying this additional payment"));
     Now = new QRadioButton(tr("From the start of the Mortgage"), this);
     Now->setObjectName(QStringLiteral("Now"));
@@ -39,10 +39,10 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
     }
     Now->setChecked(true);
     Year = Look::Edit(QStringLiteral("Year"), 2, this);
-    Year->setFixedWidth(36);
+    Year->setFixedWidth(Look::Scaled(36));
     Label6 = white("Label6", "and month (1 - 12)");
     StartMonth = Look::Edit(QStringLiteral("StartMonth"), 3, this);
-    StartMonth->setFixedWidth(40);
+    StartMonth->setFixedWidth(Look::Scaled(40));
 
     BitBtn1 = Look::Button(QStringLiteral("BitBtn1"), tr("Calculate"), this, QStringLiteral("calculate"));
     BitBtn2 = Look::Button(QStringLiteral("BitBtn2"), tr("OK"), this, QStringLiteral("ok"));
@@ -60,7 +60,7 @@ TADDMONTHLYR::TADDMONTHLYR(MainLoan &main, QWidget *parent)
     NewInterest = new ResultPanel(QStringLiteral("NewInterest"), this, Look::ResultColour(), Look::Maroon(), true);
     TotalInterest = new ResultPanel(QStringLiteral("TotalInterest"), this, Look::ResultColour(), Look::Maroon(), true);
     for (ResultPanel *panel : {InterestSaved, NewInterest, TotalInterest})
-        panel->setFixedWidth(120);
+        panel->setFixedWidth(Look::Scaled(120));
     QFrame *sentence = BuildSentencePanel();
     // Made last: the Alt keys of the controls before it stay as they were.
     PlanBtn = Look::Button(QStringLiteral("PlanBtn"), tr("Add to Payment Plan"), this,
@@ -97,7 +97,7 @@ QFrame *TADDMONTHLYR::BuildSentencePanel()
     NewPeriod = Look::Label(QStringLiteral("NewPeriod"), QString(), this);
     NewPeriod->setWordWrap(true);
     NewPeriod->setFont(Look::UiFont(12, true));
-    NewPeriod->setMinimumHeight(44);
+    NewPeriod->setMinimumHeight(Look::Scaled(44));
     NewPeriod->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QPalette maroon = NewPeriod->palette();
     maroon.setColor(QPalette::WindowText, Look::Maroon());

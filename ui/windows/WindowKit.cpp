@@ -51,7 +51,7 @@ AnalysisWindow::AnalysisWindow(const QString &name, const QString &title, int wi
 {
     setObjectName(name);
     setWindowTitle(title);
-    setFixedSize(width, height);
+    setFixedSize(Look::Scaled(QSize(width, height)));
     Look::Paint(this, background);
 }
 
@@ -59,7 +59,25 @@ void AnalysisWindow::showEvent(QShowEvent *event)
 {
     Keyboard::AssignMnemonics(this);
     Keyboard::NameFieldsForReaders(this);
+    FitTexts();
     QDialog::showEvent(event);
+}
+
+void AnalysisWindow::FitTexts()
+{
+    // The design's size, grown with the text, is the least a window takes; where a
+    // larger text needs more, the window grows rather than squeeze its layout.
+    if (!layout() || !Look::TextEnlarged())
+        return;
+    layout()->activate();
+    const QSize needed = layout()->totalMinimumSize();
+    const QSize least = minimumSize();
+    if (least.expandedTo(needed) == least)
+        return;
+    if (maximumSize() == least)
+        setFixedSize(least.expandedTo(needed));
+    else
+        setMinimumSize(least.expandedTo(needed));
 }
 
 void AnalysisWindow::PrintWithDialog()
@@ -85,7 +103,7 @@ void AnalysisWindow::AddReportButtons(QBoxLayout *row)
     preview->setText(QCoreApplication::translate("WindowKit", "Preview"));
     preview->setToolTip(QCoreApplication::translate("WindowKit", "Show the pages as they will print, or export them to PDF"));
     preview->setPopupMode(QToolButton::MenuButtonPopup);
-    preview->setMinimumHeight(24);
+    preview->setMinimumHeight(Look::Scaled(24));
     auto *menu = new QMenu(preview);
     QAction *show = menu->addAction(QCoreApplication::translate("WindowKit", "Print Pre&view\u2026"));
     QAction *pdf = menu->addAction(QCoreApplication::translate("WindowKit", "&Export to PDF\u2026"));
@@ -117,7 +135,7 @@ void AnalysisWindow::AddExportButton(QBoxLayout *row, TableView *table, std::fun
     auto *button = new QPushButton(QCoreApplication::translate("WindowKit", "Export\u2026"), this);
     button->setObjectName(QStringLiteral("ExportBtn"));
     button->setToolTip(QCoreApplication::translate("WindowKit", "Save the whole table as a CSV file"));
-    button->setMinimumHeight(24);
+    button->setMinimumHeight(Look::Scaled(24));
     button->setAutoDefault(false);
     row->addWidget(button);
     const auto exportTable = [this, title, source] {
@@ -172,10 +190,10 @@ void BuildLoanFieldRow(QWidget *window, std::initializer_list<NamedCaption> capt
         caption.label = Look::CaptionLabel(QLatin1String(caption.name), QCoreApplication::translate("WindowKit", caption.text), window);
     for (const NamedField &field : {amount, rate, years, part})
         field.field = Look::Edit(QLatin1String(field.name), 0, window);
-    amount.field->setFixedWidth(90);
-    rate.field->setFixedWidth(56);
-    years.field->setFixedWidth(36);
-    part.field->setFixedWidth(40);
+    amount.field->setFixedWidth(Look::Scaled(90));
+    rate.field->setFixedWidth(Look::Scaled(56));
+    years.field->setFixedWidth(Look::Scaled(36));
+    part.field->setFixedWidth(Look::Scaled(40));
 }
 
 LoanTexts LoanWithFields(const MainLoan &main, const QLineEdit *amount, const QLineEdit *rate,
@@ -211,8 +229,12 @@ void FittingDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
 }
 
 TableView *GridView(const QString &name, QAbstractItemModel *model,
-                    const std::vector<int> &columnWidths, int rowHeight, QWidget *parent)
+                    const std::vector<int> &designWidths, int designRowHeight, QWidget *parent)
 {
+    std::vector<int> columnWidths;
+    for (int w : designWidths)
+        columnWidths.push_back(Look::Scaled(w));
+    const int rowHeight = Look::Scaled(designRowHeight);
     auto *view = new TableView(parent);
     view->setObjectName(name);
     view->horizontalHeader()->setVisible(false);
@@ -378,8 +400,10 @@ std::vector<int> Grown(const std::vector<int> &widths, int extra)
 } // namespace
 
 GridArea::GridArea(QTableView *view, std::vector<int> columnWidths, int rowHeight, QWidget *parent)
-    : QWidget(parent), view_(view), columnWidths_(std::move(columnWidths)), rowHeight_(rowHeight)
+    : QWidget(parent), view_(view), columnWidths_(std::move(columnWidths)), rowHeight_(Look::Scaled(rowHeight))
 {
+    for (int &w : columnWidths_)
+        w = Look::Scaled(w);
     view_->setParent(this);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }

@@ -23,7 +23,8 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 
-// A fixed-size dialog window with the given client area and background.
+// A fixed-size dialog window with the given client area (at the design's text size)
+// and background.
 class AnalysisWindow : public QDialog {
     Q_OBJECT
 public:
@@ -52,6 +53,8 @@ protected:
     // A table window opens at its own size and may be enlarged or maximised; it
     // never becomes smaller than that.
     void AllowEnlarging();
+    // Grows the window to what its layout needs (a larger desktop text, a longer caption).
+    void FitTexts();
 
     // The texts of the fields a table window's table is built from; none for other windows.
     virtual QStringList TableFieldTexts() const { return {}; }
@@ -134,8 +137,8 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 };
 
-// A grid with fixed column widths and row height, a vertical scroll bar only, and
-// no headings of its own unless asked.
+// A grid with fixed column widths and row height (given at the design's text size),
+// a vertical scroll bar only, and no headings of its own unless asked.
 TableView *GridView(const QString &name, QAbstractItemModel *model,
                     const std::vector<int> &columnWidths, int rowHeight, QWidget *parent);
 
@@ -145,6 +148,7 @@ TableView *GridView(const QString &name, QAbstractItemModel *model,
 class GridArea : public QWidget {
     Q_OBJECT
 public:
+    // Widths and row height at the design's text size, as GridView takes them.
     GridArea(QTableView *view, std::vector<int> columnWidths, int rowHeight, QWidget *parent);
     // Panels over the columns in order, then the one over the scroll bar.
     void SetHeadingPanels(std::vector<QLabel *> panels, int minimumHeight);
