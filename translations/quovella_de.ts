@@ -312,6 +312,145 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>Storage</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a saved loan.</source>
+        <translation>%1 ist ein Ordner, kein gespeichertes Darlehen.</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>eine Sonderdatei</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: only an ordinary file can hold a saved loan.</source>
+        <translation>Dies ist %1 und lässt sich nicht öffnen: Nur eine gewöhnliche Datei kann ein gespeichertes Darlehen enthalten.</translation>
+    </message>
+    <message>
+        <source>Cannot save over %1: only an ordinary file can be replaced.</source>
+        <translation>Dies ist %1 und lässt sich nicht überschreiben: Nur eine gewöhnliche Datei kann ersetzt werden.</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 wurde nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Zugriff auf die Datei verweigert</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Ungültiger Dateiname</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Ein-/Ausgabefehler %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Ungültige Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid payment plan line</source>
+        <translation>„%1“ ist keine gültige Zeile eines Zahlungsplans</translation>
+    </message>
+    <message>
+        <source>This file&apos;s %1 was written by a newer Quovella (%2 version %3); this one reads version %4</source>
+        <translation>Der %1 dieser Datei wurde von einem neueren Quovella geschrieben (%2 Version %3); dieses liest Version %4</translation>
+    </message>
+    <message>
+        <source>payment plan</source>
+        <translation>Zahlungsplan</translation>
+    </message>
+    <message>
+        <source>The payment plan has no &apos;END PLAN&apos; line</source>
+        <translation>Dem Zahlungsplan fehlt die Zeile „END PLAN“</translation>
+    </message>
+    <message>
+        <source>A payment plan holds at most %1 events</source>
+        <translation>Ein Zahlungsplan enthält höchstens %1 Ereignisse</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid comparison line</source>
+        <translation>„%1“ ist keine gültige Zeile eines Vergleichs</translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>The comparison has no &apos;END COMPARE&apos; line</source>
+        <translation>Dem Vergleich fehlt die Zeile „END COMPARE“</translation>
+    </message>
+    <message>
+        <source>A comparison holds at most %1 loans</source>
+        <translation>Ein Vergleich enthält höchstens %1 Darlehen</translation>
+    </message>
+    <message>
+        <source>Fees must be numbers of at least 0 to be saved.</source>
+        <translation>Gebühren müssen Zahlen von mindestens 0 sein, um gespeichert zu werden.</translation>
+    </message>
+    <message>
+        <source>A comparison of more than %1 loans could not be opened again.</source>
+        <translation>Ein Vergleich von mehr als %1 Darlehen ließe sich nicht wieder öffnen.</translation>
+    </message>
+    <message>
+        <source>The compared loan &apos;%1&apos; has terms the file could not hold.</source>
+        <translation>Das verglichene Darlehen „%1“ hat Konditionen, die die Datei nicht aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>These inputs are too long to save: the file would be larger than 1 MiB and could not be opened again.</source>
+        <translation>Diese Eingaben sind zu lang zum Speichern: Die Datei wäre größer als 1 MiB und ließe sich nicht wieder öffnen.</translation>
+    </message>
+    <message>
+        <source>This file is too large to be a saved loan (larger than 1 MiB).</source>
+        <translation>Diese Datei ist zu groß für ein gespeichertes Darlehen (größer als 1 MiB).</translation>
+    </message>
+    <message>
+        <source>%1 (%2, line %3)</source>
+        <translation>%1 (%2, Zeile %3)</translation>
+    </message>
+</context>
+<context>
     <name>TADDMONTHLYR</name>
     <message>
         <source>Additional Payments</source>

@@ -2,6 +2,7 @@
 // Every window under German: the same walk is made in English first, and any of its
 // English words still shown under German is a text left untranslated.
 #include "tests/ui/UiFixture.h"
+#include "tests/common/TestFiles.h"
 
 #include "engine/Comparison.h"
 #include "engine/LoanChecks.h"
@@ -20,6 +21,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTableWidget>
 
 namespace {
@@ -278,4 +280,22 @@ TEST_F(GermanWalk, EveryWindowShowsNoEnglishWordUnderGerman)
     found.removeDuplicates();
     found.sort();
     EXPECT_TRUE(found.isEmpty()) << found.size() << " texts:\n" << S(found.join('\n'));
+}
+
+// A file that cannot be read says why in German, with its name and line as in English.
+TEST_F(GermanWalk, FileMessagesSpeakGerman)
+{
+    RestartIn(QLocale(QStringLiteral("de_DE")));
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const auto open = [&](const QString &path) {
+        platform.messages.clear();
+        main().SetSavedFlag(true);
+        platform.openAnswers.push_back(path);
+        main().LoadBtn->click();
+        return OnlyMessage().text;
+    };
+    EXPECT_EQ(open(folder.filePath("nowhere.QVL")), "Datei nicht gefunden (nowhere.QVL)");
+    SetFileBytes(folder.filePath("bad.QVL"), "100000\r\n25\r\n\r\n6\r\nx\r\n");
+    EXPECT_EQ(open(folder.filePath("bad.QVL")), "„x“ ist keine gültige ganze Zahl (bad.QVL, Zeile 5)");
 }
