@@ -992,7 +992,7 @@ Ihre Zahlen werden auf diesem Computer berechnet und bleiben in den Dateien, die
     </message>
     <message>
         <source>Transfer Values to Mortgage Savings</source>
-        <translation>Werte zu „Sparen statt tilgen“ übertragen</translation>
+        <translation>Werte übertragen</translation>
     </message>
     <message>
         <source>Quovella Saved Files |*.QVL</source>
@@ -1260,6 +1260,11 @@ plan…</translation>
     <message>
         <source>%1: &apos;%2&apos; is not a number.</source>
         <translation>%1: „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <comment>one year</comment>
+        <translation>%1 Jahr</translation>
     </message>
 </context>
 <context>
