@@ -8,6 +8,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/QtPlatform.h"
 #include "ui/common/Look.h"
+#include "ui/common/Translation.h"
 #include "ui/windows/MSCHEDULEUnit.h"
 #include "ui/main/MainUnit.h"
 #include "ui/windows/MortChartUnit.h"
@@ -291,10 +292,32 @@ void ShootDark(ScriptedPlatform &platform, TMORTLOAN &main)
     main.SpeedButton2->click();
 }
 
+// The main window and the schedule in German with German figures, as a desktop set to
+// German shows them: the translations are installed before the windows are made.
+void ShootGerman(ScriptedPlatform &platform, const QPalette &light)
+{
+    QApplication::setPalette(light);
+    const QLocale german(QStringLiteral("de_DE"));
+    Translation::Install(*QCoreApplication::instance(), german);
+    QLocale::setDefault(german);
+    Program program;
+    program.Start({});
+    TMORTLOAN &main = program.Main();
+    main.MAmount->setText(QStringLiteral("100000"));
+    main.Period->setText(QStringLiteral("25"));
+    main.IRate->setText(QStringLiteral("6"));
+    main.CalMortBtn->click();
+    Save(&main, QStringLiteral("german-main"));
+    platform.modalActions.insert(QStringLiteral("MSCHEDULE"), [](QDialog *w) { Save(w, QStringLiteral("german-schedule")); });
+    main.SpeedButton2->click();
+    main.SetSavedFlag(true);
+}
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setFont(Look::UiFont(9));
+    const QPalette light = QApplication::palette();
     folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(folder);
 
@@ -312,5 +335,7 @@ int main(int argc, char **argv)
     ShootCompare(platform, main);
     ShootAboutAndHelp(windows);
     ShootDark(platform, main);
+    main.hide();
+    ShootGerman(platform, light);
     return 0;
 }
