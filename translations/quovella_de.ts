@@ -12,16 +12,12 @@
         <translation>Geben Sie ein Jahr ein.</translation>
     </message>
     <message>
-        <source>You must enter a year between 1 and </source>
-        <translation>Bitte eingeben: ein Jahr zwischen 1 und </translation>
+        <source>You must enter a year between 1 and %1</source>
+        <translation>Geben Sie ein Jahr zwischen 1 und %1 ein</translation>
     </message>
     <message>
-        <source>You must enter a </source>
-        <translation>Bitte eingeben: </translation>
-    </message>
-    <message>
-        <source> between 1 and </source>
-        <translation> zwischen 1 und </translation>
+        <source>You must enter a %1 between 1 and %2</source>
+        <translation>Geben Sie für „%1“ einen Wert zwischen 1 und %2 ein</translation>
     </message>
 </context>
 <context>
@@ -42,20 +38,20 @@
         <translation>Geben Sie ein gültiges Jahr ein</translation>
     </message>
     <message>
-        <source>You must enter</source>
-        <translation>Bitte eingeben:</translation>
+        <source>You must enter%1 between 0 and %2</source>
+        <translation>Geben Sie%1zwischen 0 und %2 ein</translation>
     </message>
     <message>
-        <source> between 0 and </source>
-        <translation> zwischen 0 und </translation>
+        <source>You must enter a valid %1</source>
+        <translation>Geben Sie für „%1“ einen gültigen Wert ein</translation>
     </message>
     <message>
-        <source>You must enter a valid </source>
-        <translation>Bitte gültigen Wert eingeben: </translation>
+        <source>You must enter a %1 between 0 and %2</source>
+        <translation>Geben Sie für „%1“ einen Wert zwischen 0 und %2 ein</translation>
     </message>
     <message>
-        <source>You must enter a </source>
-        <translation>Bitte eingeben: </translation>
+        <source>You must enter%1</source>
+        <translation>Geben Sie%1ein</translation>
     </message>
 </context>
 <context>
@@ -107,6 +103,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Choose how often you repay and how often interest is compounded.</source>
         <translation>Wählen Sie, wie oft Sie zahlen und wie oft die Zinsen verrechnet werden.</translation>
+    </message>
+    <message>
+        <source> a period </source>
+        <translation> eine Laufzeit </translation>
     </message>
 </context>
 <context>
@@ -1261,11 +1261,6 @@ plan…</translation>
         <source>%1: &apos;%2&apos; is not a number.</source>
         <translation>%1: „%2“ ist keine Zahl.</translation>
     </message>
-    <message>
-        <source>%1 years</source>
-        <comment>one year</comment>
-        <translation>%1 Jahr</translation>
-    </message>
 </context>
 <context>
     <name>TPlanEventDialog</name>
@@ -1431,6 +1426,10 @@ plan…</translation>
     <message>
         <source>The amount cannot be calculated for these values.</source>
         <translation>Der Betrag lässt sich mit diesen Werten nicht berechnen.</translation>
+    </message>
+    <message>
+        <source> a period </source>
+        <translation> eine Laufzeit </translation>
     </message>
 </context>
 <context>

@@ -299,3 +299,17 @@ TEST_F(GermanWalk, FileMessagesSpeakGerman)
     SetFileBytes(folder.filePath("bad.QVL"), "100000\r\n25\r\n\r\n6\r\nx\r\n");
     EXPECT_EQ(open(folder.filePath("bad.QVL")), "„x“ ist keine gültige ganze Zahl (bad.QVL, Zeile 5)");
 }
+
+// A refused term is one German sentence, not English pieces glued around German ones.
+TEST_F(GermanWalk, RefusedTermsReadAsWholeGermanSentences)
+{
+    RestartIn(QLocale(QStringLiteral("de_DE")));
+    const auto refused = [&](const QString &years) {
+        platform.messages.clear();
+        TypeLoan(QStringLiteral("100000"), years, QStringLiteral("6"));
+        main().CalMortBtn->click();
+        return OnlyMessage().text;
+    };
+    EXPECT_EQ(refused(QStringLiteral("51")), "Geben Sie eine Laufzeit zwischen 0 und 50 ein");
+    EXPECT_EQ(refused(QStringLiteral("0")), "Geben Sie eine Laufzeit ein");
+}

@@ -697,8 +697,7 @@ void TPaymentPlan::Recalculate()
     }
     const Loan loan = LoanOfTexts(texts);
     loan_ = loan;
-    // English says "1 years" here as ever; a translation may need its singular.
-    QString term = (loan.years == 1 ? tr("%1 years", "one year") : tr("%1 years")).arg(loan.years);
+    QString term = tr("%1 years").arg(loan.years);
     if (loan.part > 0)
         term += tr(" and %1 %2").arg(loan.part).arg(Keyboard::Plain(main_.PartYearCaption()));
     LoanText->setText(tr("%1 at %2 a year over %3; %4 repayments of %5 %6, interest compounded %7")
