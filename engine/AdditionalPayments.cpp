@@ -207,8 +207,8 @@ CheckedSpecificPayment CheckSpecificPayment(const LoanTexts &loanTexts,
     // periods beyond the whole years make a last, shorter year of their own.
     const Term term = SpecificPaymentTerm(loan);
     const int lastYear = term.years + (term.part > 0 ? 1 : 0);
-    const QString range = QCoreApplication::translate("AdditionalPayments", "You must enter a year between 1 and ")
-        + (lastYear == loan.years ? loanTexts.years : QString::number(lastYear));
+    const QString range = QCoreApplication::translate("AdditionalPayments", "You must enter a year between 1 and %1")
+        .arg(lastYear == loan.years ? loanTexts.years : QString::number(lastYear));
     if (year > lastYear)
         return refuse(range, MessageKind::Information);
     if (year < 1)
@@ -218,9 +218,9 @@ CheckedSpecificPayment CheckSpecificPayment(const LoanTexts &loanTexts,
         checking = SpecificField::Period;
         const int periods = year == lastYear && term.part > 0 ? term.part : static_cast<int>(p);
         const Frequency *frequency = FindFrequency(loanTexts.payment);
-        const QString periodRange = QCoreApplication::translate("AdditionalPayments", "You must enter a ")
-            + (frequency ? frequency->specificUnit : QString()) + QCoreApplication::translate("AdditionalPayments", " between 1 and ")
-            + GeneralNumberText(periods, locale);
+        const QString unit = frequency ? frequency->specificUnit : QString();
+        const QString periodRange = QCoreApplication::translate("AdditionalPayments", "You must enter a %1 between 1 and %2")
+            .arg(QCoreApplication::translate("Frequency", unit.toUtf8().constData()), GeneralNumberText(periods, locale));
         const QString &text = texts.period;
         // An empty period, or "0", is the first payment of the year.
         int period = 1;

@@ -88,22 +88,23 @@ std::optional<QString> ValidateTerm(const QString &yearsText, const QString &phr
             return QCoreApplication::translate("ErrorChecking", "You must enter a valid Year");
         y = *value;
         if (y < 0 || y > maximumYears)
-            return QCoreApplication::translate("ErrorChecking", "You must enter") + phrase + QCoreApplication::translate("ErrorChecking", " between 0 and ")
-                + QString::number(maximumYears);
+            return QCoreApplication::translate("ErrorChecking", "You must enter%1 between 0 and %2")
+                .arg(phrase, QString::number(maximumYears));
     }
-    const QString unit = PeriodUnitName(paymentsPerYear);
+    // The unit in the user's language, as the frequency lists show it.
+    const QString unit = QCoreApplication::translate("Frequency", PeriodUnitName(paymentsPerYear).toUtf8().constData());
     if (!partText.isEmpty()) {
         const auto value = ParseWholeNumber(partText, locale);
         if (!value)
-            return QCoreApplication::translate("ErrorChecking", "You must enter a valid ") + unit;
+            return QCoreApplication::translate("ErrorChecking", "You must enter a valid %1").arg(unit);
         part = *value;
     }
     if (part < 0 || part > paymentsPerYear)
-        return QCoreApplication::translate("ErrorChecking", "You must enter a ") + unit + QCoreApplication::translate("ErrorChecking", " between 0 and ")
-            + QString::number(paymentsPerYear, 'g', 15);
+        return QCoreApplication::translate("ErrorChecking", "You must enter a %1 between 0 and %2")
+            .arg(unit, QString::number(paymentsPerYear, 'g', 15));
     if (y + part > 0)
         return std::nullopt;
-    return QCoreApplication::translate("ErrorChecking", "You must enter") + phrase;
+    return QCoreApplication::translate("ErrorChecking", "You must enter%1").arg(phrase);
 }
 
 Term TermOfTexts(const QString &yearsText, const QString &partYearText, const QLocale &locale)

@@ -112,7 +112,7 @@ std::optional<WhatIfOutcome> ReadKnown(const WhatIfFields &fields, const QLocale
     }
     if (solve != WhatIfVariable::Periods) {
         reading = WhatIfVariable::Periods;
-        if (auto message = ValidateTerm(fields.periods, QStringLiteral(" a period "),
+        if (auto message = ValidateTerm(fields.periods, QCoreApplication::translate("WhatIf", " a period "),
                                         fields.partYear, 50, known.p, locale))
             return Fail(fields, *message, MessageKind::Confirmation);
         const Term term = TermOfTexts(fields.periods, fields.partYear, locale);

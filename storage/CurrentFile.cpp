@@ -6,6 +6,7 @@
 #include "storage/DiskFile.h"
 #include "storage/FileNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
@@ -116,10 +117,10 @@ QString CommandLineFileProblem(const QStringList &commandLine)
     struct stat status {};
     if (::stat(EncodeFileName(path).constData(), &status) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
-            return QStringLiteral("%1 does not exist.").arg(shown);
-        return QStringLiteral("%1 cannot be opened: %2").arg(shown, FileErrorText(errno));
+            return QCoreApplication::translate("Storage", "%1 does not exist.").arg(shown);
+        return QCoreApplication::translate("Storage", "%1 cannot be opened: %2").arg(shown, FileErrorText(errno));
     }
     if (S_ISDIR(status.st_mode))
-        return QStringLiteral("%1 is a folder, not a saved loan.").arg(shown);
+        return QCoreApplication::translate("Storage", "%1 is a folder, not a saved loan.").arg(shown);
     return QString();
 }

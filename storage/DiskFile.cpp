@@ -4,6 +4,7 @@
 #include "core/Error.h"
 #include "storage/FileNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
 
@@ -42,12 +43,12 @@ void CheckFileName(const QString &path)
 QString KindOf(mode_t mode)
 {
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
+        return QCoreApplication::translate("Storage", "a device");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return QCoreApplication::translate("Storage", "a named pipe");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("a special file");
+        return QCoreApplication::translate("Storage", "a socket");
+    return QCoreApplication::translate("Storage", "a special file");
 }
 
 enum class Use { Read, Replace };
@@ -62,9 +63,9 @@ void CheckOrdinary(const struct stat &status, Use use)
     if (S_ISREG(status.st_mode))
         return;
     if (use == Use::Read)
-        throw QuovellaError(QStringLiteral("Cannot open %1: only an ordinary file can hold a saved loan.")
+        throw QuovellaError(QCoreApplication::translate("Storage", "Cannot open %1: only an ordinary file can hold a saved loan.")
                                 .arg(KindOf(status.st_mode)));
-    throw QuovellaError(QStringLiteral("Cannot save over %1: only an ordinary file can be replaced.")
+    throw QuovellaError(QCoreApplication::translate("Storage", "Cannot save over %1: only an ordinary file can be replaced.")
                             .arg(KindOf(status.st_mode)));
 }
 
@@ -372,7 +373,7 @@ void StagedFile::Write(const QByteArray &bytes)
 
 QByteArray StagedFile::ReadBack(qint64 maxBytes) const
 {
-    return ReadOrdinaryFile(TemporaryPath(), maxBytes, QStringLiteral("File too large"));
+    return ReadOrdinaryFile(TemporaryPath(), maxBytes, QCoreApplication::translate("Storage", "File too large"));
 }
 
 WriteOutcome StagedFile::Commit()
@@ -391,7 +392,7 @@ WriteOutcome ReplaceFile(const QString &path, const QByteArray &bytes)
 
 QuovellaError NamedFileError(const QString &path, const QuovellaError &error)
 {
-    return QuovellaError(QStringLiteral("%1 was not written: %2").arg(QDir::toNativeSeparators(path), error.Message()));
+    return QuovellaError(QCoreApplication::translate("Storage", "%1 was not written: %2").arg(QDir::toNativeSeparators(path), error.Message()));
 }
 
 ScopedDiskCalls::ScopedDiskCalls(const DiskCalls &calls)
@@ -415,24 +416,24 @@ QString FileErrorText(int error)
     case ENOSPC:
     case EFBIG:
     case EDQUOT:
-        return QStringLiteral("Disk full");
+        return QCoreApplication::translate("Storage", "Disk full");
     case EACCES:
     case EPERM:
     case EROFS:
     case ETXTBSY:
-        return QStringLiteral("File access denied");
+        return QCoreApplication::translate("Storage", "File access denied");
     case ENOENT:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("Storage", "File not found");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("Too many open files");
+        return QCoreApplication::translate("Storage", "Too many open files");
     case ENAMETOOLONG:
     case ENOTDIR:
     case EISDIR:
     case EINVAL:
     case ELOOP:
-        return QStringLiteral("Invalid filename");
+        return QCoreApplication::translate("Storage", "Invalid filename");
     default:
-        return QStringLiteral("I/O error %1").arg(error);
+        return QCoreApplication::translate("Storage", "I/O error %1").arg(error);
     }
 }

@@ -4,6 +4,7 @@
 #include "core/Error.h"
 #include "storage/DiskFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -131,7 +132,7 @@ public:
         const QString line = Line();
         if (const std::optional<int> value = WholeInteger(line))
             return *value;
-        throw SavedFileLineError(QLatin1Char('\'') + Quoted(line) + QStringLiteral("' is not a valid integer value"),
+        throw SavedFileLineError(QCoreApplication::translate("Storage", "'%1' is not a valid integer value").arg(Quoted(line)),
                                  line_);
     }
 
@@ -155,7 +156,7 @@ public:
             ++end;
         const std::optional<int> value = WholeInteger(text_.sliced(pos_, end - pos_));
         if (!value)
-            throw SavedFileLineError(QStringLiteral("Invalid numeric input"), line_ + 1);
+            throw SavedFileLineError(QCoreApplication::translate("Storage", "Invalid numeric input"), line_ + 1);
         const qsizetype next = text_.indexOf(u'\n', end);
         pos_ = next < 0 ? text_.size() : next + 1;
         ++line_;
@@ -244,7 +245,7 @@ QDate PlanDate(const QString &word)
 
 [[noreturn]] void BadPlanLine(const QString &line, int number)
 {
-    throw SavedFileLineError(QLatin1Char('\'') + Quoted(line) + QStringLiteral("' is not a valid payment plan line"),
+    throw SavedFileLineError(QCoreApplication::translate("Storage", "'%1' is not a valid payment plan line").arg(Quoted(line)),
                              number);
 }
 
@@ -270,7 +271,7 @@ void CheckBlockVersion(const QString &line, int number, const QByteArray &versio
     const QStringList words = Words(line);
     const std::optional<int> read = words.size() == 2 ? WholeInteger(words[1]) : std::nullopt;
     if (read && *read > version.toInt())
-        throw SavedFileLineError(QStringLiteral("This file's %1 was written by a newer Quovella "
+        throw SavedFileLineError(QCoreApplication::translate("Storage", "This file's %1 was written by a newer Quovella "
                                                 "(%2 version %3); this one reads version %4")
                                      .arg(what, versionName, words[1], QLatin1String(version)),
                                  number);
@@ -283,7 +284,7 @@ void CheckBlockVersion(const QString &line, int number, const QByteArray &versio
 void ReadPlan(Reader &reader, const QString &planHeader, PaymentPlan &plan, LoanFees &fees)
 {
     const int planLine = reader.LineNumber();
-    CheckBlockVersion(planHeader, planLine, planVersion, QStringLiteral("payment plan"), QStringLiteral("plan"),
+    CheckBlockVersion(planHeader, planLine, planVersion, QCoreApplication::translate("Storage", "payment plan"), QStringLiteral("plan"),
                       BadPlanLine);
     QString line;
     QStringList words;
@@ -291,7 +292,7 @@ void ReadPlan(Reader &reader, const QString &planHeader, PaymentPlan &plan, Loan
     bool readFees = false;
     while (!ended) {
         if (reader.AtEnd())
-            throw SavedFileLineError(QStringLiteral("The payment plan has no 'END PLAN' line"), planLine);
+            throw SavedFileLineError(QCoreApplication::translate("Storage", "The payment plan has no 'END PLAN' line"), planLine);
         line = reader.Line();
         const int number = reader.LineNumber();
         words = Words(line);
@@ -337,7 +338,7 @@ void ReadPlan(Reader &reader, const QString &planHeader, PaymentPlan &plan, Loan
         if (!valid)
             BadPlanLine(line, number);
         if (static_cast<int>(plan.events.size()) >= planEventLimit)
-            throw SavedFileLineError(QStringLiteral("A payment plan holds at most %1 events").arg(planEventLimit),
+            throw SavedFileLineError(QCoreApplication::translate("Storage", "A payment plan holds at most %1 events").arg(planEventLimit),
                                      number);
         event.value = *value;
         event.from = *from;
@@ -388,7 +389,7 @@ bool SavableTerms(const Loan &loan)
 
 [[noreturn]] void BadComparisonLine(const QString &line, int number)
 {
-    throw SavedFileLineError(QLatin1Char('\'') + Quoted(line) + QStringLiteral("' is not a valid comparison line"),
+    throw SavedFileLineError(QCoreApplication::translate("Storage", "'%1' is not a valid comparison line").arg(Quoted(line)),
                              number);
 }
 
@@ -425,13 +426,13 @@ std::optional<Loan> Terms(const QStringList &words)
 void ReadComparison(Reader &reader, const QString &header, std::vector<ComparedLoan> &compared)
 {
     const int headerLine = reader.LineNumber();
-    CheckBlockVersion(header, headerLine, comparisonVersion, QStringLiteral("comparison"),
+    CheckBlockVersion(header, headerLine, comparisonVersion, QCoreApplication::translate("Storage", "comparison"),
                       QStringLiteral("comparison"), BadComparisonLine);
     bool hasTerms = true; // of the loan last named
     bool hasPlan = false;
     for (;;) {
         if (reader.AtEnd())
-            throw SavedFileLineError(QStringLiteral("The comparison has no 'END COMPARE' line"), headerLine);
+            throw SavedFileLineError(QCoreApplication::translate("Storage", "The comparison has no 'END COMPARE' line"), headerLine);
         const QString line = reader.Line();
         const int number = reader.LineNumber();
         const QStringList words = Words(line);
@@ -440,7 +441,7 @@ void ReadComparison(Reader &reader, const QString &header, std::vector<ComparedL
             if (!hasTerms)
                 BadComparisonLine(line, number);
             if (static_cast<int>(compared.size()) >= MostComparedLoans)
-                throw SavedFileLineError(QStringLiteral("A comparison holds at most %1 loans").arg(MostComparedLoans),
+                throw SavedFileLineError(QCoreApplication::translate("Storage", "A comparison holds at most %1 loans").arg(MostComparedLoans),
                                          number);
             compared.push_back(ComparedLoan{line.mid(5), Loan{}, PaymentPlan{}, LoanFees{}});
             hasTerms = hasPlan = false;
@@ -549,22 +550,22 @@ WriteOutcome SaveMortgageFile(const QString &path, const SavedInputs &inputs)
         // Written, these would be a FEES line the reader refuses.
         if (!(fees.upfront >= 0 && std::isfinite(fees.upfront)) ||
             !(fees.perPayment >= 0 && std::isfinite(fees.perPayment)))
-            throw QuovellaError(QStringLiteral("Fees must be numbers of at least 0 to be saved."));
+            throw QuovellaError(QCoreApplication::translate("Storage", "Fees must be numbers of at least 0 to be saved."));
     };
     checkPlan(inputs.plan, inputs.fees);
     if (inputs.compared.size() > std::size_t(MostComparedLoans))
-        throw QuovellaError(QStringLiteral("A comparison of more than %1 loans could not be opened again.")
+        throw QuovellaError(QCoreApplication::translate("Storage", "A comparison of more than %1 loans could not be opened again.")
                                 .arg(MostComparedLoans));
     for (const ComparedLoan &compared : inputs.compared) {
         checkPlan(compared.plan, compared.fees);
         if (!SavableTerms(compared.loan))
-            throw QuovellaError(QStringLiteral("The compared loan '%1' has terms the file could not hold.")
+            throw QuovellaError(QCoreApplication::translate("Storage", "The compared loan '%1' has terms the file could not hold.")
                                     .arg(compared.name));
     }
     const QByteArray bytes = FormatMortgageFile(inputs);
     // A file the program would refuse to open again is not saved at all.
     if (bytes.size() > savedFileLimit)
-        throw QuovellaError(QStringLiteral("These inputs are too long to save: the file would be larger than "
+        throw QuovellaError(QCoreApplication::translate("Storage", "These inputs are too long to save: the file would be larger than "
                                            "1 MiB and could not be opened again."));
     return ReplaceFile(path, bytes);
 }
@@ -590,9 +591,9 @@ SavedInputs LoadMortgageFile(const QString &path, const QLocale &shownIn)
     SavedInputs in;
     try {
         in = ParseMortgageFile(ReadOrdinaryFile(
-            path, savedFileLimit, QStringLiteral("This file is too large to be a saved loan (larger than 1 MiB).")));
+            path, savedFileLimit, QCoreApplication::translate("Storage", "This file is too large to be a saved loan (larger than 1 MiB).")));
     } catch (const SavedFileLineError &error) {
-        throw QuovellaError(QStringLiteral("%1 (%2, line %3)").arg(error.Message(), name, QString::number(error.Line())));
+        throw QuovellaError(QCoreApplication::translate("Storage", "%1 (%2, line %3)").arg(error.Message(), name, QString::number(error.Line())));
     } catch (const QuovellaError &error) {
         if (name.isEmpty())
             throw;

@@ -5,57 +5,53 @@
     <name>AdditionalPayments</name>
     <message>
         <source>You must enter a valid Mortgage amount between 0 and 999999999</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen gültigen Darlehensbetrag zwischen 0 und 999999999 ein</translation>
     </message>
     <message>
         <source>You must enter a year.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie ein Jahr ein.</translation>
     </message>
     <message>
-        <source>You must enter a year between 1 and </source>
-        <translation type="unfinished"></translation>
+        <source>You must enter a year between 1 and %1</source>
+        <translation>Geben Sie ein Jahr zwischen 1 und %1 ein</translation>
     </message>
     <message>
-        <source>You must enter a </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> between 1 and </source>
-        <translation type="unfinished"></translation>
+        <source>You must enter a %1 between 1 and %2</source>
+        <translation>Geben Sie für „%1“ einen Wert zwischen 1 und %2 ein</translation>
     </message>
 </context>
 <context>
     <name>AnnualRate</name>
     <message>
         <source>The upfront fees must be at least 0 and less than the mortgage amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einmalgebühren müssen mindestens 0 und kleiner als der Darlehensbetrag sein.</translation>
     </message>
     <message>
         <source>The fee per payment must be at least 0 and at most 999,999,999.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gebühr je Rate muss mindestens 0 und höchstens 999.999.999 betragen.</translation>
     </message>
 </context>
 <context>
     <name>ErrorChecking</name>
     <message>
         <source>You must enter a valid Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie ein gültiges Jahr ein</translation>
     </message>
     <message>
-        <source>You must enter</source>
-        <translation type="unfinished"></translation>
+        <source>You must enter%1 between 0 and %2</source>
+        <translation>Geben Sie%1zwischen 0 und %2 ein</translation>
     </message>
     <message>
-        <source> between 0 and </source>
-        <translation type="unfinished"></translation>
+        <source>You must enter a valid %1</source>
+        <translation>Geben Sie für „%1“ einen gültigen Wert ein</translation>
     </message>
     <message>
-        <source>You must enter a valid </source>
-        <translation type="unfinished"></translation>
+        <source>You must enter a %1 between 0 and %2</source>
+        <translation>Geben Sie für „%1“ einen Wert zwischen 0 und %2 ein</translation>
     </message>
     <message>
-        <source>You must enter a </source>
-        <translation type="unfinished"></translation>
+        <source>You must enter%1</source>
+        <translation>Geben Sie%1ein</translation>
     </message>
 </context>
 <context>
@@ -63,1298 +59,1448 @@
     <message>
         <source> already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation> ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Quovella Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Quovella-Hilfe</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>LoanChecks</name>
     <message>
         <source>You must enter a valid Mortgage amount between 0 and 999999999</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen gültigen Darlehensbetrag zwischen 0 und 999999999 ein</translation>
     </message>
     <message>
         <source>You must enter a valid interest rate between 0 and 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen gültigen Zinssatz zwischen 0 und 100 ein</translation>
     </message>
     <message>
         <source>You must enter a Mortgage amount between 0 and 999999999</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Darlehensbetrag zwischen 0 und 999999999 ein</translation>
     </message>
     <message>
         <source>You must enter an interest rate between 0 and 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Zinssatz zwischen 0 und 100 ein.</translation>
     </message>
     <message>
         <source>Choose how often you repay and how often interest is compounded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie, wie oft Sie zahlen und wie oft die Zinsen verrechnet werden.</translation>
+    </message>
+    <message>
+        <source> a period </source>
+        <translation> eine Laufzeit </translation>
     </message>
 </context>
 <context>
     <name>MainControls</name>
     <message>
         <source>In Arrears</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachschüssig</translation>
     </message>
     <message>
         <source>In Advance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschüssig</translation>
     </message>
     <message>
         <source>Interest Compounded</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsverrechnung</translation>
     </message>
     <message>
         <source>Repayment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsweise</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsweise</translation>
     </message>
 </context>
 <context>
     <name>MortgageFunctions</name>
     <message>
         <source>It is impossible to pay off this Mortgage in the specified time if the Mortgage payment is rounded to 2 decimal places. If it is rounded it will be paid off in %1 payments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird die Rate auf 2 Nachkommastellen gerundet, lässt sich diese Hypothek nicht in der angegebenen Zeit tilgen. Mit gerundeter Rate ist sie nach %1 Raten getilgt.</translation>
     </message>
     <message>
         <source>The repayment of %1, rounded to 2 decimal places, does not pay off this Mortgage evenly: your last payment will be %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die auf 2 Nachkommastellen gerundete Rate von %1 tilgt diese Hypothek nicht glatt: Ihre letzte Rate beträgt %2.</translation>
     </message>
     <message>
         <source>You will make %1 payments of %2 and your last payment will be %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie leisten %1 Raten zu je %2, und Ihre letzte Rate beträgt %3</translation>
     </message>
 </context>
 <context>
     <name>PaymentPlan</name>
     <message>
         <source>extra payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderzahlung</translation>
     </message>
     <message>
         <source>lump sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmalzahlung</translation>
     </message>
     <message>
         <source>rate change</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsänderung</translation>
     </message>
     <message>
         <source>Event %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis %1 (%2)</translation>
     </message>
     <message>
         <source>the extra payment must be more than 0 and at most 999,999,999.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sonderzahlung muss größer als 0 und höchstens 999.999.999 sein.</translation>
     </message>
     <message>
         <source>the lump sum must be more than 0 and at most 999,999,999.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einmalzahlung muss größer als 0 und höchstens 999.999.999 sein.</translation>
     </message>
     <message>
         <source>the new rate must be more than 0 % and at most 100 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>der neue Zinssatz muss größer als 0 % und höchstens 100 % sein.</translation>
     </message>
     <message>
         <source>the payment must be between 1 and %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ratennummer muss zwischen 1 und %1 liegen.</translation>
     </message>
     <message>
         <source>the last payment must be between the first payment (%1) and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>die letzte Rate muss zwischen der ersten Rate (%1) und %2 liegen.</translation>
     </message>
 </context>
 <context>
     <name>QtPlatform</name>
     <message>
         <source>The settings file %1 could not be read and has been replaced by a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden und wurde durch eine neue ersetzt.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersetzen</translation>
     </message>
     <message>
         <source>Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern</translation>
     </message>
     <message>
         <source>Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei öffnen</translation>
     </message>
     <message>
         <source>There is no default printer currently selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Derzeit ist kein Standarddrucker ausgewählt</translation>
     </message>
     <message>
         <source>Printer selected is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Der ausgewählte Drucker ist ungültig</translation>
     </message>
     <message>
         <source>Cannot create the file </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht angelegt werden: </translation>
     </message>
     <message>
         <source>. To choose a printer, print any report once (its Print button shows the print dialog) and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Um einen Drucker zu wählen, drucken Sie einmal einen beliebigen Bericht (dessen Knopf „Drucken“ öffnet den Druckdialog) und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The print job could not be finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Druckauftrag konnte nicht abgeschlossen werden</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
         <source>Export to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF exportieren</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>Writing %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird geschrieben…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Writing %1: page %2…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird geschrieben: Seite %2…</translation>
     </message>
     <message>
         <source>The printer could not start a new page</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Drucker konnte keine neue Seite beginnen</translation>
     </message>
 </context>
 <context>
     <name>ReportOutput</name>
     <message>
         <source>the report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
 </context>
 <context>
     <name>Savings</name>
     <message>
         <source>You must enter a period greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Laufzeit größer als 0 ein.</translation>
     </message>
     <message>
         <source>This Period(years) must be a whole number of years</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Laufzeit (Jahre) muss eine ganze Zahl von Jahren sein</translation>
     </message>
     <message>
         <source>This Reduced Period(years) must be a whole number of years</source>
-        <translation type="unfinished"></translation>
+        <translation>Die verkürzte Laufzeit (Jahre) muss eine ganze Zahl von Jahren sein</translation>
     </message>
     <message>
         <source>You must enter a reduced period greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine verkürzte Laufzeit größer als 0 ein.</translation>
     </message>
     <message>
         <source>This Mortgage Amount must be Numeric only</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Darlehensbetrag muss eine Zahl sein</translation>
     </message>
     <message>
         <source>This Period(years) must be Numeric only</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Laufzeit (Jahre) muss eine Zahl sein</translation>
     </message>
     <message>
         <source>This Interest rate(%) must be Numeric only</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zinssatz (%) muss eine Zahl sein</translation>
     </message>
     <message>
         <source>This Reduced Period(years) must be Numeric only</source>
-        <translation type="unfinished"></translation>
+        <translation>Die verkürzte Laufzeit (Jahre) muss eine Zahl sein</translation>
     </message>
     <message>
         <source>This Investment rate(%) must be Numeric only</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anlagezins (%) muss eine Zahl sein</translation>
     </message>
     <message>
         <source>The reduced period must be shorter than the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die verkürzte Laufzeit muss kürzer als die Laufzeit sein.</translation>
     </message>
     <message>
         <source>The monthly repayment cannot be calculated for these values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die monatliche Rate lässt sich mit diesen Werten nicht berechnen.</translation>
     </message>
     <message>
         <source>The value of the investment cannot be calculated for these values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert der Anlage lässt sich mit diesen Werten nicht berechnen.</translation>
+    </message>
+</context>
+<context>
+    <name>Storage</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a saved loan.</source>
+        <translation>%1 ist ein Ordner, kein gespeichertes Darlehen.</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>eine Sonderdatei</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: only an ordinary file can hold a saved loan.</source>
+        <translation>Dies ist %1 und lässt sich nicht öffnen: Nur eine gewöhnliche Datei kann ein gespeichertes Darlehen enthalten.</translation>
+    </message>
+    <message>
+        <source>Cannot save over %1: only an ordinary file can be replaced.</source>
+        <translation>Dies ist %1 und lässt sich nicht überschreiben: Nur eine gewöhnliche Datei kann ersetzt werden.</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <translation>%1 wurde nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Zugriff auf die Datei verweigert</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Ungültiger Dateiname</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Ein-/Ausgabefehler %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Ungültige Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid payment plan line</source>
+        <translation>„%1“ ist keine gültige Zeile eines Zahlungsplans</translation>
+    </message>
+    <message>
+        <source>This file&apos;s %1 was written by a newer Quovella (%2 version %3); this one reads version %4</source>
+        <translation>Der %1 dieser Datei wurde von einem neueren Quovella geschrieben (%2 Version %3); dieses liest Version %4</translation>
+    </message>
+    <message>
+        <source>payment plan</source>
+        <translation>Zahlungsplan</translation>
+    </message>
+    <message>
+        <source>The payment plan has no &apos;END PLAN&apos; line</source>
+        <translation>Dem Zahlungsplan fehlt die Zeile „END PLAN“</translation>
+    </message>
+    <message>
+        <source>A payment plan holds at most %1 events</source>
+        <translation>Ein Zahlungsplan enthält höchstens %1 Ereignisse</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid comparison line</source>
+        <translation>„%1“ ist keine gültige Zeile eines Vergleichs</translation>
+    </message>
+    <message>
+        <source>comparison</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>The comparison has no &apos;END COMPARE&apos; line</source>
+        <translation>Dem Vergleich fehlt die Zeile „END COMPARE“</translation>
+    </message>
+    <message>
+        <source>A comparison holds at most %1 loans</source>
+        <translation>Ein Vergleich enthält höchstens %1 Darlehen</translation>
+    </message>
+    <message>
+        <source>Fees must be numbers of at least 0 to be saved.</source>
+        <translation>Gebühren müssen Zahlen von mindestens 0 sein, um gespeichert zu werden.</translation>
+    </message>
+    <message>
+        <source>A comparison of more than %1 loans could not be opened again.</source>
+        <translation>Ein Vergleich von mehr als %1 Darlehen ließe sich nicht wieder öffnen.</translation>
+    </message>
+    <message>
+        <source>The compared loan &apos;%1&apos; has terms the file could not hold.</source>
+        <translation>Das verglichene Darlehen „%1“ hat Konditionen, die die Datei nicht aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>These inputs are too long to save: the file would be larger than 1 MiB and could not be opened again.</source>
+        <translation>Diese Eingaben sind zu lang zum Speichern: Die Datei wäre größer als 1 MiB und ließe sich nicht wieder öffnen.</translation>
+    </message>
+    <message>
+        <source>This file is too large to be a saved loan (larger than 1 MiB).</source>
+        <translation>Diese Datei ist zu groß für ein gespeichertes Darlehen (größer als 1 MiB).</translation>
+    </message>
+    <message>
+        <source>%1 (%2, line %3)</source>
+        <translation>%1 (%2, Zeile %3)</translation>
     </message>
 </context>
 <context>
     <name>TADDMONTHLYR</name>
     <message>
         <source>Additional Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderzahlungen</translation>
     </message>
     <message>
         <source>When would you like to start paying this additional payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab wann möchten Sie diese Sonderzahlung leisten</translation>
     </message>
     <message>
         <source>From the start of the Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab Beginn der Hypothek</translation>
     </message>
     <message>
         <source>Starting in year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab Jahr</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Help on a specific additional payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu einer bestimmten Sonderzahlung</translation>
     </message>
     <message>
         <source>Interest Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsersparnis</translation>
     </message>
     <message>
         <source>Total Interest with additional payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen gesamt mit Sonderzahlung</translation>
     </message>
     <message>
         <source>Total interest without additional payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen gesamt ohne Sonderzahlung</translation>
     </message>
     <message>
         <source>Add to Payment Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Zahlungsplan hinzufügen</translation>
     </message>
     <message>
         <source>Add this extra payment to the loan&apos;s payment plan and open the plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Sonderzahlung in den Zahlungsplan des Darlehens aufnehmen und den Plan öffnen</translation>
     </message>
 </context>
 <context>
     <name>TAPOPTIONS</name>
     <message>
         <source>Additional Payment Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderzahlungen – Optionen</translation>
     </message>
     <message>
         <source>Specific</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelne Sonderzahlung</translation>
     </message>
     <message>
         <source>Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle</translation>
     </message>
     <message>
         <source>Calculate the effects of a specific additional payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wirkung einer bestimmten Sonderzahlung berechnen</translation>
     </message>
     <message>
         <source>Compare the additional payments required to reduce the Mortgage by different periods.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sonderzahlungen vergleichen, die die Laufzeit der Hypothek unterschiedlich stark verkürzen.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About Quovella</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quovella</translation>
     </message>
     <message>
         <source>Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Version </translation>
     </message>
     <message>
         <source>A mortgage calculator for home buyers: repayments, schedules, grids, additional payments and savings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Hypothekenrechner für Immobilienkäufer: Raten, Tilgungspläne, Ratentabellen, Sonderzahlungen und Ersparnis.</translation>
     </message>
     <message>
         <source>Made by Ternvik.
 Your figures are calculated on this computer and stay in the files you save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Ternvik.
+Ihre Zahlen werden auf diesem Computer berechnet und bleiben in den Dateien, die Sie speichern.</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder später.</translation>
     </message>
 </context>
 <context>
     <name>TAdditionalP</name>
     <message>
         <source>Additional Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderzahlungen</translation>
     </message>
     <message>
         <source>The table below shows the additional payment required to pay off the Mortgage in the number of years indicated. It also shows the saving on interest charges achieved by paying off the Mortgage in a shorter period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle zeigt die Sonderzahlung, die nötig ist, um die Hypothek in der angegebenen Zahl von Jahren zu tilgen, und die Zinsersparnis durch die kürzere Laufzeit.</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source> Print</source>
-        <translation type="unfinished"></translation>
+        <translation> Drucken</translation>
     </message>
     <message>
         <source>Help on additional payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu Sonderzahlungen</translation>
     </message>
 </context>
 <context>
     <name>TBalanceGraphForm</name>
     <message>
         <source>Balance Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Restschuldverlauf</translation>
     </message>
     <message>
         <source>Show the balance with the additional payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Restschuld mit Sonderzahlung zeigen</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren…</translation>
     </message>
     <message>
         <source> Print</source>
-        <translation type="unfinished"></translation>
+        <translation> Drucken</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>PNG picture or PDF document|*.png;*.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild oder PDF-Dokument|*.png;*.pdf</translation>
     </message>
     <message>
         <source>Show the balance with the payment plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Restschuld mit Zahlungsplan zeigen</translation>
     </message>
     <message>
         <source>The graph could not be drawn for </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Grafik konnte nicht erstellt werden für </translation>
     </message>
 </context>
 <context>
     <name>TCompare</name>
     <message>
         <source>Compare Offers</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebote vergleichen</translation>
     </message>
     <message>
         <source>Each column is a loan with its plan and fees. The rows under a figure give its difference to the first column; the offer with the lowest annual percentage rate (APR) is the cheapest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Spalte ist ein Darlehen mit seinem Plan und seinen Gebühren. Die Zeile unter einem Wert zeigt die Differenz zur ersten Spalte; das Angebot mit dem niedrigsten effektiven Jahreszins ist das günstigste.</translation>
     </message>
     <message>
         <source>&amp;Offers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Angebote</translation>
     </message>
     <message>
         <source>Offers compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Verglichene Angebote</translation>
     </message>
     <message>
         <source>&amp;Add the current loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Darlehen hin&amp;zufügen</translation>
     </message>
     <message>
         <source>Add the Mortgage tab&apos;s loan, with its plan and fees, as a new column</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Darlehen aus dem Reiter „Hypothek“ mit Plan und Gebühren als neue Spalte hinzufügen</translation>
     </message>
     <message>
         <source>Re&amp;name…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Move &amp;left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;links</translation>
     </message>
     <message>
         <source>Move ri&amp;ght</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;rechts</translation>
     </message>
     <message>
         <source>Load into the &amp;Mortgage tab</source>
-        <translation type="unfinished"></translation>
+        <translation>In „&amp;Hypothek“ laden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copy the cells selected, or the whole table, for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Die markierten Zellen oder die ganze Tabelle für eine Tabellenkalkulation kopieren</translation>
     </message>
     <message>
         <source> &amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Drucken</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Help on comparing offers</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zum Vergleichen von Angeboten</translation>
     </message>
     <message>
         <source>Up to %1 loans can be compared. Remove one to add the current loan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es lassen sich höchstens %1 Darlehen vergleichen. Entfernen Sie eines, um das aktuelle Darlehen hinzuzufügen.</translation>
     </message>
 </context>
 <context>
     <name>TCompareNameDialog</name>
     <message>
         <source>Rename the Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Darlehen umbenennen</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TMORTAGEGRID</name>
     <message>
         <source>Mortgage Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratentabelle</translation>
     </message>
     <message>
         <source>This screen allows you to easily see the effect of changes in interest rates or your Mortgage amount on your monthly Mortgage repayment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier sehen Sie auf einen Blick, wie sich ein anderer Zinssatz oder Darlehensbetrag auf Ihre monatliche Rate auswirkt.</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source> Print</source>
-        <translation type="unfinished"></translation>
+        <translation> Drucken</translation>
     </message>
     <message>
         <source>Help on the Mortgage Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zur Ratentabelle</translation>
     </message>
 </context>
 <context>
     <name>TMORTLOAN</name>
     <message>
         <source>Do you want to save your file first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Ihre Datei zuerst speichern?</translation>
     </message>
     <message>
         <source>No recent files</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine zuletzt geöffneten Dateien</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leeren</translation>
     </message>
     <message>
         <source>The file you worked with could not be remembered for the next start. </source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuletzt verwendete Datei konnte für den nächsten Start nicht vermerkt werden. </translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei öffnen</translation>
     </message>
     <message>
         <source>Save File under a new name (Ctrl+Shift+S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei unter neuem Namen speichern (Strg+Umschalt+S)</translation>
     </message>
     <message>
         <source>View the Mortgage Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratentabelle anzeigen</translation>
     </message>
     <message>
         <source>View the Mortgage Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsplan anzeigen</translation>
     </message>
     <message>
         <source>See the effect of additional payments on your Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirkung von Sonderzahlungen auf Ihre Hypothek ansehen</translation>
     </message>
     <message>
         <source>View a  graph of your Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisdiagramm Ihrer Hypothek anzeigen</translation>
     </message>
     <message>
         <source>View the balance of your Mortgage year by year</source>
-        <translation type="unfinished"></translation>
+        <translation>Restschuld Ihrer Hypothek Jahr für Jahr anzeigen</translation>
     </message>
     <message>
         <source>Plan extra payments, lump sums and rate changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderzahlungen, Einmalzahlungen und Zinsänderungen planen</translation>
     </message>
     <message>
         <source>Compare offers side by side</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebote nebeneinander vergleichen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Open File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>S&amp;ave</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Save File</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter</translation>
     </message>
     <message>
         <source>Save File under a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei unter neuem Namen speichern</translation>
     </message>
     <message>
         <source>Pa&amp;yment Plan…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungs&amp;plan…</translation>
     </message>
     <message>
         <source>&amp;Compare Offers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Angebote ver&amp;gleichen…</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>Help on the Mortgage tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zum Reiter „Hypothek“</translation>
     </message>
     <message>
         <source>Mortgage Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Darlehensbetrag</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>Year(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr(e)</translation>
     </message>
     <message>
         <source>Interest Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz</translation>
     </message>
     <message>
         <source>Last Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Rate</translation>
     </message>
     <message>
         <source>   Total Interest Charges are:</source>
-        <translation type="unfinished"></translation>
+        <translation>   Zinsen gesamt:</translation>
     </message>
     <message>
         <source>View a graph of your Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisdiagramm Ihrer Hypothek anzeigen</translation>
     </message>
     <message>
         <source>   Annual percentage rate</source>
-        <translation type="unfinished"></translation>
+        <translation>   Effektiver Jahreszins</translation>
     </message>
     <message>
         <source>Annual percentage rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Effektiver Jahreszins</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Mortgage Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratentabelle</translation>
     </message>
     <message>
         <source>Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsplan</translation>
     </message>
     <message>
         <source>Additional Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderzahlungen</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>Print Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau…</translation>
     </message>
     <message>
         <source>Export to P&amp;DF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF &amp;exportieren…</translation>
     </message>
     <message>
         <source>Financial Benefits of a Reduced Mortgage Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorteile einer kürzeren Laufzeit</translation>
     </message>
     <message>
         <source>Period (Years)</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit (Jahre)</translation>
     </message>
     <message>
         <source>Interest Rate %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz %</translation>
     </message>
     <message>
         <source>Monthly Repayment</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Rate</translation>
     </message>
     <message>
         <source>Reduce Period to</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit verkürzen auf</translation>
     </message>
     <message>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahre</translation>
     </message>
     <message>
         <source>By paying an extra</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einer Sonderzahlung von</translation>
     </message>
     <message>
         <source>per month, the Mortgage will be paid off in</source>
-        <translation type="unfinished"></translation>
+        <translation>pro Monat ist die Hypothek getilgt nach</translation>
     </message>
     <message>
         <source>years.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahren.</translation>
     </message>
     <message>
         <source>If the original monthly repayment is then invested at </source>
-        <translation type="unfinished"></translation>
+        <translation>Wird die ursprüngliche Monatsrate danach zu </translation>
     </message>
     <message>
         <source>% Interest for the</source>
-        <translation type="unfinished"></translation>
+        <translation>% Zinsen für den</translation>
     </message>
     <message>
         <source>remainder of the original term, then the value of this investment at the end of the</source>
-        <translation type="unfinished"></translation>
+        <translation>Rest der ursprünglichen Laufzeit angelegt, beträgt der Wert dieser Anlage am Ende der</translation>
     </message>
     <message>
         <source>original Period is</source>
-        <translation type="unfinished"></translation>
+        <translation>ursprünglichen Laufzeit</translation>
     </message>
     <message>
         <source>Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothek</translation>
     </message>
     <message>
         <source>What If?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was wäre, wenn?</translation>
     </message>
     <message>
         <source>Mortgage Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparen statt tilgen</translation>
     </message>
     <message>
         <source>Transfer Values to Mortgage Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte übertragen</translation>
     </message>
     <message>
         <source>Quovella Saved Files |*.QVL</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Quovella-Dateien |*.QVL</translation>
     </message>
     <message>
         <source>Quovella File |*.QVL</source>
-        <translation type="unfinished"></translation>
+        <translation>Quovella-Datei |*.QVL</translation>
     </message>
     <message>
         <source>Mortgage What If?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was wäre, wenn?</translation>
     </message>
     <message>
         <source>Help on the What If? tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zum Reiter „Was wäre, wenn?“</translation>
     </message>
     <message>
         <source>Calculate any of the four Mortgage variables. Select the variable to be calculated on the right, and enter the values for the other three variables.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen Sie eine der vier Größen einer Hypothek. Wählen Sie rechts die zu berechnende Größe und geben Sie die Werte der anderen drei ein.</translation>
     </message>
     <message>
         <source>Transfer to Quovella</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Quovella übertragen</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monate</translation>
     </message>
     <message>
         <source>Periods</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>Repayment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
 </context>
 <context>
     <name>TMSCHEDULE</name>
     <message>
         <source>Mortgage Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsplan</translation>
     </message>
     <message>
         <source>Display By</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige nach</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source> Print</source>
-        <translation type="unfinished"></translation>
+        <translation> Drucken</translation>
     </message>
     <message>
         <source> Graph</source>
-        <translation type="unfinished"></translation>
+        <translation> Grafik</translation>
     </message>
     <message>
         <source>The balance year by year as a graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Restschuld Jahr für Jahr als Grafik</translation>
     </message>
     <message>
         <source>Help on the schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zum Tilgungsplan</translation>
     </message>
     <message>
         <source>Please note that small differences in interest between the schedule and the main screen are due to rounding to two decimal places on the schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Abweichungen bei den Zinsen zwischen Tilgungsplan und Hauptfenster entstehen durch die Rundung auf zwei Nachkommastellen im Tilgungsplan.</translation>
     </message>
     <message>
         <source>Payment
 Plan…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungs-
+plan…</translation>
     </message>
     <message>
         <source>Payment Plan…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsplan…</translation>
     </message>
     <message>
         <source>Extra payments, lump sums and rate changes on the Mortgage tab&apos;s loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderzahlungen, Einmalzahlungen und Zinsänderungen für das Darlehen im Reiter „Hypothek“</translation>
     </message>
 </context>
 <context>
     <name>TMortChartForm</name>
     <message>
         <source>Cost Breakdown Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreisdiagramm</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Print the graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafik drucken</translation>
     </message>
     <message>
         <source>Cost Breakdown of Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenaufteilung der Hypothek</translation>
     </message>
     <message>
         <source>Principal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgung</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen</translation>
     </message>
 </context>
 <context>
     <name>TPaymentPlan</name>
     <message>
         <source>Payment Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsplan</translation>
     </message>
     <message>
         <source>&amp;Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar&amp;lehen</translation>
     </message>
     <message>
         <source>&amp;First payment on</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Rate a&amp;m</translation>
     </message>
     <message>
         <source>E&amp;vents</source>
-        <translation type="unfinished"></translation>
+        <translation>Ere&amp;ignisse</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Amount or rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag oder Zinssatz</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab</translation>
     </message>
     <message>
         <source>To / afterwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis / danach</translation>
     </message>
     <message>
         <source>A&amp;dd…</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzu&amp;fügen…</translation>
     </message>
     <message>
         <source>&amp;Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten…</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebühren</translation>
     </message>
     <message>
         <source>&amp;Upfront fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Einm&amp;algebühren</translation>
     </message>
     <message>
         <source>Fee per payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebühr je Rate</translation>
     </message>
     <message>
         <source>Upfront fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmalgebühren</translation>
     </message>
     <message>
         <source>Schedule by</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsplan nach</translation>
     </message>
     <message>
         <source>&amp;Year</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jahr</translation>
     </message>
     <message>
         <source>P&amp;ayment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rate</translation>
     </message>
     <message>
         <source>Payment Plan Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgungsplan mit Zahlungsplan</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copy the rows selected, or the whole schedule, for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Die markierten Zeilen oder den ganzen Tilgungsplan für eine Tabellenkalkulation kopieren</translation>
     </message>
     <message>
         <source> &amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Drucken</translation>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Help on the payment plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zum Zahlungsplan</translation>
     </message>
     <message>
         <source>The loan planned for</source>
-        <translation type="unfinished"></translation>
+        <translation>Das geplante Darlehen</translation>
     </message>
     <message>
         <source>Events of the plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisse des Plans</translation>
     </message>
     <message>
         <source>First payment&apos;s date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum der ersten Rate</translation>
     </message>
     <message>
         <source>%1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Jahre</translation>
     </message>
     <message>
         <source> and %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation> und %1 %2</translation>
     </message>
     <message>
         <source>%1 at %2 a year over %3; %4 repayments of %5 %6, interest compounded %7</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zu %2 jährlich über %3; Rate %5 (%4, %6), Zinsverrechnung %7</translation>
     </message>
     <message>
         <source>in arrears</source>
-        <translation type="unfinished"></translation>
+        <translation>nachschüssig</translation>
     </message>
     <message>
         <source>in advance</source>
-        <translation type="unfinished"></translation>
+        <translation>vorschüssig</translation>
     </message>
     <message>
         <source> Edit or remove it to see the plan&apos;s figures.</source>
-        <translation type="unfinished"></translation>
+        <translation> Bearbeiten oder entfernen Sie es, um die Zahlen des Plans zu sehen.</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist keine Zahl.</translation>
     </message>
 </context>
 <context>
     <name>TPlanEventDialog</name>
     <message>
         <source>Payment Plan Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis im Zahlungsplan</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Payments by</source>
-        <translation type="unfinished"></translation>
+        <translation>Raten nach</translation>
     </message>
     <message>
         <source>Payment number</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratennummer</translation>
     </message>
     <message>
         <source>Year and period</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr und Periode</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>From payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab Rate</translation>
     </message>
     <message>
         <source>period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode</translation>
     </message>
     <message>
         <source>To payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis Rate</translation>
     </message>
     <message>
         <source>Last on</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte am</translation>
     </message>
     <message>
         <source>empty: to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>leer: bis zum Ende</translation>
     </message>
     <message>
         <source>Lower the repayment after it (instead of paying off sooner)</source>
-        <translation type="unfinished"></translation>
+        <translation>Danach die Rate senken (statt früher zu tilgen)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>From year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab Jahr</translation>
     </message>
     <message>
         <source>From period</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab Periode</translation>
     </message>
     <message>
         <source>From date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab Datum</translation>
     </message>
     <message>
         <source>To year</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis Jahr</translation>
     </message>
     <message>
         <source>To period</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis Periode</translation>
     </message>
     <message>
         <source>Last payment&apos;s date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum der letzten Rate</translation>
     </message>
     <message>
         <source>period (1 - %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode (1 - %1)</translation>
     </message>
     <message>
         <source>Extra each payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderzahlung je Rate</translation>
     </message>
     <message>
         <source>Lump sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmalzahlung</translation>
     </message>
     <message>
         <source>New rate (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Zinssatz (%)</translation>
     </message>
     <message>
         <source>At payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Rate</translation>
     </message>
     <message>
         <source>not ticked: to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht angekreuzt: bis zum Ende</translation>
     </message>
     <message>
         <source>: &apos;%1&apos; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>: „%1“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>: the payment must be between 1 and %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>: die Ratennummer muss zwischen 1 und %1 liegen.</translation>
     </message>
     <message>
         <source>: the last payment must be between the first payment (%1) and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>: die letzte Rate muss zwischen der ersten Rate (%1) und %2 liegen.</translation>
     </message>
 </context>
 <context>
     <name>WhatIf</name>
     <message>
         <source>This Mortgage can&apos;t be paid off in a reasonable period. Try increasing your payments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hypothek lässt sich nicht in einem vertretbaren Zeitraum tilgen. Erhöhen Sie die Rate.</translation>
     </message>
     <message>
         <source>No interest rate up to 52% needs a repayment this large, so the rate cannot be found. Lower the repayment, raise the amount or shorten the period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zinssatz bis 52 % erfordert eine so hohe Rate, daher lässt sich der Zinssatz nicht ermitteln. Senken Sie die Rate, erhöhen Sie den Betrag oder verkürzen Sie die Laufzeit.</translation>
     </message>
     <message>
         <source>The repayments add up to less than the amount, so no interest rate pays off this Mortgage. Raise the repayment or the number of periods.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Raten ergeben zusammen weniger als den Betrag, daher tilgt kein Zinssatz diese Hypothek. Erhöhen Sie die Rate oder verlängern Sie die Laufzeit.</translation>
     </message>
     <message>
         <source>Choose a payment and a compounding frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Zahlungsweise und eine Zinsverrechnung.</translation>
     </message>
     <message>
         <source>You must enter an interest rate greater than 0 and less that 100%</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Zinssatz größer als 0 und kleiner als 100 % ein</translation>
     </message>
     <message>
         <source>This interest rate is too small to calculate with for this payment frequency. Enter a larger interest rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Zinssatz ist für diese Zahlungsweise zu klein, um damit zu rechnen. Geben Sie einen höheren Zinssatz ein.</translation>
     </message>
     <message>
         <source>You must enter a valid amount, less than 999999999</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen gültigen Betrag kleiner als 999999999 ein</translation>
     </message>
     <message>
         <source>You must enter a valid Mortgage payment, less than 999999999</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine gültige Rate kleiner als 999999999 ein</translation>
     </message>
     <message>
         <source>The repayment cannot be calculated for these values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rate lässt sich mit diesen Werten nicht berechnen.</translation>
     </message>
     <message>
         <source>The amount cannot be calculated for these values.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betrag lässt sich mit diesen Werten nicht berechnen.</translation>
+    </message>
+    <message>
+        <source> a period </source>
+        <translation> eine Laufzeit </translation>
     </message>
 </context>
 <context>
     <name>WindowKit</name>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinssatz</translation>
     </message>
     <message>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahre</translation>
     </message>
     <message>
         <source>Repayment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>Monthly Repayment</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Rate</translation>
     </message>
     <message>
         <source>Amount Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Betragsschritt</translation>
     </message>
     <message>
         <source>Interest Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsschritt</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Show the pages as they will print, or export them to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten so zeigen, wie sie gedruckt werden, oder als PDF exportieren</translation>
     </message>
     <message>
         <source>Print Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau…</translation>
     </message>
     <message>
         <source>&amp;Export to PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF &amp;exportieren…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren…</translation>
     </message>
     <message>
         <source>Save the whole table as a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Tabelle als CSV-Datei speichern</translation>
     </message>
     <message>
         <source>CSV Files |*.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien |*.csv</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copy &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles kopieren</translation>
     </message>
     <message>
         <source>&amp;Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportieren…</translation>
     </message>
 </context>
 </TS>

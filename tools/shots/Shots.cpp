@@ -8,6 +8,7 @@
 #include "platform/HelpViewer.h"
 #include "platform/QtPlatform.h"
 #include "ui/common/Look.h"
+#include "ui/common/Translation.h"
 #include "ui/windows/MSCHEDULEUnit.h"
 #include "ui/main/MainUnit.h"
 #include "ui/windows/MortChartUnit.h"
@@ -321,10 +322,37 @@ void ShootLargeText()
     }
 }
 
+// The main window and the schedule in German with German figures, as a desktop set to
+// German shows them: the translations are installed before the windows are made.
+void ShootGerman(ScriptedPlatform &platform, const QPalette &light)
+{
+    QApplication::setPalette(light);
+    const QLocale german(QStringLiteral("de_DE"));
+    Translation::Install(*QCoreApplication::instance(), german);
+    QLocale::setDefault(german);
+    Program program;
+    program.Start({});
+    TMORTLOAN &main = program.Main();
+    main.MAmount->setText(QStringLiteral("100000"));
+    main.Period->setText(QStringLiteral("25"));
+    main.IRate->setText(QStringLiteral("6"));
+    main.CalMortBtn->click();
+    Save(&main, QStringLiteral("german-main"));
+    platform.modalActions.insert(QStringLiteral("MSCHEDULE"), [](QDialog *w) { Save(w, QStringLiteral("german-schedule")); });
+    main.SpeedButton2->click();
+    main.SetSavedFlag(true);
+    main.hide();
+    // Back to English for the shots after these.
+    const QLocale english(QStringLiteral("en_US"));
+    Translation::Install(*QCoreApplication::instance(), english);
+    QLocale::setDefault(english);
+}
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setFont(Look::UiFont(9));
+    const QPalette light = QApplication::palette();
     folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(folder);
 
@@ -341,9 +369,10 @@ int main(int argc, char **argv)
     ShootPaymentPlan(platform, main);
     ShootCompare(platform, main);
     ShootAboutAndHelp(windows);
-    const QPalette light = QApplication::palette();
     ShootDark(platform, main);
     QApplication::setPalette(light);
+    main.hide();
+    ShootGerman(platform, light);
     ShootLargeText();
     return 0;
 }
