@@ -129,6 +129,7 @@ TEST_F(Accessibility, EveryResultPanelAndResultFieldOfEveryWindowHasANameAndRead
 {
     TypeLoan("100000", "25", "6");
     main().CalMortBtn->click();
+    main().Windows(); // made after the first frame otherwise
     // Filled with a figure of its own, so that each shows it reads what it shows.
     int panels = 0;
     for (QWidget *window : QApplication::topLevelWidgets()) {
