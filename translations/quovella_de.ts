@@ -36,6 +36,13 @@
     </message>
 </context>
 <context>
+    <name>ComparisonModel</name>
+    <message>
+        <source> (cheapest)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ErrorChecking</name>
     <message>
         <source>You must enter a valid Year</source>
@@ -63,6 +70,197 @@
     <message>
         <source> already exists.
 Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Frequency</name>
+    <message>
+        <source>Annualy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Annual Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annual Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Annualy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-Year(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Bi-Annual Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half Year Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarter(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Quarterly Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarterly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Monthly Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-Month(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Bi-Monthly Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1/2 Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half Month Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1/2 Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FortNightly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fortnight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fortnight(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Fortnightly Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FortNightly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fortnightly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Weekly Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Daily Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily Payment</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -546,6 +744,10 @@ Your figures are calculated on this computer and stay in the files you save.</so
     </message>
     <message>
         <source>Up to %1 loans can be compared. Remove one to add the current loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loan %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -18,7 +18,7 @@ void TMORTLOAN::SpeedButton2Click()
     MAmount->setFocus();
     if (!windows_.schedule || !CheckMainLoan(LoanChecks::Analysis()))
         return;
-    windows_.schedule->OpenWithLoan(CurrentLoanTexts(), Label98->text());
+    windows_.schedule->OpenWithLoan(CurrentLoanTexts(), PartYearCaption());
     ThePlatform().ShowModal(windows_.schedule);
 }
 
@@ -28,7 +28,7 @@ void TMORTLOAN::BalanceGraphBtnClick()
     if (!windows_.schedule || !CheckMainLoan(LoanChecks::Analysis()))
         return;
     // The graph draws the schedule's loan, so the main window's loan goes in there first.
-    windows_.schedule->OpenWithLoan(CurrentLoanTexts(), Label98->text());
+    windows_.schedule->OpenWithLoan(CurrentLoanTexts(), PartYearCaption());
     windows_.schedule->GraphBtnClick();
 }
 
