@@ -82,7 +82,7 @@ AdditionalPaymentGrid BuildAdditionalPaymentGrid(const Loan &loan)
     return grid;
 }
 
-QString PayOffSentence(int termYears, int termPart, int paymentsMade, double paymentsPerYear)
+QString PaidOffIn(int paymentsMade, double paymentsPerYear)
 {
     const int wholeP = static_cast<int>(paymentsPerYear);
     const Frequency *frequency = FrequencyOfPeriods(paymentsPerYear);
@@ -91,13 +91,7 @@ QString PayOffSentence(int termYears, int termPart, int paymentsMade, double pay
     // Adding 0.4 counts a remainder of more than a tenth of a month as a whole month.
     const int months = static_cast<int>(
         RoundToPlaces((paymentsMade - yearsPaid * paymentsPerYear) / perMonth + 0.4, 0));
-    const int termMonths = static_cast<int>(std::trunc(RoundToPlaces(termPart / perMonth + 0.4, 0)));
-    QString s = QStringLiteral("You have paid off your ");
-    if (termYears != 0)
-        s += QString::number(termYears) + QStringLiteral(" Year");
-    if (termPart != 0)
-        s += QStringLiteral(" and ") + QString::number(termMonths) + QStringLiteral(" month");
-    s += QStringLiteral(" Mortgage in ");
+    QString s;
     if (yearsPaid == 1)
         s += QStringLiteral("1 Year");
     else if (yearsPaid > 1)
@@ -111,6 +105,19 @@ QString PayOffSentence(int termYears, int termPart, int paymentsMade, double pay
     else if (yearsPaid == 0)
         s += QStringLiteral("less than 1 Month"); // a few daily payments: never end on "in "
     return s;
+}
+
+QString PayOffSentence(int termYears, int termPart, int paymentsMade, double paymentsPerYear)
+{
+    const Frequency *frequency = FrequencyOfPeriods(paymentsPerYear);
+    const double perMonth = frequency ? frequency->periodsPerMonth : paymentsPerYear / 12;
+    const int termMonths = static_cast<int>(std::trunc(RoundToPlaces(termPart / perMonth + 0.4, 0)));
+    QString s = QStringLiteral("You have paid off your ");
+    if (termYears != 0)
+        s += QString::number(termYears) + QStringLiteral(" Year");
+    if (termPart != 0)
+        s += QStringLiteral(" and ") + QString::number(termMonths) + QStringLiteral(" month");
+    return s + QStringLiteral(" Mortgage in ") + PaidOffIn(paymentsMade, paymentsPerYear);
 }
 
 namespace {
@@ -172,6 +179,7 @@ SpecificAdditionalPayment CalculateSpecificAdditionalPayment(const Loan &loan, d
             result.paymentsMade = k;
             result.with = RoundToPlaces(walk.TotalInterest(), 2);
             result.sentence = PayOffSentence(term.years, term.part, k, p);
+            result.paidOffIn = PaidOffIn(k, p);
             result.saved = RoundToPlaces(without - result.with, 2);
             return result;
         }

@@ -41,12 +41,16 @@ struct SpecificAdditionalPayment {
     double saved = 0;
     int paymentsMade = 0;
     QString sentence;   // "You have paid off your 25 Year Mortgage in 18 Years and 8 Months"
+    QString paidOffIn;  // "18 Years and 8 Months", the sentence's end; empty when not paid off
     bool paidOff = false; // false: the walk never cleared the loan; show nothing new
     // Balance, to cents, after every whole year of payments of the walk with the extra
     // payment, and last where the walk stopped (after paymentsMade when paid off).
     std::vector<double> balanceByYear;
 };
 
+// "18 Years and 8 Months": the time the payments made take, a month counted once more
+// than a tenth of it is paid.
+QString PaidOffIn(int paymentsMade, double paymentsPerYear);
 // "You have paid off your 25 Year Mortgage in 18 Years and 8 Months": the term
 // named by its years and part-year, the time taken by the payments made.
 QString PayOffSentence(int termYears, int termPart, int paymentsMade, double paymentsPerYear);

@@ -33,6 +33,9 @@ const std::array<Frequency, 8> &Frequencies();
 const QStringList &FrequencyTexts();
 // The entry for a selector text compared exactly, or null.
 const Frequency *FindFrequency(const QString &selector);
+// A word of the frequency table as the screen shows it, in the user's language.
+// Reports, saved files, CSV and the calculator's output keep the English word.
+QString ShownFrequencyText(const QString &english);
 // 0-based position in the selector list; -1 for any other text.
 int FrequencyIndex(const QString &selector);
 

@@ -32,6 +32,13 @@
     </message>
 </context>
 <context>
+    <name>ComparisonModel</name>
+    <message>
+        <source> (cheapest)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ErrorChecking</name>
     <message>
         <source>You must enter a valid Year</source>
@@ -61,6 +68,197 @@
 Do you want to replace it?</source>
         <translation> ist bereits vorhanden.
 Möchten Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>Frequency</name>
+    <message>
+        <source>Annualy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Annual Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annual Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Annualy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-Year(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Bi-Annual Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half Year Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarter(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Quarterly Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quarterly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Monthly Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bi-Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half-Month(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Bi-Monthly Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1/2 Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half Month Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1/2 Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Half Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FortNightly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fortnight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fortnight(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Fortnightly Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FortNightly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fortnightly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Weekly Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weekly Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   Daily Mortgage Payment is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily Payment</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -688,6 +886,10 @@ Ihre Zahlen werden auf diesem Computer berechnet und bleiben in den Dateien, die
     <message>
         <source>Up to %1 loans can be compared. Remove one to add the current loan.</source>
         <translation>Es lassen sich höchstens %1 Darlehen vergleichen. Entfernen Sie eines, um das aktuelle Darlehen hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>Loan %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

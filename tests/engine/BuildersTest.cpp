@@ -273,6 +273,8 @@ TEST(SpecificAdditionalPayment, HundredFromTheStart)
     EXPECT_DOUBLE_EQ(result.saved, 27037.22);
     EXPECT_EQ(result.paymentsMade, 224);
     EXPECT_EQ(result.sentence, "You have paid off your 25 Year Mortgage in 18 Years and 8 Months");
+    // The time on its own, for windows that word the sentence differently.
+    EXPECT_EQ(result.paidOffIn, "18 Years and 8 Months");
 }
 
 TEST(SpecificAdditionalPayment, StartingInYearSix)
@@ -289,6 +291,7 @@ TEST(SpecificAdditionalPayment, ZeroExtraReportsTheOwnTerm)
     const SpecificAdditionalPayment result =
         CalculateSpecificAdditionalPayment(TestLoan(100000, 6, 25), 0, {});
     EXPECT_EQ(result.sentence, "You have paid off your 25 Year Mortgage in 25 Years");
+    EXPECT_EQ(result.paidOffIn, "25 Years");
     EXPECT_DOUBLE_EQ(result.saved, -0.11);
 }
 

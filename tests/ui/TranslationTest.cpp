@@ -109,3 +109,40 @@ TEST_F(German, WindowsAndMessagesSpeakGermanWhileReportsAndCsvStayEnglish)
     EXPECT_EQ(platform.landscapePages, 1);
     EXPECT_TRUE(platform.messages.empty()) << platform.MessageTexts().join(" | ").toStdString();
 }
+
+// The frequency lists show German names but hold the English selectors, which the
+// program compares and the reports print.
+TEST_F(German, FrequenciesShowGermanWhileTheReportsPrintTheEnglishWords)
+{
+    QComboBox *payment = main().MPayment;
+    const int k = payment->findData(QStringLiteral("Bi-Monthly"));
+    ASSERT_EQ(k, 4);
+    EXPECT_EQ(payment->itemText(k), "Halbmonatlich");
+    EXPECT_EQ(main().WIPayment->itemText(k), "Halbmonatlich");
+    ChoosePayment("Bi-Monthly");
+    EXPECT_EQ(main().CurrentLoanTexts().payment, "Bi-Monthly");
+    EXPECT_EQ(main().Panel1->title(), "   Die halbmonatliche Rate beträgt");
+    EXPECT_EQ(main().Label98->text().remove('&'), "Halbmonat(e)");
+
+    TypeLoan("100000", "25", "6", "3");
+    main().CalMortBtn->click();
+    EXPECT_FALSE(main().MonthlyRepayment->text().isEmpty());
+    RecordingPrinterChannel details;
+    PrintMortgageDetails(main().DetailsReportInputs(), details);
+    const QString printed = details.Texts().join('\n');
+    for (const char *english : {"Half-Month(s): 3", "Payment:             Bi-Monthly", "Bi-Monthly Mortgage Payment is"})
+        EXPECT_TRUE(printed.contains(english)) << english << "\n" << printed.toStdString();
+    EXPECT_FALSE(printed.contains("Halbmonat")) << printed.toStdString();
+
+    OpenSchedule([&](TMSCHEDULE *schedule) {
+        EXPECT_EQ(schedule->Label4->text(), "Halbmonatliche Rate");
+        EXPECT_EQ(schedule->Label11->text().remove('&'), "Halbmonat(e)");
+        RecordingPrinterChannel channel;
+        PrintSchedule(schedule->ReportInputs(), channel);
+        const QString report = channel.Texts().join('\n');
+        EXPECT_TRUE(report.contains("Half-Month(s)")) << report.left(600).toStdString();
+        EXPECT_TRUE(report.contains("Bi-Monthly")) << report.left(600).toStdString();
+        EXPECT_FALSE(report.contains("Halbmonat")) << report.left(600).toStdString();
+    });
+    EXPECT_TRUE(platform.messages.empty()) << platform.MessageTexts().join(" | ").toStdString();
+}

@@ -68,10 +68,10 @@ protected:
         main().IRate->setText(rate);
     }
 
-    // Chooses a payment frequency as the user would.
+    // Chooses a payment frequency, by its English selector, as the user would.
     void ChoosePayment(const QString &frequency)
     {
-        main().MPayment->setCurrentText(frequency);
+        main().MPayment->setCurrentIndex(main().MPayment->findData(frequency, Qt::UserRole, Qt::MatchFixedString));
         emit main().MPayment->activated(main().MPayment->currentIndex());
     }
 

@@ -19,7 +19,7 @@ void TMORTLOAN::SpeedButton2Click()
     TMSCHEDULE *schedule = Windows().schedule;
     if (!schedule || !CheckMainLoan(LoanChecks::Analysis()))
         return;
-    schedule->OpenWithLoan(CurrentLoanTexts(), Label98->text());
+    schedule->OpenWithLoan(CurrentLoanTexts(), PartYearCaption());
     ThePlatform().ShowModal(schedule);
 }
 
@@ -30,7 +30,7 @@ void TMORTLOAN::BalanceGraphBtnClick()
     if (!schedule || !CheckMainLoan(LoanChecks::Analysis()))
         return;
     // The graph draws the schedule's loan, so the main window's loan goes in there first.
-    schedule->OpenWithLoan(CurrentLoanTexts(), Label98->text());
+    schedule->OpenWithLoan(CurrentLoanTexts(), PartYearCaption());
     schedule->GraphBtnClick();
 }
 

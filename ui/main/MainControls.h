@@ -15,12 +15,15 @@ namespace MainControls {
 constexpr int kClientWidth = 525;
 constexpr int kClientHeight = 401;
 
-// A fixed list of the payment and compounding frequencies.
+// A fixed list of the payment and compounding frequencies. Each item shows its name
+// in the user's language and holds the English selector, which is what the program
+// reads, compares and saves.
 inline QComboBox *FrequencyList(const QString &name, QWidget *parent)
 {
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
-    list->addItems(FrequencyTexts());
+    for (const QString &selector : FrequencyTexts())
+        list->addItem(ShownFrequencyText(selector), selector);
     list->setEditable(false);
     return list;
 }
@@ -30,6 +33,12 @@ inline QRadioButton *Radio(const QString &name, const QString &text, QWidget *pa
     auto *radio = new QRadioButton(text, parent);
     radio->setObjectName(name);
     return radio;
+}
+
+// The English selector of the list's current item ("Monthly").
+inline QString Selector(const QComboBox *list)
+{
+    return list->currentData().toString();
 }
 
 // The payment frequency with its timing (in arrears, in advance), and the

@@ -128,7 +128,7 @@ int TMORTLOAN::WidestRepaymentPanel() const
     int widest = 0;
     for (const QString &name : FrequencyTexts())
         if (const Frequency *frequency = FindFrequency(name)) {
-            Panel1->setTitle(frequency->repaymentSentence);
+            Panel1->setTitle(ShownFrequencyText(frequency->repaymentSentence));
             widest = std::max(widest, Panel1->minimumSizeHint().width());
         }
     Panel1->setTitle(shown);
@@ -253,15 +253,15 @@ LoanTexts TMORTLOAN::CurrentLoanTexts() const
     texts.years = Period->text();
     texts.part = MPartyear->text();
     texts.rate = IRate->text();
-    texts.payment = MPayment->currentText();
-    texts.compounded = MCompounded->currentText();
+    texts.payment = MainControls::Selector(MPayment);
+    texts.compounded = MainControls::Selector(MCompounded);
     texts.timing = MArrears->isChecked() ? Timing::InArrears : Timing::InAdvance;
     return texts;
 }
 
 QString TMORTLOAN::PartYearCaption() const
 {
-    return Keyboard::Plain(Label98->text());
+    return partYearCaption_;
 }
 
 void TMORTLOAN::EmptyMortgageResults()
@@ -307,15 +307,16 @@ void TMORTLOAN::MPaymentChange()
     EmptyMortgageResults();
     Label98->setVisible(true);
     MPartyear->setVisible(true);
-    const Frequency *frequency = FindFrequency(MPayment->currentText());
-    if (MPayment->currentText() == QLatin1String("Annualy")) {
+    const Frequency *frequency = FindFrequency(MainControls::Selector(MPayment));
+    if (MainControls::Selector(MPayment) == QLatin1String("Annualy")) {
         Label98->setVisible(false);
         MPartyear->setVisible(false);
         MPartyear->clear();
     } else {
-        Label98->setText(frequency ? frequency->partYearCaption : QString());
+        partYearCaption_ = frequency ? frequency->partYearCaption : QString();
+        Label98->setText(ShownFrequencyText(partYearCaption_));
     }
-    Panel1->setTitle(frequency ? frequency->repaymentSentence : QString());
+    Panel1->setTitle(frequency ? ShownFrequencyText(frequency->repaymentSentence) : QString());
     // Not yet made at start-up: the schedule takes it from the field then.
     if (windowsMade_)
         windows_.schedule->ShowPartYear(!MPartyear->isHidden());
@@ -359,10 +360,11 @@ MortgageDetailsReport TMORTLOAN::DetailsReportInputs() const
     report.partYearCaption = PartYearCaption();
     report.partYear = MPartyear->text();
     report.rate = IRate->text();
-    report.compounded = MCompounded->currentText();
-    report.payment = MPayment->currentText();
+    report.compounded = MainControls::Selector(MCompounded);
+    report.payment = MainControls::Selector(MPayment);
     report.inArrears = MArrears->isChecked();
-    report.repaymentSentence = Panel1->title();
+    const Frequency *frequency = FindFrequency(report.payment);
+    report.repaymentSentence = frequency ? frequency->repaymentSentence : QString();
     report.repayment = MonthlyRepayment->text();
     report.totalInterest = TotalInterest->text();
     return report;

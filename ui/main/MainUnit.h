@@ -321,6 +321,8 @@ private:
     ReportHooks reports_;
     ReportMakers reportMakers_;
     bool savedFlag_ = true;
+    // The last part-year caption shown, in English; a yearly loan keeps the one before.
+    QString partYearCaption_ = QStringLiteral("Month(s)");
     QString programDirectory_;
     QString currentFileName_;
     FileDialogState open_;

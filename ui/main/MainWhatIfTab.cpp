@@ -174,8 +174,8 @@ WhatIfFields TMORTLOAN::WhatIfInputs() const
     fields.partYear = WIPartYear->text();
     fields.interest = WIInterest->text();
     fields.repay = WIRepay->text();
-    fields.payment = WIPayment->currentText();
-    fields.compounded = WICompounded->currentText();
+    fields.payment = MainControls::Selector(WIPayment);
+    fields.compounded = MainControls::Selector(WICompounded);
     fields.timing = WIArrearsRB->isChecked() ? Timing::InArrears : Timing::InAdvance;
     fields.solveFor = AmountRB->isChecked()     ? WhatIfVariable::Amount
                       : PeriodRB->isChecked()   ? WhatIfVariable::Periods
@@ -209,12 +209,12 @@ void TMORTLOAN::WIPaymentChange()
 {
     WIMonthsLabel->setVisible(true);
     WIPartYear->setVisible(true);
-    if (WIPayment->currentText() == QLatin1String("Annualy")) {
+    if (MainControls::Selector(WIPayment) == QLatin1String("Annualy")) {
         WIMonthsLabel->setVisible(false);
         WIPartYear->setVisible(false);
         WIPartYear->clear();
-    } else if (const Frequency *frequency = FindFrequency(WIPayment->currentText())) {
-        WIMonthsLabel->setText(frequency->partYearCaption);
+    } else if (const Frequency *frequency = FindFrequency(MainControls::Selector(WIPayment))) {
+        WIMonthsLabel->setText(ShownFrequencyText(frequency->partYearCaption));
     }
     AssignMnemonics();
 }

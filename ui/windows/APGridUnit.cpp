@@ -206,7 +206,7 @@ void TAdditionalP::OpenWithLoan(const LoanTexts &loan)
         const QStringList headings = AdditionalPaymentHeadings(word, TextStyle::Shown());
         Label7->setText(headings[1]);
         Label8->setText(headings[2]);
-        PartYear->setAccessibleName(frequency->partYearCaption);
+        PartYear->setAccessibleName(ShownFrequencyText(frequency->partYearCaption));
         APMonthlyR->setAccessibleName(Label5->text() + QLatin1Char(' ') + Label12->text());
     }
     CentreOnScreen(this);

@@ -30,15 +30,13 @@ constexpr int kGraphWidth = 526;
 constexpr int kGraphHeight = 380;
 constexpr int kButtonRow = 36;
 
-// "18 Years and 8 Months" of the specific window's sentence, so the graph and the
-// window word the new term alike.
+// The end of the specific window's sentence, "18 Years and 8 Months", so the graph and
+// the window word the new term alike.
 QString PaidOffNote(const SpecificAdditionalPayment &result)
 {
-    const QString marker = QStringLiteral(" Mortgage in ");
-    const qsizetype at = result.sentence.lastIndexOf(marker);
-    if (at < 0)
+    if (result.paidOffIn.isEmpty())
         return QStringLiteral("Paid off after %1 payments").arg(result.paymentsMade);
-    return QStringLiteral("Paid off in ") + result.sentence.mid(at + marker.size()).toLower();
+    return QStringLiteral("Paid off in ") + result.paidOffIn.toLower();
 }
 
 } // namespace

@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString kCheapest = QStringLiteral(" (cheapest)");
-
 QColor CheapestTint()
 {
     return QColor(226, 244, 226);
@@ -87,7 +85,7 @@ QVariant ComparisonModel::headerData(int section, Qt::Orientation orientation, i
     const bool cheapest = section > 0 && section - 1 == comparison_.cheapest;
     if (role == Qt::DisplayRole) {
         const QString name = ComparisonHeadings(comparison_, TextStyle::Shown()).value(section);
-        return cheapest ? name + kCheapest : name;
+        return cheapest ? name + tr(" (cheapest)") : name;
     }
     if (role == Qt::FontRole && cheapest) {
         QFont font;
@@ -330,7 +328,7 @@ void TCompare::AddBtnClick()
     added.fees = fees ? fees() : LoanFees();
     // The lowest number no column is named with, so a removed "Loan 2" comes back as itself.
     for (int n = 1;; ++n) {
-        const QString name = QStringLiteral("Loan %1").arg(n);
+        const QString name = tr("Loan %1").arg(n);
         if (std::none_of(loans.begin(), loans.end(), [&](const ComparedLoan &c) { return c.name == name; })) {
             added.name = name;
             break;

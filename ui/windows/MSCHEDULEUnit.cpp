@@ -254,9 +254,10 @@ void TMSCHEDULE::OpenWithLoan(const LoanTexts &loan, const QString &partYearCapt
     else if (frequency)
         Month->setText(frequency->scheduleOption);
     if (frequency)
-        Label4->setText(frequency->scheduleRepaymentCaption);
+        Label4->setText(ShownFrequencyText(frequency->scheduleRepaymentCaption));
     Label10->setText(Keyboard::Plain(Month->isChecked() ? Month->text() : Year->text()));
-    Label11->setText(Keyboard::Plain(partYearCaption));
+    partYearCaption_ = Keyboard::Plain(partYearCaption);
+    Label11->setText(ShownFrequencyText(partYearCaption_));
     MSMonthlyRepayment->setAccessibleName(Label4->text());
     Keyboard::AssignMnemonics(this);
     Keyboard::NameFieldsForReaders(this);
@@ -304,7 +305,7 @@ ScheduleReport TMSCHEDULE::ReportInputs() const
     report.loan.amount = MSAmount->text();
     report.loan.rate = MSInterest->text();
     report.loan.years = MSPeriod->text();
-    report.loan.partYearCaption = Keyboard::Plain(Label11->text());
+    report.loan.partYearCaption = partYearCaption_;
     report.loan.partYear = Partyear->text();
     report.periodHeading = Label10->text();
     const ScheduleModel *model = model_;

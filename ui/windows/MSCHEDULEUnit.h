@@ -75,4 +75,6 @@ private:
     TBalanceGraphForm *graph_ = nullptr;
     std::function<std::optional<AdditionalPaymentRun>()> lastAdditionalPayment_;
     std::function<std::optional<PlannedLoan>()> plannedLoan_;
+    // The part-year caption in English, for the report; Label11 shows it translated.
+    QString partYearCaption_ = QStringLiteral("Month(s)");
 };

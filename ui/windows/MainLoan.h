@@ -14,7 +14,8 @@ public:
     virtual ~MainLoan() = default;
     // The loan as the Mortgage tab's fields hold it at this moment.
     virtual LoanTexts CurrentLoanTexts() const = 0;
-    // The caption beside the part-year field ("Month(s)", "Week(s)", ...).
+    // The caption beside the part-year field in English ("Month(s)", "Week(s)", ...), as
+    // reports print it; the screen shows ShownFrequencyText of it.
     virtual QString PartYearCaption() const = 0;
     virtual QWidget *MainWindowWidget() = 0;
     // The payment plan of the loan, kept and saved with it.

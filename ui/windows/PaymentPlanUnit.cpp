@@ -692,7 +692,7 @@ void TPaymentPlan::Recalculate()
     loan_ = loan;
     QString term = tr("%1 years").arg(loan.years);
     if (loan.part > 0)
-        term += tr(" and %1 %2").arg(loan.part).arg(Keyboard::Plain(main_.PartYearCaption()));
+        term += tr(" and %1 %2").arg(loan.part).arg(ShownFrequencyText(main_.PartYearCaption()));
     LoanText->setText(tr("%1 at %2 a year over %3; %4 repayments of %5 %6, interest compounded %7")
                           .arg(MoneyTextOfText(texts.amount), RateText(loan.rate), term, texts.payment,
                                MoneyText(loan.Repayment()),

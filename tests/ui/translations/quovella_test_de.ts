@@ -19,6 +19,25 @@
     </message>
 </context>
 <context>
+    <name>Frequency</name>
+    <message>
+        <source>Bi-Monthly</source>
+        <translation>Halbmonatlich</translation>
+    </message>
+    <message>
+        <source>   Bi-Monthly Mortgage Payment is</source>
+        <translation>   Die halbmonatliche Rate beträgt</translation>
+    </message>
+    <message>
+        <source>Half-Month(s)</source>
+        <translation>Halbmonat(e)</translation>
+    </message>
+    <message>
+        <source>Half Month Payment</source>
+        <translation>Halbmonatliche Rate</translation>
+    </message>
+</context>
+<context>
     <name>TMSCHEDULE</name>
     <message>
         <source>Mortgage Schedule</source>
