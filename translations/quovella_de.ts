@@ -35,7 +35,7 @@
     <name>ComparisonModel</name>
     <message>
         <source> (cheapest)</source>
-        <translation type="unfinished"></translation>
+        <translation> (günstigstes)</translation>
     </message>
 </context>
 <context>
@@ -74,191 +74,191 @@ Möchten Sie die Datei ersetzen?</translation>
     <name>Frequency</name>
     <message>
         <source>Annualy</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
     <message>
         <source>   Annual Mortgage Payment is</source>
-        <translation type="unfinished"></translation>
+        <translation>   Die jährliche Rate beträgt</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
     <message>
         <source>Annual Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Rate</translation>
     </message>
     <message>
         <source>Yearly</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>Bi-Annualy</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjährlich</translation>
     </message>
     <message>
         <source>Half-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjahr</translation>
     </message>
     <message>
         <source>Half-Year(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjahr(e)</translation>
     </message>
     <message>
         <source>   Bi-Annual Mortgage Payment is</source>
-        <translation type="unfinished"></translation>
+        <translation>   Die halbjährliche Rate beträgt</translation>
     </message>
     <message>
         <source>Half Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjahr</translation>
     </message>
     <message>
         <source>Half Year Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjährliche Rate</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierteljährlich</translation>
     </message>
     <message>
         <source>Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartal</translation>
     </message>
     <message>
         <source>Quarter(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartal(e)</translation>
     </message>
     <message>
         <source>   Quarterly Mortgage Payment is</source>
-        <translation type="unfinished"></translation>
+        <translation>   Die vierteljährliche Rate beträgt</translation>
     </message>
     <message>
         <source>Quarterly Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierteljährliche Rate</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Month(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat(e)</translation>
     </message>
     <message>
         <source>   Monthly Mortgage Payment is</source>
-        <translation type="unfinished"></translation>
+        <translation>   Die monatliche Rate beträgt</translation>
     </message>
     <message>
         <source>Monthly Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Rate</translation>
     </message>
     <message>
         <source>Bi-Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmonatlich</translation>
     </message>
     <message>
         <source>Half-Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmonat</translation>
     </message>
     <message>
         <source>Half-Month(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmonat(e)</translation>
     </message>
     <message>
         <source>   Bi-Monthly Mortgage Payment is</source>
-        <translation type="unfinished"></translation>
+        <translation>   Die halbmonatliche Rate beträgt</translation>
     </message>
     <message>
         <source>Half Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmonatlich</translation>
     </message>
     <message>
         <source>1/2 Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmonat</translation>
     </message>
     <message>
         <source>Half Month Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmonatliche Rate</translation>
     </message>
     <message>
         <source>1/2 Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmonatlich</translation>
     </message>
     <message>
         <source>Half Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmonat</translation>
     </message>
     <message>
         <source>FortNightly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierzehntäglich</translation>
     </message>
     <message>
         <source>Fortnight</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelwoche</translation>
     </message>
     <message>
         <source>Fortnight(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelwoche(n)</translation>
     </message>
     <message>
         <source>   Fortnightly Mortgage Payment is</source>
-        <translation type="unfinished"></translation>
+        <translation>   Die vierzehntägliche Rate beträgt</translation>
     </message>
     <message>
         <source>FortNightly Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierzehntägliche Rate</translation>
     </message>
     <message>
         <source>Fortnightly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierzehntäglich</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche</translation>
     </message>
     <message>
         <source>Week(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche(n)</translation>
     </message>
     <message>
         <source>   Weekly Mortgage Payment is</source>
-        <translation type="unfinished"></translation>
+        <translation>   Die wöchentliche Rate beträgt</translation>
     </message>
     <message>
         <source>Weekly Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentliche Rate</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Day(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag(e)</translation>
     </message>
     <message>
         <source>   Daily Mortgage Payment is</source>
-        <translation type="unfinished"></translation>
+        <translation>   Die tägliche Rate beträgt</translation>
     </message>
     <message>
         <source>Daily Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Tägliche Rate</translation>
     </message>
 </context>
 <context>
@@ -889,7 +889,7 @@ Ihre Zahlen werden auf diesem Computer berechnet und bleiben in den Dateien, die
     </message>
     <message>
         <source>Loan %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Darlehen %1</translation>
     </message>
 </context>
 <context>
