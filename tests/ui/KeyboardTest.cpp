@@ -3,6 +3,7 @@
 #include "tests/common/FrequencyCases.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/windows/CompareUnit.h"
+#include "ui/common/Translation.h"
 #include "ui/windows/PaymentPlanUnit.h"
 
 #include <QAccessible>
@@ -123,6 +124,33 @@ protected:
         UiTest::SetUp();
         TypeLoan("100000", "25", "6");
     }
+
+    // Every tab and every analysis window: each button and caption has a key of its own.
+    void ExpectOwnKeysInEveryWindow()
+    {
+        for (QWidget *tab : {main().TabSheet1, main().TabSheet2, main().TabSheet3}) {
+            main().PageControl1->setCurrentWidget(tab);
+            ExpectOwnKeys(CaptionsIn(&main(), tab), S(tab->objectName()));
+        }
+        main().PageControl1->setCurrentWidget(main().TabSheet1);
+
+        auto check = [&](QDialog *window) { ExpectOwnKeys(CaptionsIn(window, nullptr), S(window->objectName())); };
+        for (const char *name : {"MSCHEDULE", "MORTAGEGRID", "AdditionalP", "ADDMONTHLYR", "MortChartForm"})
+            platform.modalActions.insert(name, check);
+        platform.modalActions.insert("APOPTIONS", [&](QDialog *window) {
+            check(window);
+            windows().options->BitBtn2->click();
+        });
+        main().SpeedButton2->click();
+        main().MortgageGridBtn->click();
+        main().BitBtn9->click();
+        windows().options->Grid->setChecked(true);
+        main().SpeedButton3->click();
+        windows().options->Specific->setChecked(true);
+        main().SpeedButton3->click();
+        EXPECT_EQ(platform.modalWindows.size(), 7);
+        EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+    }
 };
 
 class AltKeysByFrequency : public KeyboardUse, public testing::WithParamInterface<int> {};
@@ -130,31 +158,36 @@ class AltKeysByFrequency : public KeyboardUse, public testing::WithParamInterfac
 TEST_P(AltKeysByFrequency, EveryButtonAndFieldCaptionHasAnAltKeyOfItsOwnInItsWindow)
 {
     ChoosePayment(FrequencyTexts()[GetParam()]);
-    for (QWidget *tab : {main().TabSheet1, main().TabSheet2, main().TabSheet3}) {
-        main().PageControl1->setCurrentWidget(tab);
-        ExpectOwnKeys(CaptionsIn(&main(), tab), S(tab->objectName()));
-    }
-    main().PageControl1->setCurrentWidget(main().TabSheet1);
-
-    auto check = [&](QDialog *window) { ExpectOwnKeys(CaptionsIn(window, nullptr), S(window->objectName())); };
-    for (const char *name : {"MSCHEDULE", "MORTAGEGRID", "AdditionalP", "ADDMONTHLYR", "MortChartForm"})
-        platform.modalActions.insert(name, check);
-    platform.modalActions.insert("APOPTIONS", [&](QDialog *window) {
-        check(window);
-        windows().options->BitBtn2->click();
-    });
-    main().SpeedButton2->click();
-    main().MortgageGridBtn->click();
-    main().BitBtn9->click();
-    windows().options->Grid->setChecked(true);
-    main().SpeedButton3->click();
-    windows().options->Specific->setChecked(true);
-    main().SpeedButton3->click();
-    EXPECT_EQ(platform.modalWindows.size(), 7);
-    EXPECT_TRUE(platform.messages.empty()) << S(platform.LastMessage());
+    ExpectOwnKeysInEveryWindow();
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFrequency, AltKeysByFrequency, EveryFrequency(), FrequencyNamed());
+
+// German captions are other words: their keys are chosen from them, just as uniquely.
+class GermanAltKeys : public KeyboardUse {
+protected:
+    void SetUp() override
+    {
+        before = QLocale();
+        const QLocale german(QLocale::German, QLocale::Germany);
+        Translation::Install(*QCoreApplication::instance(), german);
+        QLocale::setDefault(german);
+        KeyboardUse::SetUp();
+    }
+    void TearDown() override
+    {
+        KeyboardUse::TearDown();
+        Translation::Install(*QCoreApplication::instance(), QLocale(QLocale::English, QLocale::UnitedStates));
+        QLocale::setDefault(before);
+    }
+    QLocale before;
+};
+
+TEST_F(GermanAltKeys, EveryButtonAndFieldCaptionHasAnAltKeyOfItsOwnInGerman)
+{
+    ChoosePayment(QStringLiteral("FortNightly"));
+    ExpectOwnKeysInEveryWindow();
+}
 
 TEST_F(KeyboardUse, AltKeysLeadToTheirFieldsAndPressTheirButtons)
 {
