@@ -8,6 +8,8 @@
 #include "ui/windows/CompareUnit.h"
 #include "ui/windows/PaymentPlanUnit.h"
 
+#include <QLayout>
+#include <QStyleFactory>
 #include <QAbstractButton>
 #include <QTabBar>
 
@@ -222,4 +224,33 @@ TEST(TextSize, TheEnvironmentOverridesTheDesktopsFont)
     qputenv("QUOVELLA_FONT_SIZE", "large");
     EXPECT_EQ(Look::DesktopTextPoints(), QGuiApplication::font().pointSizeF());
     qunsetenv("QUOVELLA_FONT_SIZE");
+}
+
+// A desktop style whose controls need more room than the design's sizes give: the
+// window grows to its layout rather than squeeze its lists and fields.
+class OtherStyle : public UiTest {
+protected:
+    void SetUp() override
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+        UiTest::SetUp();
+    }
+
+    void TearDown() override
+    {
+        UiTest::TearDown();
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    }
+};
+
+TEST_F(OtherStyle, TheMainWindowGrowsToItsLayoutAndCutsNothing)
+{
+    ASSERT_TRUE(Look::WindowsGrowToLayout());
+    main().show();
+    Settle();
+    QWidget *client = main().centralWidget();
+    EXPECT_GE(client->height(), client->layout()->totalMinimumSize().height());
+    EXPECT_GE(client->width(), 525);
+    EXPECT_GE(client->height(), 401);
+    ExpectNothingCut(&main(), "Windows style");
 }

@@ -55,6 +55,13 @@ void SetTextPoints(double points)
     textPoints = std::isfinite(points) ? std::clamp(points, kDesignPoints, 4 * kDesignPoints) : kDesignPoints;
 }
 
+bool WindowsGrowToLayout()
+{
+    const QStyle *style = QApplication::style();
+    return TextEnlarged()
+           || (style && style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0);
+}
+
 double TextPoints()
 {
     return textPoints;

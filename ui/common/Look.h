@@ -39,6 +39,10 @@ double TextPoints();
 // more than its windows give them, which it squeezes; only a larger text makes
 // a window grow to its layout.
 inline bool TextEnlarged() { return TextPoints() > kDesignPoints; }
+// Windows grow to what their layouts need: with a larger text, or under a desktop
+// style other than the one the design's sizes were made in (Fusion), whose controls
+// may be taller or wider and would otherwise be squeezed.
+bool WindowsGrowToLayout();
 // A length in pixels made for the design's text size, grown with the text.
 int Scaled(int pixels);
 QSize Scaled(const QSize &size);

@@ -105,14 +105,14 @@ TMORTLOAN::~TMORTLOAN() = default;
 
 void TMORTLOAN::FitTexts()
 {
-    // The window keeps the design's fixed size unless a larger text needs more; then
-    // it grows, and never shrinks while open, so nothing jumps when the frequency
-    // changes a caption.
+    // The window keeps the design's fixed size unless a larger text or another
+    // style needs more; then it grows, and never shrinks while open, so nothing
+    // jumps when the frequency changes a caption.
     QWidget *client = centralWidget();
     if (!client || !client->layout())
         return;
     QSize needed(MainControls::kClientWidth, MainControls::kClientHeight);
-    if (Look::TextEnlarged()) {
+    if (Look::WindowsGrowToLayout()) {
         needed = needed.expandedTo(client->minimumSize()).expandedTo(client->layout()->totalMinimumSize());
         // The tab strip scrolls rather than asking for room; its tabs and the corner
         // box are to be seen whole.

@@ -68,7 +68,7 @@ void TAboutForm::FinishBuilding()
     buttons_->setStandardButtons(QDialogButtonBox::Ok);
     buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
     // A larger text than the design's may need more room than its size.
-    if (Look::TextEnlarged()) {
+    if (Look::WindowsGrowToLayout()) {
         layout()->activate();
         setFixedSize(size().expandedTo(layout()->totalMinimumSize()));
     }

@@ -67,7 +67,7 @@ void AnalysisWindow::FitTexts()
 {
     // The design's size, grown with the text, is the least a window takes; where a
     // larger text needs more, the window grows rather than squeeze its layout.
-    if (!layout() || !Look::TextEnlarged())
+    if (!layout() || !Look::WindowsGrowToLayout())
         return;
     layout()->activate();
     const QSize needed = layout()->totalMinimumSize();
