@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/TableTexts.h"
 
+#include "engine/MortgageFunctions.h"
+
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -11,6 +15,11 @@
 TextStyle TextStyle::Shown(const QLocale &locale)
 {
     return TextStyle(false, locale);
+}
+
+TextStyle TextStyle::Screen(const QLocale &locale)
+{
+    return TextStyle(false, locale, true);
 }
 
 TextStyle TextStyle::Machine()
@@ -173,18 +182,28 @@ QString TableCsv(const TableSource &table)
     return out;
 }
 
+namespace {
+
+// A heading's English word, or its translation on the screen.
+QString HeadingWord(const char *english, const TextStyle &style)
+{
+    return style.IsTranslated() ? QCoreApplication::translate("TableTexts", english) : QString::fromLatin1(english);
+}
+
+} // namespace
+
 QStringList ScheduleHeadings(const QString &periodHeading, const TextStyle &style)
 {
     if (style.IsMachine())
         return {QStringLiteral("period"),  QStringLiteral("interest"),
                 QStringLiteral("capital"), QStringLiteral("balance"),
                 QStringLiteral("accumulated_interest"), QStringLiteral("accumulated_capital")};
-    return {periodHeading,
-            QStringLiteral("Interest"),
-            QStringLiteral("Capital Reduction"),
-            QStringLiteral("Outstanding Balance"),
-            QStringLiteral("Accumulated Interest"),
-            QStringLiteral("Accumulated Capital")};
+    return {style.IsTranslated() ? ShownFrequencyText(periodHeading) : periodHeading,
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Interest"), style),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Capital Reduction"), style),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Outstanding Balance"), style),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Accumulated Interest"), style),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Accumulated Capital"), style)};
 }
 
 QString ScheduleCellText(const ScheduleRow &row, int column, const TextStyle &style)
@@ -208,7 +227,8 @@ bool IsFinite(const ScheduleRow &row)
 
 QStringList MortgageGridHeadings(const MortgageGrid &grid, const TextStyle &style)
 {
-    QStringList headings{style.IsMachine() ? QStringLiteral("amount") : QStringLiteral("Amt/Int")};
+    QStringList headings{style.IsMachine() ? QStringLiteral("amount")
+                                           : HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Amt/Int"), style)};
     for (double rate : grid.rates)
         headings << (style.IsMachine() ? MachineNumberText(rate) : MortgageGridRateHeading(rate, style.Locale()));
     return headings;
@@ -245,10 +265,13 @@ QStringList AdditionalPaymentHeadings(const QString &frequencyWord, const TextSt
         return {QStringLiteral("years"), QStringLiteral("additional"), QStringLiteral("payment"),
                 QStringLiteral("total_interest"), QStringLiteral("interest_saved"),
                 QStringLiteral("uneven")};
-    return {QStringLiteral("Years to pay off Mortgage"),
-            QStringLiteral("Additional ") + frequencyWord + QStringLiteral(" Payment Required"),
-            QStringLiteral("Total ") + frequencyWord + QStringLiteral(" Payment"),
-            QStringLiteral("Total Interest"), QStringLiteral("Interest Saved")};
+    // %1 is the frequency's word ("Monthly", ...).
+    const QString word = style.IsTranslated() ? ShownFrequencyText(frequencyWord) : frequencyWord;
+    return {HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Years to pay off Mortgage"), style),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Additional %1 Payment Required"), style).arg(word),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Total %1 Payment"), style).arg(word),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Total Interest"), style),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Interest Saved"), style)};
 }
 
 QString AdditionalPaymentCellText(const AdditionalPaymentRow &row, int column, const TextStyle &style)

@@ -24,17 +24,23 @@
 class TextStyle {
 public:
     static TextStyle Shown(const QLocale &locale = QLocale());
+    // As Shown, with the headings' words in the user's language: for the screen
+    // only, since reports, copies of reports and files keep the English words.
+    static TextStyle Screen(const QLocale &locale = QLocale());
     // A decimal point, no thousands separators or currency sign, money to cents.
     static TextStyle Machine();
 
     bool IsMachine() const { return machine_; }
+    bool IsTranslated() const { return translated_; }
     const QLocale &Locale() const { return locale_; }
     QString Money(double x, MoneyFormat format = MoneyFormat::Currency) const;
     QString Count(long long n) const;
 
 private:
-    TextStyle(bool machine, const QLocale &locale) : machine_(machine), locale_(locale) {}
+    TextStyle(bool machine, const QLocale &locale, bool translated = false)
+        : machine_(machine), translated_(translated), locale_(locale) {}
     bool machine_;
+    bool translated_;
     QLocale locale_;
 };
 

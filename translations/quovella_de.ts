@@ -781,6 +781,14 @@ Ihre Zahlen werden auf diesem Computer berechnet und bleiben in den Dateien, die
         <source>Help on additional payments</source>
         <translation>Hilfe zu Sonderzahlungen</translation>
     </message>
+    <message>
+        <source>Additional Payment Required per month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Fortnighly Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TBalanceGraphForm</name>
@@ -1588,6 +1596,53 @@ plan…</translation>
     </message>
 </context>
 <context>
+    <name>TableTexts</name>
+    <message>
+        <source>Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capital Reduction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outstanding Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accumulated Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accumulated Capital</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amt/Int</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years to pay off Mortgage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Additional %1 Payment Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total %1 Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest Saved</source>
+        <translation type="unfinished">Zinsersparnis</translation>
+    </message>
+</context>
+<context>
     <name>WhatIf</name>
     <message>
         <source>This Mortgage can&apos;t be paid off in a reasonable period. Try increasing your payments.</source>
@@ -1703,6 +1758,10 @@ plan…</translation>
     <message>
         <source>&amp;Export…</source>
         <translation>&amp;Exportieren…</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -65,6 +65,7 @@ const QStringList kTranslatedElsewhere = {
     QStringLiteral("schedule: HeadingPanel4"), QStringLiteral("schedule: HeadingPanel5"),
     QStringLiteral("schedule: Label4"), QStringLiteral("schedule: Label11"),
     QStringLiteral("schedule: Month"), QStringLiteral("schedule: Year"),
+    QStringLiteral("schedule: MSGrid heading"), QStringLiteral("additional grid: APGrid heading"),
 };
 
 bool TranslatedElsewhere(const QString &where)

@@ -146,3 +146,38 @@ TEST_F(German, FrequenciesShowGermanWhileTheReportsPrintTheEnglishWords)
     });
     EXPECT_TRUE(platform.messages.empty()) << platform.MessageTexts().join(" | ").toStdString();
 }
+
+// The tables' headings and the schedule's period choice are German on the screen and
+// to a screen reader, while the printed reports keep the English headings.
+TEST_F(German, TableHeadingsShowGermanWhileTheReportsPrintEnglish)
+{
+    TypeLoan("100000", "25", "6", "");
+    main().CalMortBtn->click();
+    OpenSchedule([&](TMSCHEDULE *schedule) {
+        EXPECT_EQ(schedule->Year->text().remove('&'), "Jahr");
+        EXPECT_EQ(schedule->Month->text().remove('&'), "Monat");
+        EXPECT_EQ(schedule->Label10->text(), "Jahr");
+        EXPECT_EQ(schedule->MSGrid->model()->headerData(1, Qt::Horizontal, Qt::AccessibleTextRole), "Zinsen");
+        schedule->Month->click();
+        EXPECT_EQ(schedule->Label10->text(), "Monat");
+        RecordingPrinterChannel channel;
+        PrintSchedule(schedule->ReportInputs(), channel);
+        const QString report = channel.Texts().join('\n');
+        for (const char *english : {"Month", "Interest", "Outstanding", "Balance"})
+            EXPECT_TRUE(report.contains(english)) << english << "\n" << report.left(800).toStdString();
+        EXPECT_FALSE(report.contains("Monat")) << report.left(800).toStdString();
+        EXPECT_FALSE(report.contains("Zinsen")) << report.left(800).toStdString();
+    });
+    OpenAdditional([&](TAdditionalP *additional) {
+        EXPECT_EQ(additional->Label5->text().remove('&'), "Monatlich");
+        EXPECT_EQ(additional->Label7->text(), "Erforderliche Zusatzzahlung (Monatlich)");
+        EXPECT_EQ(additional->Label11->text(), "Ersparte Zinsen");
+        RecordingPrinterChannel channel;
+        PrintAdditionalPayments(additional->ReportInputs(), channel);
+        const QString report = channel.Texts().join('\n');
+        for (const char *english : {"Additional", "Monthly", "Required", "Saved"})
+            EXPECT_TRUE(report.contains(english)) << english << "\n" << report.left(800).toStdString();
+        EXPECT_FALSE(report.contains("Ersparte")) << report.left(800).toStdString();
+    });
+    EXPECT_TRUE(platform.messages.empty()) << platform.MessageTexts().join(" | ").toStdString();
+}

@@ -46,6 +46,7 @@ void TAdditionalP::BuildFields()
                        {Label12, "Label12", QT_TRANSLATE_NOOP("WindowKit", "Repayment")}},
                       {APAmount, "APAmount"}, {APInterest, "APInterest"}, {APPeriod, "APPeriod"},
                       {PartYear, "PartYear"});
+    ShowFrequencyWord(frequencyWord_);
     APMonthlyR = new ResultPanel(QStringLiteral("APMonthlyR"), this, Look::ResultColour(), Look::Maroon(), true);
     APMonthlyR->setFixedWidth(Look::Scaled(100));
     APMonthlyR->setAccessibleName(Label5->text() + QLatin1Char(' ') + Label12->text());
@@ -75,12 +76,13 @@ void TAdditionalP::BuildButtons()
 GridArea *TAdditionalP::BuildTable()
 {
     APGrid = GridView(QStringLiteral("APGrid"), model_, kColumns, 18, this);
-    Label10 = new HeadingPanel(QStringLiteral("Label10"), QStringLiteral("Years to pay off Mortgage"), kColumns[0], this);
-    Label7 = new HeadingPanel(QStringLiteral("Label7"), QStringLiteral("Additional Payment Required per month"),
+    const QStringList headings = AdditionalPaymentHeadings(frequencyWord_, TextStyle::Screen());
+    Label10 = new HeadingPanel(QStringLiteral("Label10"), headings[0], kColumns[0], this);
+    Label7 = new HeadingPanel(QStringLiteral("Label7"), tr("Additional Payment Required per month"),
                               kColumns[1], this);
-    Label8 = new HeadingPanel(QStringLiteral("Label8"), QStringLiteral("Total Fortnighly Payments"), kColumns[2], this);
-    Label9 = new HeadingPanel(QStringLiteral("Label9"), QStringLiteral("Total Interest"), kColumns[3], this);
-    Label11 = new HeadingPanel(QStringLiteral("Label11"), QStringLiteral("Interest Saved"), kColumns[4], this);
+    Label8 = new HeadingPanel(QStringLiteral("Label8"), tr("Total Fortnighly Payments"), kColumns[2], this);
+    Label9 = new HeadingPanel(QStringLiteral("Label9"), headings[3], kColumns[3], this);
+    Label11 = new HeadingPanel(QStringLiteral("Label11"), headings[4], kColumns[4], this);
     APGrid->headings = [this] {
         return QStringList{Label10->text(), Label7->text(), Label8->text(), Label9->text(), Label11->text()};
     };
@@ -98,7 +100,7 @@ GridArea *TAdditionalP::BuildTable()
 
 TableSource TAdditionalP::ExportSource() const
 {
-    return TableSource{[this](const TextStyle &style) { return AdditionalPaymentHeadings(Label5->text(), style); },
+    return TableSource{[this](const TextStyle &style) { return AdditionalPaymentHeadings(frequencyWord_, style); },
                        model_->rowCount(), AdditionalPaymentMachineColumns,
                        [this](int row, int column, const TextStyle &style) {
                            return AdditionalPaymentCellText(model_->Rows()[row], column, style);
@@ -176,10 +178,16 @@ LoanTexts TAdditionalP::WindowLoan() const
     return LoanWithFields(main_, APAmount, APInterest, APPeriod, PartYear);
 }
 
+void TAdditionalP::ShowFrequencyWord(const QString &english)
+{
+    frequencyWord_ = english;
+    Label5->setText(ShownFrequencyText(english));
+}
+
 void TAdditionalP::BuildGrid()
 {
     const AdditionalPaymentGrid grid = BuildAdditionalPaymentGrid(LoanOfTexts(WindowLoan()));
-    Label5->setText(grid.label);
+    ShowFrequencyWord(grid.label);
     APMonthlyR->setText(MoneyText(grid.repayment));
     model_->SetRows(grid.rows);
     MarkNote->setVisible(AnyUneven(grid.rows));
@@ -202,8 +210,8 @@ void TAdditionalP::OpenWithLoan(const LoanTexts &loan)
     BuildGrid();
     if (const Frequency *frequency = FindFrequency(loan.payment)) {
         const QString word = frequency->chooserWord;
-        Label5->setText(word);
-        const QStringList headings = AdditionalPaymentHeadings(word, TextStyle::Shown());
+        ShowFrequencyWord(word);
+        const QStringList headings = AdditionalPaymentHeadings(word, TextStyle::Screen());
         Label7->setText(headings[1]);
         Label8->setText(headings[2]);
         PartYear->setAccessibleName(ShownFrequencyText(frequency->partYearCaption));
@@ -245,7 +253,7 @@ AdditionalPaymentsReport TAdditionalP::ReportInputs() const
     report.loan.years = APPeriod->text();
     report.loan.partYearCaption = main_.PartYearCaption();
     report.loan.partYear = PartYear->text();
-    report.frequencyWord = Label5->text();
+    report.frequencyWord = frequencyWord_;
     const AdditionalPaymentModel *model = model_;
     report.rowCount = model->rowCount();
     report.cell = [model](int column, int row) { return model->CellText(column, row); };

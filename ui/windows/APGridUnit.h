@@ -52,7 +52,10 @@ private:
     void SetUpKeyboard();
     TableSource ExportSource() const;
     LoanTexts WindowLoan() const;
+    void ShowFrequencyWord(const QString &english);
 
     MainLoan &main_;
     AdditionalPaymentModel *model_;
+    // The frequency's English word, which reports and files print.
+    QString frequencyWord_ = QStringLiteral("Monthly");
 };

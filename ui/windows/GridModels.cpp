@@ -62,6 +62,6 @@ QVariant MortgageGridModel::data(const QModelIndex &index, int role) const
 QVariant MortgageGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return CellText(section, 0);
+        return CellText(section, 0, TextStyle::Screen());
     return QAbstractTableModel::headerData(section, orientation, role);
 }

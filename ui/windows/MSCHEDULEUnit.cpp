@@ -62,9 +62,9 @@ void TMSCHEDULE::BuildDisplayBy()
     GroupBox1 = new QGroupBox(tr("Display By"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     Look::Paint(GroupBox1, Look::ButtonFace(), Qt::black);
-    Year = new QRadioButton(QStringLiteral("Year"), GroupBox1);
+    Year = new QRadioButton(ShownFrequencyText(QStringLiteral("Year")), GroupBox1);
     Year->setObjectName(QStringLiteral("Year"));
-    Month = new QRadioButton(QStringLiteral("Month"), GroupBox1);
+    Month = new QRadioButton(ShownFrequencyText(monthHeading_), GroupBox1);
     Month->setObjectName(QStringLiteral("Month"));
     Year->setChecked(true);
     auto *displayLayout = new QHBoxLayout(GroupBox1);
@@ -89,7 +89,7 @@ void TMSCHEDULE::BuildButtons()
 GridArea *TMSCHEDULE::BuildTable()
 {
     MSGrid = GridView(QStringLiteral("MSGrid"), model_, kColumns, 18, this);
-    const QStringList headings = ScheduleHeadings(QStringLiteral("Year"), TextStyle::Shown());
+    const QStringList headings = ScheduleHeadings(periodHeading_, TextStyle::Screen());
     Label10 = new HeadingPanel(QStringLiteral("Label10"), headings[0], kColumns[0], this);
     std::vector<QLabel *> panels{Label10};
     for (int c = 1; c < 6; ++c)
@@ -130,7 +130,7 @@ void TMSCHEDULE::BuildPlanButton()
 
 TableSource TMSCHEDULE::ExportSource() const
 {
-    return TableSource{[this](const TextStyle &style) { return ScheduleHeadings(Label10->text(), style); },
+    return TableSource{[this](const TextStyle &style) { return ScheduleHeadings(periodHeading_, style); },
                        model_->rowCount(), ScheduleColumns,
                        [this](int row, int column, const TextStyle &style) {
                            return model_->CellText(column, row, style);
@@ -162,7 +162,7 @@ void TMSCHEDULE::Arrange(GridArea *table)
     AddReportButtons(top); // the button row is full
     AddExportButton(
         top, MSGrid,
-        [this] { return ReportTitle(QStringLiteral("Schedule by ") + Label10->text(), MSAmount->text(), MSInterest->text()); },
+        [this] { return ReportTitle(QStringLiteral("Schedule by ") + periodHeading_, MSAmount->text(), MSInterest->text()); },
         [this] { return ExportSource(); });
 
     auto *buttons = new QHBoxLayout;
@@ -252,10 +252,11 @@ void TMSCHEDULE::OpenWithLoan(const LoanTexts &loan, const QString &partYearCapt
     if (loan.payment == QLatin1String("Annualy"))
         Month->setVisible(false);
     else if (frequency)
-        Month->setText(frequency->scheduleOption);
+        monthHeading_ = frequency->scheduleOption;
+    Month->setText(ShownFrequencyText(monthHeading_));
     if (frequency)
         Label4->setText(ShownFrequencyText(frequency->scheduleRepaymentCaption));
-    Label10->setText(Keyboard::Plain(Month->isChecked() ? Month->text() : Year->text()));
+    ShowPeriodHeading();
     partYearCaption_ = Keyboard::Plain(partYearCaption);
     Label11->setText(ShownFrequencyText(partYearCaption_));
     MSMonthlyRepayment->setAccessibleName(Label4->text());
@@ -269,6 +270,12 @@ void TMSCHEDULE::CalculateBtnClick()
     Recalculate();
 }
 
+void TMSCHEDULE::ShowPeriodHeading()
+{
+    periodHeading_ = Month->isChecked() ? monthHeading_ : QStringLiteral("Year");
+    Label10->setText(ScheduleHeadings(periodHeading_, TextStyle::Screen())[0]);
+}
+
 std::optional<Loan> TMSCHEDULE::Recalculate()
 {
     MSAmount->setFocus();
@@ -279,7 +286,7 @@ std::optional<Loan> TMSCHEDULE::Recalculate()
     }
     const Loan loan = LoanOfTexts(texts);
     Fill(loan);
-    Label10->setText(Year->isChecked() ? QStringLiteral("Year") : Keyboard::Plain(Month->text()));
+    ShowPeriodHeading();
     return loan;
 }
 
@@ -307,7 +314,7 @@ ScheduleReport TMSCHEDULE::ReportInputs() const
     report.loan.years = MSPeriod->text();
     report.loan.partYearCaption = partYearCaption_;
     report.loan.partYear = Partyear->text();
-    report.periodHeading = Label10->text();
+    report.periodHeading = periodHeading_;
     const ScheduleModel *model = model_;
     report.rowCount = model->rowCount();
     report.cell = [model](int column, int row) { return model->CellText(column, row); };

@@ -64,6 +64,8 @@ private:
     void Arrange(GridArea *table);
     void ConnectControls();
     void SetUpKeyboard();
+    // The period column's heading for the Year/Month choice.
+    void ShowPeriodHeading();
     TableSource ExportSource() const;
     LoanTexts WindowLoan() const;
     void Fill(const Loan &loan);
@@ -77,4 +79,7 @@ private:
     std::function<std::optional<PlannedLoan>()> plannedLoan_;
     // The part-year caption in English, for the report; Label11 shows it translated.
     QString partYearCaption_ = QStringLiteral("Month(s)");
+    // The English words of the period column and of the Month choice, for reports and files.
+    QString periodHeading_ = QStringLiteral("Year");
+    QString monthHeading_ = QStringLiteral("Month");
 };

@@ -124,7 +124,7 @@ void TMORTAGEGRID::BuildFields()
                       {{Label4, "Label4", QT_TRANSLATE_NOOP("WindowKit", "Amount")},
                        {Label5, "Label5", QT_TRANSLATE_NOOP("WindowKit", "Interest")},
                        {Label6, "Label6", QT_TRANSLATE_NOOP("WindowKit", "Years")},
-                       {Label7, "Label7", "Month"},
+                       {Label7, "Label7", QT_TRANSLATE_NOOP("WindowKit", "Month")},
                        {Label2, "Label2", QT_TRANSLATE_NOOP("WindowKit", "Amount Step")},
                        {Label3, "Label3", QT_TRANSLATE_NOOP("WindowKit", "Interest Step")}},
                       {MAmt, "MAmt"}, {InterestR, "InterestR"}, {Years, "Years"}, {Partyear, "Partyear"});
@@ -354,7 +354,7 @@ MortgageGridReport TMORTAGEGRID::ReportInputs() const
     report.loan.amount = MAmt->text();
     report.loan.rate = InterestR->text();
     report.loan.years = Years->text();
-    report.loan.partYearCaption = Keyboard::Plain(Label7->text());
+    report.loan.partYearCaption = QStringLiteral("Month"); // Label7 in English
     report.loan.partYear = Partyear->text();
     report.amountStep = AmountStep->currentText();
     report.interestStep = InterestStep->currentText();

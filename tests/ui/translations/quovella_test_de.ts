@@ -36,6 +36,33 @@
         <source>Half Month Payment</source>
         <translation>Halbmonatliche Rate</translation>
     </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+</context>
+<context>
+    <name>TableTexts</name>
+    <message>
+        <source>Interest</source>
+        <translation>Zinsen</translation>
+    </message>
+    <message>
+        <source>Additional %1 Payment Required</source>
+        <translation>Erforderliche Zusatzzahlung (%1)</translation>
+    </message>
+    <message>
+        <source>Interest Saved</source>
+        <translation>Ersparte Zinsen</translation>
+    </message>
 </context>
 <context>
     <name>TMSCHEDULE</name>
