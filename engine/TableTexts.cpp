@@ -316,14 +316,15 @@ QStringList PlanHeadings(bool byYear, const TextStyle &style)
         return {QStringLiteral("n"),        QStringLiteral("date"),     QStringLiteral("payment"),
                 QStringLiteral("extra"),    QStringLiteral("interest"), QStringLiteral("principal"),
                 QStringLiteral("balance"),  QStringLiteral("rate")};
-    return {byYear ? QStringLiteral("Year") : QStringLiteral("Payment"),
-            QStringLiteral("Date"),
-            QStringLiteral("Amount Paid"),
-            QStringLiteral("Extra Paid"),
-            QStringLiteral("Interest"),
-            QStringLiteral("Principal"),
-            QStringLiteral("Balance"),
-            QStringLiteral("Rate")};
+    return {byYear ? HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Year"), style)
+                   : HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Payment"), style),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Date"), style),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Amount Paid"), style),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Extra Paid"), style),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Interest"), style),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Principal"), style),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Balance"), style),
+            HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Rate"), style)};
 }
 
 QString PlanCellText(const PlanRow &row, int column, const TextStyle &style)
@@ -371,7 +372,7 @@ QString FrequencyText(double periods, const TextStyle &style)
     if (!style.IsMachine())
         for (const Frequency &f : Frequencies())
             if (f.periods == periods)
-                return f.selector;
+                return style.IsTranslated() ? ShownFrequencyText(f.selector) : f.selector;
     return MachineNumberText(periods);
 }
 
@@ -401,31 +402,31 @@ struct RowNames {
 };
 
 constexpr RowNames comparisonRowNames[ComparisonRows] = {
-    {"Amount", "amount"},
-    {"Difference", "amount_difference", true},
-    {"Interest rate", "rate"},
-    {"Difference", "rate_difference", true},
-    {"Compounded", "compounding_per_year"},
-    {"Payments", "payments_per_year"},
-    {"Timing", "timing"},
-    {"Term", "term_payments"},
-    {"Repayment", "repayment"},
-    {"Difference", "repayment_difference", true},
-    {"As a monthly figure", "monthly"},
-    {"Difference", "monthly_difference", true},
-    {"Payments made", "payments_made"},
-    {"Last payment", "last_payment"},
-    {"Difference", "last_payment_difference", true},
-    {"Paid off", "paid_off"},
-    {"Total interest", "total_interest"},
-    {"Difference", "total_interest_difference", true},
-    {"Fees", "fees"},
-    {"Difference", "fees_difference", true},
-    {"Total paid", "total_paid"},
-    {"Difference", "total_paid_difference", true},
-    {"Annual percentage rate", "apr"},
-    {"Difference", "apr_difference", true},
-    {"Cheapest", "cheapest"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Amount"), "amount"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Difference"), "amount_difference", true},
+    {QT_TRANSLATE_NOOP("TableTexts", "Interest rate"), "rate"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Difference"), "rate_difference", true},
+    {QT_TRANSLATE_NOOP("TableTexts", "Compounded"), "compounding_per_year"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Payments"), "payments_per_year"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Timing"), "timing"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Term"), "term_payments"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Repayment"), "repayment"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Difference"), "repayment_difference", true},
+    {QT_TRANSLATE_NOOP("TableTexts", "As a monthly figure"), "monthly"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Difference"), "monthly_difference", true},
+    {QT_TRANSLATE_NOOP("TableTexts", "Payments made"), "payments_made"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Last payment"), "last_payment"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Difference"), "last_payment_difference", true},
+    {QT_TRANSLATE_NOOP("TableTexts", "Paid off"), "paid_off"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Total interest"), "total_interest"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Difference"), "total_interest_difference", true},
+    {QT_TRANSLATE_NOOP("TableTexts", "Fees"), "fees"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Difference"), "fees_difference", true},
+    {QT_TRANSLATE_NOOP("TableTexts", "Total paid"), "total_paid"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Difference"), "total_paid_difference", true},
+    {QT_TRANSLATE_NOOP("TableTexts", "Annual percentage rate"), "apr"},
+    {QT_TRANSLATE_NOOP("TableTexts", "Difference"), "apr_difference", true},
+    {QT_TRANSLATE_NOOP("TableTexts", "Cheapest"), "cheapest"},
 };
 
 // The money figure a row shows, or a difference row's figure.
@@ -490,7 +491,8 @@ QString ComparisonCellText(const Comparison &comparison, int row, int column, co
         || comparison.figures.size() != comparison.loans.size())
         return QString();
     if (column == 0)
-        return QLatin1String(style.IsMachine() ? comparisonRowNames[row].machine : comparisonRowNames[row].shown);
+        return style.IsMachine() ? QString::fromLatin1(comparisonRowNames[row].machine)
+                                 : HeadingWord(comparisonRowNames[row].shown, style);
     const std::size_t c = static_cast<std::size_t>(column - 1);
     const ComparedLoan &compared = comparison.loans[c];
     const Loan &loan = compared.loan;
@@ -507,7 +509,8 @@ QString ComparisonCellText(const Comparison &comparison, int row, int column, co
     case ComparisonRow::Timing:
         if (style.IsMachine())
             return loan.timing == Timing::InArrears ? QStringLiteral("arrears") : QStringLiteral("advance");
-        return loan.timing == Timing::InArrears ? QStringLiteral("In Arrears") : QStringLiteral("In Advance");
+        return loan.timing == Timing::InArrears ? HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "In Arrears"), style)
+                                                 : HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "In Advance"), style);
     case ComparisonRow::Term:
         return style.IsMachine() ? style.Count(loan.Rounds())
                                  : PayOffTime(loan.Rounds(), static_cast<int>(loan.paymentsPerYear));
@@ -520,7 +523,8 @@ QString ComparisonCellText(const Comparison &comparison, int row, int column, co
     case ComparisonRow::Cheapest:
         if (style.IsMachine())
             return style.Count(comparison.cheapest == static_cast<int>(c) ? 1 : 0);
-        return comparison.cheapest == static_cast<int>(c) ? QStringLiteral("Lowest APR") : QString();
+        return comparison.cheapest == static_cast<int>(c) ? HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "Lowest APR"), style)
+                                                          : QString();
     default: return QString();
     }
 }

@@ -50,7 +50,7 @@ QVariant ComparisonModel::data(const QModelIndex &index, int role) const
     const int column = index.column();
     const bool cheapest = column > 0 && column - 1 == comparison_.cheapest;
     switch (role) {
-    case Qt::DisplayRole: return ComparisonCellText(comparison_, row, column, TextStyle::Shown());
+    case Qt::DisplayRole: return ComparisonCellText(comparison_, row, column, TextStyle::Screen());
     case Qt::TextAlignmentRole:
         return column == 0 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     // The grey differences and the tinted cheapest offer keep the light ground

@@ -19,7 +19,7 @@ QVariant PlanModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return PlanHeadings(byYear_, TextStyle::Shown()).value(section);
+    return PlanHeadings(byYear_, TextStyle::Screen()).value(section);
 }
 
 void MortgageGridModel::SetGrid(MortgageGrid grid)
