@@ -87,6 +87,9 @@ struct BalanceGraph::Layout {
     AxisScale balanceScale, paidScale, yearScale;
     double yearEnd = 1;
     QStringList balanceLabels, paidLabels, yearLabels, legend;
+    // What each legend text stands for, so its colour never depends on its words.
+    enum class Key { Balance, Extra, Capital, Interest };
+    std::vector<Key> legendKeys;
     std::vector<QPointF> balanceLine, capitalTop, paidTop, extraLine, marks;
     QRectF extraNote;
     QString extraNoteText;
@@ -129,6 +132,12 @@ void BalanceGraph::SetSeries(BalanceGraphSeries series)
 void BalanceGraph::SetExtraShown(bool shown)
 {
     extraShown_ = shown;
+    update();
+}
+
+void BalanceGraph::SetWords(BalanceGraphWords words)
+{
+    words_ = std::move(words);
     update();
 }
 
@@ -232,7 +241,7 @@ void BalanceGraph::ChooseScales(Layout &L) const
         for (const QPointF &e : series_.extra)
             balanceMax = std::max(balanceMax, e.y());
     if (!series_.points.empty() && balanceMax <= 0 && paidMax <= 0)
-        L.note = QStringLiteral("Nothing is owed on this loan, so its balance stays at zero.");
+        L.note = words_.nothingOwed;
 
     // Labels at least a line apart.
     const auto steps = [&L](double height) { return std::max(1, int(height / (L.textHeight * 2))); };
@@ -287,17 +296,22 @@ void BalanceGraph::TraceLines(Layout &L) const
         for (const BalanceGraphMark &m : series_.marks)
             L.marks.emplace_back(L.X(m.at.x()), balanceY(m.at.y()));
     }
-    L.legend << QStringLiteral("Outstanding Balance");
-    if (ExtraDrawn())
+    L.legend << words_.outstandingBalance;
+    L.legendKeys.push_back(Layout::Key::Balance);
+    if (ExtraDrawn()) {
         L.legend << series_.extraName;
-    L.legend << QStringLiteral("Accumulated Capital") << QStringLiteral("Accumulated Interest");
+        L.legendKeys.push_back(Layout::Key::Extra);
+    }
+    L.legend << words_.accumulatedCapital << words_.accumulatedInterest;
+    L.legendKeys.push_back(Layout::Key::Capital);
+    L.legendKeys.push_back(Layout::Key::Interest);
 }
 
 void BalanceGraph::PlaceNotes(Layout &L, const QFontMetricsF &text) const
 {
     const double f = L.f;
     if (series_.points.empty())
-        L.note = QStringLiteral("There is no schedule to draw for this loan.");
+        L.note = words_.noSchedule;
     if (L.extraLine.empty() || series_.extraNote.isEmpty())
         return;
     // High above the point where the dashed line reaches zero, where the balance
@@ -458,7 +472,7 @@ void BalanceGraph::PaintAxes(QPainter &painter, const Layout &L) const
                          L.yearLabels.value(int(k)));
     }
     painter.drawText(QRectF(L.paidPlot.left(), top + h, L.paidPlot.width(), h),
-                     Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Years"));
+                     Qt::AlignHCenter | Qt::AlignTop, words_.years);
 }
 
 void BalanceGraph::PaintLegend(QPainter &painter, const Layout &L) const
@@ -469,18 +483,20 @@ void BalanceGraph::PaintLegend(QPainter &painter, const Layout &L) const
     painter.setFont(L.textFont);
     double x = L.balanceLegend.left();
     double y = L.balanceLegend.center().y();
-    for (const QString &item : L.legend) {
-        if (item == QLatin1String("Accumulated Capital")) {
+    for (size_t k = 0; k < L.legendKeys.size(); ++k) {
+        const Layout::Key key = L.legendKeys[k];
+        const QString &item = L.legend[qsizetype(k)];
+        if (key == Layout::Key::Capital) {
             x = L.paidLegend.left();
             y = L.paidLegend.center().y();
         }
-        if (item == QLatin1String("Outstanding Balance") || item == series_.extraName) {
-            const bool extra = item != QLatin1String("Outstanding Balance");
+        if (key == Layout::Key::Balance || key == Layout::Key::Extra) {
+            const bool extra = key == Layout::Key::Extra;
             painter.setPen(Pen(extra ? kExtraLine : kBalanceLine, 2 * f, extra ? Qt::DashLine : Qt::SolidLine));
             painter.drawLine(QLineF(x, y, x + 20 * f, y));
         } else {
             painter.setPen(Qt::NoPen);
-            painter.setBrush(item == QLatin1String("Accumulated Capital") ? kCapitalArea : kInterestArea);
+            painter.setBrush(key == Layout::Key::Capital ? kCapitalArea : kInterestArea);
             painter.drawRect(QRectF(x + 5 * f, y - 5 * f, 10 * f, 10 * f));
             painter.setBrush(Qt::NoBrush);
         }
@@ -598,10 +614,10 @@ QString BalanceGraph::PointText(int index) const
     if (index < 0 || size_t(index) >= series_.points.size())
         return {};
     const BalanceGraphPoint &p = series_.points[size_t(index)];
-    QString text = QStringLiteral("Year %1\nOutstanding Balance: %2\nAccumulated Interest: %3\n"
-                                  "Accumulated Capital: %4")
-                       .arg(p.label)
-                       .arg(Money(p.balance, false), Money(p.accumulatedInterest, false),
+    QString text = QStringLiteral("%1 %2\n%3: %4\n%5: %6\n%7: %8")
+                       .arg(words_.year, QString::number(p.label), words_.outstandingBalance,
+                            Money(p.balance, false), words_.accumulatedInterest,
+                            Money(p.accumulatedInterest, false), words_.accumulatedCapital,
                             Money(p.accumulatedCapital, false));
     // The extra line's points are the start and then one a year, like the schedule's.
     if (ExtraDrawn() && size_t(index) + 1 < series_.extra.size())

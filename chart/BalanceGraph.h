@@ -43,6 +43,18 @@ struct BalanceGraphSeries {
     std::vector<BalanceGraphMark> marks;   // on the dashed line: a payment plan's events
 };
 
+// The graph's own words. English by default, as it prints and exports; the window
+// gives the screen the user's language.
+struct BalanceGraphWords {
+    QString outstandingBalance = QStringLiteral("Outstanding Balance");
+    QString accumulatedCapital = QStringLiteral("Accumulated Capital");
+    QString accumulatedInterest = QStringLiteral("Accumulated Interest");
+    QString years = QStringLiteral("Years");
+    QString year = QStringLiteral("Year"); // before the year's number in the tooltip
+    QString nothingOwed = QStringLiteral("Nothing is owed on this loan, so its balance stays at zero.");
+    QString noSchedule = QStringLiteral("There is no schedule to draw for this loan.");
+};
+
 // An axis from 0 to `top` in round steps: 1, 2 or 5 times a power of ten.
 struct AxisScale {
     double step = 1;
@@ -81,6 +93,8 @@ public:
     // Whether the additional payment's line is drawn (when there is one).
     void SetExtraShown(bool shown);
     bool ExtraShown() const { return extraShown_; }
+    void SetWords(BalanceGraphWords words);
+    const BalanceGraphWords &Words() const { return words_; }
     void SetTitle(const QString &title);
     QString Title() const { return title_; }
     // Money on the axes and in the tooltip is written in this locale's money text.
@@ -122,6 +136,7 @@ private:
 
     BalanceGraphSeries series_;
     QString title_;
+    BalanceGraphWords words_;
     QLocale locale_;
     bool extraShown_ = true;
     int hovered_ = -1;

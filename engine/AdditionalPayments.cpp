@@ -82,7 +82,17 @@ AdditionalPaymentGrid BuildAdditionalPaymentGrid(const Loan &loan)
     return grid;
 }
 
-QString PaidOffIn(int paymentsMade, double paymentsPerYear)
+namespace {
+
+// The English words for reports and the calculator, or the user's language for the screen.
+QString Said(const char *english, bool shown)
+{
+    return shown ? QCoreApplication::translate("PayOff", english) : QString::fromUtf8(english);
+}
+
+} // namespace
+
+QString PaidOffIn(int paymentsMade, double paymentsPerYear, bool shown)
 {
     const int wholeP = static_cast<int>(paymentsPerYear);
     const Frequency *frequency = FrequencyOfPeriods(paymentsPerYear);
@@ -91,33 +101,35 @@ QString PaidOffIn(int paymentsMade, double paymentsPerYear)
     // Adding 0.4 counts a remainder of more than a tenth of a month as a whole month.
     const int months = static_cast<int>(
         RoundToPlaces((paymentsMade - yearsPaid * paymentsPerYear) / perMonth + 0.4, 0));
-    QString s;
+    QString years;
     if (yearsPaid == 1)
-        s += QStringLiteral("1 Year");
+        years = Said(QT_TRANSLATE_NOOP("PayOff", "1 Year"), shown);
     else if (yearsPaid > 1)
-        s += QString::number(yearsPaid) + QStringLiteral(" Years");
-    if (yearsPaid != 0 && months != 0)
-        s += QStringLiteral(" and ");
+        years = Said(QT_TRANSLATE_NOOP("PayOff", "%1 Years"), shown).arg(yearsPaid);
+    QString rest;
     if (months == 1)
-        s += QStringLiteral("1 Month");
+        rest = Said(QT_TRANSLATE_NOOP("PayOff", "1 Month"), shown);
     else if (months > 1)
-        s += QString::number(months) + QStringLiteral(" Months");
+        rest = Said(QT_TRANSLATE_NOOP("PayOff", "%1 Months"), shown).arg(months);
     else if (yearsPaid == 0)
-        s += QStringLiteral("less than 1 Month"); // a few daily payments: never end on "in "
-    return s;
+        rest = Said(QT_TRANSLATE_NOOP("PayOff", "less than 1 Month"), shown); // a few daily payments: never end on "in "
+    if (!years.isEmpty() && !rest.isEmpty())
+        return Said(QT_TRANSLATE_NOOP("PayOff", "%1 and %2"), shown).arg(years, rest);
+    return years + rest;
 }
 
-QString PayOffSentence(int termYears, int termPart, int paymentsMade, double paymentsPerYear)
+QString PayOffSentence(int termYears, int termPart, int paymentsMade, double paymentsPerYear, bool shown)
 {
     const Frequency *frequency = FrequencyOfPeriods(paymentsPerYear);
     const double perMonth = frequency ? frequency->periodsPerMonth : paymentsPerYear / 12;
     const int termMonths = static_cast<int>(std::trunc(RoundToPlaces(termPart / perMonth + 0.4, 0)));
-    QString s = QStringLiteral("You have paid off your ");
+    QString term;
     if (termYears != 0)
-        s += QString::number(termYears) + QStringLiteral(" Year");
+        term = Said(QT_TRANSLATE_NOOP("PayOff", "%1 Year"), shown).arg(termYears);
     if (termPart != 0)
-        s += QStringLiteral(" and ") + QString::number(termMonths) + QStringLiteral(" month");
-    return s + QStringLiteral(" Mortgage in ") + PaidOffIn(paymentsMade, paymentsPerYear);
+        term += Said(QT_TRANSLATE_NOOP("PayOff", " and %1 month"), shown).arg(termMonths);
+    return Said(QT_TRANSLATE_NOOP("PayOff", "You have paid off your %1 Mortgage in %2"), shown)
+        .arg(term, PaidOffIn(paymentsMade, paymentsPerYear, shown));
 }
 
 namespace {
@@ -179,6 +191,7 @@ SpecificAdditionalPayment CalculateSpecificAdditionalPayment(const Loan &loan, d
             result.paymentsMade = k;
             result.with = RoundToPlaces(walk.TotalInterest(), 2);
             result.sentence = PayOffSentence(term.years, term.part, k, p);
+            result.shownSentence = PayOffSentence(term.years, term.part, k, p, true);
             result.paidOffIn = PaidOffIn(k, p);
             result.saved = RoundToPlaces(without - result.with, 2);
             return result;

@@ -41,6 +41,7 @@ struct SpecificAdditionalPayment {
     double saved = 0;
     int paymentsMade = 0;
     QString sentence;   // "You have paid off your 25 Year Mortgage in 18 Years and 8 Months"
+    QString shownSentence; // the sentence in the user's language, for the screen
     QString paidOffIn;  // "18 Years and 8 Months", the sentence's end; empty when not paid off
     bool paidOff = false; // false: the walk never cleared the loan; show nothing new
     // Balance, to cents, after every whole year of payments of the walk with the extra
@@ -50,10 +51,11 @@ struct SpecificAdditionalPayment {
 
 // "18 Years and 8 Months": the time the payments made take, a month counted once more
 // than a tenth of it is paid.
-QString PaidOffIn(int paymentsMade, double paymentsPerYear);
+QString PaidOffIn(int paymentsMade, double paymentsPerYear, bool shown = false);
 // "You have paid off your 25 Year Mortgage in 18 Years and 8 Months": the term
 // named by its years and part-year, the time taken by the payments made.
-QString PayOffSentence(int termYears, int termPart, int paymentsMade, double paymentsPerYear);
+// Both in English for reports and the calculator, or with `shown` in the user's language.
+QString PayOffSentence(int termYears, int termPart, int paymentsMade, double paymentsPerYear, bool shown = false);
 
 // The term the rounded repayment really takes: the entered one, or a shorter one
 // when the repayment's rounding clears the loan early. The pay-off sentence names it

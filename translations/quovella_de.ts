@@ -346,6 +346,45 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>PayOff</name>
+    <message>
+        <source>1 Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>less than 1 Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and %1 month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have paid off your %1 Mortgage in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PaymentPlan</name>
     <message>
         <source>extra payment</source>
@@ -698,6 +737,18 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Add this extra payment to the loan&apos;s payment plan and open the plan</source>
         <translation>Diese Sonderzahlung in den Zahlungsplan des Darlehens aufnehmen und den Plan öffnen</translation>
     </message>
+    <message>
+        <source>Additional %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and %1 (1 - %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TAPOPTIONS</name>
@@ -823,6 +874,42 @@ Ihre Zahlen werden auf diesem Computer berechnet und bleiben in den Dateien, die
     <message>
         <source>The graph could not be drawn for </source>
         <translation>Die Grafik konnte nicht erstellt werden für </translation>
+    </message>
+    <message>
+        <source>Outstanding Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accumulated Capital</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accumulated Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation type="unfinished">Jahre</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing is owed on this loan, so its balance stays at zero.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no schedule to draw for this loan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With Payment Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With Additional Payment</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

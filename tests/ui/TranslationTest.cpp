@@ -7,6 +7,7 @@
 #include "printing/Printing.h"
 #include "platform/RecordingPrinterChannel.h"
 #include "ui/common/Translation.h"
+#include "ui/windows/BalanceGraphUnit.h"
 
 #include <QMenuBar>
 #include <QMessageBox>
@@ -179,5 +180,40 @@ TEST_F(German, TableHeadingsShowGermanWhileTheReportsPrintEnglish)
             EXPECT_TRUE(report.contains(english)) << english << "\n" << report.left(800).toStdString();
         EXPECT_FALSE(report.contains("Ersparte")) << report.left(800).toStdString();
     });
+
+// The additional payment's window and the balance graph speak German, while the
+// calculator's sentence and the graph as printed and exported keep the English words.
+TEST_F(German, PayOffSentenceAndBalanceGraphShowGermanWhilePrintedGraphStaysEnglish)
+{
+    TypeLoan("100000", "25", "6");
+    windows().options->Specific->setChecked(true);
+    platform.modalActions.insert("APOPTIONS", [&](QDialog *) { windows().options->BitBtn2->click(); });
+    platform.modalActions.insert("ADDMONTHLYR", [&](QDialog *) {
+        TADDMONTHLYR *specific = windows().specific;
+        EXPECT_EQ(specific->Label1->text().remove('&'), "Zusätzlich: Monatliche Rate");
+        specific->AdditionalMR->setText("100");
+        specific->BitBtn1->click();
+        EXPECT_EQ(specific->NewPeriod->text(), "Sie haben Ihre 25-jährige Hypothek in 18 Jahren und 8 Monaten abbezahlt");
+        ASSERT_TRUE(specific->lastRun.has_value());
+        EXPECT_EQ(specific->lastRun->result.sentence, "You have paid off your 25 Year Mortgage in 18 Years and 8 Months");
+        specific->BitBtn2->click();
+    });
+    main().SpeedButton3->click();
+
+    platform.modalActions.insert("MSCHEDULE", [&](QDialog *) { windows().schedule->GraphBtn->click(); });
+    platform.modalActions.insert("BalanceGraphForm", [&](QDialog *) {
+        TBalanceGraphForm *graph = windows().balance;
+        const QRectF area(0, 0, 526, 380);
+        EXPECT_EQ(graph->Graph->Geometry(area).legend.mid(0, 2), QStringList({"Restschuld", "Mit Sonderzahlung"}));
+        const std::unique_ptr<BalanceGraph> english = graph->EnglishGraph();
+        EXPECT_EQ(english->Geometry(area).legend,
+                  QStringList({"Outstanding Balance", "With Additional Payment", "Accumulated Capital",
+                               "Accumulated Interest"}));
+        EXPECT_EQ(english->Title(), graph->Graph->Title());
+        platform.printerAnswers.push_back(true);
+        graph->PrintBtn->click();
+    });
+    main().SpeedButton2->click();
+    EXPECT_EQ(platform.landscapePages, 1);
     EXPECT_TRUE(platform.messages.empty()) << platform.MessageTexts().join(" | ").toStdString();
 }

@@ -167,6 +167,15 @@ TBalanceGraphForm::TBalanceGraphForm(QWidget *parent)
 
     Graph = new BalanceGraph(this);
     Graph->setObjectName(QStringLiteral("Graph"));
+    BalanceGraphWords words;
+    words.outstandingBalance = tr("Outstanding Balance");
+    words.accumulatedCapital = tr("Accumulated Capital");
+    words.accumulatedInterest = tr("Accumulated Interest");
+    words.years = tr("Years");
+    words.year = tr("Year");
+    words.nothingOwed = tr("Nothing is owed on this loan, so its balance stays at zero.");
+    words.noSchedule = tr("There is no schedule to draw for this loan.");
+    Graph->SetWords(words);
     ExtraBox = new QCheckBox(tr("Show the balance with the additional payment"), this);
     ExtraBox->setObjectName(QStringLiteral("ExtraBox"));
     ExtraBox->setChecked(true);
@@ -209,9 +218,12 @@ void TBalanceGraphForm::Fill(const Loan &loan, const std::optional<AdditionalPay
     exportDialog.fileName = ReportTitle(QStringLiteral("Balance"), GeneralNumberText(loan.amount),
                                         GeneralNumberText(loan.rate))
         + ending;
-    Graph->SetSeries(BalanceSeriesOf(loan, run ? &*run : nullptr, planned ? &*planned : nullptr));
-    const bool hasExtra = !Graph->Series().extra.empty();
-    const bool plan = Graph->Series().extraName != BalanceGraphSeries().extraName;
+    english_ = BalanceSeriesOf(loan, run ? &*run : nullptr, planned ? &*planned : nullptr);
+    BalanceGraphSeries shown = english_;
+    const bool hasExtra = !shown.extra.empty();
+    const bool plan = shown.extraName != BalanceGraphSeries().extraName;
+    shown.extraName = plan ? tr("With Payment Plan") : tr("With Additional Payment");
+    Graph->SetSeries(std::move(shown));
     ExtraBox->setText(plan ? tr("Show the balance with the payment plan")
                            : tr("Show the balance with the additional payment"));
     ExtraBox->setVisible(hasExtra);
@@ -236,15 +248,27 @@ void TBalanceGraphForm::PrintBtnClick()
     // Unlike the cost breakdown's direct print, this page is ours: the user picks the printer.
     if (!ThePlatform().SelectPrinter(this))
         return;
+    const std::unique_ptr<BalanceGraph> printed = EnglishGraph();
     ThePlatform().PrintLandscapePage(
-        this, [this](QPainter &painter, const QRectF &page) { Graph->Paint(painter, page); },
+        this, [&printed](QPainter &painter, const QRectF &page) { printed->Paint(painter, page); },
         QFileInfo(exportDialog.fileName).completeBaseName());
 }
 
 void TBalanceGraphForm::ExportBtnClick()
 {
     if (const std::optional<QString> path = ChooseFileToWrite(this, exportDialog, &BalanceGraphFileName))
-        ExportBalanceGraph(this, *Graph, *path);
+        ExportBalanceGraph(this, *EnglishGraph(), *path);
+}
+
+std::unique_ptr<BalanceGraph> TBalanceGraphForm::EnglishGraph() const
+{
+    // On paper and in files the graph keeps its English words in every language, as the reports do.
+    auto english = std::make_unique<BalanceGraph>();
+    english->SetSeries(english_);
+    english->SetTitle(Graph->Title());
+    english->SetExtraShown(Graph->ExtraShown());
+    english->resize(Graph->size());
+    return english;
 }
 
 void TBalanceGraphForm::OKBtnClick()

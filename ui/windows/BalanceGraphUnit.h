@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "ui/windows/WindowKit.h"
 
+#include <memory>
 #include <optional>
 
 class QCheckBox;
@@ -55,11 +56,17 @@ public:
     void ExportBtnClick();
     void OKBtnClick();
 
+    // The graph as printed and exported: the shown one's figures in its English words.
+    std::unique_ptr<BalanceGraph> EnglishGraph() const;
+
     BalanceGraph *Graph;
     QCheckBox *ExtraBox;
     QPushButton *ExportBtn, *PrintBtn, *OKBtn;
     // The export dialog remembers its folder and name between uses.
     FileDialogState exportDialog;
+
+private:
+    BalanceGraphSeries english_; // the shown series with its English name for the dashed line
 };
 
 // The name written for a chosen one: ".png" added unless it ends in ".png" or ".pdf".

@@ -164,11 +164,12 @@ void TADDMONTHLYR::PrepareOpening()
     const QString payment = main_.CurrentLoanTexts().payment;
     const Frequency *frequency = FindFrequency(payment);
     if (frequency) {
-        Label1->setText(QStringLiteral("Additional ") + frequency->scheduleRepaymentCaption);
+        Label1->setText(tr("Additional %1").arg(ShownFrequencyText(frequency->scheduleRepaymentCaption)));
         Label6->setText(frequency->periods == 1
-                            ? QStringLiteral("and Year")
-                            : QStringLiteral("and ") + frequency->specificUnit + QStringLiteral(" (1 - ")
-                                  + QString::number(frequency->periods) + QLatin1Char(')'));
+                            ? tr("and Year")
+                            : tr("and %1 (1 - %2)")
+                                  .arg(ShownFrequencyText(frequency->specificUnit))
+                                  .arg(frequency->periods));
     }
     Keyboard::AssignMnemonics(this);
     Keyboard::NameFieldsForReaders(this);
@@ -212,7 +213,7 @@ void TADDMONTHLYR::BitBtn1Click()
     if (!result.paidOff)
         return;
     NewInterest->setText(MoneyText(result.with));
-    NewPeriod->setText(result.sentence);
+    NewPeriod->setText(result.shownSentence);
     InterestSaved->setText(MoneyText(result.saved));
 }
 

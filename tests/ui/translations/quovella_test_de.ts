@@ -33,6 +33,10 @@
         <translation>Halbmonat(e)</translation>
     </message>
     <message>
+        <source>Monthly Payment</source>
+        <translation>Monatliche Rate</translation>
+    </message>
+    <message>
         <source>Half Month Payment</source>
         <translation>Halbmonatliche Rate</translation>
     </message>
@@ -94,6 +98,47 @@
     <message>
         <source>You must enter a valid Mortgage amount between 0 and 999999999</source>
         <translation>Geben Sie einen gültigen Darlehensbetrag zwischen 0 und 999999999 ein</translation>
+    </message>
+</context>
+<context>
+    <name>PayOff</name>
+    <message>
+        <source>%1 Year</source>
+        <translation>%1-jährige</translation>
+    </message>
+    <message>
+        <source>%1 Years</source>
+        <translation>%1 Jahren</translation>
+    </message>
+    <message>
+        <source>%1 Months</source>
+        <translation>%1 Monaten</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>You have paid off your %1 Mortgage in %2</source>
+        <translation>Sie haben Ihre %1 Hypothek in %2 abbezahlt</translation>
+    </message>
+</context>
+<context>
+    <name>TADDMONTHLYR</name>
+    <message>
+        <source>Additional %1</source>
+        <translation>Zusätzlich: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TBalanceGraphForm</name>
+    <message>
+        <source>Outstanding Balance</source>
+        <translation>Restschuld</translation>
+    </message>
+    <message>
+        <source>With Additional Payment</source>
+        <translation>Mit Sonderzahlung</translation>
     </message>
 </context>
 </TS>
