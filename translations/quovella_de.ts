@@ -349,39 +349,39 @@ Möchten Sie die Datei ersetzen?</translation>
     <name>PayOff</name>
     <message>
         <source>1 Year</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Jahr</translation>
     </message>
     <message>
         <source>%1 Years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Jahren</translation>
     </message>
     <message>
         <source>1 Month</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Monat</translation>
     </message>
     <message>
         <source>%1 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Monaten</translation>
     </message>
     <message>
         <source>less than 1 Month</source>
-        <translation type="unfinished"></translation>
+        <translation>weniger als 1 Monat</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1 Year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Jahre</translation>
     </message>
     <message>
         <source> and %1 month</source>
-        <translation type="unfinished"></translation>
+        <translation> und %1 Monate</translation>
     </message>
     <message>
         <source>You have paid off your %1 Mortgage in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Hypothek über %1 ist getilgt in %2</translation>
     </message>
 </context>
 <context>
@@ -739,15 +739,15 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Additional %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderzahlung (%1)</translation>
     </message>
     <message>
         <source>and Year</source>
-        <translation type="unfinished"></translation>
+        <translation>und Jahr</translation>
     </message>
     <message>
         <source>and %1 (1 - %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>und %1 (1 - %2)</translation>
     </message>
 </context>
 <context>
@@ -834,11 +834,11 @@ Ihre Zahlen werden auf diesem Computer berechnet und bleiben in den Dateien, die
     </message>
     <message>
         <source>Additional Payment Required per month</source>
-        <translation type="unfinished"></translation>
+        <translation>Erforderliche Sonderzahlung je Monat</translation>
     </message>
     <message>
         <source>Total Fortnighly Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierzehntägliche Raten gesamt</translation>
     </message>
 </context>
 <context>
@@ -877,39 +877,39 @@ Ihre Zahlen werden auf diesem Computer berechnet und bleiben in den Dateien, die
     </message>
     <message>
         <source>Outstanding Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Restschuld</translation>
     </message>
     <message>
         <source>Accumulated Capital</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgung kumuliert</translation>
     </message>
     <message>
         <source>Accumulated Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen kumuliert</translation>
     </message>
     <message>
         <source>Years</source>
-        <translation type="unfinished">Jahre</translation>
+        <translation>Jahre</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>Nothing is owed on this loan, so its balance stays at zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei diesem Darlehen ist nichts geschuldet, die Restschuld bleibt daher bei null.</translation>
     </message>
     <message>
         <source>There is no schedule to draw for this loan.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für dieses Darlehen gibt es keinen Tilgungsplan zum Zeichnen.</translation>
     </message>
     <message>
         <source>With Payment Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Zahlungsplan</translation>
     </message>
     <message>
         <source>With Additional Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Sonderzahlung</translation>
     </message>
 </context>
 <context>
@@ -1686,47 +1686,159 @@ plan…</translation>
     <name>TableTexts</name>
     <message>
         <source>Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen</translation>
     </message>
     <message>
         <source>Capital Reduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgung</translation>
     </message>
     <message>
         <source>Outstanding Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Restschuld</translation>
     </message>
     <message>
         <source>Accumulated Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen kumuliert</translation>
     </message>
     <message>
         <source>Accumulated Capital</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilgung kumuliert</translation>
     </message>
     <message>
         <source>Amt/Int</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag/Zins</translation>
     </message>
     <message>
         <source>Years to pay off Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahre bis zur Tilgung</translation>
     </message>
     <message>
         <source>Additional %1 Payment Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Erforderliche Sonderzahlung (%1)</translation>
     </message>
     <message>
         <source>Total %1 Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate gesamt (%1)</translation>
     </message>
     <message>
         <source>Total Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen gesamt</translation>
     </message>
     <message>
         <source>Interest Saved</source>
-        <translation type="unfinished">Zinsersparnis</translation>
+        <translation>Zinsersparnis</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Amount Paid</source>
+        <translation>Gezahlt</translation>
+    </message>
+    <message>
+        <source>Extra Paid</source>
+        <translation>Sonderzahlung</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Restschuld</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Zinssatz</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Interest rate</source>
+        <translation>Zinssatz</translation>
+    </message>
+    <message>
+        <source>Compounded</source>
+        <translation>Zinsverrechnung</translation>
+    </message>
+    <message>
+        <source>Payments</source>
+        <translation>Zahlungsweise</translation>
+    </message>
+    <message>
+        <source>Timing</source>
+        <translation>Fälligkeit</translation>
+    </message>
+    <message>
+        <source>Term</source>
+        <translation>Laufzeit</translation>
+    </message>
+    <message>
+        <source>Repayment</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>As a monthly figure</source>
+        <translation>Monatlich umgerechnet</translation>
+    </message>
+    <message>
+        <source>Payments made</source>
+        <translation>Geleistete Raten</translation>
+    </message>
+    <message>
+        <source>Last payment</source>
+        <translation>Letzte Rate</translation>
+    </message>
+    <message>
+        <source>Paid off</source>
+        <translation>Getilgt</translation>
+    </message>
+    <message>
+        <source>Total interest</source>
+        <translation>Zinsen gesamt</translation>
+    </message>
+    <message>
+        <source>Fees</source>
+        <translation>Gebühren</translation>
+    </message>
+    <message>
+        <source>Total paid</source>
+        <translation>Summe der Zahlungen</translation>
+    </message>
+    <message>
+        <source>Annual percentage rate</source>
+        <translation>Effektiver Jahreszins</translation>
+    </message>
+    <message>
+        <source>Cheapest</source>
+        <translation>Günstigstes</translation>
+    </message>
+    <message>
+        <source>In Arrears</source>
+        <translation>Nachschüssig</translation>
+    </message>
+    <message>
+        <source>In Advance</source>
+        <translation>Vorschüssig</translation>
+    </message>
+    <message>
+        <source>Lowest APR</source>
+        <translation>Niedrigster Effektivzins</translation>
     </message>
 </context>
 <context>
@@ -1848,7 +1960,7 @@ plan…</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
 </context>
 </TS>

@@ -7,7 +7,6 @@
 #include "printing/Printing.h"
 #include "platform/RecordingPrinterChannel.h"
 #include "ui/common/Translation.h"
-#include "ui/windows/BalanceGraphUnit.h"
 
 #include <QMenuBar>
 #include <QMessageBox>
@@ -180,6 +179,8 @@ TEST_F(German, TableHeadingsShowGermanWhileTheReportsPrintEnglish)
             EXPECT_TRUE(report.contains(english)) << english << "\n" << report.left(800).toStdString();
         EXPECT_FALSE(report.contains("Ersparte")) << report.left(800).toStdString();
     });
+    EXPECT_TRUE(platform.messages.empty()) << platform.MessageTexts().join(" | ").toStdString();
+}
 
 // The additional payment's window and the balance graph speak German, while the
 // calculator's sentence and the graph as printed and exported keep the English words.
