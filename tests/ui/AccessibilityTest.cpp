@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
+
 #include <vector>
 
 namespace {
@@ -84,8 +85,12 @@ void ExpectColumnHeadings(QAbstractItemView *view, const QStringList &headings)
         QAccessibleInterface *cell = cells->cellAt(0, c);
         ASSERT_NE(cell, nullptr);
         const QList<QAccessibleInterface *> header = cell->tableCellInterface()->columnHeaderCells();
+        const QString name = header.isEmpty() ? QString() : header[0]->text(QAccessible::Name);
+        // Qt makes these header cells for the caller and does not keep them.
+        for (QAccessibleInterface *made : header)
+            QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(made));
         ASSERT_EQ(header.size(), 1) << "column " << c;
-        EXPECT_EQ(S(header[0]->text(QAccessible::Name)), S(headings[c]));
+        EXPECT_EQ(S(name), S(headings[c]));
     }
 }
 
