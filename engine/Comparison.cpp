@@ -19,7 +19,6 @@ ComparisonFigures CompareFigures(const ComparedLoan &compared)
     // One walk gives the payments, dates and the APR's cash flows; without events it
     // is the Mortgage tab's own walk and its total is the one rule's.
     const PlanResult walked = WalkPaymentPlan(loan, compared.plan);
-    const int p = static_cast<int>(loan.paymentsPerYear);
 
     ComparisonFigures f;
     f.repayment = walked.repayment;
@@ -27,7 +26,6 @@ ComparisonFigures CompareFigures(const ComparedLoan &compared)
     f.paymentsMade = walked.paymentsMade;
     f.lastPayment = walked.lastPayment;
     f.paidOff = walked.paidOff;
-    f.payOffTime = PayOffTime(walked.paymentsMade, p);
     f.totalInterest = compared.plan.HasEvents() ? walked.totalInterest : walked.totalInterestWithout;
     f.fees = RoundToPlaces(compared.fees.upfront + compared.fees.perPayment * walked.paymentsMade, 2);
     f.totalPaid = RoundToPlaces(loan.amount + f.totalInterest + f.fees, 2);

@@ -29,7 +29,6 @@ struct ComparisonFigures {
     int paymentsMade = 0;
     double lastPayment = 0;
     QDate paidOff;         // valid only when the plan has a first-payment date
-    QString payOffTime;    // "24 years and 7 months"
     double totalInterest = 0; // the one rule without events, the plan's walk with them
     double fees = 0;          // upfront + per payment * payments made
     double totalPaid = 0;     // amount + interest + fees

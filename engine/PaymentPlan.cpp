@@ -43,9 +43,33 @@ struct EventsByPayment {
     }
 };
 
-QString Plural(int count, const QString &unit)
+// A count of a frequency's periods, one and many, as the pay-off time says them.
+struct PeriodWords {
+    int periods;
+    const char *one;
+    const char *many;
+};
+
+constexpr PeriodWords kYears{1, QT_TRANSLATE_NOOP("PayOffTime", "%1 year"), QT_TRANSLATE_NOOP("PayOffTime", "%1 years")};
+constexpr PeriodWords kPeriods[] = {
+    {2, QT_TRANSLATE_NOOP("PayOffTime", "%1 half-year"), QT_TRANSLATE_NOOP("PayOffTime", "%1 half-years")},
+    {4, QT_TRANSLATE_NOOP("PayOffTime", "%1 quarter"), QT_TRANSLATE_NOOP("PayOffTime", "%1 quarters")},
+    {12, QT_TRANSLATE_NOOP("PayOffTime", "%1 month"), QT_TRANSLATE_NOOP("PayOffTime", "%1 months")},
+    {24, QT_TRANSLATE_NOOP("PayOffTime", "%1 half-month"), QT_TRANSLATE_NOOP("PayOffTime", "%1 half-months")},
+    {26, QT_TRANSLATE_NOOP("PayOffTime", "%1 fortnight"), QT_TRANSLATE_NOOP("PayOffTime", "%1 fortnights")},
+    {52, QT_TRANSLATE_NOOP("PayOffTime", "%1 week"), QT_TRANSLATE_NOOP("PayOffTime", "%1 weeks")},
+    {365, QT_TRANSLATE_NOOP("PayOffTime", "%1 day"), QT_TRANSLATE_NOOP("PayOffTime", "%1 days")},
+};
+
+// The English words for reports and files, or the user's language for the screen.
+QString Said(const char *english, bool shown)
 {
-    return QStringLiteral("%1 %2%3").arg(count).arg(unit, count == 1 ? QString() : QStringLiteral("s"));
+    return shown ? QCoreApplication::translate("PayOffTime", english) : QString::fromUtf8(english);
+}
+
+QString Count(int count, const PeriodWords &words, bool shown)
+{
+    return Said(count == 1 ? words.one : words.many, shown).arg(count);
 }
 
 } // namespace
@@ -183,21 +207,20 @@ int PaymentOnOrAfter(const QDate &first, int paymentsPerYear, const QDate &date)
     return high;
 }
 
-QString PayOffTime(int payments, int paymentsPerYear)
+QString PayOffTime(int payments, int paymentsPerYear, bool shown)
 {
     if (paymentsPerYear <= 0)
         return {};
     const int years = payments / paymentsPerYear;
     const int rest = payments % paymentsPerYear;
-    QString unit;
-    for (const Frequency &f : Frequencies())
-        if (f.periods == paymentsPerYear)
-            unit = f.unitName.toLower();
-    if (rest == 0 || unit.isEmpty())
-        return Plural(years, QStringLiteral("year"));
+    const auto unit = std::find_if(std::begin(kPeriods), std::end(kPeriods),
+                                   [&](const PeriodWords &w) { return w.periods == paymentsPerYear; });
+    if (rest == 0 || unit == std::end(kPeriods))
+        return Count(years, kYears, shown);
     if (years == 0)
-        return Plural(rest, unit);
-    return QStringLiteral("%1 and %2").arg(Plural(years, QStringLiteral("year")), Plural(rest, unit));
+        return Count(rest, *unit, shown);
+    return Said(QT_TRANSLATE_NOOP("PayOffTime", "%1 and %2"), shown)
+        .arg(Count(years, kYears, shown), Count(rest, *unit, shown));
 }
 
 QString PlanEventName(int index, const PlanEvent &event)

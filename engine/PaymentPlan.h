@@ -76,8 +76,9 @@ QDate PaymentDate(const QDate &first, int paymentsPerYear, int k);
 int PaymentOnOrAfter(const QDate &first, int paymentsPerYear, const QDate &date);
 
 // How long the payments take, in years and the frequency's periods:
-// "18 years and 8 months", "1 year", "5 fortnights".
-QString PayOffTime(int payments, int paymentsPerYear);
+// "18 years and 8 months", "1 year", "5 fortnights". In English unless shown, which
+// takes the user's language for the screen.
+QString PayOffTime(int payments, int paymentsPerYear, bool shown = false);
 
 // An event's name in messages: "Event 2 (lump sum)".
 QString PlanEventName(int index, const PlanEvent &event);

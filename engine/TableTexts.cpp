@@ -513,12 +513,15 @@ QString ComparisonCellText(const Comparison &comparison, int row, int column, co
                                                  : HeadingWord(QT_TRANSLATE_NOOP("TableTexts", "In Advance"), style);
     case ComparisonRow::Term:
         return style.IsMachine() ? style.Count(loan.Rounds())
-                                 : PayOffTime(loan.Rounds(), static_cast<int>(loan.paymentsPerYear));
+                                 : PayOffTime(loan.Rounds(), static_cast<int>(loan.paymentsPerYear),
+                                              style.IsTranslated());
     case ComparisonRow::PaymentsMade: return style.Count(f.paymentsMade);
     case ComparisonRow::PayOff:
         if (style.IsMachine())
             return f.paidOff.isValid() ? f.paidOff.toString(Qt::ISODate) : QString();
-        return f.paidOff.isValid() ? style.Locale().toString(f.paidOff, QLocale::ShortFormat) : f.payOffTime;
+        if (f.paidOff.isValid())
+            return style.Locale().toString(f.paidOff, QLocale::ShortFormat);
+        return PayOffTime(f.paymentsMade, static_cast<int>(loan.paymentsPerYear), style.IsTranslated());
     case ComparisonRow::Apr: return AprText(f.apr, style);
     case ComparisonRow::Cheapest:
         if (style.IsMachine())

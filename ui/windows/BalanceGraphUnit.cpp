@@ -30,13 +30,28 @@ constexpr int kGraphWidth = 526;
 constexpr int kGraphHeight = 380;
 constexpr int kButtonRow = 36;
 
+// The English words for print and export, or the user's language for the screen.
+QString Said(const char *english, bool shown)
+{
+    return shown ? QCoreApplication::translate("TBalanceGraphForm", english) : QString::fromUtf8(english);
+}
+
 // The end of the specific window's sentence, "18 Years and 8 Months", so the graph and
 // the window word the new term alike.
-QString PaidOffNote(const SpecificAdditionalPayment &result)
+QString PaidOffNote(const SpecificAdditionalPayment &result, double paymentsPerYear, bool shown)
 {
     if (result.paidOffIn.isEmpty())
-        return QStringLiteral("Paid off after %1 payments").arg(result.paymentsMade);
-    return QStringLiteral("Paid off in ") + result.paidOffIn.toLower();
+        return Said(QT_TRANSLATE_NOOP("TBalanceGraphForm", "Paid off after %1 payments"), shown)
+            .arg(result.paymentsMade);
+    // Mid-sentence English writes the units in lower case; a language that keeps their
+    // capitals, as German does its nouns, translates "lower" as "keep".
+    QString term = PaidOffIn(result.paymentsMade, paymentsPerYear, shown);
+    if (!shown || QCoreApplication::translate("TBalanceGraphForm", "lower", "units mid-sentence: lower or keep")
+                      == QLatin1String("lower"))
+        term = term.toLower();
+    return (shown ? QCoreApplication::translate("TBalanceGraphForm", "Paid off in %1", "the specific payment's words")
+                  : QStringLiteral("Paid off in %1"))
+        .arg(term);
 }
 
 } // namespace
@@ -64,7 +79,7 @@ double LineAt(const std::vector<QPointF> &line, double x)
 
 // The plan's balance at the end of each year of payments, and a mark where each of
 // its events takes effect; false when the plan has nothing to draw for this loan.
-bool AddPlanLine(BalanceGraphSeries &series, const Loan &loan, const PaymentPlan &plan)
+bool AddPlanLine(BalanceGraphSeries &series, const Loan &loan, const PaymentPlan &plan, bool shown)
 {
     const int p = static_cast<int>(loan.paymentsPerYear);
     if (!plan.HasEvents() || CheckPaymentPlan(plan, loan.Rounds()))
@@ -97,18 +112,24 @@ bool AddPlanLine(BalanceGraphSeries &series, const Loan &loan, const PaymentPlan
         else
             series.marks.push_back(BalanceGraphMark{at, text});
     }
-    series.extraName = QStringLiteral("With Payment Plan");
-    series.extraNote = result.paidOff.isValid()
-                           ? QStringLiteral("Paid off on %1").arg(QLocale().toString(result.paidOff, QLocale::ShortFormat))
-                           : QStringLiteral("Paid off in %1").arg(PayOffTime(result.paymentsMade, p));
+    series.extraName = Said(QT_TRANSLATE_NOOP("TBalanceGraphForm", "With Payment Plan"), shown);
+    series.extraNote =
+        result.paidOff.isValid()
+            ? Said(QT_TRANSLATE_NOOP("TBalanceGraphForm", "Paid off on %1"), shown)
+                  .arg(QLocale().toString(result.paidOff, QLocale::ShortFormat))
+            : (shown ? QCoreApplication::translate("TBalanceGraphForm", "Paid off in %1", "a count of periods")
+                     : QStringLiteral("Paid off in %1"))
+                  .arg(PayOffTime(result.paymentsMade, p, shown));
     return true;
 }
 
 } // namespace
 
-BalanceGraphSeries BalanceSeriesOf(const Loan &loan, const AdditionalPaymentRun *run, const PlannedLoan *planned)
+BalanceGraphSeries BalanceSeriesOf(const Loan &loan, const AdditionalPaymentRun *run, const PlannedLoan *planned,
+                                   bool shown)
 {
     BalanceGraphSeries series;
+    series.extraName = Said(QT_TRANSLATE_NOOP("TBalanceGraphForm", "With Additional Payment"), shown);
     series.amount = loan.amount;
     const double p = loan.paymentsPerYear;
     if (!(p > 0))
@@ -124,7 +145,7 @@ BalanceGraphSeries BalanceSeriesOf(const Loan &loan, const AdditionalPaymentRun 
         point.accumulatedCapital = row.accumulatedCapital;
         series.points.push_back(point);
     }
-    if (planned && SameLoan(planned->loan, loan) && AddPlanLine(series, loan, planned->plan))
+    if (planned && SameLoan(planned->loan, loan) && AddPlanLine(series, loan, planned->plan, shown))
         return series;
     if (!run || !SameLoan(run->loan, loan) || !run->result.paidOff)
         return series;
@@ -134,24 +155,15 @@ BalanceGraphSeries BalanceSeriesOf(const Loan &loan, const AdditionalPaymentRun 
         const bool last = k + 1 == balances.size();
         series.extra.emplace_back(last ? run->result.paymentsMade / p : double(k + 1), balances[k]);
     }
-    series.extraNote = PaidOffNote(run->result);
+    series.extraNote = PaidOffNote(run->result, p, shown);
     return series;
 }
 
-QString BalanceGraphTitle(const Loan &loan, const QLocale &locale)
+QString BalanceGraphTitle(const Loan &loan, const QLocale &locale, bool shown)
 {
-    QString term = QStringLiteral("%1 year%2").arg(loan.years).arg(loan.years == 1 ? "" : "s");
-    const Frequency *frequency = nullptr;
-    for (const Frequency &f : Frequencies())
-        if (f.periods == loan.paymentsPerYear)
-            frequency = &f;
-    if (loan.part > 0 && frequency) {
-        const QString unit = frequency->unitName.toLower() + (loan.part == 1 ? "" : "s");
-        const QString part = QStringLiteral("%1 %2").arg(loan.part).arg(unit);
-        term = loan.years > 0 ? term + QStringLiteral(" and ") + part : part;
-    }
-    return QStringLiteral("Mortgage Balance: %1 at %2% for %3")
-        .arg(MoneyText(loan.amount, MoneyFormat::Currency, locale), GeneralNumberText(loan.rate, locale), term);
+    return Said(QT_TRANSLATE_NOOP("TBalanceGraphForm", "Mortgage Balance: %1 at %2% for %3"), shown)
+        .arg(MoneyText(loan.amount, MoneyFormat::Currency, locale), GeneralNumberText(loan.rate, locale),
+             PayOffTime(loan.Rounds(), static_cast<int>(loan.paymentsPerYear), shown));
 }
 
 TBalanceGraphForm::TBalanceGraphForm(QWidget *parent)
@@ -211,7 +223,8 @@ TBalanceGraphForm::TBalanceGraphForm(QWidget *parent)
 void TBalanceGraphForm::Fill(const Loan &loan, const std::optional<AdditionalPaymentRun> &run,
                              const std::optional<PlannedLoan> &planned)
 {
-    Graph->SetTitle(BalanceGraphTitle(loan));
+    englishTitle_ = BalanceGraphTitle(loan);
+    Graph->SetTitle(BalanceGraphTitle(loan, QLocale(), true));
     // The export offers a name that says which loan, in the ending chosen last.
     const QString ending = exportDialog.fileName.toLower().endsWith(QStringLiteral(".pdf")) ? QStringLiteral(".pdf")
                                                                                          : QStringLiteral(".png");
@@ -219,11 +232,9 @@ void TBalanceGraphForm::Fill(const Loan &loan, const std::optional<AdditionalPay
                                         GeneralNumberText(loan.rate))
         + ending;
     english_ = BalanceSeriesOf(loan, run ? &*run : nullptr, planned ? &*planned : nullptr);
-    BalanceGraphSeries shown = english_;
-    const bool hasExtra = !shown.extra.empty();
-    const bool plan = shown.extraName != BalanceGraphSeries().extraName;
-    shown.extraName = plan ? tr("With Payment Plan") : tr("With Additional Payment");
-    Graph->SetSeries(std::move(shown));
+    const bool hasExtra = !english_.extra.empty();
+    const bool plan = english_.extraName != BalanceGraphSeries().extraName;
+    Graph->SetSeries(BalanceSeriesOf(loan, run ? &*run : nullptr, planned ? &*planned : nullptr, true));
     ExtraBox->setText(plan ? tr("Show the balance with the payment plan")
                            : tr("Show the balance with the additional payment"));
     ExtraBox->setVisible(hasExtra);
@@ -265,7 +276,7 @@ std::unique_ptr<BalanceGraph> TBalanceGraphForm::EnglishGraph() const
     // On paper and in files the graph keeps its English words in every language, as the reports do.
     auto english = std::make_unique<BalanceGraph>();
     english->SetSeries(english_);
-    english->SetTitle(Graph->Title());
+    english->SetTitle(englishTitle_);
     english->SetExtraShown(Graph->ExtraShown());
     english->resize(Graph->size());
     return english;
@@ -288,7 +299,8 @@ QString ExportBalanceGraph(QWidget *parent, const BalanceGraph &graph, const QSt
 {
     const QString name = BalanceGraphFileName(fileName);
     const QString suffix = QFileInfo(name).suffix().toLower();
-    const QString failure = QCoreApplication::translate("TBalanceGraphForm", "The graph could not be drawn for ") + QDir::toNativeSeparators(name);
+    const QString failure = QCoreApplication::translate("TBalanceGraphForm", "The graph could not be drawn for %1.")
+                                .arg(QDir::toNativeSeparators(name));
     // Drawn in memory first, so nothing touches the old file until all of it is made.
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -34,10 +34,12 @@ bool SameLoan(const Loan &a, const Loan &b);
 // The figures of the graph: the schedule's by-year rows, and beside them the balance
 // with the payment plan when the plan is for the same loan and has events, or else
 // with the additional payment when the run is for the same loan and clears it.
+// Its names and notes are English, as printed and exported, unless shown, which takes
+// the user's language for the screen.
 BalanceGraphSeries BalanceSeriesOf(const Loan &loan, const AdditionalPaymentRun *run = nullptr,
-                                   const PlannedLoan *planned = nullptr);
+                                   const PlannedLoan *planned = nullptr, bool shown = false);
 // "Mortgage Balance: $100,000.00 at 6% for 25 years"
-QString BalanceGraphTitle(const Loan &loan, const QLocale &locale = QLocale());
+QString BalanceGraphTitle(const Loan &loan, const QLocale &locale = QLocale(), bool shown = false);
 
 class TBalanceGraphForm : public AnalysisWindow {
     Q_OBJECT
@@ -66,7 +68,8 @@ public:
     FileDialogState exportDialog;
 
 private:
-    BalanceGraphSeries english_; // the shown series with its English name for the dashed line
+    BalanceGraphSeries english_; // the shown series in its English words
+    QString englishTitle_;
 };
 
 // The name written for a chosen one: ".png" added unless it ends in ".png" or ".pdf".

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,12 +28,29 @@ namespace {
 
 const std::vector<int> kColumns{62, 84, 92, 80, 84, 88, 98, 60};
 
-QString KindText(PlanEventKind kind)
+// The English words for the printed report, or the user's language for the screen.
+QString Said(const char *english, bool shown)
+{
+    return shown ? QCoreApplication::translate("TPaymentPlan", english) : QString::fromUtf8(english);
+}
+
+// The result captions, shown translated and printed in English.
+const char *const kPaymentsCaption = QT_TRANSLATE_NOOP("TPaymentPlan", "Payments &made");
+const char *const kLastCaption = QT_TRANSLATE_NOOP("TPaymentPlan", "La&st payment");
+const char *const kPaidOffCaption = QT_TRANSLATE_NOOP("TPaymentPlan", "Paid &off in");
+const char *const kWithCaption = QT_TRANSLATE_NOOP("TPaymentPlan", "Total interest &with the plan");
+const char *const kWithoutCaption = QT_TRANSLATE_NOOP("TPaymentPlan", "Total interest without the pla&n");
+const char *const kSavedCaption = QT_TRANSLATE_NOOP("TPaymentPlan", "Interest saved &by the plan");
+const char *const kPaidCaption = QT_TRANSLATE_NOOP("TPaymentPlan", "&Total paid");
+const char *const kRepaymentCaption = QT_TRANSLATE_NOOP("TPaymentPlan", "Repayment at t&he end");
+const char *const kAprCaption = QT_TRANSLATE_NOOP("TPaymentPlan", "Annual percenta&ge rate");
+
+QString KindText(PlanEventKind kind, bool shown)
 {
     switch (kind) {
-    case PlanEventKind::Extra: return QStringLiteral("Extra payment");
-    case PlanEventKind::LumpSum: return QStringLiteral("Lump sum");
-    case PlanEventKind::RateChange: return QStringLiteral("Rate change");
+    case PlanEventKind::Extra: return Said(QT_TRANSLATE_NOOP("TPaymentPlan", "Extra payment"), shown);
+    case PlanEventKind::LumpSum: return Said(QT_TRANSLATE_NOOP("TPaymentPlan", "Lump sum"), shown);
+    case PlanEventKind::RateChange: return Said(QT_TRANSLATE_NOOP("TPaymentPlan", "Rate change"), shown);
     }
     return QString();
 }
@@ -48,9 +66,9 @@ QString DateText(const QDate &date)
 }
 
 // "Payment 61 (1/1/31)": the number, and the date once payments have one.
-QString PaymentText(int k, int perYear, const QDate &first)
+QString PaymentText(int k, int perYear, const QDate &first, bool shown)
 {
-    QString text = QStringLiteral("Payment %1").arg(k);
+    QString text = Said(QT_TRANSLATE_NOOP("TPaymentPlan", "Payment %1"), shown).arg(k);
     if (first.isValid())
         text += QStringLiteral(" (%1)").arg(DateText(PaymentDate(first, perYear, k)));
     return text;
@@ -61,16 +79,32 @@ QString ValueText(const PlanEvent &event)
     return event.kind == PlanEventKind::RateChange ? RateText(event.value) : MoneyText(event.value);
 }
 
-QString UntilText(const PlanEvent &event, int perYear, const QDate &first)
+QString UntilText(const PlanEvent &event, int perYear, const QDate &first, bool shown)
 {
     switch (event.kind) {
     case PlanEventKind::Extra:
-        return event.to == 0 ? QStringLiteral("To the end") : PaymentText(event.to, perYear, first);
+        return event.to == 0 ? Said(QT_TRANSLATE_NOOP("TPaymentPlan", "To the end"), shown)
+                             : PaymentText(event.to, perYear, first, shown);
     case PlanEventKind::LumpSum:
-        return event.lowerRepayment ? QStringLiteral("Lower the repayment") : QStringLiteral("Pay off sooner");
-    case PlanEventKind::RateChange: return QStringLiteral("New repayment");
+        return event.lowerRepayment ? Said(QT_TRANSLATE_NOOP("TPaymentPlan", "Lower the repayment"), shown)
+                                    : Said(QT_TRANSLATE_NOOP("TPaymentPlan", "Pay off sooner"), shown);
+    case PlanEventKind::RateChange: return Said(QT_TRANSLATE_NOOP("TPaymentPlan", "New repayment"), shown);
     }
     return QString();
+}
+
+// An event's kind, amount or rate, first payment and what follows, as the list shows it.
+QStringList EventCells(const PlanEvent &event, int perYear, const QDate &first, bool shown)
+{
+    return {KindText(event.kind, shown), ValueText(event), PaymentText(event.from, perYear, first, shown),
+            UntilText(event, perYear, first, shown)};
+}
+
+// "18 years and 8 months", or the date it ends on with that beside it.
+QString PaidOffText(const PlanResult &result, int perYear, bool shown)
+{
+    const QString time = PayOffTime(result.paymentsMade, perYear, shown);
+    return result.paidOff.isValid() ? QStringLiteral("%1 (%2)").arg(DateText(result.paidOff), time) : time;
 }
 
 QLineEdit *NumberEdit(const char *name, QWidget *parent)
@@ -104,8 +138,8 @@ TPlanEventDialog::TPlanEventDialog(QWidget *parent)
     KindLabel = new QLabel(tr("Kind"), this);
     EventKind = new QComboBox(this);
     EventKind->setObjectName(QStringLiteral("EventKind"));
-    EventKind->addItems({KindText(PlanEventKind::Extra), KindText(PlanEventKind::LumpSum),
-                         KindText(PlanEventKind::RateChange)});
+    EventKind->addItems({KindText(PlanEventKind::Extra, true), KindText(PlanEventKind::LumpSum, true),
+                         KindText(PlanEventKind::RateChange, true)});
     ValueLabel = new QLabel(tr("Amount"), this);
     EventValue = NumberEdit("EventValue", this);
     EventValue->setFixedWidth(Look::Scaled(100));
@@ -432,7 +466,7 @@ void TPaymentPlan::BuildEvents()
 void TPaymentPlan::BuildResults()
 {
     auto caption = [this](const char *name, const char *text) {
-        return Look::CaptionLabel(QLatin1String(name), QLatin1String(text), PlanBody);
+        return Look::CaptionLabel(QLatin1String(name), tr(text), PlanBody);
     };
     auto panel = [this](const char *name) {
         auto *result = new ResultPanel(QLatin1String(name), PlanBody, Look::ResultColour(), Look::Maroon(), true);
@@ -440,23 +474,23 @@ void TPaymentPlan::BuildResults()
         result->setTextInteractionFlags(Qt::TextSelectableByMouse);
         return result;
     };
-    PaymentsLabel = caption("PaymentsLabel", "Payments &made");
+    PaymentsLabel = caption("PaymentsLabel", kPaymentsCaption);
     PaymentsMade = panel("PaymentsMade");
-    LastLabel = caption("LastLabel", "La&st payment");
+    LastLabel = caption("LastLabel", kLastCaption);
     LastPayment = panel("LastPayment");
-    PaidOffLabel = caption("PaidOffLabel", "Paid &off in");
+    PaidOffLabel = caption("PaidOffLabel", kPaidOffCaption);
     PaidOff = panel("PaidOff");
-    WithLabel = caption("WithLabel", "Total interest &with the plan");
+    WithLabel = caption("WithLabel", kWithCaption);
     InterestWith = panel("InterestWith");
-    WithoutLabel = caption("WithoutLabel", "Total interest without the pla&n");
+    WithoutLabel = caption("WithoutLabel", kWithoutCaption);
     InterestWithout = panel("InterestWithout");
-    SavedLabel = caption("SavedLabel", "Interest saved &by the plan");
+    SavedLabel = caption("SavedLabel", kSavedCaption);
     InterestSaved = panel("InterestSaved");
-    PaidLabel = caption("PaidLabel", "&Total paid");
+    PaidLabel = caption("PaidLabel", kPaidCaption);
     TotalPaid = panel("TotalPaid");
-    RepaymentLabel = caption("RepaymentLabel", "Repayment at t&he end");
+    RepaymentLabel = caption("RepaymentLabel", kRepaymentCaption);
     RepaymentAtEnd = panel("RepaymentAtEnd");
-    AprLabel = caption("AprLabel", "Annual percenta&ge rate");
+    AprLabel = caption("AprLabel", kAprCaption);
     AnnualRate = panel("AnnualRate");
     PlanProblem = Look::Label(QStringLiteral("PlanProblem"), QString(), PlanBody);
     PlanProblem->setWordWrap(true);
@@ -671,6 +705,7 @@ void TPaymentPlan::ClearResults()
          {PaymentsMade, LastPayment, PaidOff, InterestWith, InterestWithout, InterestSaved, TotalPaid, RepaymentAtEnd,
           AnnualRate})
         panel->clear();
+    reportedPaidOff_.clear();
     byPayment_.clear();
     model_->SetRows({});
 }
@@ -694,11 +729,10 @@ void TPaymentPlan::Recalculate()
     if (loan.part > 0)
         term += tr(" and %1 %2").arg(loan.part).arg(ShownFrequencyText(main_.PartYearCaption()));
     LoanText->setText(tr("%1 at %2 a year over %3; %4 repayments of %5 %6, interest compounded %7")
-                          .arg(MoneyTextOfText(texts.amount), RateText(loan.rate), term, texts.payment,
-                               MoneyText(loan.Repayment()),
-                               texts.timing == Timing::InArrears ? tr("in arrears")
-                                                                 : tr("in advance"),
-                               texts.compounded));
+                          .arg(MoneyTextOfText(texts.amount), RateText(loan.rate), term,
+                               ShownFrequencyText(texts.payment), MoneyText(loan.Repayment()),
+                               texts.timing == Timing::InArrears ? tr("in arrears") : tr("in advance"),
+                               ShownFrequencyText(texts.compounded)));
     PlanBody->setVisible(true);
 
     {
@@ -725,10 +759,8 @@ void TPaymentPlan::Recalculate()
     const PlanResult result = WalkPaymentPlan(loan, plan);
     PaymentsMade->setText(QString::number(result.paymentsMade));
     LastPayment->setText(MoneyText(result.lastPayment));
-    PaidOff->setText(result.paidOff.isValid()
-                         ? DateText(result.paidOff) + QStringLiteral(" (") + PayOffTime(result.paymentsMade, perYear)
-                               + QLatin1Char(')')
-                         : PayOffTime(result.paymentsMade, perYear));
+    PaidOff->setText(PaidOffText(result, perYear, true));
+    reportedPaidOff_ = PaidOffText(result, perYear, false);
     InterestWith->setText(MoneyText(result.totalInterest));
     InterestWithout->setText(MoneyText(result.totalInterestWithout));
     InterestSaved->setText(MoneyText(result.saved));
@@ -789,9 +821,7 @@ void TPaymentPlan::FillEvents(const PaymentPlan &plan)
     PlanEvents->setRowCount(static_cast<int>(plan.events.size()));
     for (int r = 0; r < static_cast<int>(plan.events.size()); ++r) {
         const PlanEvent &event = plan.events[r];
-        const QString cells[] = {KindText(event.kind), ValueText(event),
-                                 PaymentText(event.from, perYear, plan.firstPayment),
-                                 UntilText(event, perYear, plan.firstPayment)};
+        const QStringList cells = EventCells(event, perYear, plan.firstPayment, true);
         for (int c = 0; c < 4; ++c) {
             auto *item = new QTableWidgetItem(cells[c]);
             if (c == 1)
@@ -923,21 +953,21 @@ PaymentPlanReport TPaymentPlan::ReportInputs() const
     const PaymentPlan &plan = main_.Plan();
     if (plan.firstPayment.isValid())
         report.firstPayment = DateText(plan.firstPayment);
-    for (int r = 0; r < PlanEvents->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < PlanEvents->columnCount(); ++c)
-            if (const QTableWidgetItem *item = PlanEvents->item(r, c))
-                cells << item->text();
-        report.events << QStringLiteral("%1. ").arg(r + 1) + cells.join(QStringLiteral(", "));
-    }
-    const std::pair<QLabel *, ResultPanel *> figures[] = {
-        {PaymentsLabel, PaymentsMade}, {LastLabel, LastPayment},         {PaidOffLabel, PaidOff},
-        {WithLabel, InterestWith},     {WithoutLabel, InterestWithout}, {SavedLabel, InterestSaved},
-        {PaidLabel, TotalPaid},        {RepaymentLabel, RepaymentAtEnd}};
-    for (const auto &[label, panel] : figures)
-        report.results.append({Keyboard::Plain(label->text()), panel->text()});
+    const int perYear = loan_ ? static_cast<int>(loan_->paymentsPerYear) : 12;
+    for (std::size_t r = 0; r < plan.events.size(); ++r)
+        report.events << QStringLiteral("%1. ").arg(r + 1)
+                + EventCells(plan.events[r], perYear, plan.firstPayment, false).join(QStringLiteral(", "));
+    // The captions in English, as the rest of the report; the pay-off time too.
+    const std::pair<const char *, QString> figures[] = {
+        {kPaymentsCaption, PaymentsMade->text()},     {kLastCaption, LastPayment->text()},
+        {kPaidOffCaption, reportedPaidOff_},          {kWithCaption, InterestWith->text()},
+        {kWithoutCaption, InterestWithout->text()},   {kSavedCaption, InterestSaved->text()},
+        {kPaidCaption, TotalPaid->text()},            {kRepaymentCaption, RepaymentAtEnd->text()}};
+    auto english = [](const char *caption) { return Keyboard::Plain(QString::fromUtf8(caption)); };
+    for (const auto &[caption, figure] : figures)
+        report.results.append({english(caption), figure});
     if (main_.Fees().Any())
-        report.results.append({Keyboard::Plain(AprLabel->text()), AnnualRate->text()});
+        report.results.append({english(kAprCaption), AnnualRate->text()});
     report.periodHeading = model_->ByYear() ? QStringLiteral("Year") : QStringLiteral("Payment");
     const PlanModel *model = model_;
     report.rowCount = model->rowCount();

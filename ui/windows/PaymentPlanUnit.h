@@ -130,6 +130,7 @@ private:
     TPlanEventDialog *dialog_;
     std::optional<Loan> loan_;         // the loan planned for; nothing when it fails its checks
     std::vector<PlanRow> byPayment_;   // the plan's rows, one per payment
+    QString reportedPaidOff_;          // the pay-off time in the report's English
     bool feeMessageShown_ = false;
     QObject feesLeaving_; // owns the fee fields' focus watchers
 };
