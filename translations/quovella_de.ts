@@ -385,6 +385,77 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>PayOffTime</name>
+    <message>
+        <source>%1 year</source>
+        <translation>%1 Jahr</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1 Jahre</translation>
+    </message>
+    <message>
+        <source>%1 half-year</source>
+        <translation>%1 Halbjahr</translation>
+    </message>
+    <message>
+        <source>%1 half-years</source>
+        <translation>%1 Halbjahre</translation>
+    </message>
+    <message>
+        <source>%1 quarter</source>
+        <translation>%1 Quartal</translation>
+    </message>
+    <message>
+        <source>%1 quarters</source>
+        <translation>%1 Quartale</translation>
+    </message>
+    <message>
+        <source>%1 month</source>
+        <translation>%1 Monat</translation>
+    </message>
+    <message>
+        <source>%1 months</source>
+        <translation>%1 Monate</translation>
+    </message>
+    <message>
+        <source>%1 half-month</source>
+        <translation>%1 Halbmonat</translation>
+    </message>
+    <message>
+        <source>%1 half-months</source>
+        <translation>%1 Halbmonate</translation>
+    </message>
+    <message>
+        <source>%1 fortnight</source>
+        <translation>%1 Doppelwoche</translation>
+    </message>
+    <message>
+        <source>%1 fortnights</source>
+        <translation>%1 Doppelwochen</translation>
+    </message>
+    <message>
+        <source>%1 week</source>
+        <translation>%1 Woche</translation>
+    </message>
+    <message>
+        <source>%1 weeks</source>
+        <translation>%1 Wochen</translation>
+    </message>
+    <message>
+        <source>%1 day</source>
+        <translation>%1 Tag</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1 Tage</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+</context>
+<context>
     <name>PaymentPlan</name>
     <message>
         <source>extra payment</source>
@@ -872,10 +943,6 @@ Ihre Zahlen werden auf diesem Computer berechnet und bleiben in den Dateien, die
         <translation>Restschuld mit Zahlungsplan zeigen</translation>
     </message>
     <message>
-        <source>The graph could not be drawn for </source>
-        <translation>Die Grafik konnte nicht erstellt werden für </translation>
-    </message>
-    <message>
         <source>Outstanding Balance</source>
         <translation>Restschuld</translation>
     </message>
@@ -910,6 +977,37 @@ Ihre Zahlen werden auf diesem Computer berechnet und bleiben in den Dateien, die
     <message>
         <source>With Additional Payment</source>
         <translation>Mit Sonderzahlung</translation>
+    </message>
+    <message>
+        <source>Paid off after %1 payments</source>
+        <translation>Getilgt nach %1 Raten</translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <comment>units mid-sentence: lower or keep</comment>
+        <translation>keep</translation>
+    </message>
+    <message>
+        <source>Paid off in %1</source>
+        <comment>the specific payment&apos;s words</comment>
+        <translation>Getilgt in %1</translation>
+    </message>
+    <message>
+        <source>Paid off on %1</source>
+        <translation>Getilgt am %1</translation>
+    </message>
+    <message>
+        <source>Paid off in %1</source>
+        <comment>a count of periods</comment>
+        <translation>Tilgungsdauer: %1</translation>
+    </message>
+    <message>
+        <source>Mortgage Balance: %1 at %2% for %3</source>
+        <translation>Restschuld: %1 zu %2 % über %3</translation>
+    </message>
+    <message>
+        <source>The graph could not be drawn for %1.</source>
+        <translation>Die Grafik für %1 konnte nicht erstellt werden.</translation>
     </message>
 </context>
 <context>
@@ -1557,6 +1655,74 @@ plan…</translation>
     <message>
         <source>%1: &apos;%2&apos; is not a number.</source>
         <translation>%1: „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Payments &amp;made</source>
+        <translation>Geleistete &amp;Raten</translation>
+    </message>
+    <message>
+        <source>La&amp;st payment</source>
+        <translation>Le&amp;tzte Rate</translation>
+    </message>
+    <message>
+        <source>Paid &amp;off in</source>
+        <translation>&amp;Getilgt</translation>
+    </message>
+    <message>
+        <source>Total interest &amp;with the plan</source>
+        <translation>Zinsen gesamt mit dem &amp;Plan</translation>
+    </message>
+    <message>
+        <source>Total interest without the pla&amp;n</source>
+        <translation>Zinsen gesamt &amp;ohne den Plan</translation>
+    </message>
+    <message>
+        <source>Interest saved &amp;by the plan</source>
+        <translation>Zinser&amp;sparnis durch den Plan</translation>
+    </message>
+    <message>
+        <source>&amp;Total paid</source>
+        <translation>Summe der &amp;Zahlungen</translation>
+    </message>
+    <message>
+        <source>Repayment at t&amp;he end</source>
+        <translation>Rate am Sc&amp;hluss</translation>
+    </message>
+    <message>
+        <source>Annual percenta&amp;ge rate</source>
+        <translation>Effekti&amp;ver Jahreszins</translation>
+    </message>
+    <message>
+        <source>Extra payment</source>
+        <translation>Sonderzahlung</translation>
+    </message>
+    <message>
+        <source>Lump sum</source>
+        <translation>Einmalzahlung</translation>
+    </message>
+    <message>
+        <source>Rate change</source>
+        <translation>Zinsänderung</translation>
+    </message>
+    <message>
+        <source>Payment %1</source>
+        <translation>Rate %1</translation>
+    </message>
+    <message>
+        <source>To the end</source>
+        <translation>Bis zum Ende</translation>
+    </message>
+    <message>
+        <source>Lower the repayment</source>
+        <translation>Rate senken</translation>
+    </message>
+    <message>
+        <source>Pay off sooner</source>
+        <translation>Früher tilgen</translation>
+    </message>
+    <message>
+        <source>New repayment</source>
+        <translation>Neue Rate</translation>
     </message>
 </context>
 <context>

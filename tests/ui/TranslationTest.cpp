@@ -7,9 +7,15 @@
 #include "printing/Printing.h"
 #include "platform/RecordingPrinterChannel.h"
 #include "ui/common/Translation.h"
+#include "ui/windows/PaymentPlanUnit.h"
+#include "engine/Comparison.h"
+#include "engine/LoanChecks.h"
+#include "engine/TableTexts.h"
 
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
 
@@ -210,11 +216,71 @@ TEST_F(German, PayOffSentenceAndBalanceGraphShowGermanWhilePrintedGraphStaysEngl
         EXPECT_EQ(english->Geometry(area).legend,
                   QStringList({"Outstanding Balance", "With Additional Payment", "Accumulated Capital",
                                "Accumulated Interest"}));
-        EXPECT_EQ(english->Title(), graph->Graph->Title());
+        EXPECT_EQ(graph->Graph->Title(), "Restschuld: $100,000.00 zu 6 % über 25 Jahre");
+        EXPECT_EQ(english->Title(), "Mortgage Balance: $100,000.00 at 6% for 25 years");
+        // German keeps its nouns' capitals mid-sentence; English writes the units in lower case.
+        EXPECT_EQ(graph->Graph->Series().extraNote, "Getilgt in 18 Jahren und 8 Monaten");
+        EXPECT_EQ(english->Series().extraNote, "Paid off in 18 years and 8 months");
         platform.printerAnswers.push_back(true);
         graph->PrintBtn->click();
     });
     main().SpeedButton2->click();
     EXPECT_EQ(platform.landscapePages, 1);
     EXPECT_TRUE(platform.messages.empty()) << platform.MessageTexts().join(" | ").toStdString();
+}
+
+// The plan's captions, events and pay-off time are German on screen; its printed
+// report keeps the English words, read from the plan rather than from the window.
+TEST_F(German, PaymentPlanShowsGermanWhileItsReportStaysEnglish)
+{
+    TypeLoan("100000", "25", "6");
+    PaymentPlan plan;
+    plan.events = {PlanEvent{PlanEventKind::Extra, 100, 13, 0, false},
+                   PlanEvent{PlanEventKind::LumpSum, 5000, 24, 0, true}};
+    main().SetPlan(plan);
+    platform.modalActions.insert("PaymentPlan", [&](QDialog *) {
+        TPaymentPlan *window = windows().plan;
+        EXPECT_EQ(window->PaymentsLabel->text().remove('&'), "Geleistete Raten");
+        EXPECT_EQ(window->PaidOffLabel->text().remove('&'), "Getilgt");
+        EXPECT_TRUE(window->LoanText->text().contains("Monatlich")) << S(window->LoanText->text());
+        ASSERT_EQ(window->PlanEvents->rowCount(), 2);
+        EXPECT_EQ(window->PlanEvents->item(0, 0)->text(), "Sonderzahlung");
+        EXPECT_EQ(window->PlanEvents->item(0, 2)->text(), "Rate 13");
+        EXPECT_EQ(window->PlanEvents->item(0, 3)->text(), "Bis zum Ende");
+        EXPECT_EQ(window->PlanEvents->item(1, 3)->text(), "Rate senken");
+        EXPECT_TRUE(window->PaidOff->text().contains(QRegularExpression("^\\d+ Jahre( und \\d+ Monate?)?$")))
+            << S(window->PaidOff->text());
+
+        RecordingPrinterChannel channel;
+        PrintPaymentPlan(window->ReportInputs(), channel);
+        const QString printed = channel.Texts().join('\n');
+        for (const char *english : {"Extra payment, $100.00, Payment 13, To the end",
+                                    "Lump sum, $5,000.00, Payment 24, Lower the repayment", "Payments made",
+                                    "Paid off in", "Total interest with the plan", "Repayment at the end"})
+            EXPECT_TRUE(printed.contains(english)) << english << "\n" << S(printed.left(1200));
+        EXPECT_TRUE(printed.contains(QRegularExpression("\\d+ years( and \\d+ months?)?"))) << S(printed.left(1200));
+        for (const char *german : {"Sonderzahlung", "Rate ", "Jahre", "Getilgt", "Monatlich"})
+            EXPECT_FALSE(printed.contains(german)) << german;
+    });
+    main().PaymentPlanBtn->click();
+    EXPECT_EQ(platform.modalWindows.count("PaymentPlan"), 1);
+}
+
+// A term and a time to pay off read in the user's language on screen, in English in
+// reports and copies.
+TEST_F(German, TermsAreGermanOnScreenAndEnglishInReports)
+{
+    const Loan loan = LoanOfTexts(LoanTexts{"100000", "25", "7", "6", "Monthly", "Monthly", Timing::InArrears});
+    PaymentPlan sooner;
+    sooner.events = {PlanEvent{PlanEventKind::LumpSum, 20000, 12, 0, false}};
+    const Comparison comparison = Compare({ComparedLoan{"A", loan, {}, {}}, ComparedLoan{"B", loan, sooner, {}}});
+    auto cell = [&](ComparisonRow row, int column, const TextStyle &style) {
+        return ComparisonCellText(comparison, static_cast<int>(row), column, style);
+    };
+    EXPECT_EQ(cell(ComparisonRow::Term, 1, TextStyle::Screen()), "25 Jahre und 7 Monate");
+    EXPECT_EQ(cell(ComparisonRow::Term, 1, TextStyle::Shown()), "25 years and 7 months");
+    EXPECT_TRUE(cell(ComparisonRow::PayOff, 2, TextStyle::Screen()).contains(" Jahre"));
+    EXPECT_TRUE(cell(ComparisonRow::PayOff, 2, TextStyle::Shown()).contains(" years"));
+    EXPECT_EQ(PayOffTime(27, 26, true), "1 Jahr und 1 Doppelwoche");
+    EXPECT_EQ(PayOffTime(27, 26), "1 year and 1 fortnight");
 }
