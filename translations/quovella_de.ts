@@ -1351,7 +1351,7 @@ Ihre Zahlen werden auf diesem Computer berechnet und bleiben in den Dateien, die
     </message>
     <message>
         <source>per month, the Mortgage will be paid off in</source>
-        <translation>pro Monat ist die Hypothek getilgt nach</translation>
+        <translation>pro Monat ist sie getilgt nach</translation>
     </message>
     <message>
         <source>years.</source>
@@ -1542,7 +1542,7 @@ plan…</translation>
     </message>
     <message>
         <source>Amount or rate</source>
-        <translation>Betrag oder Zinssatz</translation>
+        <translation>Betrag/Zinssatz</translation>
     </message>
     <message>
         <source>From</source>
@@ -1912,7 +1912,7 @@ plan…</translation>
     </message>
     <message>
         <source>Extra Paid</source>
-        <translation>Sonderzahlung</translation>
+        <translation>Zusätzlich</translation>
     </message>
     <message>
         <source>Principal</source>

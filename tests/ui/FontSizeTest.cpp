@@ -10,74 +10,10 @@
 
 #include <QLayout>
 #include <QStyleFactory>
-#include <QAbstractButton>
-#include <QTabBar>
 
 #include <vector>
 
 namespace {
-
-// Controls a user reads or clicks; the layouts are to keep them apart.
-bool IsControl(const QWidget *widget)
-{
-    return qobject_cast<const QLabel *>(widget) || qobject_cast<const QAbstractButton *>(widget)
-           || qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget)
-           || qobject_cast<const QGroupBox *>(widget) || qobject_cast<const QTabBar *>(widget)
-           || qobject_cast<const QTableView *>(widget);
-}
-
-// The header band's title and its shadow, and its pictures, lie over one another on purpose.
-bool DrawnOverOthers(const QWidget *widget)
-{
-    for (const QWidget *w = widget; w; w = w->parentWidget())
-        if (w->objectName() == QLatin1String("HeaderBand"))
-            return true;
-    return false;
-}
-
-// Every caption of the window is shown whole, and no two controls overlap.
-void ExpectNothingCut(QWidget *window, const std::string &where)
-{
-    for (QLabel *label : window->findChildren<QLabel *>())
-        EXPECT_TRUE(ShowsWhole(label)) << where;
-    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-        if (!button->isVisible() || button->text().isEmpty())
-            continue;
-        EXPECT_GE(button->width(), button->sizeHint().width()) << where << ": " << S(button->objectName());
-        EXPECT_GE(button->height(), button->sizeHint().height()) << where << ": " << S(button->objectName());
-    }
-    for (QGroupBox *group : window->findChildren<QGroupBox *>()) {
-        if (group->isVisible()) {
-            EXPECT_GE(group->width(), group->minimumSizeHint().width()) << where << ": " << S(group->title());
-        }
-    }
-    for (QTabBar *bar : window->findChildren<QTabBar *>()) {
-        if (!bar->isVisible())
-            continue;
-        for (int i = 0; i < bar->count(); ++i) {
-            if (bar->isTabVisible(i)) {
-                EXPECT_LE(bar->tabRect(i).right(), bar->width() - 1) << where << ": tab " << S(bar->tabText(i));
-            }
-        }
-    }
-
-    std::vector<QWidget *> parents{window};
-    for (QWidget *child : window->findChildren<QWidget *>())
-        parents.push_back(child);
-    for (QWidget *parent : parents) {
-        std::vector<QWidget *> controls;
-        for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (child->isVisible() && IsControl(child) && !DrawnOverOthers(child))
-                controls.push_back(child);
-        for (std::size_t a = 0; a < controls.size(); ++a)
-            for (std::size_t b = a + 1; b < controls.size(); ++b)
-                EXPECT_FALSE(controls[a]->geometry().intersects(controls[b]->geometry()))
-                    << where << ": " << S(controls[a]->objectName()) << " " << controls[a]->geometry().x() << ","
-                    << controls[a]->geometry().y() << " " << controls[a]->width() << "x" << controls[a]->height()
-                    << " overlaps " << S(controls[b]->objectName()) << " " << controls[b]->geometry().x() << ","
-                    << controls[b]->geometry().y() << " " << controls[b]->width() << "x" << controls[b]->height();
-    }
-}
 
 } // namespace
 

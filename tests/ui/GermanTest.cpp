@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every window under German: the same walk is made in English first, and any of its
 // English words still shown under German is a text left untranslated.
+#include "tests/ui/ShownWhole.h"
 #include "tests/ui/UiFixture.h"
 #include "tests/common/TestFiles.h"
 
@@ -137,6 +138,17 @@ protected:
         UiTest::SetUp();
     }
 
+    // Gathers a window's texts and, when asked, checks they are shown whole.
+    void See(QWidget *window, const QString &where, QMultiHash<QString, QString> &texts)
+    {
+        Collect(window, where, texts);
+        if (checkWhole) {
+            Settle();
+            ExpectNothingCut(window, S(where), true);
+            ExpectHeadingsWhole(window, S(where));
+        }
+    }
+
     // Opens every window of the program with a sample loan and gathers its texts.
     QMultiHash<QString, QString> Walk()
     {
@@ -144,7 +156,7 @@ protected:
         for (int tab = 0; tab < main().PageControl1->count(); ++tab) {
             main().PageControl1->setCurrentIndex(tab);
             Settle();
-            Collect(&main(), QStringLiteral("main tab %1").arg(tab), texts);
+            See(&main(), QStringLiteral("main tab %1").arg(tab), texts);
         }
         main().PageControl1->setCurrentIndex(0);
 
@@ -157,29 +169,29 @@ protected:
 
         TypeLoan(QStringLiteral("100000"), QStringLiteral("25"), QStringLiteral("6"));
         main().CalMortBtn->click();
-        Collect(&main(), QStringLiteral("main worked out"), texts);
+        See(&main(), QStringLiteral("main worked out"), texts);
 
         platform.modalActions.insert(QStringLiteral("BalanceGraphForm"),
-                                     [&](QDialog *w) { Collect(w, QStringLiteral("balance graph"), texts); });
+                                     [&](QDialog *w) { See(w, QStringLiteral("balance graph"), texts); });
         OpenSchedule([&](TMSCHEDULE *w) {
-            Collect(w, QStringLiteral("schedule"), texts);
+            See(w, QStringLiteral("schedule"), texts);
             w->GraphBtn->click();
         });
-        OpenGrid([&](TMORTAGEGRID *w) { Collect(w, QStringLiteral("grid"), texts); });
+        OpenGrid([&](TMORTAGEGRID *w) { See(w, QStringLiteral("grid"), texts); });
 
         windows().options->Grid->setChecked(true);
         platform.modalActions.insert(QStringLiteral("APOPTIONS"), [&](QDialog *w) {
-            Collect(w, QStringLiteral("additional options"), texts);
+            See(w, QStringLiteral("additional options"), texts);
             windows().options->BitBtn2->click();
         });
         platform.modalActions.insert(QStringLiteral("AdditionalP"),
-                                     [&](QDialog *w) { Collect(w, QStringLiteral("additional grid"), texts); });
+                                     [&](QDialog *w) { See(w, QStringLiteral("additional grid"), texts); });
         main().SpeedButton3->click();
         windows().options->Specific->setChecked(true);
         platform.modalActions.insert(QStringLiteral("ADDMONTHLYR"), [&](QDialog *w) {
             windows().specific->AdditionalMR->setText(QStringLiteral("100"));
             windows().specific->BitBtn1->click();
-            Collect(w, QStringLiteral("additional specific"), texts);
+            See(w, QStringLiteral("additional specific"), texts);
         });
         main().SpeedButton3->click();
 
@@ -188,12 +200,12 @@ protected:
         main().SetPlan(plan);
         platform.modalActions.insert(QStringLiteral("PaymentPlan"), [&](QDialog *w) {
             auto *window = static_cast<TPaymentPlan *>(w);
-            Collect(w, QStringLiteral("payment plan"), texts);
+            See(w, QStringLiteral("payment plan"), texts);
             window->PlanEvents->selectRow(0);
             window->EditBtn->click();
         });
         platform.modalActions.insert(QStringLiteral("PlanEventDialog"),
-                                     [&](QDialog *w) { Collect(w, QStringLiteral("plan event"), texts); });
+                                     [&](QDialog *w) { See(w, QStringLiteral("plan event"), texts); });
         main().PaymentPlanBtn->click();
         main().SetPlan(PaymentPlan());
 
@@ -201,12 +213,12 @@ protected:
                                          QStringLiteral("25"), QString(), QStringLiteral("6")}),
                                          PaymentPlan(), LoanFees()}});
         platform.modalActions.insert(QStringLiteral("Compare"),
-                                     [&](QDialog *w) { Collect(w, QStringLiteral("compare"), texts); });
+                                     [&](QDialog *w) { See(w, QStringLiteral("compare"), texts); });
         main().CompareBtn->click();
         main().SetCompared({});
 
         platform.modalActions.insert(QStringLiteral("MortChartForm"), [&](QDialog *w) {
-            Collect(w, QStringLiteral("pie chart"), texts);
+            See(w, QStringLiteral("pie chart"), texts);
             for (int i = 0; i < windows().chart->MortgageChart->SliceCount(); ++i)
                 texts.insert(windows().chart->MortgageChart->SliceLabel(i), QStringLiteral("pie chart slice"));
         });
@@ -214,12 +226,13 @@ protected:
 
         main().About1->trigger();
         Settle();
-        Collect(windows().about, QStringLiteral("about"), texts);
+        See(windows().about, QStringLiteral("about"), texts);
         windows().about->hide();
         EXPECT_TRUE(platform.messages.empty()) << S(platform.MessageTexts().join(" | "));
         return texts;
     }
 
+    bool checkWhole = false;
     const QLocale before;
 };
 
@@ -281,4 +294,14 @@ TEST_F(GermanWalk, RefusedTermsReadAsWholeGermanSentences)
     };
     EXPECT_EQ(refused(QStringLiteral("51")), "Geben Sie eine Laufzeit zwischen 0 und 50 ein");
     EXPECT_EQ(refused(QStringLiteral("0")), "Geben Sie eine Laufzeit ein");
+}
+
+// German words are longer than English ones: every window still shows its captions,
+// buttons, tabs and table headings whole.
+TEST_F(GermanWalk, EveryWindowShowsItsGermanWhole)
+{
+    RestartIn(QLocale(QStringLiteral("de_DE")));
+    main().show();
+    checkWhole = true;
+    Walk();
 }

@@ -322,7 +322,7 @@ void ShootLargeText()
     }
 }
 
-// The main window and the schedule in German with German figures, as a desktop set to
+// The main window, the schedule and the payment plan in German with German figures, as a desktop set to
 // German shows them: the translations are installed before the windows are made.
 void ShootGerman(ScriptedPlatform &platform, const QPalette &light)
 {
@@ -340,6 +340,14 @@ void ShootGerman(ScriptedPlatform &platform, const QPalette &light)
     Save(&main, QStringLiteral("german-main"));
     platform.modalActions.insert(QStringLiteral("MSCHEDULE"), [](QDialog *w) { Save(w, QStringLiteral("german-schedule")); });
     main.SpeedButton2->click();
+    PaymentPlan plan;
+    plan.firstPayment = QDate(2027, 1, 31);
+    plan.events = {PlanEvent{PlanEventKind::Extra, 200, 13, 0, false},
+                   PlanEvent{PlanEventKind::LumpSum, 10000, 61, 0, true},
+                   PlanEvent{PlanEventKind::RateChange, 7, 61, 0, false}};
+    main.SetPlan(plan);
+    platform.modalActions.insert(QStringLiteral("PaymentPlan"), [](QDialog *w) { Save(w, QStringLiteral("german-plan")); });
+    main.PaymentPlanBtn->click();
     main.SetSavedFlag(true);
     main.hide();
     // Back to English for the shots after these.

@@ -760,6 +760,8 @@ void TPaymentPlan::Recalculate()
     PaymentsMade->setText(QString::number(result.paymentsMade));
     LastPayment->setText(MoneyText(result.lastPayment));
     PaidOff->setText(PaidOffText(result, perYear, true));
+    // A date with a long time beside it takes its room from the right-hand figures.
+    PaidOff->setMinimumWidth(std::max(Look::Scaled(150), PaidOff->sizeHint().width()));
     reportedPaidOff_ = PaidOffText(result, perYear, false);
     InterestWith->setText(MoneyText(result.totalInterest));
     InterestWithout->setText(MoneyText(result.totalInterestWithout));
