@@ -5,6 +5,7 @@
 
 #include "ui/windows/GridModels.h"
 #include "ui/windows/MainLoan.h"
+#include "ui/windows/PlanEventDialog.h"
 #include "ui/windows/WindowKit.h"
 
 class QCheckBox;
@@ -16,50 +17,6 @@ class QLineEdit;
 class QRadioButton;
 class QTableWidget;
 class ResultPanel;
-
-// Where an event falls, as the user chose to give it.
-enum class PlanPlaceBy { Payment, YearAndPeriod, Date };
-
-// Adds or edits one event of the plan; OK checks it before the dialog closes.
-class TPlanEventDialog : public QDialog {
-    Q_OBJECT
-public:
-    explicit TPlanEventDialog(QWidget *parent);
-
-    // Ready for the event at `index` (0-based; the next free index when adding) of
-    // a loan of `payments` payments, `perYear` a year, the first on `firstPayment`
-    // (not valid: payments have no dates and no date can be chosen).
-    void Prepare(const PlanEvent &event, int index, int payments, int perYear, const QDate &firstPayment);
-    // The event as the fields hold it, after OK.
-    PlanEvent Event() const { return event_; }
-    // OK: the event checked as a saved plan's events are; a fault is told, naming
-    // the event, and the focus goes back to its field.
-    void OkBtnClick();
-    // Shows the fields of the kind and of the way the payments are chosen.
-    void KindChange();
-
-    QLabel *KindLabel, *ValueLabel, *ByLabel, *FromLabel, *ToLabel;
-    QComboBox *EventKind, *EventBy;
-    QLineEdit *EventValue, *EventFrom, *EventFromYear, *EventFromPeriod, *EventTo, *EventToYear, *EventToPeriod;
-    QDateEdit *EventFromDate, *EventToDate;
-    QCheckBox *EventToByDate, *EventLower;
-    QLabel *FromPeriodLabel, *ToPeriodLabel, *ToNote;
-    QPushButton *OkBtn, *CancelBtn;
-
-private:
-    PlanPlaceBy By() const;
-    // A payment number from the fields of one place; nothing and the field at
-    // fault when they hold no number. `empty` is what an empty place means.
-    std::optional<int> Place(QLineEdit *number, QLineEdit *year, QLineEdit *period, QDateEdit *date,
-                             int empty, QWidget *&fault) const;
-    void Fail(const QString &text, QWidget *field);
-
-    PlanEvent event_;
-    int index_ = 0;
-    int payments_ = 0;
-    int perYear_ = 12;
-    QDate firstPayment_;
-};
 
 class TPaymentPlan : public AnalysisWindow {
     Q_OBJECT
