@@ -181,11 +181,6 @@ bool QtPlatform::SelectPrinter(QWidget *parent)
     return dialog.exec() == QDialog::Accepted;
 }
 
-std::unique_ptr<PrinterChannel> QtPlatform::OpenPrinterChannel()
-{
-    return std::make_unique<QtPrinterChannel>(Printer());
-}
-
 namespace {
 
 QString NoPrinter()
@@ -223,8 +218,9 @@ std::unique_ptr<QPrinter> FreshCopy(const QPrinter &old)
 // when it reads back whole, so a failed export leaves the old file as it was.
 class PdfFileChannel final : public PrinterChannel {
 public:
-    PdfFileChannel(const QPrinter &settings, const QString &path)
-        : staged_(Staged(path)), printer_(FreshCopy(settings)), channel_(*printer_)
+    // `copies` are written one after another, as a PDF printer makes them.
+    PdfFileChannel(const QPrinter &settings, const QString &path, int copies = 1)
+        : staged_(Staged(path)), printer_(FreshCopy(settings)), channel_(*printer_), copies_(copies)
     {
         printer_->setOutputFormat(QPrinter::PdfFormat);
         printer_->setOutputFileName(staged_->TemporaryPath());
@@ -247,6 +243,7 @@ public:
     void Write(const QString &text) override { channel_.Write(text); }
     void LineEnd() override { channel_.LineEnd(); }
     void FormFeed() override { channel_.FormFeed(); }
+    int CopiesToWrite() const override { return copies_; }
     void Close() override
     {
         channel_.Close();
@@ -266,9 +263,20 @@ private:
     std::unique_ptr<StagedFile> staged_;
     std::unique_ptr<QPrinter> printer_;
     QtPrinterChannel channel_;
+    int copies_;
 };
 
 } // namespace
+
+std::unique_ptr<PrinterChannel> QtPlatform::OpenPrinterChannel()
+{
+    QPrinter &printer = Printer();
+    // The print dialog's Print to File writes a PDF: staged like every file the
+    // program writes, so a print that fails leaves the old file whole.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return std::make_unique<PdfFileChannel>(printer, printer.outputFileName(), std::max(1, printer.copyCount()));
+    return std::make_unique<QtPrinterChannel>(printer);
+}
 
 QPrinter &QtPlatform::Printer()
 {

@@ -177,6 +177,40 @@ TEST(QtPlatformPrinting, ReportsPrintOnThePrinterChosenLast)
     EXPECT_EQ(PdfLines(pdf.Text()), QStringList{"Mortgage Savings"});
 }
 
+// Print to File in the print dialog: the old file stays whole until the new one is.
+TEST(QtPlatformPrinting, PrintToFileReplacesTheOldFileOnlyWhenTheReportIsWhole)
+{
+    QtPlatform platform;
+    PdfPrinter pdf;
+    pdf.Prepare(platform.Printer());
+    {
+        QFile old(pdf.path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("the old file");
+    }
+    {
+        const std::unique_ptr<PrinterChannel> channel = platform.OpenPrinterChannel();
+        channel->Open("Mortgage Savings");
+        channel->Write("half a report");
+        channel->LineEnd();
+    } // given up before its end, as a failed or cancelled report is
+    QFile old(pdf.path);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "the old file");
+
+    platform.Printer().setCopyCount(2);
+    {
+        const std::unique_ptr<PrinterChannel> channel = platform.OpenPrinterChannel();
+        EXPECT_EQ(channel->CopiesToWrite(), 2);
+        channel->Open("Mortgage Savings");
+        channel->Write("Mortgage Savings");
+        channel->LineEnd();
+        channel->Close();
+    }
+    EXPECT_EQ(PdfLines(pdf.Text()), QStringList{"Mortgage Savings"});
+    EXPECT_EQ(platform.Printer().outputFileName(), pdf.path);
+}
+
 TEST(QtPlatformPrinting, ChartPrintsOneLandscapePageAndRestoresTheOrientation)
 {
     AnsweringDesktop platform;

@@ -17,6 +17,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -99,8 +100,12 @@ TEST(PrintAfterFailure, UnwritableFileAndStoppedJobLeaveTheNextPrintWorking)
     QtPlatform platform;
     QTemporaryDir dir;
     PrintToPdfFile(platform.Printer(), dir.filePath("missing/folder/report.pdf"));
-    EXPECT_EQ(PrintError([&] { PrintMortgageDetails(WorkedDetails(), *platform.OpenPrinterChannel()); }),
-              "Printer selected is not valid");
+    // The file is written beside its final name first, so the message names it.
+    const QString unwritable =
+        PrintError([&] { PrintMortgageDetails(WorkedDetails(), *platform.OpenPrinterChannel()); });
+    EXPECT_TRUE(unwritable.startsWith(QDir::toNativeSeparators(dir.filePath("missing/folder/report.pdf"))
+                                      + " was not written"))
+        << unwritable.toStdString();
 
     const QString stopped = dir.filePath("stopped.pdf");
     platform.Printer().setOutputFileName(stopped);
