@@ -46,13 +46,31 @@ void Save(QWidget *window, const QString &name)
     window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
-// The three tabs of the main window with the sample loan worked out.
-void ShootMainTabs(TMORTLOAN &main)
+// The sample loan, worked out on the Mortgage tab: 100000 at 6 % over 25 years.
+void WorkOutSampleLoan(TMORTLOAN &main)
 {
     main.MAmount->setText(QStringLiteral("100000"));
     main.Period->setText(QStringLiteral("25"));
     main.IRate->setText(QStringLiteral("6"));
     main.CalMortBtn->click();
+}
+
+// The sample loan's payment plan: a first-payment date, an extra from the second
+// year, a lump sum and a rate change.
+PaymentPlan SamplePlan()
+{
+    PaymentPlan plan;
+    plan.firstPayment = QDate(2027, 1, 31);
+    plan.events = {PlanEvent{PlanEventKind::Extra, 200, 13, 0, false},
+                   PlanEvent{PlanEventKind::LumpSum, 10000, 61, 0, false},
+                   PlanEvent{PlanEventKind::RateChange, 7, 61, 0, false}};
+    return plan;
+}
+
+// The three tabs of the main window with the sample loan worked out.
+void ShootMainTabs(TMORTLOAN &main)
+{
+    WorkOutSampleLoan(main);
     Save(&main, QStringLiteral("main-mortgage"));
     // The same loan with a lender's fees: the annual percentage rate beside the results.
     main.SetFees(LoanFees{2000, 0});
@@ -176,16 +194,10 @@ void ShootAnalysis(ScriptedPlatform &platform, TMORTLOAN &main)
     main.BitBtn9->click();
 }
 
-// The payment plan of the sample loan: a first-payment date, an extra from the
-// second year, a lump sum and a rate change, by year.
+// The sample loan's payment plan, by year and by payment, and its event dialog.
 void ShootPaymentPlan(ScriptedPlatform &platform, TMORTLOAN &main)
 {
-    PaymentPlan plan;
-    plan.firstPayment = QDate(2027, 1, 31);
-    plan.events = {PlanEvent{PlanEventKind::Extra, 200, 13, 0, false},
-                   PlanEvent{PlanEventKind::LumpSum, 10000, 61, 0, false},
-                   PlanEvent{PlanEventKind::RateChange, 7, 61, 0, false}};
-    main.SetPlan(plan);
+    main.SetPlan(SamplePlan());
     main.SetFees(LoanFees{2000, 0});
     platform.modalActions.insert(QStringLiteral("PaymentPlan"), [](QDialog *w) {
         Save(w, QStringLiteral("payment-plan"));
@@ -304,10 +316,7 @@ void ShootLargeText()
         Program program;
         program.Start({});
         TMORTLOAN &main = program.Main();
-        main.MAmount->setText(QStringLiteral("100000"));
-        main.Period->setText(QStringLiteral("25"));
-        main.IRate->setText(QStringLiteral("6"));
-        main.CalMortBtn->click();
+        WorkOutSampleLoan(main);
         Save(&main, QStringLiteral("large-font-main"));
         main.PageControl1->setCurrentWidget(main.TabSheet2);
         Save(&main, QStringLiteral("large-font-whatif"));
@@ -333,19 +342,11 @@ void ShootGerman(ScriptedPlatform &platform, const QPalette &light)
     Program program;
     program.Start({});
     TMORTLOAN &main = program.Main();
-    main.MAmount->setText(QStringLiteral("100000"));
-    main.Period->setText(QStringLiteral("25"));
-    main.IRate->setText(QStringLiteral("6"));
-    main.CalMortBtn->click();
+    WorkOutSampleLoan(main);
     Save(&main, QStringLiteral("german-main"));
     platform.modalActions.insert(QStringLiteral("MSCHEDULE"), [](QDialog *w) { Save(w, QStringLiteral("german-schedule")); });
     main.SpeedButton2->click();
-    PaymentPlan plan;
-    plan.firstPayment = QDate(2027, 1, 31);
-    plan.events = {PlanEvent{PlanEventKind::Extra, 200, 13, 0, false},
-                   PlanEvent{PlanEventKind::LumpSum, 10000, 61, 0, true},
-                   PlanEvent{PlanEventKind::RateChange, 7, 61, 0, false}};
-    main.SetPlan(plan);
+    main.SetPlan(SamplePlan());
     platform.modalActions.insert(QStringLiteral("PaymentPlan"), [](QDialog *w) { Save(w, QStringLiteral("german-plan")); });
     main.PaymentPlanBtn->click();
     main.SetSavedFlag(true);
