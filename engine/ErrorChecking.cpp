@@ -74,9 +74,8 @@ QString PeriodUnitName(double paymentsPerYear)
     }
 }
 
-std::optional<QString> ValidateTerm(const QString &yearsText, const QString &phrase,
-                                    const QString &partYearText, int maximumYears,
-                                    double paymentsPerYear, const QLocale &locale)
+std::optional<TermProblem> CheckTerm(const QString &yearsText, const QString &phrase, const QString &partYearText,
+                                     int maximumYears, double paymentsPerYear, const QLocale &locale)
 {
     const QString years = yearsText.trimmed();
     const QString partText = partYearText.trimmed();
@@ -85,26 +84,35 @@ std::optional<QString> ValidateTerm(const QString &yearsText, const QString &phr
     if (!years.isEmpty()) {
         const auto value = ParseWholeNumber(years, locale);
         if (!value)
-            return QCoreApplication::translate("ErrorChecking", "You must enter a valid Year");
+            return TermProblem{QCoreApplication::translate("ErrorChecking", "You must enter a valid Year")};
         y = *value;
         if (y < 0 || y > maximumYears)
-            return QCoreApplication::translate("ErrorChecking", "You must enter%1 between 0 and %2")
-                .arg(phrase, QString::number(maximumYears));
+            return TermProblem{QCoreApplication::translate("ErrorChecking", "You must enter%1 between 0 and %2")
+                                   .arg(phrase, QString::number(maximumYears))};
     }
     // The unit in the user's language, as the frequency lists show it.
     const QString unit = QCoreApplication::translate("Frequency", PeriodUnitName(paymentsPerYear).toUtf8().constData());
     if (!partText.isEmpty()) {
         const auto value = ParseWholeNumber(partText, locale);
         if (!value)
-            return QCoreApplication::translate("ErrorChecking", "You must enter a valid %1").arg(unit);
+            return TermProblem{QCoreApplication::translate("ErrorChecking", "You must enter a valid %1").arg(unit), true};
         part = *value;
     }
     if (part < 0 || part > paymentsPerYear)
-        return QCoreApplication::translate("ErrorChecking", "You must enter a %1 between 0 and %2")
-            .arg(unit, QString::number(paymentsPerYear, 'g', 15));
+        return TermProblem{QCoreApplication::translate("ErrorChecking", "You must enter a %1 between 0 and %2")
+                               .arg(unit, QString::number(paymentsPerYear, 'g', 15)),
+                           true};
     if (y + part > 0)
         return std::nullopt;
-    return QCoreApplication::translate("ErrorChecking", "You must enter%1").arg(phrase);
+    return TermProblem{QCoreApplication::translate("ErrorChecking", "You must enter%1").arg(phrase)};
+}
+
+std::optional<QString> ValidateTerm(const QString &yearsText, const QString &phrase, const QString &partYearText,
+                                    int maximumYears, double paymentsPerYear, const QLocale &locale)
+{
+    if (auto problem = CheckTerm(yearsText, phrase, partYearText, maximumYears, paymentsPerYear, locale))
+        return problem->message;
+    return std::nullopt;
 }
 
 Term TermOfTexts(const QString &yearsText, const QString &partYearText, const QLocale &locale)

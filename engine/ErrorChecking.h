@@ -31,6 +31,13 @@ QString PeriodUnitName(double paymentsPerYear);
 std::optional<QString> ValidateTerm(const QString &yearsText, const QString &phrase,
                                     const QString &partYearText, int maximumYears,
                                     double paymentsPerYear, const QLocale &locale = QLocale());
+// The same check, saying also whether the part year is at fault rather than the years.
+struct TermProblem {
+    QString message;
+    bool inPartYear = false;
+};
+std::optional<TermProblem> CheckTerm(const QString &yearsText, const QString &phrase, const QString &partYearText,
+                                     int maximumYears, double paymentsPerYear, const QLocale &locale = QLocale());
 
 // Years and part-year of a term that passed ValidateTerm; empty texts count as 0.
 struct Term {

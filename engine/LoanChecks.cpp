@@ -51,9 +51,10 @@ std::optional<LoanProblem> CheckLoanTexts(const LoanTexts &texts, const LoanChec
                             MessageKind::Information}};
     if (!IsNumberInRange(texts.amount, check.amountLow, check.amountHigh, locale))
         return LoanProblem{LoanField::Amount, {QCoreApplication::translate("LoanChecks", check.amountMessage), MessageKind::Information}};
-    if (auto message = ValidateTerm(texts.years, QCoreApplication::translate("LoanChecks", " a period "), texts.part, 50,
-                                    PaymentsPerYear(texts.payment), locale))
-        return LoanProblem{LoanField::Term, {*message, MessageKind::Confirmation}};
+    if (auto term = CheckTerm(texts.years, QCoreApplication::translate("LoanChecks", " a period "), texts.part, 50,
+                              PaymentsPerYear(texts.payment), locale))
+        return LoanProblem{term->inPartYear ? LoanField::PartYear : LoanField::Term,
+                           {term->message, MessageKind::Confirmation}};
     if (!IsNumberInRange(texts.rate, check.rateLow, check.rateHigh, locale))
         return LoanProblem{LoanField::Rate, {QCoreApplication::translate("LoanChecks", check.rateMessage), MessageKind::Information}};
     return std::nullopt;

@@ -36,7 +36,7 @@ const LoanCheck &Analysis();    // schedule, additional payments, the graph
 const LoanCheck &GridOpening(); // the Mortgage Grid button words its messages its own way
 } // namespace LoanChecks
 
-enum class LoanField { Frequency, Amount, Term, Rate };
+enum class LoanField { Frequency, Amount, Term, PartYear, Rate };
 
 struct LoanProblem {
     LoanField field;

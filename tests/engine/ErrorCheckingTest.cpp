@@ -173,7 +173,20 @@ TEST(LoanChecks, AmountThenTermThenRate)
     EXPECT_EQ(problem->message.text, "You must enter a period ");
     EXPECT_EQ(problem->message.kind, MessageKind::Confirmation);
 
+    // A part year out of range is the part year's fault, and its message names the unit.
     texts.years = "25";
+    texts.part = "13";
+    problem = CheckLoanTexts(texts, LoanChecks::Mortgage());
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->field, LoanField::PartYear);
+    EXPECT_EQ(problem->message.text, "You must enter a Month between 0 and 12");
+    texts.part = "x";
+    EXPECT_EQ(CheckLoanTexts(texts, LoanChecks::Mortgage())->field, LoanField::PartYear);
+    texts.years = "x"; // the years first
+    EXPECT_EQ(CheckLoanTexts(texts, LoanChecks::Mortgage())->field, LoanField::Term);
+
+    texts.years = "25";
+    texts.part = "";
     problem = CheckLoanTexts(texts, LoanChecks::Mortgage());
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->field, LoanField::Rate);

@@ -551,7 +551,7 @@ TEST_F(KeyboardUse, AfterAnInputMessageTheFocusIsInTheFieldAtFaultWithItsTextSel
     };
     Activate(&main());
     const std::pair<QLineEdit *, const char *> mortgage[] = {
-        {main().MAmount, "lots"}, {main().Period, "x"}, {main().IRate, "7%"}};
+        {main().MAmount, "lots"}, {main().Period, "x"}, {main().MPartyear, "13"}, {main().IRate, "7%"}};
     for (const auto &[field, text] : mortgage) {
         const QString kept = field->text();
         field->setText(QLatin1String(text));
@@ -584,6 +584,10 @@ TEST_F(KeyboardUse, AfterAnInputMessageTheFocusIsInTheFieldAtFaultWithItsTextSel
         schedule->MSInterest->setText("many");
         schedule->CalculateBtn->click();
         expectAt(schedule->MSInterest, "schedule");
+        schedule->MSInterest->setText("6");
+        schedule->Partyear->setText("x");
+        schedule->CalculateBtn->click();
+        expectAt(schedule->Partyear, "schedule's part year");
     });
     OpenGrid([&](TMORTAGEGRID *grid) {
         Activate(grid);

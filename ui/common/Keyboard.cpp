@@ -499,6 +499,7 @@ QWidget *LoanFields::At(LoanField field) const
     case LoanField::Frequency: return frequency;
     case LoanField::Amount: return amount;
     case LoanField::Term: return years;
+    case LoanField::PartYear: return partYear ? partYear : years;
     case LoanField::Rate: return rate;
     }
     return nullptr;

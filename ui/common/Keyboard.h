@@ -68,6 +68,7 @@ struct LoanFields {
     QWidget *amount = nullptr;
     QWidget *years = nullptr;
     QWidget *rate = nullptr;
+    QWidget *partYear = nullptr; // the years field when not given
     QWidget *At(LoanField field) const;
 };
 void ShowFault(QWidget *window, const LoanProblem &problem, const LoanFields &fields,

@@ -264,7 +264,7 @@ void TMORTLOAN::Show(const Message &message)
 
 Keyboard::LoanFields TMORTLOAN::MortgageFields() const
 {
-    return {MPayment, MAmount, Period, IRate};
+    return {MPayment, MAmount, Period, IRate, MPartyear};
 }
 
 bool TMORTLOAN::CheckMainLoan(const LoanCheck &check)

@@ -223,7 +223,7 @@ void TAdditionalP::OpenWithLoan(const LoanTexts &loan)
 void TAdditionalP::SpeedButton2Click()
 {
     if (const auto problem = CheckLoanTexts(WindowLoan(), LoanChecks::Analysis())) {
-        Keyboard::ShowFault(this, *problem, Keyboard::LoanFields{nullptr, APAmount, APPeriod, APInterest});
+        Keyboard::ShowFault(this, *problem, Keyboard::LoanFields{nullptr, APAmount, APPeriod, APInterest, PartYear});
         return;
     }
     BuildGrid();

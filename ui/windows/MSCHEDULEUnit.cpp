@@ -281,7 +281,7 @@ std::optional<Loan> TMSCHEDULE::Recalculate()
     MSAmount->setFocus();
     const LoanTexts texts = WindowLoan();
     if (const auto problem = CheckLoanTexts(texts, LoanChecks::Analysis())) {
-        Keyboard::ShowFault(this, *problem, Keyboard::LoanFields{nullptr, MSAmount, MSPeriod, MSInterest});
+        Keyboard::ShowFault(this, *problem, Keyboard::LoanFields{nullptr, MSAmount, MSPeriod, MSInterest, Partyear});
         return std::nullopt;
     }
     const Loan loan = LoanOfTexts(texts);

@@ -267,7 +267,7 @@ std::optional<LoanProblem> TMORTAGEGRID::OpenWithLoan(const LoanTexts &texts)
 {
     const auto problem = CheckLoanTexts(texts, LoanChecks::GridOpening());
     const LoanField failed = problem ? problem->field : LoanField::Rate;
-    if (!problem || failed == LoanField::Term || failed == LoanField::Rate)
+    if (!problem || failed == LoanField::Term || failed == LoanField::PartYear || failed == LoanField::Rate)
         MAmt->setText(texts.amount);
     if (!problem || failed == LoanField::Rate) {
         Years->setText(texts.years);
@@ -324,8 +324,8 @@ void TMORTAGEGRID::SpeedButton1Click()
     const LoanTexts texts = LoanWithFields(main_, MAmt, InterestR, Years, Partyear);
     // Only the term check speaks here; a bad amount or rate leaves the grid as it was.
     if (const auto problem = CheckLoanTexts(texts, LoanChecks::Analysis())) {
-        if (problem->field == LoanField::Term)
-            Keyboard::ShowFault(this, *problem, Keyboard::LoanFields{nullptr, MAmt, Years, InterestR},
+        if (problem->field == LoanField::Term || problem->field == LoanField::PartYear)
+            Keyboard::ShowFault(this, *problem, Keyboard::LoanFields{nullptr, MAmt, Years, InterestR, Partyear},
                                 MessageButtons::Ok);
         return;
     }
