@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/AdditionalPayments.h"
 
+#include "core/Said.h"
+
 #include "engine/PaymentWalk.h"
 
 #include <QCoreApplication>
@@ -84,12 +86,6 @@ AdditionalPaymentGrid BuildAdditionalPaymentGrid(const Loan &loan)
 
 namespace {
 
-// The English words for reports and the calculator, or the user's language for the screen.
-QString Said(const char *english, bool shown)
-{
-    return shown ? QCoreApplication::translate("PayOff", english) : QString::fromUtf8(english);
-}
-
 } // namespace
 
 QString PaidOffIn(int paymentsMade, double paymentsPerYear, bool shown)
@@ -103,18 +99,18 @@ QString PaidOffIn(int paymentsMade, double paymentsPerYear, bool shown)
         RoundToPlaces((paymentsMade - yearsPaid * paymentsPerYear) / perMonth + 0.4, 0));
     QString years;
     if (yearsPaid == 1)
-        years = Said(QT_TRANSLATE_NOOP("PayOff", "1 Year"), shown);
+        years = Said("PayOff", QT_TRANSLATE_NOOP("PayOff", "1 Year"), shown);
     else if (yearsPaid > 1)
-        years = Said(QT_TRANSLATE_NOOP("PayOff", "%1 Years"), shown).arg(yearsPaid);
+        years = Said("PayOff", QT_TRANSLATE_NOOP("PayOff", "%1 Years"), shown).arg(yearsPaid);
     QString rest;
     if (months == 1)
-        rest = Said(QT_TRANSLATE_NOOP("PayOff", "1 Month"), shown);
+        rest = Said("PayOff", QT_TRANSLATE_NOOP("PayOff", "1 Month"), shown);
     else if (months > 1)
-        rest = Said(QT_TRANSLATE_NOOP("PayOff", "%1 Months"), shown).arg(months);
+        rest = Said("PayOff", QT_TRANSLATE_NOOP("PayOff", "%1 Months"), shown).arg(months);
     else if (yearsPaid == 0)
-        rest = Said(QT_TRANSLATE_NOOP("PayOff", "less than 1 Month"), shown); // a few daily payments: never end on "in "
+        rest = Said("PayOff", QT_TRANSLATE_NOOP("PayOff", "less than 1 Month"), shown); // a few daily payments: never end on "in "
     if (!years.isEmpty() && !rest.isEmpty())
-        return Said(QT_TRANSLATE_NOOP("PayOff", "%1 and %2"), shown).arg(years, rest);
+        return Said("PayOff", QT_TRANSLATE_NOOP("PayOff", "%1 and %2"), shown).arg(years, rest);
     return years + rest;
 }
 
@@ -125,10 +121,10 @@ QString PayOffSentence(int termYears, int termPart, int paymentsMade, double pay
     const int termMonths = static_cast<int>(std::trunc(RoundToPlaces(termPart / perMonth + 0.4, 0)));
     QString term;
     if (termYears != 0)
-        term = Said(QT_TRANSLATE_NOOP("PayOff", "%1 Year"), shown).arg(termYears);
+        term = Said("PayOff", QT_TRANSLATE_NOOP("PayOff", "%1 Year"), shown).arg(termYears);
     if (termPart != 0)
-        term += Said(QT_TRANSLATE_NOOP("PayOff", " and %1 month"), shown).arg(termMonths);
-    return Said(QT_TRANSLATE_NOOP("PayOff", "You have paid off your %1 Mortgage in %2"), shown)
+        term += Said("PayOff", QT_TRANSLATE_NOOP("PayOff", " and %1 month"), shown).arg(termMonths);
+    return Said("PayOff", QT_TRANSLATE_NOOP("PayOff", "You have paid off your %1 Mortgage in %2"), shown)
         .arg(term, PaidOffIn(paymentsMade, paymentsPerYear, shown));
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/PaymentPlan.h"
 
+#include "core/Said.h"
+
 #include "engine/PaymentWalk.h"
 
 #include <QCoreApplication>
@@ -61,15 +63,9 @@ constexpr PeriodWords kPeriods[] = {
     {365, QT_TRANSLATE_NOOP("PayOffTime", "%1 day"), QT_TRANSLATE_NOOP("PayOffTime", "%1 days")},
 };
 
-// The English words for reports and files, or the user's language for the screen.
-QString Said(const char *english, bool shown)
-{
-    return shown ? QCoreApplication::translate("PayOffTime", english) : QString::fromUtf8(english);
-}
-
 QString Count(int count, const PeriodWords &words, bool shown)
 {
-    return Said(count == 1 ? words.one : words.many, shown).arg(count);
+    return Said("PayOffTime", count == 1 ? words.one : words.many, shown).arg(count);
 }
 
 } // namespace
@@ -219,7 +215,7 @@ QString PayOffTime(int payments, int paymentsPerYear, bool shown)
         return Count(years, kYears, shown);
     if (years == 0)
         return Count(rest, *unit, shown);
-    return Said(QT_TRANSLATE_NOOP("PayOffTime", "%1 and %2"), shown)
+    return Said("PayOffTime", QT_TRANSLATE_NOOP("PayOffTime", "%1 and %2"), shown)
         .arg(Count(years, kYears, shown), Count(rest, *unit, shown));
 }
 

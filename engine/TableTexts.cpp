@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/TableTexts.h"
 
+#include "core/Said.h"
+
 #include "engine/MortgageFunctions.h"
 
 #include <QCoreApplication>
@@ -187,7 +189,7 @@ namespace {
 // A heading's English word, or its translation on the screen.
 QString HeadingWord(const char *english, const TextStyle &style)
 {
-    return style.IsTranslated() ? QCoreApplication::translate("TableTexts", english) : QString::fromLatin1(english);
+    return Said("TableTexts", english, style.IsTranslated());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/BalanceGraphUnit.h"
 
+#include "core/Said.h"
+
 #include "platform/FileWriting.h"
 #include "platform/ReportOutput.h"
 
@@ -30,18 +32,12 @@ constexpr int kGraphWidth = 526;
 constexpr int kGraphHeight = 380;
 constexpr int kButtonRow = 36;
 
-// The English words for print and export, or the user's language for the screen.
-QString Said(const char *english, bool shown)
-{
-    return shown ? QCoreApplication::translate("TBalanceGraphForm", english) : QString::fromUtf8(english);
-}
-
 // The end of the specific window's sentence, "18 Years and 8 Months", so the graph and
 // the window word the new term alike.
 QString PaidOffNote(const SpecificAdditionalPayment &result, double paymentsPerYear, bool shown)
 {
     if (result.paidOffIn.isEmpty())
-        return Said(QT_TRANSLATE_NOOP("TBalanceGraphForm", "Paid off after %1 payments"), shown)
+        return Said("TBalanceGraphForm", QT_TRANSLATE_NOOP("TBalanceGraphForm", "Paid off after %1 payments"), shown)
             .arg(result.paymentsMade);
     // Mid-sentence English writes the units in lower case; a language that keeps their
     // capitals, as German does its nouns, translates "lower" as "keep".
@@ -112,10 +108,10 @@ bool AddPlanLine(BalanceGraphSeries &series, const Loan &loan, const PaymentPlan
         else
             series.marks.push_back(BalanceGraphMark{at, text});
     }
-    series.extraName = Said(QT_TRANSLATE_NOOP("TBalanceGraphForm", "With Payment Plan"), shown);
+    series.extraName = Said("TBalanceGraphForm", QT_TRANSLATE_NOOP("TBalanceGraphForm", "With Payment Plan"), shown);
     series.extraNote =
         result.paidOff.isValid()
-            ? Said(QT_TRANSLATE_NOOP("TBalanceGraphForm", "Paid off on %1"), shown)
+            ? Said("TBalanceGraphForm", QT_TRANSLATE_NOOP("TBalanceGraphForm", "Paid off on %1"), shown)
                   .arg(QLocale().toString(result.paidOff, QLocale::ShortFormat))
             : (shown ? QCoreApplication::translate("TBalanceGraphForm", "Paid off in %1", "a count of periods")
                      : QStringLiteral("Paid off in %1"))
@@ -129,7 +125,7 @@ BalanceGraphSeries BalanceSeriesOf(const Loan &loan, const AdditionalPaymentRun 
                                    bool shown)
 {
     BalanceGraphSeries series;
-    series.extraName = Said(QT_TRANSLATE_NOOP("TBalanceGraphForm", "With Additional Payment"), shown);
+    series.extraName = Said("TBalanceGraphForm", QT_TRANSLATE_NOOP("TBalanceGraphForm", "With Additional Payment"), shown);
     series.amount = loan.amount;
     const double p = loan.paymentsPerYear;
     if (!(p > 0))
@@ -161,7 +157,7 @@ BalanceGraphSeries BalanceSeriesOf(const Loan &loan, const AdditionalPaymentRun 
 
 QString BalanceGraphTitle(const Loan &loan, const QLocale &locale, bool shown)
 {
-    return Said(QT_TRANSLATE_NOOP("TBalanceGraphForm", "Mortgage Balance: %1 at %2% for %3"), shown)
+    return Said("TBalanceGraphForm", QT_TRANSLATE_NOOP("TBalanceGraphForm", "Mortgage Balance: %1 at %2% for %3"), shown)
         .arg(MoneyText(loan.amount, MoneyFormat::Currency, locale), GeneralNumberText(loan.rate, locale),
              PayOffTime(loan.Rounds(), static_cast<int>(loan.paymentsPerYear), shown));
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/PaymentPlanUnit.h"
 
+#include "core/Said.h"
+
 #include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 #include "engine/ErrorChecking.h"
@@ -28,12 +30,6 @@ namespace {
 
 const std::vector<int> kColumns{62, 84, 92, 80, 84, 88, 98, 60};
 
-// The English words for the printed report, or the user's language for the screen.
-QString Said(const char *english, bool shown)
-{
-    return shown ? QCoreApplication::translate("TPaymentPlan", english) : QString::fromUtf8(english);
-}
-
 // The result captions, shown translated and printed in English.
 const char *const kPaymentsCaption = QT_TRANSLATE_NOOP("TPaymentPlan", "Payments &made");
 const char *const kLastCaption = QT_TRANSLATE_NOOP("TPaymentPlan", "La&st payment");
@@ -58,7 +54,7 @@ QString DateText(const QDate &date)
 // "Payment 61 (1/1/31)": the number, and the date once payments have one.
 QString PaymentText(int k, int perYear, const QDate &first, bool shown)
 {
-    QString text = Said(QT_TRANSLATE_NOOP("TPaymentPlan", "Payment %1"), shown).arg(k);
+    QString text = Said("TPaymentPlan", QT_TRANSLATE_NOOP("TPaymentPlan", "Payment %1"), shown).arg(k);
     if (first.isValid())
         text += QStringLiteral(" (%1)").arg(DateText(PaymentDate(first, perYear, k)));
     return text;
@@ -73,12 +69,12 @@ QString UntilText(const PlanEvent &event, int perYear, const QDate &first, bool 
 {
     switch (event.kind) {
     case PlanEventKind::Extra:
-        return event.to == 0 ? Said(QT_TRANSLATE_NOOP("TPaymentPlan", "To the end"), shown)
+        return event.to == 0 ? Said("TPaymentPlan", QT_TRANSLATE_NOOP("TPaymentPlan", "To the end"), shown)
                              : PaymentText(event.to, perYear, first, shown);
     case PlanEventKind::LumpSum:
-        return event.lowerRepayment ? Said(QT_TRANSLATE_NOOP("TPaymentPlan", "Lower the repayment"), shown)
-                                    : Said(QT_TRANSLATE_NOOP("TPaymentPlan", "Pay off sooner"), shown);
-    case PlanEventKind::RateChange: return Said(QT_TRANSLATE_NOOP("TPaymentPlan", "New repayment"), shown);
+        return event.lowerRepayment ? Said("TPaymentPlan", QT_TRANSLATE_NOOP("TPaymentPlan", "Lower the repayment"), shown)
+                                    : Said("TPaymentPlan", QT_TRANSLATE_NOOP("TPaymentPlan", "Pay off sooner"), shown);
+    case PlanEventKind::RateChange: return Said("TPaymentPlan", QT_TRANSLATE_NOOP("TPaymentPlan", "New repayment"), shown);
     }
     return QString();
 }

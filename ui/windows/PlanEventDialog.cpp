@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/PlanEventDialog.h"
 
+#include "core/Said.h"
+
 #include "ui/common/Keyboard.h"
 #include "ui/common/Look.h"
 #include "engine/ErrorChecking.h"
@@ -23,7 +25,7 @@ QString PlanEventKindText(PlanEventKind kind, bool shown)
     const char *english = kind == PlanEventKind::Extra     ? QT_TRANSLATE_NOOP("TPaymentPlan", "Extra payment")
                           : kind == PlanEventKind::LumpSum ? QT_TRANSLATE_NOOP("TPaymentPlan", "Lump sum")
                                                            : QT_TRANSLATE_NOOP("TPaymentPlan", "Rate change");
-    return shown ? QCoreApplication::translate("TPaymentPlan", english) : QString::fromUtf8(english);
+    return Said("TPaymentPlan", english, shown);
 }
 
 QDateEdit *PlanDateEdit(const QString &name, QWidget *parent)
