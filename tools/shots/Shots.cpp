@@ -349,6 +349,11 @@ void ShootGerman(ScriptedPlatform &platform, const QPalette &light)
     main.SetPlan(SamplePlan());
     platform.modalActions.insert(QStringLiteral("PaymentPlan"), [](QDialog *w) { Save(w, QStringLiteral("german-plan")); });
     main.PaymentPlanBtn->click();
+    platform.modalActions.insert(QStringLiteral("MSCHEDULE"),
+                                 [](QDialog *w) { static_cast<TMSCHEDULE *>(w)->GraphBtn->click(); });
+    platform.modalActions.insert(QStringLiteral("BalanceGraphForm"),
+                                 [](QDialog *w) { Save(w, QStringLiteral("german-balance-graph")); });
+    main.SpeedButton2->click();
     main.SetSavedFlag(true);
     main.hide();
     // Back to English for the shots after these.
